@@ -1,0 +1,42 @@
+#pragma once
+// The program's long-lived objects, created once by the entry point and passed by
+// reference to every procedure.
+#include <string>
+
+#include "config/configuration.h"
+#include "help/messages.h"
+#include "model/body.h"
+#include "model/program_state.h"
+#include "platform/clock.h"
+#include "platform/platform.h"
+#include "platform/ui.h"
+
+namespace kalo {
+
+inline constexpr const char* kProgramName = "KALO";
+inline constexpr const char* kShortName = "kalo";
+inline constexpr const char* kProgramVersion = "2.0";
+inline constexpr const char* kDataFileExtension = "kal";
+
+// "KALO  Berechnung rotationssymmetrischer Körper" in code page 850.
+std::string ProgramTitleLine();
+
+struct Context {
+  Context(Ui& ui, Platform& platform, const Clock& clock);
+
+  Ui& ui;
+  Platform& platform;
+  const Clock& clock;
+
+  Configuration config;
+  std::string configDirectory;  // where kalo.cfg and kalo.cff live
+  Body body;
+  MessageCollection messages;
+  ProgramState state;
+
+  std::string Today() const;
+  NumberFormat Numbers() const { return NumberFormatOf(config); }
+  UnitSystem Units() const { return UnitSystemOf(config); }
+};
+
+}  // namespace kalo

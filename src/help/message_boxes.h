@@ -1,0 +1,24 @@
+#pragma once
+// The message boxes and questions the whole program uses, and the checks of files
+// before they are read or written.
+#include <string>
+
+namespace kalo {
+
+struct Context;
+
+// "Fehler : " box; shown only while file error messages are allowed.
+void ErrorBox(Context& context, const std::string& text);
+void InfoBox(Context& context, const std::string& text);
+void HelpBox(Context& context, const std::string& text);
+// Yes → true; No → false; Cancel → false and the cancel flag set.
+bool AskYesNo(Context& context, const std::string& question);
+
+// An ErrorBox naming the file and the cancel flag when the file cannot be read.
+bool CheckFileReadable(Context& context, const std::string& path);
+// Asks before an existing file (whose name does not contain "aktuell") is overwritten
+// unless askOverwrite is false, then proves that the name can be written; on refusal or
+// failure sets the cancel flag.
+void CheckOutputFile(Context& context, const std::string& path, bool askOverwrite = true);
+
+}  // namespace kalo

@@ -1,0 +1,21 @@
+#pragma once
+// Flags and names that every command reads and changes.
+#include <string>
+#include <vector>
+
+namespace kalo {
+
+struct ProgramState {
+  bool modified = false;       // input changed since the last save
+  bool cancel = false;         // the current command is abandoned
+  std::string currentFileName; // data file name without directory and extension
+  std::string dataDirectory;   // where data file names without directory are placed
+  bool commandLineFile = false;
+  bool messagesAllowed = true; // file error messages are shown
+  bool cadBatch = false;       // a /CAD chain is running
+  int helpNumber = 0;          // help text of the current dialog step
+  std::string startupDirectory;
+  std::vector<std::string> arguments;  // the command line, without the program name
+};
+
+}  // namespace kalo

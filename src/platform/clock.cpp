@@ -1,0 +1,31 @@
+#include "platform/clock.h"
+
+#include <ctime>
+
+namespace kalo {
+
+DateTime SystemClock::Now() const {
+  std::time_t now = std::time(nullptr);
+  std::tm local {};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+}  // namespace kalo
+
+#include <cstdio>
+
+namespace kalo {
+
+std::string FormatDate(const DateTime& date, int dateCode) {
+  char text[32];
+  switch (dateCode) {
+    case 2: std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.month, date.day, date.year); break;
+    case 3: std::snprintf(text, sizeof text, "%04d/%02d/%02d", date.year, date.month, date.day); break;
+    case 4: std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.day, date.month, date.year); break;
+    default: std::snprintf(text, sizeof text, "%02d.%02d.%04d", date.day, date.month, date.year); break;
+  }
+  return text;
+}
+
+}  // namespace kalo

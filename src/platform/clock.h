@@ -1,0 +1,45 @@
+#pragma once
+// Today's date and time, injected so that reports and dates are reproducible in tests.
+
+namespace kalo {
+
+struct DateTime {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual DateTime Now() const = 0;
+};
+
+class SystemClock : public Clock {
+ public:
+  DateTime Now() const override;
+};
+
+class FixedClock : public Clock {
+ public:
+  explicit FixedClock(DateTime now) : now_(now) {}
+  DateTime Now() const override { return now_; }
+  void Set(DateTime now) { now_ = now; }
+
+ private:
+  DateTime now_;
+};
+
+}  // namespace kalo
+
+#include <string>
+
+namespace kalo {
+
+// The date in the configured form: 1 DD.MM.YYYY, 2 MM/DD/YYYY, 3 YYYY/MM/DD, 4 DD/MM/YYYY.
+std::string FormatDate(const DateTime& date, int dateCode);
+
+}  // namespace kalo

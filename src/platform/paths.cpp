@@ -1,0 +1,51 @@
+#include "platform/paths.h"
+
+namespace kalo {
+namespace {
+
+size_t LastSeparator(std::string_view path) { return path.find_last_of("\\/:"); }
+
+bool EndsName(unsigned char c) {
+  return (c >= 0x21 && c <= 0x29) || (c >= 0x30 && c <= 0x39) || (c >= 0x3B && c <= 0x5A) ||
+         (c >= 0x5F && c <= 0x7A);
+}
+
+}  // namespace
+
+std::string FileNameOf(std::string_view path) {
+  size_t pos = LastSeparator(path);
+  return std::string(pos == std::string_view::npos ? path : path.substr(pos + 1));
+}
+
+std::string DirectoryOf(std::string_view path) {
+  size_t pos = LastSeparator(path);
+  return pos == std::string_view::npos ? std::string() : std::string(path.substr(0, pos + 1));
+}
+
+std::string BaseNameOf(std::string_view path) {
+  std::string name = FileNameOf(path);
+  size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string TrimBlanks(std::string_view text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  size_t last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::string WithSeparator(std::string_view directory) {
+  std::string dir = TrimBlanks(directory);
+  if (!dir.empty() && EndsName(static_cast<unsigned char>(dir.back()))) dir += kNativeSeparator;
+  return dir;
+}
+
+std::string NativePath(std::string_view path) {
+  std::string native(path);
+  for (char& c : native)
+    if (c == '\\') c = kNativeSeparator;
+  return native;
+}
+
+}  // namespace kalo

@@ -1,0 +1,39 @@
+#pragma once
+// Services of the operating system that the core uses, behind one interface so that tests
+// can fix the environment, the working directory and the screen.
+#include <string>
+
+namespace kalo {
+
+struct ScreenMetrics {
+  int width = 1280;
+  int height = 1024;
+  int pixelsPerInchY = 96;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  // Empty when the variable is not set.
+  virtual std::string GetEnvironment(const std::string& name) const = 0;
+  virtual std::string CurrentDirectory() const = 0;
+  virtual bool ChangeDirectory(const std::string& directory) = 0;
+  virtual ScreenMetrics Screen() const = 0;
+  // Starts a program from a command line without waiting for it; false when it cannot start.
+  virtual bool StartProgram(const std::string& commandLine, bool hidden) = 0;
+};
+
+class PosixPlatform : public Platform {
+ public:
+  std::string GetEnvironment(const std::string& name) const override;
+  std::string CurrentDirectory() const override;
+  bool ChangeDirectory(const std::string& directory) override;
+  ScreenMetrics Screen() const override { return screen_; }
+  bool StartProgram(const std::string& commandLine, bool hidden) override;
+  void SetScreen(ScreenMetrics screen) { screen_ = screen; }
+
+ private:
+  ScreenMetrics screen_;
+};
+
+}  // namespace kalo

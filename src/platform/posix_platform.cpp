@@ -1,0 +1,72 @@
+#include "platform/platform.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+#include "platform/paths.h"
+
+extern char** environ;
+
+namespace kalo {
+namespace {
+
+// Windows names for variables the program reads, and what stands for them here.
+std::string PosixVariable(const std::string& name) {
+  if (name == "USERNAME") return "USER";
+  return name;
+}
+
+std::vector<std::string> SplitAtBlanks(const std::string& commandLine) {
+  std::istringstream in(commandLine);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+}  // namespace
+
+std::string PosixPlatform::GetEnvironment(const std::string& name) const {
+  const char* value = std::getenv(PosixVariable(name).c_str());
+  if (!value && name == "TEMP") {
+    value = std::getenv("TMPDIR");
+    if (!value) value = "/tmp";
+  }
+  return value ? value : "";
+}
+
+std::string PosixPlatform::CurrentDirectory() const {
+  char buffer[PATH_MAX];
+  return getcwd(buffer, sizeof buffer) ? buffer : ".";
+}
+
+bool PosixPlatform::ChangeDirectory(const std::string& directory) {
+  return chdir(NativePath(directory).c_str()) == 0;
+}
+
+bool PosixPlatform::StartProgram(const std::string& commandLine, bool) {
+  std::vector<std::string> words = SplitAtBlanks(commandLine);
+  if (words.empty()) return false;
+  words[0] = NativePath(words[0]);
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  // A double fork leaves the program to run on its own: nobody waits for it.
+  pid_t child = fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    pid_t grandchild = 0;
+    int started = posix_spawnp(&grandchild, argv[0], nullptr, nullptr, argv.data(), environ);
+    _exit(started == 0 ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace kalo

@@ -1,0 +1,30 @@
+#pragma once
+// The user interface as the core sees it. Every text passed in or out is code page 850.
+// The Qt side implements it with real windows, the tests with scripted answers, and the
+// console implementation serves the command line chains.
+#include <string>
+#include <vector>
+
+namespace kalo {
+
+enum class Answer { Yes, No, Cancel };
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // A message box with a caption such as "Fehler : " or "Meldung:".
+  virtual void MessageBox(const std::string& caption, const std::string& text) = 0;
+  // A Yes/No/Cancel question under the program's title.
+  virtual Answer Question(const std::string& text) = 0;
+  // A one-line text prompt prefilled with value; false when cancelled.
+  virtual bool AskText(const std::string& prompt, int maxLength, std::string& value) = 0;
+  // File dialogs starting in directory with a filter such as "*.kal|*.kal"; false when cancelled.
+  virtual bool AskSaveFileName(const std::string& directory, const std::string& filter, std::string& path) = 0;
+  virtual bool AskOpenFileName(const std::string& directory, const std::string& filter, std::string& path) = 0;
+  // A text screen of lines, such as the usage screen.
+  virtual void ShowLines(const std::vector<std::string>& lines) = 0;
+  virtual void SetWaitCursor(bool waiting) = 0;
+};
+
+}  // namespace kalo
