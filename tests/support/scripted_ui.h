@@ -1,0 +1,56 @@
+#pragma once
+// A Ui for tests: records every message and answers questions and prompts from scripts.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace kalo::testing {
+
+class ScriptedUi : public Ui {
+ public:
+  struct Message {
+    std::string caption;
+    std::string text;
+  };
+
+  void MessageBox(const std::string& caption, const std::string& text) override {
+    messages.push_back({caption, text});
+  }
+  Answer Question(const std::string& text) override {
+    questions.push_back(text);
+    if (answers.empty()) return Answer::Cancel;
+    Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  bool AskText(const std::string& prompt, int, std::string& value) override {
+    prompts.push_back(prompt);
+    return TakeText(value);
+  }
+  bool AskSaveFileName(const std::string&, const std::string&, std::string& path) override { return TakeText(path); }
+  bool AskOpenFileName(const std::string&, const std::string&, std::string& path) override { return TakeText(path); }
+  void ShowLines(const std::vector<std::string>& lines) override { shownLines = lines; }
+  void SetWaitCursor(bool) override {}
+
+  // Scripts: answers to questions, and texts for prompts and file dialogs (a missing
+  // entry cancels).
+  std::deque<Answer> answers;
+  std::deque<std::string> texts;
+
+  std::vector<Message> messages;
+  std::vector<std::string> questions;
+  std::vector<std::string> prompts;
+  std::vector<std::string> shownLines;
+
+ private:
+  bool TakeText(std::string& value) {
+    if (texts.empty()) return false;
+    value = texts.front();
+    texts.pop_front();
+    return true;
+  }
+};
+
+}  // namespace kalo::testing

@@ -1,0 +1,36 @@
+#pragma once
+// A Platform for tests: a fixed environment, working directory and screen; started
+// programs are recorded instead of run.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kalo::testing {
+
+class TestPlatform : public Platform {
+ public:
+  std::string GetEnvironment(const std::string& name) const override {
+    auto it = environment.find(name);
+    return it == environment.end() ? "" : it->second;
+  }
+  std::string CurrentDirectory() const override { return currentDirectory; }
+  bool ChangeDirectory(const std::string& directory) override {
+    currentDirectory = directory;
+    return true;
+  }
+  ScreenMetrics Screen() const override { return screen; }
+  bool StartProgram(const std::string& commandLine, bool) override {
+    startedPrograms.push_back(commandLine);
+    return startSucceeds;
+  }
+
+  std::map<std::string, std::string> environment;
+  std::string currentDirectory = "/nonexistent";
+  ScreenMetrics screen;
+  std::vector<std::string> startedPrograms;
+  bool startSucceeds = true;
+};
+
+}  // namespace kalo::testing
