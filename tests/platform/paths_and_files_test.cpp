@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "platform/paths.h"
+#include "platform/real48.h"
+#include "platform/text_file.h"
+#include "support/temp_dir.h"
+
+namespace kalo {
+namespace {
+
+TEST(Paths, BothSeparatorsTakeNamesApart) {
+  EXPECT_EQ(FileNameOf("c:\\daten\\welle.kal"), "welle.kal");
+  EXPECT_EQ(FileNameOf("/home/a/welle.kal"), "welle.kal");
+  EXPECT_EQ(BaseNameOf("c:welle.v2.kal"), "welle.v2");
+  EXPECT_EQ(DirectoryOf("daten/welle.kal"), "daten/");
+  EXPECT_EQ(DirectoryOf("welle.kal"), "");
+}
+
+TEST(Paths, SeparatorIsAppendedOnlyAfterNameCharacters) {
+  EXPECT_EQ(WithSeparator(" /tmp/daten "), "/tmp/daten/");
+  EXPECT_EQ(WithSeparator("/tmp/"), "/tmp/");
+  EXPECT_EQ(WithSeparator("c:\\daten\\"), "c:\\daten\\");
+  EXPECT_EQ(WithSeparator("c:"), "c:");
+  EXPECT_EQ(WithSeparator(""), "");
+}
+
+TEST(Real48, RoundsToFortyBitsAndSaturates) {
+  EXPECT_EQ(RoundToReal48(5.0L), 5.0L);
+  long double tenth = RoundToReal48(0.1L);
+  EXPECT_NE(tenth, 0.1L);
+  EXPECT_NEAR(static_cast<double>(tenth), 0.1, 1e-12);
+  EXPECT_EQ(RoundToReal48(tenth), tenth);
+  EXPECT_EQ(static_cast<long double>(Real48(-1.0E32L)), RoundToReal48(-1.0E32L));
+  EXPECT_EQ(RoundToReal48(1.0E-40L), 0);
+  EXPECT_LT(RoundToReal48(1.0E40L), 1.8E38L);
+}
+
+TEST(TextFiles, LinesEndInCrLfAndReadBackEitherWay) {
+  testing::TempDir dir;
+  std::string error;
+  ASSERT_TRUE(WriteTextLines(dir.File("a.txt"), {"eins", "", "drei"}, error));
+  EXPECT_EQ(testing::ReadBytes(dir.File("a.txt")), "eins\r\n\r\ndrei\r\n");
+  testing::WriteBytes(dir.File("b.txt"), "x\ny\r\nz");
+  std::vector<std::string> lines;
+  ASSERT_TRUE(ReadTextLines(dir.File("b.txt"), lines, error));
+  EXPECT_EQ(lines, (std::vector<std::string>{"x", "y", "z"}));
+  EXPECT_FALSE(ReadTextLines(dir.File("missing.txt"), lines, error));
+}
+
+TEST(TextFiles, FailedWriteLeavesTheOldFileAndNoTemporary) {
+  testing::TempDir dir;
+  std::string error;
+  testing::WriteBytes(dir.File("old.txt"), "old");
+  EXPECT_FALSE(WriteTextLines(dir.File("no/such/dir.txt"), {"x"}, error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(CanWriteFile(dir.File("old.txt")));
+  EXPECT_EQ(testing::ReadBytes(dir.File("old.txt")), "old");
+  EXPECT_FALSE(FileExists(TemporaryNameFor(dir.File("old.txt"))));
+  EXPECT_FALSE(CanWriteFile(dir.File("no/such/dir.txt")));
+}
+
+}  // namespace
+}  // namespace kalo
