@@ -1,0 +1,82 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/context.h"
+#include "report/number_format.h"
+
+namespace kalo {
+namespace {
+
+std::string UpperCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+  return text;
+}
+
+// The integer value of a text; a text that is no integer gives 0.
+int IntegerOrZero(const std::string& text) {
+  long value = 0;
+  return ParseInteger(text, value) ? static_cast<int>(value) : 0;
+}
+
+}  // namespace
+
+Command ParseCommandLine(const std::vector<std::string>& arguments) {
+  Command command;
+  if (arguments.empty()) return command;
+  const std::string& first = arguments[0];
+  if (first == "?" || first == "/?") {
+    command.kind = CommandKind::Usage;
+    return command;
+  }
+  command.fileName = first;
+  const std::string second = arguments.size() > 1 ? arguments[1] : "";
+  if (second == "/E" || second == "/e" || second == "/G" || second == "/g") {
+    command.kind = CommandKind::InteractiveNamed;
+  } else if (second == "/I" || second == "/i") {
+    command.kind = CommandKind::TextReport;
+  } else if (UpperCase(second.substr(0, 4)) == "/CAD") {
+    command.kind = CommandKind::CadOutput;
+    command.cadTarget = IntegerOrZero(second.substr(4, 1));
+    command.cadView = second.size() > 6 ? IntegerOrZero(second.substr(6)) : 0;
+  } else {
+    command.kind = CommandKind::InteractiveWithFile;
+  }
+  return command;
+}
+
+bool HasNoGuiSwitch(const std::vector<std::string>& arguments) {
+  return std::any_of(arguments.begin(), arguments.end(),
+                     [](const std::string& argument) { return UpperCase(argument) == "/NOGUI"; });
+}
+
+std::vector<std::string> UsageLines() {
+  const std::string name = kShortName;
+  const std::string example = "Example: w" + name + " test." + kDataFileExtension;
+  return {
+      std::string(kProgramName) + " Command Line Mode",
+      "",
+      "w" + name + " Filename [/I] [/CADi:j] [/NOGUI]",
+      "",
+      "/I       -> TXT file",
+      "",
+      "/CADi:j  -> CAD File",
+      "            i: 1=DXF, 2=IGS, 5=TXT",
+      "            j: index (1,2,3, ..)",
+      "",
+      "/NOGUI   -> No GUI, exit on fatal error",
+      "",
+      "",
+      "",
+      "/?       -> Help",
+      "",
+      "",
+      example + "             ->  GUI",
+      example + " /I /NOGUI   ->  test.txt",
+      example + " /CAD1:1     ->  test.dxf",
+      "Example: w" + name + " test.edi /E /NOGUI   ->  test.edi",
+  };
+}
+
+}  // namespace kalo

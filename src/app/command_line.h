@@ -1,0 +1,30 @@
+#pragma once
+// What the command line asks for.
+#include <string>
+#include <vector>
+
+namespace kalo {
+
+enum class CommandKind {
+  Interactive,          // no argument
+  Usage,                // "?" or "/?"
+  InteractiveNamed,     // a file name with "/E" or "/G": not read, only named
+  TextReport,           // "/I": the result report as FILE.txt
+  CadOutput,            // "/CADi:j": view j on CAD target i
+  InteractiveWithFile,  // a file name alone or with another switch
+};
+
+struct Command {
+  CommandKind kind = CommandKind::Interactive;
+  std::string fileName;
+  int cadTarget = 0;  // i of /CADi:j
+  int cadView = 0;    // j of /CADi:j
+};
+
+Command ParseCommandLine(const std::vector<std::string>& arguments);
+// "/NOGUI" anywhere on the command line, in any letter case.
+bool HasNoGuiSwitch(const std::vector<std::string>& arguments);
+// The 21 lines of the usage screen.
+std::vector<std::string> UsageLines();
+
+}  // namespace kalo

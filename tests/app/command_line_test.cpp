@@ -1,0 +1,48 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace kalo {
+namespace {
+
+TEST(CommandLine, SwitchesAreRecognisedInEitherSpelling) {
+  EXPECT_EQ(ParseCommandLine({}).kind, CommandKind::Interactive);
+  EXPECT_EQ(ParseCommandLine({"/?"}).kind, CommandKind::Usage);
+  EXPECT_EQ(ParseCommandLine({"?"}).kind, CommandKind::Usage);
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/i"}).kind, CommandKind::TextReport);
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/I"}).kind, CommandKind::TextReport);
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/e"}).kind, CommandKind::InteractiveNamed);
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/G"}).kind, CommandKind::InteractiveNamed);
+  EXPECT_EQ(ParseCommandLine({"a.kal"}).kind, CommandKind::InteractiveWithFile);
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/NOGUI"}).kind, CommandKind::InteractiveWithFile);
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/x"}).fileName, "a.kal");
+}
+
+TEST(CommandLine, CadSwitchGivesTargetAndView) {
+  Command dxf = ParseCommandLine({"a.kal", "/cad1:12"});
+  EXPECT_EQ(dxf.kind, CommandKind::CadOutput);
+  EXPECT_EQ(dxf.cadTarget, 1);
+  EXPECT_EQ(dxf.cadView, 12);
+  Command noView = ParseCommandLine({"a.kal", "/CAD5:x"});
+  EXPECT_EQ(noView.cadTarget, 5);
+  EXPECT_EQ(noView.cadView, 0);
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/CAD"}).cadTarget, 0);
+}
+
+TEST(CommandLine, NoGuiStandsAnywhereInAnyCase) {
+  EXPECT_TRUE(HasNoGuiSwitch({"a.kal", "/I", "/nogui"}));
+  EXPECT_TRUE(HasNoGuiSwitch({"/NoGui"}));
+  EXPECT_FALSE(HasNoGuiSwitch({"a.kal", "/I"}));
+}
+
+TEST(CommandLine, UsageScreenHasItsTwentyOneLines) {
+  std::vector<std::string> lines = UsageLines();
+  ASSERT_EQ(lines.size(), 21u);
+  EXPECT_EQ(lines[0], "KALO Command Line Mode");
+  EXPECT_EQ(lines[2], "wkalo Filename [/I] [/CADi:j] [/NOGUI]");
+  EXPECT_EQ(lines[18], "Example: wkalo test.kal /I /NOGUI   ->  test.txt");
+  EXPECT_EQ(lines[20], "Example: wkalo test.edi /E /NOGUI   ->  test.edi");
+}
+
+}  // namespace
+}  // namespace kalo
