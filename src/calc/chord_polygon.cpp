@@ -1,0 +1,71 @@
+#include "calc/chord_polygon.h"
+
+#include <cmath>
+#include <optional>
+
+#include "graphics/plane_geometry.h"
+
+namespace kalo {
+namespace {
+
+constexpr int kMinChords = 2;
+
+// Writes the next point; false when its index reaches the polygon limit.
+bool Append(ContourPolygon& polygon, int& k, long double x, long double y) {
+  if (++k >= kMaxPolygonIndex) return false;
+  polygon.points[static_cast<size_t>(k)] = {x, y};
+  return true;
+}
+
+// round(sweep / step), ties to even, at least 2. A ratio beyond the polygon (or not a
+// number at all) is limited so that the arc cannot fit and the caller stops at the limit.
+int ChordCount(long double sweep, long double step) {
+  long double count = std::nearbyint(sweep / step);
+  if (!(count >= kMinChords)) return kMinChords;
+  return count > kMaxPolygonIndex ? kMaxPolygonIndex : static_cast<int>(count);
+}
+
+// The chord points of the arc from 'from' to 'to', both ends included.
+bool AppendArc(const ContourElement& from, const ContourElement& to, long double step, ContourPolygon& polygon,
+               int& k, MessageCollection& messages, const NumberFormat& format) {
+  long double phi = from.phi;
+  std::optional<ArcGeometry> arc = GetArcCenter(from.x, from.y, to.x, to.y, phi, messages, format);
+  // An angle that gives no centre (reported above) leaves a straight segment.
+  if (!arc) return Append(polygon, k, to.x, to.y);
+  long double a1 = arc->a1 < 0 ? arc->a1 + 2 * kPi : arc->a1;
+  long double a2 = arc->a2 < 0 ? arc->a2 + 2 * kPi : arc->a2;
+  int chords = ChordCount(std::fabs(phi), step);
+  long double d = std::fabs(phi) / chords;
+  // Counter-clockwise arcs start at a1, clockwise ones at a2 (the angle of 'from').
+  long double start = phi >= 0 ? a1 : a2;
+  long double delta = phi >= 0 ? d : -d;
+  for (int j = 0; j <= chords; ++j) {
+    long double angle = start + j * delta;
+    if (!Append(polygon, k, arc->xc + arc->r * std::cos(angle), arc->yc + arc->r * std::sin(angle)))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+PolygonOutcome BuildPolygon(const Contour& contour, long double arcDivisionDegrees, ContourPolygon& polygon,
+                            MessageCollection& messages, const NumberFormat& format) {
+  long double step = DegToRad(arcDivisionDegrees);
+  // A count beyond the storage (never written by the program) is read as the storage.
+  int count = contour.count < kMaxElements ? contour.count : kMaxElements;
+  int k = 0;
+  for (int i = 1; i <= count; ++i) {
+    const ContourElement& element = contour[i];
+    bool written = i == 1 || contour[i - 1].phi == 0
+                       ? Append(polygon, k, element.x, element.y)
+                       : AppendArc(contour[i - 1], element, step, polygon, k, messages, format);
+    if (!written) return PolygonOutcome::TooManyPoints;
+  }
+  if (count == 0) return PolygonOutcome::Empty;
+  polygon.count = static_cast<uint16_t>(k + 1);
+  polygon.points[static_cast<size_t>(k + 1)] = {contour[1].x, contour[1].y};
+  return PolygonOutcome::Closed;
+}
+
+}  // namespace kalo
