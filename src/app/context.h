@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/ui.h"
+#include "report/text_channel.h"
 
 namespace kalo {
 
@@ -33,6 +34,7 @@ struct Context {
   Body body;
   MessageCollection messages;
   ProgramState state;
+  TextChannel textChannel;
 
   std::string Today() const;
   NumberFormat Numbers() const { return NumberFormatOf(config); }

@@ -1,6 +1,7 @@
 #include "platform/console_ui.h"
 
 #include "platform/codepage.h"
+#include "platform/text_file.h"
 
 namespace kalo {
 
@@ -26,6 +27,27 @@ bool ConsoleUi::AskOpenFileName(const std::string&, const std::string&, std::str
 void ConsoleUi::ShowLines(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out_ << Cp850ToUtf8(line) << '\n';
   out_.flush();
+}
+
+bool ConsoleUi::AskChoice(const std::string& caption, const std::vector<std::string>&, int&) {
+  err_ << Cp850ToUtf8(caption) << " -> Abbrechen\n";
+  return false;
+}
+
+void ConsoleUi::ShowTextFile(const std::string& path) {
+  std::vector<std::string> lines;
+  std::string error;
+  if (!ReadTextLines(path, lines, error)) {
+    err_ << path << " not found !\n";
+    return;
+  }
+  for (const std::string& line : lines) out_ << AnsiToUtf8(line) << '\n';
+  out_.flush();
+}
+
+bool ConsoleUi::PrintTextFile(const std::string& path) {
+  err_ << path << ": Drucken ist ohne Fenster nicht möglich\n";  // the console takes UTF-8
+  return false;
 }
 
 }  // namespace kalo

@@ -17,6 +17,9 @@ class ConsoleUi : public Ui {
   bool AskSaveFileName(const std::string& directory, const std::string& filter, std::string& path) override;
   bool AskOpenFileName(const std::string& directory, const std::string& filter, std::string& path) override;
   void ShowLines(const std::vector<std::string>& lines) override;
+  bool AskChoice(const std::string& caption, const std::vector<std::string>& items, int& index) override;
+  void ShowTextFile(const std::string& path) override;
+  bool PrintTextFile(const std::string& path) override;
   void SetWaitCursor(bool) override {}
 
  private:

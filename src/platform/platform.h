@@ -21,6 +21,8 @@ class Platform {
   virtual ScreenMetrics Screen() const = 0;
   // Starts a program from a command line without waiting for it; false when it cannot start.
   virtual bool StartProgram(const std::string& commandLine, bool hidden) = 0;
+  // The device that stands for the printer port "LPT" + port (1..4).
+  virtual std::string PrinterPortPath(int port) const = 0;
 };
 
 class PosixPlatform : public Platform {
@@ -30,6 +32,7 @@ class PosixPlatform : public Platform {
   bool ChangeDirectory(const std::string& directory) override;
   ScreenMetrics Screen() const override { return screen_; }
   bool StartProgram(const std::string& commandLine, bool hidden) override;
+  std::string PrinterPortPath(int port) const override;
   void SetScreen(ScreenMetrics screen) { screen_ = screen; }
 
  private:

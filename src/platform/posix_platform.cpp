@@ -69,4 +69,8 @@ bool PosixPlatform::StartProgram(const std::string& commandLine, bool) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+std::string PosixPlatform::PrinterPortPath(int port) const {
+  return "/dev/lp" + std::to_string(port < 1 || port > 4 ? 0 : port - 1);
+}
+
 }  // namespace kalo

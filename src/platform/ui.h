@@ -24,6 +24,14 @@ class Ui {
   virtual bool AskOpenFileName(const std::string& directory, const std::string& filter, std::string& path) = 0;
   // A text screen of lines, such as the usage screen.
   virtual void ShowLines(const std::vector<std::string>& lines) = 0;
+  // A choice list under a caption; index is the preselected item on entry and the chosen
+  // one (0-based) on return; false when cancelled.
+  virtual bool AskChoice(const std::string& caption, const std::vector<std::string>& items, int& index) = 0;
+  // The text window showing a report file written in the window code page.
+  virtual void ShowTextFile(const std::string& path) = 0;
+  // Prints a report file in code page 850 whose lines starting with a form feed begin new
+  // pages; false when nothing was printed.
+  virtual bool PrintTextFile(const std::string& path) = 0;
   virtual void SetWaitCursor(bool waiting) = 0;
 };
 

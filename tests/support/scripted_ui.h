@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ui.h"
+#include "support/temp_dir.h"
 
 namespace kalo::testing {
 
@@ -32,17 +33,41 @@ class ScriptedUi : public Ui {
   bool AskSaveFileName(const std::string&, const std::string&, std::string& path) override { return TakeText(path); }
   bool AskOpenFileName(const std::string&, const std::string&, std::string& path) override { return TakeText(path); }
   void ShowLines(const std::vector<std::string>& lines) override { shownLines = lines; }
+  bool AskChoice(const std::string& caption, const std::vector<std::string>& items, int& index) override {
+    choiceCaptions.push_back(caption);
+    choiceItems = items;
+    if (choices.empty()) return false;
+    index = choices.front();
+    choices.pop_front();
+    return true;
+  }
+  // Shown and printed files are recorded with their content at that moment.
+  void ShowTextFile(const std::string& path) override { shownTextFiles.push_back({path, ReadBytes(path)}); }
+  bool PrintTextFile(const std::string& path) override {
+    printedTextFiles.push_back({path, ReadBytes(path)});
+    return printSucceeds;
+  }
   void SetWaitCursor(bool) override {}
 
   // Scripts: answers to questions, and texts for prompts and file dialogs (a missing
   // entry cancels).
   std::deque<Answer> answers;
   std::deque<std::string> texts;
+  std::deque<int> choices;  // chosen item indexes
+  bool printSucceeds = true;
 
   std::vector<Message> messages;
   std::vector<std::string> questions;
   std::vector<std::string> prompts;
   std::vector<std::string> shownLines;
+  std::vector<std::string> choiceCaptions;
+  std::vector<std::string> choiceItems;
+  struct ShownFile {
+    std::string path;
+    std::string content;
+  };
+  std::vector<ShownFile> shownTextFiles;
+  std::vector<ShownFile> printedTextFiles;
 
  private:
   bool TakeText(std::string& value) {

@@ -26,7 +26,13 @@ class TestPlatform : public Platform {
     return startSucceeds;
   }
 
+  // Printer ports are files "lpt1".."lpt4" in printerPortDirectory.
+  std::string PrinterPortPath(int port) const override {
+    return printerPortDirectory + "/lpt" + std::to_string(port);
+  }
+
   std::map<std::string, std::string> environment;
+  std::string printerPortDirectory = "/nonexistent";
   std::string currentDirectory = "/nonexistent";
   ScreenMetrics screen;
   std::vector<std::string> startedPrograms;

@@ -1,0 +1,29 @@
+#include "report/message_block.h"
+
+#include "app/context.h"
+#include "help/error_message_file.h"
+#include "report/text_output.h"
+
+namespace kalo {
+
+void WriteMessageBlock(Context& context, TextOutput& output) {
+  output.Line("");
+  output.Line("BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN");
+  output.Separator(SeparatorKind::Thick);
+  output.Separator(SeparatorKind::Thin);
+  for (size_t i = 1; i <= context.messages.Count(); ++i) {
+    const std::string& message = context.messages.Text(i);
+    std::string cause = GetMessageCause(context, i);
+    std::string remedy = GetMessageRemedy(context, i);
+    if (output.IsTabTarget()) {
+      output.Line(message + "\t" + cause + "\t" + remedy);
+      continue;
+    }
+    output.Line(message);
+    output.Line(cause);
+    output.Line(remedy);
+    if (context.config.separatorStyle != 4) output.Separator(SeparatorKind::Thin);
+  }
+}
+
+}  // namespace kalo

@@ -1,0 +1,180 @@
+#include "report/output_targets.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "app/context.h"
+#include "help/message_boxes.h"
+#include "platform/codepage.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "report/external_program.h"
+#include "report/text_channel.h"
+
+namespace kalo {
+namespace {
+
+bool Failed(Context& context, const std::string& path) {
+  ErrorBox(context, "Fehler bei Zugriff auf Diskette/Platte " + path);
+  context.state.cancel = true;
+  return false;
+}
+
+bool WriteLines(Context& context, const std::string& path, const std::vector<std::string>& lines) {
+  std::string error;
+  return WriteTextLines(path, lines, error) || Failed(context, path);
+}
+
+bool WriteWindowCopy(Context& context, const std::vector<std::string>& lines) {
+  std::vector<std::string> converted;
+  converted.reserve(lines.size());
+  for (const std::string& line : lines) converted.push_back(Cp850ToAnsi(line));
+  return WriteLines(context, OutwinPath(context), converted);
+}
+
+std::string WithExtension(const std::string& path, const std::string& extension) {
+  return FileNameOf(path).find('.') == std::string::npos ? path + "." + extension : path;
+}
+
+// The save dialog of the file targets, followed by the test that the name can be written.
+bool AskOutputFile(Context& context, TextChannel& channel, const std::string& extension) {
+  std::string path = BaseNameOf(channel.name) + "." + extension;
+  if (!context.ui.AskSaveFileName(context.state.dataDirectory, "*." + extension + "|*." + extension, path)) {
+    context.state.cancel = true;
+    return false;
+  }
+  channel.outputPath = WithExtension(TrimBlanks(path), extension);
+  CheckOutputFile(context, channel.outputPath);
+  return !context.state.cancel;
+}
+
+std::string NumberedFile(const Context& context, const std::string& prefix, int number) {
+  return TemporaryDirectory(context) + prefix + std::to_string(number) + ".txt";
+}
+
+bool AppendBytes(const std::string& path, const std::string& bytes) {
+  FILE* port = std::fopen(NativePath(path).c_str(), "ab");
+  if (!port) return false;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), port) == bytes.size();
+  return std::fclose(port) == 0 && written;
+}
+
+// Printer set-up codes in "TEXT.HXP" of the working directory go to the printer first.
+bool SendPrinterSetup(Context& context, const std::string& port) {
+  std::string setupFile = WithSeparator(context.platform.CurrentDirectory()) + "TEXT.HXP";
+  if (!FileExists(setupFile)) return true;
+  std::FILE* in = std::fopen(NativePath(setupFile).c_str(), "rb");
+  if (!in) return true;
+  std::string bytes;
+  char buffer[4096];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) bytes.append(buffer, n);
+  std::fclose(in);
+  return AppendBytes(port, bytes) || Failed(context, port);
+}
+
+bool PrepareTextPrinter(Context& context, TextChannel& channel) {
+  channel.outputPath = context.platform.PrinterPortPath(context.config.printerPort);
+  channel.pauseAfterPage = AskYesNo(context, "Pause nach jeder Seite ?");
+  return !context.state.cancel && SendPrinterSetup(context, channel.outputPath);
+}
+
+bool PrepareHtml(Context& context, TextChannel& channel) {
+  if (TrimBlanks(context.config.htmlBrowser).empty()) return AskOutputFile(context, channel, "htm");
+  channel.outputPath = TemporaryDirectory(context) + kShortName + ".htm";
+  return true;
+}
+
+bool PrepareSpreadsheet(Context& context, TextChannel& channel) {
+  if (context.config.askTextDevice) return AskOutputFile(context, channel, "txt");
+  channel.outputPath = NumberedFile(context, "$$$", channel.fileCounter + 1);
+  return true;
+}
+
+// Copies of the numbered spreadsheet and batch files under their final names.
+bool FinishNumbered(Context& context, TextChannel& channel, const std::string& copy) {
+  if (!WriteLines(context, channel.outputPath, channel.lines)) return false;
+  ++channel.fileCounter;
+  return WriteLines(context, copy, channel.lines);
+}
+
+bool FinishFile(Context& context, TextChannel& channel) {
+  if (!WriteLines(context, channel.outputPath, channel.lines) || !WriteWindowCopy(context, channel.lines))
+    return false;
+  InfoBox(context, channel.outputPath + " und Windows-Datei outwin.txt wurden angelegt.");
+  return true;
+}
+
+bool FinishWindowsPrinter(Context& context, TextChannel& channel) {
+  if (!WriteLines(context, channel.outputPath, channel.lines)) return false;
+  bool printed = context.ui.PrintTextFile(channel.outputPath);
+  RemoveFile(channel.outputPath);
+  if (!printed) context.state.cancel = true;
+  return printed;
+}
+
+bool FinishHtml(Context& context, TextChannel& channel) {
+  if (!WriteLines(context, channel.outputPath, channel.lines)) return false;
+  std::string browser = TrimBlanks(context.config.htmlBrowser);
+  return browser.empty() || StartProgramWithFile(context, browser, channel.outputPath);
+}
+
+}  // namespace
+
+std::string TemporaryDirectory(const Context& context) {
+  std::string configured = TrimBlanks(context.config.tempDirectory);
+  return WithSeparator(configured.empty() ? context.platform.GetEnvironment("TEMP") : configured);
+}
+
+std::string OutwinPath(const Context& context) { return TemporaryDirectory(context) + "outwin.txt"; }
+
+std::string WindowText(const Context& context, const std::string& cp850) {
+  if (context.Units().plainLetters) return MapPlainLetterTable(SpellOutPlainLetters(cp850));
+  return Cp850ToAnsi(cp850);
+}
+
+bool PrepareTarget(Context& context, TextChannel& channel) {
+  channel.outputPath.clear();
+  switch (channel.target) {
+    case kTargetScreen:
+    case kTargetTextProgram: channel.outputPath = OutwinPath(context); return true;
+    case kTargetTextPrinter: return PrepareTextPrinter(context, channel);
+    case kTargetFile: return AskOutputFile(context, channel, "txt");
+    case kTargetWindowsPrinter: channel.outputPath = TemporaryDirectory(context) + "$$$.txt"; return true;
+    case kTargetSpreadsheet: return PrepareSpreadsheet(context, channel);
+    case kTargetHtml: return PrepareHtml(context, channel);
+    case kTargetDosFile: channel.outputPath = TemporaryDirectory(context) + "OUTDOS.TXT"; return true;
+    case kTargetBatch: channel.outputPath = NumberedFile(context, "$$$", channel.fileCounter + 1); return true;
+    default: return true;
+  }
+}
+
+bool SendToPrinterPort(Context& context, TextChannel& channel) {
+  std::string bytes;
+  for (const std::string& line : channel.lines) bytes += line + "\r\n";
+  channel.lines.clear();
+  return AppendBytes(channel.outputPath, bytes) || Failed(context, channel.outputPath);
+}
+
+bool FinishTarget(Context& context, TextChannel& channel) {
+  switch (channel.target) {
+    case kTargetScreen:
+      if (!WriteWindowCopy(context, channel.lines)) return false;
+      context.ui.ShowTextFile(channel.outputPath);
+      return true;
+    case kTargetTextPrinter: return SendToPrinterPort(context, channel);
+    case kTargetFile: return FinishFile(context, channel);
+    case kTargetWindowsPrinter: return FinishWindowsPrinter(context, channel);
+    case kTargetTextProgram:
+      return WriteWindowCopy(context, channel.lines) &&
+             StartProgramWithFile(context, context.config.textProgram, channel.outputPath);
+    case kTargetSpreadsheet:
+      return FinishNumbered(context, channel, NumberedFile(context, "$$", channel.fileCounter + 1));
+    case kTargetHtml: return FinishHtml(context, channel);
+    case kTargetDosFile: return WriteLines(context, channel.outputPath, channel.lines);
+    case kTargetBatch:
+      return FinishNumbered(context, channel, WithSeparator(context.platform.CurrentDirectory()) + FileNameOf(channel.name));
+    default: return false;
+  }
+}
+
+}  // namespace kalo
