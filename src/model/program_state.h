@@ -1,5 +1,6 @@
 #pragma once
 // Flags and names that every command reads and changes.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct ProgramState {
   int helpNumber = 0;          // help text of the current dialog step
   std::string startupDirectory;
   std::vector<std::string> arguments;  // the command line, without the program name
+  std::array<std::string, 4> recentFiles;  // full paths of recently used data files, most recent first
 };
 
 }  // namespace kalo
