@@ -1,0 +1,94 @@
+#include "model/data_file_reader.h"
+
+#include <cstdint>
+#include <memory>
+
+#include "app/context.h"
+#include "calc/calculation.h"
+#include "doc/documentation_file.h"
+#include "help/message_boxes.h"
+#include "model/data_file_format.h"
+#include "model/data_file_lines.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+
+namespace kalo {
+namespace {
+
+constexpr int kHeaderLines = 4;        // rule, title, version, rule
+constexpr int kContourMarkerLines = 4; // rule, "1. KONTUR", rule, "No. Elements"
+
+void ReadContour(DataFileLines& lines, Contour& contour) {
+  lines.Skip(kContourMarkerLines);
+  long count = lines.Count(kMaxElements);
+  lines.Skip(1);
+  contour.Reset();
+  for (int i = 1; i <= count && !lines.Failed(); ++i) {
+    lines.Skip(1);
+    contour[i].x = lines.Real();
+    contour[i].y = lines.Real();
+    contour[i].phi = lines.Real();
+    lines.Skip(1);
+  }
+  contour.count = static_cast<uint16_t>(count);
+}
+
+// An empty name asks with the open dialog; false when it is cancelled.
+bool ResolveSource(Context& context, const std::string& name, std::string& path) {
+  if (!name.empty()) {
+    path = DataFilePath(context.state, name);
+    return true;
+  }
+  if (!context.ui.AskOpenFileName(context.state.dataDirectory, DataFileFilter(), path)) return false;
+  path = DataFilePath(context.state, path);
+  return true;
+}
+
+bool Refuse(Context& context, const std::string& message) {
+  ErrorBox(context, message);
+  context.state.cancel = true;
+  return false;
+}
+
+}  // namespace
+
+void ReadDataFileContent(DataFileLines& lines, Body& body) {
+  lines.Skip(kHeaderLines);
+  for (std::string& remark : body.texts.remarks) remark = lines.Text();
+  ReadContour(lines, body.contour);
+  body.rho = lines.Real();
+  body.arcDivisionAngle = lines.RealWithin(kMinArcDivision, kMaxArcDivision);
+  body.texts.name = lines.Text();
+  body.texts.number = lines.Text();
+  body.texts.name2 = lines.Text();
+  ReadDocumentationSection(lines, body.documentation);
+  ReadDocumentsSection(lines, body.documentation);
+  body.materialRecord = static_cast<uint16_t>(lines.Count(UINT16_MAX));
+}
+
+bool ReadDataFile(Context& context, const std::string& name) {
+  std::string path;
+  if (!ResolveSource(context, name, path)) {
+    context.state.cancel = true;
+    return false;
+  }
+  if (!CheckFileReadable(context, path)) return false;
+  std::vector<std::string> fileLines;
+  std::string error;
+  if (!ReadTextLines(path, fileLines, error)) return Refuse(context, "Datei " + FileNameOf(path) + ": " + error);
+  // Read into a copy, so that a refused file leaves the current body as it was.
+  auto body = std::make_unique<Body>(context.body);
+  DataFileLines lines(fileLines);
+  ReadDataFileContent(lines, *body);
+  if (lines.Failed())
+    return Refuse(context, "Datei " + FileNameOf(path) + ", Zeile " + std::to_string(lines.ErrorLine()) + ": " +
+                               lines.Error());
+  context.body = std::move(*body);
+  context.state.modified = false;
+  context.state.currentFileName = BaseNameOf(path);
+  if (name.empty()) context.state.dataDirectory = DirectoryOf(path);
+  Calculate(context);
+  return true;
+}
+
+}  // namespace kalo

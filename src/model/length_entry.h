@@ -1,0 +1,23 @@
+#pragma once
+// Lengths and arc angles as the user enters and sees them: millimetres or inch, degrees.
+// The model always holds millimetres and radians.
+#include <string>
+
+#include "report/number_format.h"
+#include "report/units.h"
+
+namespace kalo {
+
+// The first "," counts as "."; a text that is no number gives 0; inch is taken × 25.4.
+long double LengthFromEntry(const std::string& text, const UnitSystem& units);
+// mm in the significant form; inch with 4 decimals.
+std::string LengthForEntry(long double mm, const UnitSystem& units, const NumberFormat& format);
+
+long double DegreesToRadians(long double degrees);
+long double RadiansToDegrees(long double radians);
+// An arc angle entered in degrees, in radians (a text that is no number gives 0).
+long double AngleFromEntry(const std::string& text);
+// An arc angle in degrees in the significant form.
+std::string AngleForEntry(long double radians, const NumberFormat& format);
+
+}  // namespace kalo
