@@ -18,6 +18,13 @@ std::string DataFilePath(const ProgramState& state, const std::string& name) {
   return directory + name + "." + kDataFileExtension;
 }
 
+bool ChooseDataFile(Context& context, const std::string& name, FileDialog dialog, std::string& path) {
+  path = name;
+  if (name.empty() && !(context.ui.*dialog)(context.state.dataDirectory, DataFileFilter(), path)) return false;
+  path = DataFilePath(context.state, path);
+  return true;
+}
+
 std::string FormatFixed3(long double value, const NumberFormat& format) { return FormatFixed(value, 0, 3, format); }
 
 std::string FormatReal7(long double value, const NumberFormat& format) {

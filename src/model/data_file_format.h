@@ -3,10 +3,12 @@
 // extension and dialog filter, and where a name without directory or extension goes.
 #include <string>
 
+#include "platform/ui.h"
 #include "report/number_format.h"
 
 namespace kalo {
 
+struct Context;
 struct ProgramState;
 
 // The data file dialogs' filter, "*.kal|*.kal".
@@ -15,6 +17,12 @@ std::string DataFileFilter();
 // A name without "." gets the data file extension; without a directory it is placed in
 // the data directory. A name with "." is used unchanged.
 std::string DataFilePath(const ProgramState& state, const std::string& name);
+
+// The file a command names, completed by DataFilePath; an empty name asks with the file
+// dialog (Ui::AskOpenFileName or Ui::AskSaveFileName) in the data directory. False when
+// the dialog is cancelled.
+using FileDialog = bool (Ui::*)(const std::string& directory, const std::string& filter, std::string& path);
+bool ChooseDataFile(Context& context, const std::string& name, FileDialog dialog, std::string& path);
 
 // Coordinates and arc angles: 3 decimals adjusted by the configured decimals; magnitudes
 // below 1.0E-8 are written as zero.

@@ -15,6 +15,12 @@
 namespace kalo {
 namespace {
 
+// The file is read by position, as it is written: marker lines ("1. KONTUR", "ÄNDERUNGEN",
+// "Dokumente") are skipped, not compared, because they are there for a human reader and a
+// file written in the window code page carries "ÄNDERUNGEN" in another spelling. Every
+// number line is parsed strictly, so a missing or surplus line is caught at the first
+// number that is none, and the message can name that line.
+
 constexpr int kHeaderLines = 4;        // rule, title, version, rule
 constexpr int kContourMarkerLines = 4; // rule, "1. KONTUR", rule, "No. Elements"
 
@@ -31,17 +37,6 @@ void ReadContour(DataFileLines& lines, Contour& contour) {
     lines.Skip(1);
   }
   contour.count = static_cast<uint16_t>(count);
-}
-
-// An empty name asks with the open dialog; false when it is cancelled.
-bool ResolveSource(Context& context, const std::string& name, std::string& path) {
-  if (!name.empty()) {
-    path = DataFilePath(context.state, name);
-    return true;
-  }
-  if (!context.ui.AskOpenFileName(context.state.dataDirectory, DataFileFilter(), path)) return false;
-  path = DataFilePath(context.state, path);
-  return true;
 }
 
 bool Refuse(Context& context, const std::string& message) {
@@ -68,7 +63,7 @@ void ReadDataFileContent(DataFileLines& lines, Body& body) {
 
 bool ReadDataFile(Context& context, const std::string& name) {
   std::string path;
-  if (!ResolveSource(context, name, path)) {
+  if (!ChooseDataFile(context, name, &Ui::AskOpenFileName, path)) {
     context.state.cancel = true;
     return false;
   }

@@ -48,17 +48,6 @@ bool ArchiveModeAllows(Context& context, const std::string& name) {
   return false;
 }
 
-// An empty name asks with the save dialog; false when it is cancelled.
-bool ResolveTarget(Context& context, const std::string& name, std::string& path) {
-  if (!name.empty()) {
-    path = DataFilePath(context.state, name);
-    return true;
-  }
-  if (!context.ui.AskSaveFileName(context.state.dataDirectory, DataFileFilter(), path)) return false;
-  path = DataFilePath(context.state, path);
-  return true;
-}
-
 }  // namespace
 
 std::vector<std::string> DataFileContent(const Body& body, const NumberFormat& format) {
@@ -81,7 +70,7 @@ bool WriteDataFile(Context& context, const std::string& name, bool suppressOverw
   ProgramState& state = context.state;
   if (state.cancel) return false;
   std::string path;
-  if (!ArchiveModeAllows(context, name) || !ResolveTarget(context, name, path)) {
+  if (!ArchiveModeAllows(context, name) || !ChooseDataFile(context, name, &Ui::AskSaveFileName, path)) {
     state.cancel = true;
     return false;
   }
