@@ -1,8 +1,11 @@
+// The command line program: the batch chains run here without any window library.
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/context.h"
+#include "app/settings_load.h"
+#include "app/startup.h"
 #include "platform/console_ui.h"
 
 int main(int argc, char** argv) {
@@ -11,5 +14,10 @@ int main(int argc, char** argv) {
   kalo::SystemClock clock;
   kalo::Context context(ui, platform, clock);
   context.state.arguments.assign(argv + 1, argv + argc);
+
+  kalo::LoadSettings(context);
+  kalo::StartupOutcome outcome = kalo::Startup(context);
+  if (outcome.endProcess) return outcome.exitCode;
+  std::cerr << "kalo: this build has no window; use " << argv[0] << " FILE.kal /I /NOGUI\n";
   return 0;
 }

@@ -1,0 +1,17 @@
+#include "app/settings_load.h"
+
+#include "app/context.h"
+#include "config/configuration_file.h"
+#include "config/recent_files.h"
+
+namespace kalo {
+
+void LoadSettings(Context& context) {
+  ReadConfiguration(context);
+  context.state.cancel = false;
+  ReadRecentFiles(context);
+  context.state.cancel = false;
+  context.body.documentation.information.StartValues(context.Today());
+}
+
+}  // namespace kalo

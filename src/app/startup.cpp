@@ -1,0 +1,147 @@
+#include "app/startup.h"
+
+#include "app/command_line.h"
+#include "app/context.h"
+#include "calc/calculation.h"
+#include "config/directory_check.h"
+#include "help/message_boxes.h"
+#include "model/data_file_reader.h"
+#include "platform/codepage.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "report/result_report.h"
+
+namespace kalo {
+namespace {
+
+StartupOutcome EndProcess(int exitCode) { return {true, exitCode}; }
+
+// Reads the data file of a batch chain; its name then is the base name.
+bool ReadBatchFile(Context& context, const std::string& fileName) {
+  ReadDataFile(context, fileName);
+  if (context.state.cancel) return false;
+  context.state.currentFileName = BaseNameOf(fileName);
+  return true;
+}
+
+// A batch run must never look successful when it produced nothing: the collected
+// messages of a failed calculation go to the error stream.
+void ReportCalculationFailure(Context& context) {
+  for (const std::string& message : context.messages.Texts()) ErrorBox(context, message);
+}
+
+StartupOutcome RunTextReportChain(Context& context, const Command& command) {
+  if (!ReadBatchFile(context, command.fileName)) return EndProcess(1);
+  if (context.messages.Fatal()) {
+    ReportCalculationFailure(context);
+    return EndProcess(1);
+  }
+  return EndProcess(Report(context, kReportBatch) ? 0 : 1);
+}
+
+StartupOutcome RunCadChain(Context& context, const Command& command) {
+  if (!ReadBatchFile(context, command.fileName)) return EndProcess(1);
+  ErrorBox(context, "CAD-Ausgabe " + std::to_string(command.cadTarget) + ":" + std::to_string(command.cadView) +
+                        Oem(" ist in dieser Version nicht verfügbar"));
+  return EndProcess(1);
+}
+
+// Reads a file named on the command line for the interactive run; a file that cannot be
+// read becomes the name of a new body when it can be written.
+StartupOutcome OpenCommandLineFile(Context& context, const Command& command) {
+  if (command.fileName.find('.') == std::string::npos) {
+    InfoBox(context, Oem("Erweiterung .") + kDataFileExtension + " " + Oem("muß mit angegeben werden"));
+    return EndProcess(0);
+  }
+  context.state.messagesAllowed = false;
+  ReadDataFile(context, command.fileName);
+  context.state.commandLineFile = true;
+  context.state.messagesAllowed = true;
+  if (context.state.cancel) {
+    context.state.cancel = false;
+    CheckOutputFile(context, command.fileName);
+    if (context.state.cancel) return EndProcess(0);
+  }
+  return {};
+}
+
+bool IsValidUserDirectory(const std::string& answer) {
+  return !answer.empty() && answer != ".." && answer != "\\" && answer != "/" &&
+         !(answer.size() > 1 && answer[1] == ':');
+}
+
+// User mode: the answer names the user's own subdirectory of the data directory.
+StartupOutcome AskUserDirectory(Context& context) {
+  std::string answer;
+  if (!context.ui.AskText("Passwort (User) eingeben ...", 8, answer)) return EndProcess(0);
+  context.state.dataDirectory = answer;
+  const std::string& configured = context.config.defaultDataDirectory;
+  if (!context.platform.ChangeDirectory(configured)) ErrorBox(context, "Invalid Directory " + configured);
+  if (!IsValidUserDirectory(answer) || !context.platform.ChangeDirectory(answer)) {
+    ErrorBox(context, Oem("Ungültiges Passwort ") + answer + " !");
+    return EndProcess(0);
+  }
+  context.platform.ChangeDirectory("..");
+  return {};
+}
+
+StartupOutcome PrepareInteractiveRun(Context& context) {
+  if (context.state.commandLineFile) {
+    context.state.dataDirectory.clear();
+    return {};
+  }
+  if (context.config.userMode) {
+    StartupOutcome asked = AskUserDirectory(context);
+    if (asked.endProcess) return asked;
+  }
+  context.ui.SetWaitCursor(true);
+  context.state.dataDirectory = WithSeparator(context.config.defaultDataDirectory) + context.state.dataDirectory;
+  std::string templateFile = context.state.dataDirectory + "null." + kDataFileExtension;
+  if (FileExists(templateFile)) {
+    ReadDataFile(context, templateFile);
+    context.state.currentFileName.clear();
+  }
+  return {};
+}
+
+}  // namespace
+
+StartupOutcome Startup(Context& context) {
+  context.state.cancel = false;
+  context.state.messagesAllowed = true;
+  CheckConfiguredDirectories(context);
+  if (!context.config.userMode) context.state.dataDirectory.clear();
+
+  Command command = ParseCommandLine(context.state.arguments);
+  StartupOutcome outcome;
+  switch (command.kind) {
+    case CommandKind::Usage:
+      context.ui.ShowLines(UsageLines());
+      return EndProcess(0);
+    case CommandKind::TextReport:
+      return RunTextReportChain(context, command);
+    case CommandKind::CadOutput:
+      return RunCadChain(context, command);
+    case CommandKind::InteractiveNamed:
+      context.state.currentFileName = command.fileName;
+      context.state.dataDirectory.clear();
+      break;
+    case CommandKind::InteractiveWithFile:
+      context.state.currentFileName = command.fileName;
+      context.state.dataDirectory.clear();
+      outcome = OpenCommandLineFile(context, command);
+      if (outcome.endProcess) return outcome;
+      break;
+    case CommandKind::Interactive:
+      break;
+  }
+  outcome = PrepareInteractiveRun(context);
+  if (outcome.endProcess) return outcome;
+  context.state.cancel = false;
+  Calculate(context);
+  context.state.cancel = false;
+  context.state.modified = false;
+  return {};
+}
+
+}  // namespace kalo
