@@ -5,7 +5,20 @@
 namespace kalo::testing {
 namespace {
 
-using TableWriterTest = ReportTest;
+class TableWriterTest : public ReportTest {
+ protected:
+  // A table of one row written as spreadsheet text; the lines of the file.
+  std::vector<std::string> SpreadsheetTable(const std::vector<std::string>& headers, const std::vector<int>& widths,
+                                            const std::vector<std::string>& row) {
+    TextOutput output(context);
+    EXPECT_TRUE(output.Open(kTargetSpreadsheet));
+    TableWriter table(output, headers, widths);
+    table.WriteRow(row);
+    table.Close();
+    EXPECT_TRUE(output.Close());
+    return FileLines(dir.File("$$$" + std::to_string(context.textChannel.fileCounter) + ".txt"));
+  }
+};
 
 TEST_F(TableWriterTest, TextColumnsAreCutOrFilledToTheirWidths) {
   context.config.separatorStyle = 1;
@@ -21,25 +34,11 @@ TEST_F(TableWriterTest, TextColumnsAreCutOrFilledToTheirWidths) {
                                                   thin, "         2a cell lon ", thin}));
 }
 
-TEST_F(TableWriterTest, ASecondWidthOfZeroLeavesASingleColumn) {
-  TextOutput output(context);
-  ASSERT_TRUE(output.Open(kTargetSpreadsheet));
-  TableWriter table(output, {"Name", "Dichte", "Farbe"}, {8, 0, 5});
-  table.WriteRow({"Stahl", "7.85", "grau"});
-  table.Close();
-  ASSERT_TRUE(output.Close());
-  EXPECT_EQ(FileLines(dir.File("$$$1.txt")), (std::vector<std::string>{"Name", "Stahl"}));
-}
-
-TEST_F(TableWriterTest, SpreadsheetRowsAreSeparatedByTabs) {
-  TextOutput output(context);
-  ASSERT_TRUE(output.Open(kTargetSpreadsheet));
-  TableWriter table(output, {"  i", "x mm", "y mm"}, {3, 11, 11});
-  table.WriteRow({"  1", "  100.000", "   10.000"});
-  table.Close();
-  ASSERT_TRUE(output.Close());
-  EXPECT_EQ(FileLines(dir.File("$$$1.txt")),
+TEST_F(TableWriterTest, SpreadsheetRowsAreSeparatedByTabsAndAZeroWidthEndsTheColumns) {
+  EXPECT_EQ(SpreadsheetTable({"  i", "x mm", "y mm"}, {3, 11, 11}, {"  1", "  100.000", "   10.000"}),
             (std::vector<std::string>{"  i\tx mm\ty mm", "  1\t  100.000\t   10.000"}));
+  EXPECT_EQ(SpreadsheetTable({"Name", "Dichte", "Farbe"}, {8, 0, 5}, {"Stahl", "7.85", "grau"}),
+            (std::vector<std::string>{"Name", "Stahl"}));
 }
 
 TEST_F(TableWriterTest, HtmlTableCentresHeadersAndRightAlignsAllButTheFirstColumn) {
