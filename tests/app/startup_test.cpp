@@ -1,0 +1,145 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/data_file_writer.h"
+#include "platform/codepage.h"
+#include "platform/text_file.h"
+#include "support/temp_dir.h"
+#include "support/test_context.h"
+
+namespace kalo {
+namespace {
+
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() {
+    t.platform.currentDirectory = dir.Path();
+    state.startupDirectory = dir.Path();
+    t.context.config.tempDirectory = dir.Path();
+    t.context.config.defaultDataDirectory = dir.Path();
+  }
+
+  // A data file of the given points (mm) in the test directory.
+  std::string WriteBody(const std::string& name, const std::vector<ContourElement>& points) {
+    testing::TestContext writer;
+    Contour& contour = writer.context.body.contour;
+    for (const ContourElement& point : points) contour[++contour.count] = point;
+    std::string path = dir.File(name);
+    EXPECT_TRUE(WriteDataFile(writer.context, path));
+    return path;
+  }
+
+  std::string WriteRectangle(const std::string& name) {
+    return WriteBody(name, {{0, 0, 0}, {100, 0, 0}, {100, 10, 0}, {0, 10, 0}});
+  }
+
+  StartupOutcome Run(std::vector<std::string> arguments) {
+    state.arguments = std::move(arguments);
+    return Startup(t.context);
+  }
+
+  bool Told(const std::string& text) const {
+    for (const auto& message : t.ui.messages)
+      if (message.text.find(text) != std::string::npos) return true;
+    return false;
+  }
+
+  testing::TempDir dir;
+  testing::TestContext t;
+  ProgramState& state = t.context.state;
+};
+
+TEST_F(StartupTest, UsageScreenEndsTheProcessSuccessfully) {
+  StartupOutcome outcome = Run({"/?"});
+  EXPECT_TRUE(outcome.endProcess);
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_EQ(t.ui.shownLines.size(), 21u);
+}
+
+TEST_F(StartupTest, TextReportChainWritesTheReportBesideTheWorkingDirectory) {
+  std::string path = WriteRectangle("rechteck.kal");
+  StartupOutcome outcome = Run({path, "/i", "/nogui"});
+  EXPECT_TRUE(outcome.endProcess);
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_EQ(state.currentFileName, "rechteck");
+  std::string report = testing::ReadBytes(dir.File("rechteck.txt"));
+  EXPECT_NE(report.find("ERGEBNISSE"), std::string::npos);
+  EXPECT_NE(report.find("1000"), std::string::npos);
+}
+
+TEST_F(StartupTest, TextReportChainFailsWithoutAReportForAnUnreadableFile) {
+  StartupOutcome outcome = Run({dir.File("fehlt.kal"), "/I", "/NOGUI"});
+  EXPECT_TRUE(outcome.endProcess);
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_TRUE(Told("fehlt.kal"));
+  EXPECT_FALSE(FileExists(dir.File("fehlt.txt")));
+}
+
+TEST_F(StartupTest, FatalCalculationErrorWritesNoReportAndFails) {
+  std::string path = WriteBody("linie.kal", {{0, 0, 0}, {100, 0, 0}});
+  StartupOutcome outcome = Run({path, "/I", "/NOGUI"});
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_TRUE(Told("Fatal  : A = 0 !"));
+  EXPECT_FALSE(FileExists(dir.File("linie.txt")));
+}
+
+TEST_F(StartupTest, InteractiveFileNeedsItsExtension) {
+  StartupOutcome outcome = Run({"welle"});
+  EXPECT_TRUE(outcome.endProcess);
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_TRUE(Told(Oem("Erweiterung .kal muß mit angegeben werden")));
+}
+
+TEST_F(StartupTest, InteractiveFileIsReadAndNamesAreUsedAsGiven) {
+  std::string path = WriteRectangle("rechteck.kal");
+  StartupOutcome outcome = Run({path});
+  EXPECT_FALSE(outcome.endProcess);
+  EXPECT_TRUE(state.commandLineFile);
+  EXPECT_EQ(state.dataDirectory, "");
+  EXPECT_FALSE(state.modified);
+  EXPECT_EQ(t.context.body.contour.count, 4);
+  EXPECT_NEAR(static_cast<double>(t.context.body.results.A), 1000.0, 1e-9);
+}
+
+TEST_F(StartupTest, UnreadableInteractiveFileStartsANewBodyUnderThatName) {
+  StartupOutcome outcome = Run({dir.File("neu.kal")});
+  EXPECT_FALSE(outcome.endProcess);
+  EXPECT_EQ(t.context.body.contour.count, 0);
+  EXPECT_TRUE(t.ui.messages.empty());  // reading a command line file is silent
+
+  StartupOutcome unwritable = Run({dir.File("kein/ordner.kal")});
+  EXPECT_TRUE(unwritable.endProcess);
+  EXPECT_EQ(unwritable.exitCode, 0);
+}
+
+TEST_F(StartupTest, TemplateFileIsReadIntoAnUnnamedBody) {
+  WriteRectangle("null.kal");
+  StartupOutcome outcome = Run({});
+  EXPECT_FALSE(outcome.endProcess);
+  EXPECT_EQ(state.dataDirectory, dir.Path() + "/");
+  EXPECT_EQ(t.context.body.contour.count, 4);
+  EXPECT_EQ(state.currentFileName, "");
+  EXPECT_FALSE(state.modified);
+}
+
+TEST_F(StartupTest, UserModeAsksForTheUsersDirectory) {
+  t.context.config.userMode = true;
+  t.ui.texts = {"anna"};
+  EXPECT_FALSE(Run({}).endProcess);
+  EXPECT_EQ(state.dataDirectory, dir.Path() + "/anna");
+
+  StartupOutcome cancelled = Run({});
+  EXPECT_TRUE(cancelled.endProcess);
+  EXPECT_EQ(cancelled.exitCode, 0);
+
+  t.ui.texts = {".."};
+  StartupOutcome invalid = Run({});
+  EXPECT_TRUE(invalid.endProcess);
+  EXPECT_TRUE(Told(Oem("Ungültiges Passwort .. !")));
+}
+
+}  // namespace
+}  // namespace kalo
