@@ -31,46 +31,47 @@ class ConfigurationWalk {
   ConfigurationWalk(LineChannel& lines, Configuration& config, const ConfigurationFileNames& names)
       : lines_(lines), c_(config), names_(names) {}
 
+  // Files written by older versions end at one of the points checked with AtStop().
   ConfigurationEnd Run() {
     Heading();
     CadLayersAndDirectories();
     Row("Druckerschnittstelle", c_.printerPort, OutsideTo(1, 4, 1));
-    if (AtStop()) return ConfigurationEnd::EarlyStop;  // A
+    if (AtStop()) return ConfigurationEnd::EarlyStop;
     Row("Druckertyp", c_.printerType);
-    if (AtStop()) return ConfigurationEnd::EarlyStop;  // B
+    if (AtStop()) return ConfigurationEnd::EarlyStop;
     PrinterDetails();
-    if (AtStop()) return ConfigurationEnd::EarlyStop;  // C
+    if (AtStop()) return ConfigurationEnd::EarlyStop;
     ScreenGraphics();
-    if (AtStop()) return ConfigurationEnd::EarlyStop;  // D
+    if (AtStop()) return ConfigurationEnd::EarlyStop;
     TextOutputAndDirectories();
-    if (AtStop()) return ConfigurationEnd::LateStop;  // E
+    if (AtStop()) return ConfigurationEnd::LateStop;
     PlotCommandLine();
-    if (AtStop()) return ConfigurationEnd::LateStop;  // F
+    if (AtStop()) return ConfigurationEnd::LateStop;
     Row("Hintergrundfarbe", c_.backgroundColour);
-    if (AtStop()) return ConfigurationEnd::LateStop;  // G
+    if (AtStop()) return ConfigurationEnd::LateStop;
     Row("Windows-Druckmodus (1=mono 2=color)", c_.printColourMode, OutsideTo(1, 2, 1));
-    if (AtStop()) return ConfigurationEnd::LateStop;  // H
+    if (AtStop()) return ConfigurationEnd::LateStop;
     Row("Layer Monochrom", c_.layerMonochrome);
-    if (AtStop()) return ConfigurationEnd::MonochromeStop;  // I
+    if (AtStop()) return ConfigurationEnd::MonochromeStop;
     Row("Textbreitenfaktor Grafik", c_.graphicsTextWidthFactor, ZeroTo(0.8L));
     Row("Textstil Grafik", c_.graphicsFont, CutTo(kFontNameLength));
-    if (AtStop()) return ConfigurationEnd::LateStop;  // J
+    if (AtStop()) return ConfigurationEnd::LateStop;
     for (int k = 0; k < kDrawingLayers; ++k)
       Row("Color Layer " + std::to_string(kFirstDrawingLayer + k), c_.drawingLayerColours[k], ZeroTo(1));
-    if (AtStop()) return ConfigurationEnd::LateStop;  // K
+    if (AtStop()) return ConfigurationEnd::LateStop;
     ExternalPrograms();
-    if (AtStop()) return ConfigurationEnd::LateStop;  // L
+    if (AtStop()) return ConfigurationEnd::LateStop;
     GraphicsPrintout();
-    if (AtStop()) return ConfigurationEnd::LateStop;  // M
+    if (AtStop()) return ConfigurationEnd::LateStop;
     Row("Enter Password ?", c_.userMode);
-    if (AtStop()) return ConfigurationEnd::LateStop;  // P
+    if (AtStop()) return ConfigurationEnd::LateStop;
     PlotCommandCount();
     Row("Archive Flag ?", c_.archiveMode);
     OptionalRows();
     Row("Dot=1 Komma=2", c_.decimalSeparator, OutsideTo(1, 2, 1));
     DataDirectoryAndScales();
     Row("HTML Browser", c_.htmlBrowser);
-    if (AtStop()) return ConfigurationEnd::LateStop;  // N
+    if (AtStop()) return ConfigurationEnd::LateStop;
     PrintoutAndLayers();
     TextWindowAndFonts();
     ViewAndCadSettings();
