@@ -12,10 +12,6 @@
 namespace kalo {
 namespace {
 
-constexpr long double kMassFactor = kPi / 3;              // with 1.0E-6 for mm³ and kg/dm³
-constexpr long double kCylinderMassFactor = kPi * 1.0E-6L;
-constexpr long double kInertiaFactor = kPi * 1.0E-13L;
-constexpr long double kCylinderInertiaFactor = kPi / 2 * 1.0E-12L;
 constexpr long double kMm3PerDm3 = 1.0E6L;
 // Taken when the centroidal moments are equal, whatever the product moment.
 constexpr long double kEqualMomentsAngle = 1.5707963267948966L;
@@ -56,8 +52,6 @@ void DeriveCentroidalValues(BodyResults& r) {
   }
 }
 
-bool HasNegativeRadius(long double r1, long double r2) { return r1 < 0 || r2 < 0; }
-
 }  // namespace
 
 void Calculate(Context& context) {
@@ -85,26 +79,6 @@ void Calculate(Context& context) {
   body.mass = std::fabs(body.mass);
   body.results.Jx = std::fabs(body.results.Jx);
   if (body.rho > 0) body.volume = body.mass / body.rho * kMm3PerDm3;
-}
-
-long double GetMasseR(MessageCollection& messages, long double r1, long double r2, long double h, long double rho) {
-  if (HasNegativeRadius(r1, r2)) {
-    messages.Report("Fatal  : GetMasseR");
-    return 0;
-  }
-  if (r1 - r2 == 0) return r1 * r1 * kCylinderMassFactor * h * rho;
-  return (r1 * r1 + r1 * r2 + r2 * r2) * kMassFactor * h * rho * 1.0E-6L;
-}
-
-long double GetJR(MessageCollection& messages, long double r1, long double r2, long double h, long double rho) {
-  if (HasNegativeRadius(r1, r2)) {
-    messages.Report("Fatal  : GetJR");
-    return 0;
-  }
-  if (r1 - r2 == 0) return r1 * r1 * r1 * r1 * kCylinderInertiaFactor * h * rho;
-  long double fifth1 = r1 * r1 * r1 * r1 * r1;
-  long double fifth2 = r2 * r2 * r2 * r2 * r2;
-  return (fifth1 - fifth2) / (r1 - r2) * kInertiaFactor * h * rho;
 }
 
 }  // namespace kalo

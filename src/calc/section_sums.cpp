@@ -3,41 +3,92 @@
 #include <algorithm>
 
 #include "calc/calculation.h"
+#include "graphics/plane_geometry.h"
+#include "help/messages.h"
 
 namespace kalo {
 namespace {
 
+constexpr long double kMassFactor = kPi / 3;  // with 1.0E-6 for mm³ and kg/dm³
+constexpr long double kCylinderMassFactor = kPi * 1.0E-6L;
+constexpr long double kInertiaFactor = kPi * 1.0E-13L;
+constexpr long double kCylinderInertiaFactor = kPi / 2 * 1.0E-12L;
 constexpr long double kTwoThirds = 2.0L / 3.0L;
 constexpr long double kOneSixth = 1.0L / 6.0L;
 
-void AddSegment(const PolygonPoint& p1, const PolygonPoint& p2, long double rho, SectionSums& sums,
-                MessageCollection& messages) {
-  long double x1 = p1.x, y1 = p1.y, x2 = p2.x, y2 = p2.y;
-  long double xm = (x1 + x2) * 0.5L;
-  long double ym = (y1 + y2) * 0.5L;
-  long double dx = x2 - x1;
-  long double dy = y2 - y1;
-  long double dA = -ym * dx;
-  long double dSx = kTwoThirds * ym * dA + kOneSixth * y1 * y2 * dx;
-  long double dSy = kTwoThirds * xm * (xm * dy) - kOneSixth * x1 * x2 * dy;
-  sums.A += dA;
-  sums.Sx += dSx;
-  sums.Sy += dSy;
-  sums.Ixx += (kOneSixth * y1 * y2 * dx + dSx) * ym;
-  sums.Iyy += (dSy - kOneSixth * x1 * x2 * dy) * xm;
-  sums.Ixy += x1 * dSx - dx * dx * kOneSixth * (ym * ym + 0.5L * y2 * y2);
-  long double outer = std::max(y1, y2);
-  long double inner = std::min(y1, y2);
-  sums.m += GetMasseR(messages, outer, inner, dx, rho);
-  sums.Jx += GetJR(messages, outer, inner, dx, rho);
+// A radius below 0 (a point below the axis) gives no mass; kept out of line so that the
+// frustum terms stay small enough to be inlined into the segment loop.
+[[gnu::noinline, gnu::cold]] bool RefuseNegativeRadius(MessageCollection& messages, const char* text) {
+  messages.Report(text);
+  return true;
+}
+
+bool NegativeRadius(long double r1, long double r2, MessageCollection& messages, const char* text) {
+  return (r1 < 0 || r2 < 0) && RefuseNegativeRadius(messages, text);
+}
+
+// The terms of one polygon segment from (x1, y1) to (x2, y2).
+struct Segment {
+  Segment(const PolygonPoint& p1, const PolygonPoint& p2)
+      : x1(p1.x), y1(p1.y), x2(p2.x), y2(p2.y), xm((x1 + x2) * 0.5L), ym((y1 + y2) * 0.5L), dx(x2 - x1), dy(y2 - y1) {}
+
+  long double dA() const { return -ym * dx; }
+  long double dSx() const { return kTwoThirds * ym * dA() + kOneSixth * y1 * y2 * dx; }
+  long double dSy() const { return kTwoThirds * xm * (xm * dy) - kOneSixth * x1 * x2 * dy; }
+  long double dIxx() const { return (kOneSixth * y1 * y2 * dx + dSx()) * ym; }
+  long double dIyy() const { return (dSy() - kOneSixth * x1 * x2 * dy) * xm; }
+  long double dIxy() const { return x1 * dSx() - dx * dx * kOneSixth * (ym * ym + 0.5L * y2 * y2); }
+
+  long double x1, y1, x2, y2, xm, ym, dx, dy;
+};
+
+// Calls term for every segment p -> p+1, p = 1..count-1, in that order.
+template <typename Term>
+void ForEachSegment(const ContourPolygon& polygon, Term term) {
+  for (size_t p = 1; p < polygon.count; ++p) term(Segment(polygon.points[p], polygon.points[p + 1]));
 }
 
 }  // namespace
 
+// Each sum runs over the segments in order, in three passes (the terms in y, the terms in x,
+// the frustum terms): all sums at once do not fit the floating-point registers, and a sum
+// kept in memory makes every segment wait for the store of the one before.
 SectionSums SumSegments(const ContourPolygon& polygon, long double rho, MessageCollection& messages) {
-  SectionSums sums;
-  for (size_t p = 1; p < polygon.count; ++p) AddSegment(polygon.points[p], polygon.points[p + 1], rho, sums, messages);
-  return sums;
+  long double A = 0, Sx = 0, Ixx = 0, Ixy = 0;
+  ForEachSegment(polygon, [&](const Segment& s) {
+    A += s.dA();
+    Sx += s.dSx();
+    Ixx += s.dIxx();
+    Ixy += s.dIxy();
+  });
+  long double Sy = 0, Iyy = 0;
+  ForEachSegment(polygon, [&](const Segment& s) {
+    Sy += s.dSy();
+    Iyy += s.dIyy();
+  });
+  long double m = 0, Jx = 0;
+  ForEachSegment(polygon, [&](const Segment& s) {
+    long double outer = std::max(s.y1, s.y2);
+    long double inner = std::min(s.y1, s.y2);
+    m += GetMasseR(messages, outer, inner, s.dx, rho);
+    Jx += GetJR(messages, outer, inner, s.dx, rho);
+  });
+  return {A, Sx, Sy, Ixx, Iyy, Ixy, m, Jx};
+}
+
+// Defined beside the segment sums so that the loop can inline them.
+long double GetMasseR(MessageCollection& messages, long double r1, long double r2, long double h, long double rho) {
+  if (NegativeRadius(r1, r2, messages, "Fatal  : GetMasseR")) return 0;
+  if (r1 - r2 == 0) return r1 * r1 * kCylinderMassFactor * h * rho;
+  return (r1 * r1 + r1 * r2 + r2 * r2) * kMassFactor * h * rho * 1.0E-6L;
+}
+
+long double GetJR(MessageCollection& messages, long double r1, long double r2, long double h, long double rho) {
+  if (NegativeRadius(r1, r2, messages, "Fatal  : GetJR")) return 0;
+  if (r1 - r2 == 0) return r1 * r1 * r1 * r1 * kCylinderInertiaFactor * h * rho;
+  long double fifth1 = r1 * r1 * r1 * r1 * r1;
+  long double fifth2 = r2 * r2 * r2 * r2 * r2;
+  return (fifth1 - fifth2) / (r1 - r2) * kInertiaFactor * h * rho;
 }
 
 }  // namespace kalo
