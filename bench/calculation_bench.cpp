@@ -3,15 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <iostream>
 
-#include "app/context.h"
+#include "bench_support.h"
 #include "calc/calculation.h"
 #include "graphics/plane_geometry.h"
-#include "platform/console_ui.h"
-#include "platform/platform.h"
 
-namespace kalo {
+namespace kalo::bench {
 namespace {
 
 // A half ring: one half circle from the top (0, 110) about (0, 60) down to (0, 10), divided
@@ -20,13 +17,6 @@ namespace {
 constexpr int kArcChords = 1997;
 constexpr long double kCentreY = 60, kRadius = 50;
 constexpr long double kArcStart = kPi / 2;
-
-struct BenchContext {
-  ConsoleUi ui{std::cout, std::cerr};
-  PosixPlatform platform;
-  FixedClock clock{DateTime{2026, 12, 7, 9, 5, 0}};
-  Context context{ui, platform, clock};
-};
 
 // A stepped shaft outline: 198 points along the top, closed along the axis.
 void SetStraightContour(Body& body) {
@@ -83,4 +73,4 @@ void BM_SineCosineFloorOf1998Points(benchmark::State& state) {
 BENCHMARK(BM_SineCosineFloorOf1998Points);
 
 }  // namespace
-}  // namespace kalo
+}  // namespace kalo::bench

@@ -1,7 +1,6 @@
 #include "platform/text_file.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -58,7 +57,7 @@ bool WriteTextLines(const std::string& path, const std::vector<std::string>& lin
       break;
     }
   }
-  if (std::fflush(file) != 0 || fsync(fileno(file)) != 0) ok = false;
+  if (std::fflush(file) != 0) ok = false;
   if (!ok) error = SystemError();
   if (std::fclose(file) != 0 && ok) {
     ok = false;
