@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace kalo {
 namespace {
@@ -56,9 +55,8 @@ std::string FormatDecimals(long double value, int decimals) {
   // glibc prints the exact binary value; the extra digits decide the rounding at 'decimals'.
   constexpr int kGuardDigits = 30;
   int length = std::snprintf(nullptr, 0, "%.*Lf", decimals + kGuardDigits, std::fabs(value));
-  std::vector<char> buffer(static_cast<size_t>(length) + 1);
-  std::snprintf(buffer.data(), buffer.size(), "%.*Lf", decimals + kGuardDigits, std::fabs(value));
-  std::string exact(buffer.data(), static_cast<size_t>(length));
+  std::string exact(static_cast<size_t>(length), '\0');
+  std::snprintf(exact.data(), exact.size() + 1, "%.*Lf", decimals + kGuardDigits, std::fabs(value));
   size_t dot = exact.find('.');
   std::string digits = exact.substr(0, dot) + exact.substr(dot + 1, static_cast<size_t>(decimals));
   if (exact[dot + 1 + static_cast<size_t>(decimals)] >= '5') {
