@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds KALO and runs it on a shipped example.
+# Installs what is needed, builds KALO and runs the command line chain on a shipped
+# example: the result report of data/examples/flange.kal is written and printed here.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/bootstrap.sh
 scripts/build.sh
-exec build/kalo data/examples/flange.kal /I /NOGUI
+mkdir -p build/run
+cd build/run
+../kalo ../../data/examples/flange.kal /I /NOGUI
+iconv -f CP850 -t UTF-8 flange.txt | tr -d '\r'

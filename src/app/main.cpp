@@ -1,4 +1,5 @@
 // The command line program: the batch chains run here without any window library.
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,10 +9,20 @@
 #include "app/startup.h"
 #include "platform/console_ui.h"
 
+namespace {
+
+// SOURCE_DATE_EPOCH fixes the date and time of the output, for reproducible reports.
+kalo::SystemClock ClockFromEnvironment() {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  return epoch && *epoch ? kalo::SystemClock(std::atoll(epoch)) : kalo::SystemClock();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   kalo::ConsoleUi ui(std::cout, std::cerr);
   kalo::PosixPlatform platform;
-  kalo::SystemClock clock;
+  kalo::SystemClock clock = ClockFromEnvironment();
   kalo::Context context(ui, platform, clock);
   context.state.arguments.assign(argv + 1, argv + argc);
 

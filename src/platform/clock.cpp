@@ -5,9 +5,14 @@
 namespace kalo {
 
 DateTime SystemClock::Now() const {
-  std::time_t now = std::time(nullptr);
   std::tm local {};
-  localtime_r(&now, &local);
+  if (fixed_) {
+    std::time_t fixed = static_cast<std::time_t>(epoch_);
+    gmtime_r(&fixed, &local);
+  } else {
+    std::time_t now = std::time(nullptr);
+    localtime_r(&now, &local);
+  }
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 

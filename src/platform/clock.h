@@ -18,9 +18,17 @@ class Clock {
   virtual DateTime Now() const = 0;
 };
 
+// The computer's local time, or, for reproducible output, a fixed moment in seconds since
+// 1970 (UTC), as the SOURCE_DATE_EPOCH convention of build tools gives it.
 class SystemClock : public Clock {
  public:
+  SystemClock() = default;
+  explicit SystemClock(long long fixedEpochSeconds) : fixed_(true), epoch_(fixedEpochSeconds) {}
   DateTime Now() const override;
+
+ private:
+  bool fixed_ = false;
+  long long epoch_ = 0;
 };
 
 class FixedClock : public Clock {

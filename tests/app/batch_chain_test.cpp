@@ -1,0 +1,96 @@
+// The command line program run as a user runs it, on the shipped examples.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/codepage.h"
+#include "platform/text_file.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+
+namespace kalo {
+namespace {
+
+class BatchChain : public ::testing::TestWithParam<std::string> {
+ protected:
+  // kalo with the given arguments in the test directory, dated 7 December 2026, 9:05.
+  testing::ProcessResult Kalo(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), KALO_EXECUTABLE);
+    return testing::RunProcess(dir.Path(), arguments,
+                               {"SOURCE_DATE_EPOCH=1796634300", "TEMP=" + dir.Path(), "PATH=/usr/bin:/bin"});
+  }
+
+  static std::string Example(const std::string& name) {
+    return std::string(KALO_SOURCE_DIR) + "/data/examples/" + name + ".kal";
+  }
+
+  static std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+      lines.push_back(bytes.substr(start, end - start));
+    if (start < bytes.size()) lines.push_back(bytes.substr(start));
+    return lines;
+  }
+
+  testing::TempDir dir;
+};
+
+TEST_P(BatchChain, ReportMatchesTheGoldenFileLineByLine) {
+  const std::string name = GetParam();
+  testing::ProcessResult result = Kalo({Example(name), "/I", "/NOGUI"});
+  ASSERT_EQ(result.exitCode, 0) << result.errorOutput;
+  std::vector<std::string> written = Lines(testing::ReadBytes(dir.File(name + ".txt")));
+  std::vector<std::string> golden =
+      Lines(testing::ReadBytes(std::string(KALO_TEST_DATA_DIR) + "/app/" + name + ".txt"));
+  ASSERT_FALSE(golden.empty());
+  ASSERT_EQ(written.size(), golden.size());
+  for (size_t i = 0; i < golden.size(); ++i) EXPECT_EQ(written[i], golden[i]) << "line " << i + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, BatchChain, ::testing::Values("shaft", "flange", "pulley", "sphere", "torus"));
+
+TEST_F(BatchChain, UnreadableFileEndsWithExitCodeOneAndNoReport) {
+  testing::ProcessResult missing = Kalo({"fehlt.kal", "/I", "/NOGUI"});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.errorOutput.find("fehlt.kal"), std::string::npos);
+  EXPECT_FALSE(FileExists(dir.File("fehlt.txt")));
+
+  testing::WriteBytes(dir.File("kaputt.kal"), "-----\r\nnur Unsinn\r\n");
+  testing::ProcessResult garbage = Kalo({"kaputt.kal", "/i"});
+  EXPECT_EQ(garbage.exitCode, 1);
+  EXPECT_NE(garbage.errorOutput.find("kaputt.kal"), std::string::npos);
+  EXPECT_FALSE(FileExists(dir.File("kaputt.txt")));
+}
+
+TEST_F(BatchChain, FatalCalculationPrintsItsMessagesAndFails) {
+  std::string flange = testing::ReadBytes(Example("flange"));
+  // The same file with every radius 0: the section has no area.
+  std::vector<std::string> lines = Lines(flange);
+  for (size_t i = 0; i + 2 < lines.size(); ++i)
+    if (lines[i].find(". Punkt") != std::string::npos) lines[i + 2] = "0.000";
+  std::string flat;
+  for (const std::string& line : lines) flat += line + "\r\n";
+  testing::WriteBytes(dir.File("flach.kal"), flat);
+
+  testing::ProcessResult result = Kalo({"flach.kal", "/I", "/NOGUI"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.errorOutput.find("Fatal  : A = 0 !"), std::string::npos);
+  EXPECT_FALSE(FileExists(dir.File("flach.txt")));
+}
+
+TEST_F(BatchChain, ReportThatCannotBeWrittenFailsWithAMessage) {
+  ASSERT_EQ(mkdir(dir.File("flange.txt").c_str(), 0755), 0);  // a folder stands where the report goes
+  testing::ProcessResult result = Kalo({Example("flange"), "/I", "/NOGUI"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.errorOutput.find("flange.txt"), std::string::npos) << result.errorOutput;
+}
+
+TEST_F(BatchChain, UsageScreenIsShownAndEndsSuccessfully) {
+  EXPECT_EQ(Kalo({"/?"}).exitCode, 0);
+}
+
+}  // namespace
+}  // namespace kalo
