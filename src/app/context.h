@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/configuration.h"
+#include "graphics/screen_plotter.h"
 #include "help/messages.h"
 #include "model/body.h"
 #include "model/program_state.h"
@@ -35,6 +36,8 @@ struct Context {
   MessageCollection messages;
   ProgramState state;
   TextChannel textChannel;
+  // The graphics window that the screen target draws on; none in the command line program.
+  ScreenPlotter* screenPlotter = nullptr;
 
   std::string Today() const;
   NumberFormat Numbers() const { return NumberFormatOf(config); }

@@ -10,6 +10,7 @@
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "report/result_report.h"
+#include "views/show_view.h"
 
 namespace kalo {
 namespace {
@@ -41,9 +42,10 @@ StartupOutcome RunTextReportChain(Context& context, const Command& command) {
 
 StartupOutcome RunCadChain(Context& context, const Command& command) {
   if (!ReadBatchFile(context, command.fileName)) return EndProcess(1);
-  ErrorBox(context, "CAD-Ausgabe " + std::to_string(command.cadTarget) + ":" + std::to_string(command.cadView) +
-                        Oem(" ist in dieser Version nicht verfügbar"));
-  return EndProcess(1);
+  context.state.cadBatch = true;
+  bool written = ShowView(context, command.cadTarget, command.cadView);
+  context.state.cadBatch = false;
+  return EndProcess(written ? 0 : 1);
 }
 
 // Reads a file named on the command line for the interactive run; a file that cannot be
