@@ -1,0 +1,43 @@
+#pragma once
+// The IGES target of the CAD driver: a fixed-format IGES file (80-column lines, sections
+// S, G, D, P, T) with lines, arcs, copious data outlines, notes, subfigure definitions and
+// instances. All sections are collected in memory and the file is written as a whole in
+// Finish.
+#include <string>
+#include <vector>
+
+#include "cad/cad_target.h"
+#include "platform/clock.h"
+
+namespace kalo {
+
+struct Configuration;
+class MessageCollection;
+
+class IgesWriter : public CadTarget {
+ public:
+  IgesWriter(std::string path, const Configuration& config, MessageCollection& messages, const DateTime& now);
+
+  void SetExtents(long double xmin, long double ymin, long double xmax, long double ymax) override;
+  void BeginBlock(const std::string& name) override;
+  void EndBlock() override;
+  void SetLayer(const CadLayer& layer) override;
+
+  void Line(long double x1, long double y1, long double x2, long double y2) override;
+  void Circle(long double x, long double y, long double r) override;
+  void Arc(long double x, long double y, long double startAngle, long double endAngle, long double r) override;
+  void Text(const std::string& text, long double x, long double y, const CadTextState& style) override;
+  void Solid(const std::array<CadPoint, 4>& corners) override;
+  void Insert(const std::string& name, long double x, long double y, long double angle, long double xScale,
+              long double yScale) override;
+
+  bool Finish(std::string& error) override;
+
+ private:
+  std::string path_;
+  const Configuration& config_;
+  MessageCollection& messages_;
+  DateTime now_;
+};
+
+}  // namespace kalo
