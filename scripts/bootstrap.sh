@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   python3-ezdxf
+  qt6-base-dev libgl-dev fonts-liberation poppler-utils
 )
 
 missing=()

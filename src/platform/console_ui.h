@@ -21,6 +21,7 @@ class ConsoleUi : public Ui {
   void ShowTextFile(const std::string& path) override;
   bool PrintTextFile(const std::string& path) override;
   void SetWaitCursor(bool) override {}
+  bool ShowDrawingTextForm(DrawingTextForm&) override { return false; }
 
  private:
   std::ostream& out_;

@@ -7,6 +7,8 @@
 
 namespace kalo {
 
+class DrawingTextForm;
+
 enum class Answer { Yes, No, Cancel };
 
 class Ui {
@@ -33,6 +35,10 @@ class Ui {
   // pages; false when nothing was printed.
   virtual bool PrintTextFile(const std::string& path) = 0;
   virtual void SetWaitCursor(bool waiting) = 0;
+
+  // One method per window: the window shows the form model, copies what the user typed
+  // back into it and returns true for OK, false for cancel.
+  virtual bool ShowDrawingTextForm(DrawingTextForm& form) = 0;
 };
 
 }  // namespace kalo

@@ -1,6 +1,7 @@
 #pragma once
 // A Ui for tests: records every message and answers questions and prompts from scripts.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,10 @@ class ScriptedUi : public Ui {
     return printSucceeds;
   }
   void SetWaitCursor(bool) override {}
+  bool ShowDrawingTextForm(DrawingTextForm& form) override { return onDrawingTextForm && onDrawingTextForm(form); }
+
+  // Windows: a test sets what the user does in the window (fill the form, return OK).
+  std::function<bool(DrawingTextForm&)> onDrawingTextForm;
 
   // Scripts: answers to questions, and texts for prompts and file dialogs (a missing
   // entry cancels).

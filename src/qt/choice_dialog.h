@@ -1,0 +1,25 @@
+#pragma once
+// "Tin_radiodialog" for up to seven items, "Tin_codedialog" (a list) for more.
+#include <QButtonGroup>
+#include <QDialog>
+#include <QListWidget>
+
+namespace kalo {
+
+class ChoiceDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMaxRadioItems = 7;
+
+  // index: the preselected item, 0-based; an index outside the items selects the first.
+  ChoiceDialog(const QString& title, const QStringList& items, int index, QWidget* parent = nullptr);
+  int Chosen() const;
+  bool UsesList() const { return list_ != nullptr; }
+
+ private:
+  QButtonGroup* radios_ = nullptr;
+  QListWidget* list_ = nullptr;
+};
+
+}  // namespace kalo

@@ -1,0 +1,39 @@
+#include "qt/lines_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "platform/codepage.h"
+#include "platform/text_file.h"
+#include "qt/qt_text.h"
+
+namespace kalo {
+
+LinesDialog::LinesDialog(const QString& title, const QStringList& lines, QWidget* parent) : QDialog(parent) {
+  setObjectName("TShowScreen");
+  setWindowTitle(title);
+  auto* memo = new QPlainTextEdit(lines.join('\n'), this);
+  memo->setObjectName("Memo1");
+  memo->setReadOnly(true);
+  memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  memo->setMinimumSize(600, 400);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(memo);
+  layout->addWidget(buttons);
+}
+
+QStringList LinesDialog::FromFile(const std::string& path) {
+  std::vector<std::string> lines;
+  std::string error;
+  QStringList shown;
+  if (!ReadTextLines(path, lines, error)) return {FromUtf8(path + " not found !")};
+  for (const std::string& line : lines) shown << FromUtf8(AnsiToUtf8(line));
+  return shown;
+}
+
+}  // namespace kalo

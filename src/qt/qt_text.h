@@ -1,0 +1,16 @@
+#pragma once
+// Program texts (code page 850) to and from what Qt shows.
+#include <QString>
+#include <string>
+
+namespace kalo {
+
+// Through the display conversion: empty for 255 characters or more, plain letters when set.
+QString Shown(const std::string& cp850, bool plainLetters);
+// A form model's field text (UTF-8) for a widget and back.
+QString FromUtf8(const std::string& utf8);
+std::string ToUtf8(const QString& text);
+// What the user typed, as a program text.
+std::string Typed(const QString& text);
+
+}  // namespace kalo

@@ -1,0 +1,97 @@
+#include "qt/qt_ui.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/context.h"
+#include "qt/choice_dialog.h"
+#include "qt/drawing_text_dialog.h"
+#include "qt/lines_dialog.h"
+#include "qt/qt_text.h"
+#include "qt/text_prompt_dialog.h"
+
+namespace kalo {
+namespace {
+
+// "*.kal|*.kal|*.*|*.*" (description and pattern pairs) as Qt writes filters.
+QString QtFilter(const std::string& filter) {
+  QStringList parts = QString::fromStdString(filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i] + " (" + parts[i + 1] + ")";
+  return filters.join(";;");
+}
+
+}  // namespace
+
+void QtUi::MessageBox(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, Shown(caption, PlainLetters()), Shown(text, PlainLetters()), QMessageBox::Ok,
+                  parent_);
+  box.exec();
+}
+
+Answer QtUi::Question(const std::string& text) {
+  QMessageBox::StandardButton answer =
+      QMessageBox::question(parent_, Shown(ProgramTitleLine(), PlainLetters()), Shown(text, PlainLetters()),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  return answer == QMessageBox::Yes ? Answer::Yes : answer == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+bool QtUi::AskText(const std::string& prompt, int maxLength, std::string& value) {
+  TextPromptDialog dialog(Shown(prompt, PlainLetters()), Shown(value, PlainLetters()), maxLength, parent_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  value = Typed(dialog.Text());
+  return true;
+}
+
+bool QtUi::AskSaveFileName(const std::string& directory, const std::string& filter, std::string& path) {
+  QString chosen = QFileDialog::getSaveFileName(parent_, QString(), QString::fromStdString(directory + path),
+                                                QtFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
+  if (chosen.isEmpty()) return false;
+  path = chosen.toStdString();
+  return true;
+}
+
+bool QtUi::AskOpenFileName(const std::string& directory, const std::string& filter, std::string& path) {
+  QString chosen = QFileDialog::getOpenFileName(parent_, QString(), QString::fromStdString(directory), QtFilter(filter));
+  if (chosen.isEmpty()) return false;
+  path = chosen.toStdString();
+  return true;
+}
+
+void QtUi::ShowLines(const std::vector<std::string>& lines) {
+  QStringList shown;
+  for (const std::string& line : lines) shown << Shown(line, PlainLetters());
+  LinesDialog dialog(kProgramName, shown, parent_);
+  dialog.exec();
+}
+
+bool QtUi::AskChoice(const std::string& caption, const std::vector<std::string>& items, int& index) {
+  QStringList shown;
+  for (const std::string& item : items) shown << Shown(item, PlainLetters());
+  ChoiceDialog dialog(Shown(caption, PlainLetters()), shown, index, parent_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  index = dialog.Chosen();
+  return true;
+}
+
+void QtUi::ShowTextFile(const std::string& path) {
+  LinesDialog dialog(kProgramName + QString(" ") + QString::fromStdString(path), LinesDialog::FromFile(path), parent_);
+  dialog.exec();
+}
+
+bool QtUi::PrintTextFile(const std::string&) { return false; }
+
+void QtUi::SetWaitCursor(bool waiting) {
+  if (waiting)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else if (QApplication::overrideCursor())
+    QApplication::restoreOverrideCursor();
+}
+
+bool QtUi::ShowDrawingTextForm(DrawingTextForm& form) {
+  DrawingTextDialog dialog(form, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace kalo

@@ -1,0 +1,26 @@
+#include "qt/text_prompt_dialog.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "qt/dialog_buttons.h"
+
+namespace kalo {
+
+TextPromptDialog::TextPromptDialog(const QString& prompt, const QString& value, int maxLength, QWidget* parent)
+    : QDialog(parent), edit_(new QLineEdit(value, this)) {
+  setObjectName("Tin_textdialog");
+  setWindowTitle("Eingabe");
+  setSizeGripEnabled(true);
+  auto* label = new QLabel(prompt, this);
+  label->setWordWrap(true);
+  label->setMinimumSize(300, 33);
+  edit_->setObjectName("Edit_text");
+  edit_->setMaxLength(maxLength);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(edit_);
+  layout->addWidget(OkCancelButtons(this));
+}
+
+}  // namespace kalo

@@ -1,0 +1,19 @@
+#pragma once
+// "Tin_textdialog": a prompt and one line of text of limited length.
+#include <QDialog>
+#include <QLineEdit>
+
+namespace kalo {
+
+class TextPromptDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  TextPromptDialog(const QString& prompt, const QString& value, int maxLength, QWidget* parent = nullptr);
+  QString Text() const { return edit_->text(); }
+
+ private:
+  QLineEdit* edit_;
+};
+
+}  // namespace kalo
