@@ -3,6 +3,7 @@
 // reference to every procedure.
 #include <string>
 
+#include "cad/cad_state.h"
 #include "config/configuration.h"
 #include "graphics/screen_plotter.h"
 #include "help/messages.h"
@@ -12,6 +13,8 @@
 #include "platform/platform.h"
 #include "platform/ui.h"
 #include "report/text_channel.h"
+#include "views/diagram_state.h"
+#include "views/hatch_state.h"
 
 namespace kalo {
 
@@ -36,6 +39,9 @@ struct Context {
   MessageCollection messages;
   ProgramState state;
   TextChannel textChannel;
+  CadState cad;
+  HatchState hatch;      // the region being hatched
+  DiagramState diagram;  // the diagram being drawn
   // The graphics window that the screen target draws on; none in the command line program.
   ScreenPlotter* screenPlotter = nullptr;
 

@@ -1,0 +1,149 @@
+// Opening and closing an output run: the target choice, the output file's name, the
+// target object, and what each target does when the run ends.
+#include <memory>
+#include <vector>
+
+#include "app/context.h"
+#include "cad/block_files.h"
+#include "cad/cad_driver.h"
+#include "cad/cad_output.h"
+#include "cad/dxf_writer.h"
+#include "cad/iges_writer.h"
+#include "cad/screen_target.h"
+#include "cad/txt_cad_writer.h"
+#include "help/message_boxes.h"
+#include "platform/paths.h"
+#include "report/output_targets.h"
+
+namespace kalo {
+namespace {
+
+constexpr int kTargetChoiceHelp = 2050;
+
+bool Cancel(Context& context) {
+  context.state.cancel = true;
+  return false;
+}
+
+bool ChooseTarget(Context& context) {
+  const std::vector<std::string> items = {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
+                                          "Ausgabe auf Laserprinter/Plotter mit PENPLOT", "TXT"};
+  context.state.helpNumber = kTargetChoiceHelp;
+  int index = context.cad.target - 1;
+  if (!context.ui.AskChoice("CAD-Code", items, index) || index < 0 || index >= static_cast<int>(items.size()))
+    return Cancel(context);
+  context.cad.target = index + 1;
+  return true;
+}
+
+const char* FileExtension(int target) {
+  switch (target) {
+    case kCadDxf: return "dxf";
+    case kCadIges: return "igs";
+    case kCadTxt: return "txt";
+    default: return "";
+  }
+}
+
+// In a /CAD chain the data file's base name in the current directory; otherwise the save
+// dialog, where a name typed without an extension gets the target's one.
+bool ChooseOutputFile(Context& context, std::string& path) {
+  std::string extension = FileExtension(context.cad.target);
+  std::string baseName = BaseNameOf(context.state.currentFileName);
+  if (context.state.cadBatch) {
+    path = WithSeparator(context.platform.CurrentDirectory()) + baseName + "." + extension;
+  } else {
+    std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";
+    path = baseName;
+    if (!context.ui.AskSaveFileName(context.config.cadDirectory, filter, path) || TrimBlanks(path).empty())
+      return Cancel(context);
+    path = TrimBlanks(path);
+    if (FileNameOf(path).find('.') == std::string::npos) path += "." + extension;
+  }
+  CheckOutputFile(context, path, false);
+  return !context.state.cancel;
+}
+
+bool ChooseOutputPath(Context& context, std::string& path) {
+  switch (context.cad.target) {
+    case kCadScreen: path.clear(); return true;
+    case kCadPlotter:
+      path = TemporaryDirectory(context) + "penplot.dxf";
+      CheckOutputFile(context, path, false);
+      return !context.state.cancel;
+    default: return ChooseOutputFile(context, path);
+  }
+}
+
+std::unique_ptr<CadTarget> MakeTarget(Context& context, const std::string& path) {
+  switch (context.cad.target) {
+    case kCadDxf:
+    case kCadPlotter: return std::make_unique<DxfWriter>(path, context.config);
+    case kCadIges: return std::make_unique<IgesWriter>(path, context.config, context.messages, context.clock.Now());
+    case kCadTxt: return std::make_unique<TxtCadWriter>(path, context.config);
+    default: return std::make_unique<ScreenTarget>(context);
+  }
+}
+
+bool StartPlotProgram(Context& context) {
+  const Configuration& config = context.config;
+  int index = context.cad.plotCommandIndex;
+  if (index < 0 || index >= config.plotCommandCount || index >= kPlotCommandLines) index = 0;
+  if (context.platform.StartProgram(config.plotCommands[static_cast<size_t>(index)], true)) return true;
+  ErrorBox(context, "file not found");
+  return Cancel(context);
+}
+
+bool CloseScreen(Context& context) {
+  if (ScreenPlotter* screen = context.screenPlotter) {
+    screen->Refresh();
+    screen->SetWaitCursor(false);
+  }
+  DeleteBlockFiles(context);
+  return !context.state.cancel;
+}
+
+}  // namespace
+
+bool CadOpen(Context& context, int code) {
+  CadState& cad = context.cad;
+  cad.viewMarker = 0;
+  cad.output.reset();
+  cad.outputPath.clear();
+  cad.inBlockSection = false;
+  cad.blockLevel = 0;
+  if (code == kCadAsk) {
+    if (!ChooseTarget(context)) return false;
+  } else if (code < kCadDxf || code > kCadTxt) {
+    ErrorBox(context, "CAD-Code " + std::to_string(code) + " ?");
+    return Cancel(context);
+  } else {
+    cad.target = code;
+  }
+  if (!ChooseOutputPath(context, cad.outputPath)) return false;
+  cad.output = MakeTarget(context, cad.outputPath);
+  if (ScreenPlotter* screen = ScreenNow(context)) {
+    screen->Clear();
+    screen->SetWaitCursor(true);
+    screen->SetLineStyle(0);
+  }
+  return true;
+}
+
+bool CadClose(Context& context) {
+  CadState& cad = context.cad;
+  std::unique_ptr<CadTarget> output = std::move(cad.output);
+  cad.inBlockSection = false;
+  if (!output) return false;
+  if (cad.target == kCadScreen) return CloseScreen(context);
+  // A cancelled run writes nothing, so no drawing is left half done under the target name.
+  if (context.state.cancel) return false;
+  std::string error;
+  if (!output->Finish(error)) {
+    ErrorBox(context, "Fehler bei Zugriff auf Diskette/Platte " + cad.outputPath);
+    return Cancel(context);
+  }
+  return cad.target != kCadPlotter || StartPlotProgram(context);
+}
+
+}  // namespace kalo

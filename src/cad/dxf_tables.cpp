@@ -1,0 +1,116 @@
+// The HEADER and TABLES sections of the DXF writer: extents, the three line types, the
+// layer table and the one text style.
+#include <cctype>
+
+#include "cad/cad_layers.h"
+#include "cad/dxf_writer.h"
+#include "config/configuration.h"
+
+namespace kalo {
+namespace {
+
+struct LineTypeEntry {
+  const char* name;
+  const char* description;
+  const char* elementCount;
+  const char* patternLength;
+  std::vector<const char*> elements;
+};
+
+const std::vector<LineTypeEntry>& LineTypes() {
+  static const std::vector<LineTypeEntry> types = {
+      {"CONTINUOUS", "Ausgezogene Linie", "0", "0.0", {}},
+      {"DASHDOT", "--. --. --.-", "4", "1.0", {"0.5", "-0.25", "0.0", "-0.25"}},
+      {"DASHED", "- - - - - - ", "2", "0.375", {"0.25", "-0.125"}},
+  };
+  return types;
+}
+
+std::string UpperCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+void DxfWriter::SetExtents(long double xmin, long double ymin, long double xmax, long double ymax) {
+  Group(0, "SECTION");
+  Group(2, "HEADER");
+  struct Variable {
+    const char* name;
+    bool minimum;
+  };
+  for (Variable variable : {Variable{"$EXTMIN", true}, {"$EXTMAX", false}, {"$LIMMIN", true}, {"$LIMMAX", false}}) {
+    Group(9, variable.name);
+    Point(10, variable.minimum ? xmin : xmax, variable.minimum ? ymin : ymax);
+  }
+  Group(9, "$LTSCALE");
+  Group(40, "15");
+  Group(0, "ENDSEC");
+}
+
+void DxfWriter::Tables() {
+  Group(0, "SECTION");
+  Group(2, "TABLES");
+  LineTypeTable();
+  LayerTable();
+  StyleTable();
+  Group(0, "ENDSEC");
+}
+
+void DxfWriter::LineTypeTable() {
+  Group(0, "TABLE");
+  Group(2, "LTYPE");
+  Group(70, "23");
+  for (const LineTypeEntry& type : LineTypes()) {
+    Group(0, "LTYPE");
+    Group(2, type.name);
+    Group(70, "64");
+    Group(3, type.description);
+    Group(72, "65");
+    Group(73, type.elementCount);
+    Group(40, type.patternLength);
+    for (const char* element : type.elements) Group(49, element);
+  }
+  Group(0, "ENDTAB");
+}
+
+void DxfWriter::LayerEntry(const std::string& name, int colour, const std::string& lineType) {
+  Group(0, "LAYER");
+  Group(2, name);
+  Group(70, "0");
+  Group(62, std::to_string(config_.layerMonochrome ? 1 : colour));
+  Group(6, lineType);
+}
+
+void DxfWriter::LayerTable() {
+  Group(0, "TABLE");
+  Group(2, "LAYER");
+  Group(70, "24");
+  for (int layer = 0; layer < kNamedLayers; ++layer)
+    LayerEntry(LayerName(config_, layer), LayerColour(config_, layer), LayerLineType(layer));
+  for (int layer = kFirstDrawingLayer; layer < kCadLayerCount; ++layer)
+    LayerEntry(LayerName(config_, layer), LayerColour(config_, layer), LayerLineType(layer));
+  Group(0, "ENDTAB");
+}
+
+void DxfWriter::StyleTable() {
+  Group(0, "TABLE");
+  Group(2, "STYLE");
+  Group(70, "1");
+  Group(0, "STYLE");
+  Group(2, "STANDARD");
+  Group(70, "0");
+  Group(40, "0.0");
+  Group(41, "1.0");
+  Group(50, "0.0");
+  Group(71, "0");
+  Group(42, "3.5");
+  Group(3, UpperCase(config_.cadTextStyle.substr(0, kLayerNameLength)));
+  Group(4, "");
+  // The table ends with a group code line written without its leading blanks.
+  lines_.push_back("0");
+  lines_.push_back("ENDTAB");
+}
+
+}  // namespace kalo
