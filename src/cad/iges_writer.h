@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cad/cad_target.h"
+#include "cad/iges_lines.h"
 #include "platform/clock.h"
 
 namespace kalo {
@@ -34,10 +35,39 @@ class IgesWriter : public CadTarget {
   bool Finish(std::string& error) override;
 
  private:
+  struct Entity {
+    int type = 0;
+    std::vector<std::string> groups{};  // each group starts on a new parameter line
+    std::string matrix{};             // directory line 1, field 7
+    std::string form{};               // directory line 2, field 5
+    std::string label{};              // directory line 2, field 8
+    bool subordinate = false;         // status "00010000" also outside block definitions
+    bool blockMember = true;          // listed in the subfigure being defined
+  };
+  struct Block {
+    std::string name;
+    int pointer = 0;  // directory entry of its 308
+  };
+
+  // Writes the entity's directory entry and parameter lines; returns its directory pointer.
+  int Write(const Entity& entity);
+  std::string Length(long double value) const;
+  std::string Angle(long double value) const;
+  void AddStartAndGlobal(IgesSection& start, IgesSection& global) const;
+
   std::string path_;
   const Configuration& config_;
   MessageCollection& messages_;
   DateTime now_;
+  long double largestCoordinate_ = 0;
+  int colour_ = 0;
+  int lineFont_ = 1;
+  IgesSection directory_{'D'};
+  IgesSection parameters_{'P'};
+  bool inBlock_ = false;
+  std::string blockName_;
+  std::vector<int> members_;
+  std::vector<Block> blocks_;
 };
 
 }  // namespace kalo

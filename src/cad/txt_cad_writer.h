@@ -2,6 +2,7 @@
 // The TXT CAD target of the CAD driver: one tab-separated record per line (MINMAX, blocks,
 // LINE, CIRCLE, ARC, TEXT, SOLID, INSERT, EOF) for programs that read simple geometry
 // lists. The records are collected and the file is written as a whole in Finish.
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,11 @@ class TxtCadWriter : public CadTarget {
   bool Finish(std::string& error) override;
 
  private:
+  // Fixed point with the "Decimals DXF,TXT" count and the configured decimal separator.
+  std::string Number(long double value) const;
+  // The keyword, then each field after a tab.
+  void Record(const std::string& keyword, std::initializer_list<std::string> fields);
+
   std::string path_;
   const Configuration& config_;
   std::vector<std::string> lines_;
