@@ -1,0 +1,22 @@
+#include "graphics/graphics_state.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kalo {
+
+namespace {
+constexpr int kMaxResolution = 65535;
+constexpr long double kDeviceLimit = 1 << 30;
+}  // namespace
+
+Resolution ResolutionOf(const Configuration& config) {
+  return {std::clamp(config.resolutionX, 1, kMaxResolution), std::clamp(config.resolutionY, 1, kMaxResolution)};
+}
+
+int RoundToDevice(long double value) {
+  if (std::isnan(value)) return 0;
+  return static_cast<int>(std::lrint(std::clamp(value, -kDeviceLimit, kDeviceLimit)));
+}
+
+}  // namespace kalo

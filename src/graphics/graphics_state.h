@@ -1,0 +1,52 @@
+#pragma once
+// The mapping state of the graphics window: viewport, world window, zoom rectangle and
+// the scale that follows from them.
+#include "config/configuration.h"
+
+namespace kalo {
+
+// Device pixels (viewport) or viewport units (zoom rectangle): left, top, right, bottom.
+struct IntRect {
+  int x0 = 0;
+  int y0 = 0;
+  int x1 = 1;
+  int y1 = 1;
+  friend bool operator==(const IntRect&, const IntRect&) = default;
+};
+
+struct WorldWindow {
+  long double xmin = 0;
+  long double ymin = 0;
+  long double xmax = 1;
+  long double ymax = 1;
+  bool HasArea() const { return xmax != xmin && ymax != ymin; }
+};
+
+struct GraphicsState {
+  IntRect viewport;
+  WorldWindow world;
+  WorldWindow savedLimits;
+  IntRect savedViewport;
+  // The part of the viewport shown: zoom.x0 stands for xmin at viewport.x0, zoom.y0 for
+  // ymin at viewport.y0 (this y runs upward).
+  IntRect zoom;
+  long double originX = 0;  // world x at the left edge of the viewport
+  long double originY = 0;  // world y at the bottom edge
+  long double sx = 1;       // pixels per world unit
+  long double sy = 1;
+  bool keepAspect = false;
+  long double aspectCompensation = 1;  // of the rubber band, set by Header
+};
+
+// W and H: the configured client size minus 1, at least 1 pixel.
+struct Resolution {
+  int width = 1;
+  int height = 1;
+};
+Resolution ResolutionOf(const Configuration& config);
+
+// Nearest integer, halves to the even neighbour; far-off values are held to a range that
+// every device accepts.
+int RoundToDevice(long double value);
+
+}  // namespace kalo
