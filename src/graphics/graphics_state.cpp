@@ -7,14 +7,14 @@ namespace kalo {
 
 namespace {
 constexpr int kMaxResolution = 65535;
-constexpr long double kDeviceLimit = 1 << 30;
+constexpr double kDeviceLimit = 1 << 30;
 }  // namespace
 
 Resolution ResolutionOf(const Configuration& config) {
   return {std::clamp(config.resolutionX, 1, kMaxResolution), std::clamp(config.resolutionY, 1, kMaxResolution)};
 }
 
-int RoundToDevice(long double value) {
+int RoundToDevice(double value) {
   if (std::isnan(value)) return 0;
   return static_cast<int>(std::lrint(std::clamp(value, -kDeviceLimit, kDeviceLimit)));
 }

@@ -47,6 +47,6 @@ Resolution ResolutionOf(const Configuration& config);
 
 // Nearest integer, halves to the even neighbour; far-off values are held to a range that
 // every device accepts.
-int RoundToDevice(long double value);
+int RoundToDevice(double value);
 
 }  // namespace kalo

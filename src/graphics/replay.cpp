@@ -136,9 +136,12 @@ class Replayer {
         textAngle_ = v[3];
         break;
       case RecordCode::Window:
-        return window_.ApplyWindowRecord({RoundToDevice(v[0]), RoundToDevice(v[1]), RoundToDevice(v[2]),
-                                          RoundToDevice(v[3])},
-                                         {v[4], v[5], v[6], v[7]});
+        if (!window_.ApplyWindowRecord({RoundToDevice(v[0]), RoundToDevice(v[1]), RoundToDevice(v[2]),
+                                        RoundToDevice(v[3])},
+                                       {v[4], v[5], v[6], v[7]}))
+          return false;
+        ForEachTarget([&](Target& t) { t.mapping.Follow(window_.State()); });
+        break;
       case RecordCode::LineStyle:
         ForEachTarget([&](Target& t) {
           t.pen.style = PenStyleOfCode(static_cast<int>(v[0]));

@@ -26,7 +26,7 @@ TEST_F(GraphWindowTest, KeepAspectWindowFillsTheWidthAndLeavesTheTopEmpty) {
   // Without keeping the aspect each axis is stretched over the viewport.
   window.SetWindow(false, false, 0, 0.5L, 0.5L, 1, 0, 0, 100, 50);
   EXPECT_EQ(window.State().viewport, (IntRect{0, 0, 320, 240}));
-  EXPECT_EQ(screen.Point(100, 50), (DevicePoint{320, 0}));
+  EXPECT_EQ(DeviceMapping(window.State()).Point(100, 50), (DevicePoint{320, 0}));
 }
 
 TEST_F(GraphWindowTest, HeaderInsetsTheViewportAndSavesTheLimits) {

@@ -100,8 +100,8 @@ TEST_F(ReplayTest, MonochromeGraphicsStillErasesWithTheBackground) {
                                    "brush 0,0,0", "pen 255,255,255 solid 1 copy", "brush 255,255,255"}));
   // A colour printout draws lines in colour, but shapes and texts follow the screen.
   ASSERT_EQ(printer.calls.size(), 6u);
-  EXPECT_EQ(RecordingCanvas::Describe(printer.calls[1]), "pen 255,0,0 solid 1 copy");
-  EXPECT_EQ(RecordingCanvas::Describe(printer.calls[2]), "brush 0,0,0");
+  EXPECT_EQ(printer.Describe(printer.calls[1]), "pen 255,0,0 solid 1 copy");
+  EXPECT_EQ(printer.Describe(printer.calls[2]), "brush 0,0,0");
   EXPECT_EQ(printer.calls[5].colour, (Rgb{255, 255, 255}));
 }
 
@@ -111,14 +111,14 @@ TEST_F(ReplayTest, TextStyleBitsOnScreenAndPrinter) {
   config.graphicsFontStyle = 5;  // bold, underlined
   RecordingCanvas screen;
   window.FormPaint(screen);
-  EXPECT_EQ(RecordingCanvas::Describe(screen.calls.back()), "text 10 444 's' Arial 35 35 0 700 u 0,0,0");
+  EXPECT_EQ(screen.Describe(screen.calls.back()), "text 10 444 's' Arial 35 35 0 700 u 0,0,0");
   config.graphicsFontStyle = 18;  // above 15: plain, but the screen keeps the italic bit
   window.FormPaint(screen);
-  EXPECT_EQ(RecordingCanvas::Describe(screen.calls.back()), "text 10 444 's' Arial 35 35 0 100 i 0,0,0");
+  EXPECT_EQ(screen.Describe(screen.calls.back()), "text 10 444 's' Arial 35 35 0 100 i 0,0,0");
   RecordingCanvas printer;
   PrinterPage page{printer, 640, 480};
   window.FormPaint(screen, &page);
-  EXPECT_EQ(RecordingCanvas::Describe(printer.calls.back()), "text 10 444 's' Arial 35 35 0 100 0,0,0");
+  EXPECT_EQ(printer.Describe(printer.calls.back()), "text 10 444 's' Arial 35 35 0 100 0,0,0");
 }
 
 TEST_F(ReplayTest, WindowWithoutAreaEndsTheReplay) {

@@ -1,6 +1,6 @@
 #pragma once
 // A Canvas that records every call, for tests (as readable lines) and for benchmarks of
-// the replay (as compact records).
+// the replay (as compact records; texts and fonts aside).
 #include <algorithm>
 #include <array>
 #include <string>
@@ -17,7 +17,11 @@ struct CanvasCall {
   std::array<int, 8> values{};
   Pen pen;
   Rgb colour;                    // brush, background and text colour
-  std::string text;
+  size_t text = 0;               // index of a text call's text and font
+};
+
+struct RecordedText {
+  std::string utf8;
   FontDescription font;
 };
 
@@ -44,9 +48,9 @@ class RecordingCanvas : public Canvas {
   }
   void Text(int x, int y, const std::string& utf8, const FontDescription& font, Rgb colour) override {
     CanvasCall& call = Add(CanvasCall::Kind::Text, {x, y});
-    call.text = utf8;
-    call.font = font;
+    call.text = texts.size();
     call.colour = colour;
+    texts.push_back({utf8, font});
   }
 
   // One line per call, such as "line 10 20" or "pen 0,0,128 solid 1 copy".
@@ -63,7 +67,7 @@ class RecordingCanvas : public Canvas {
     return lines;
   }
 
-  static std::string Describe(const CanvasCall& call) {
+  std::string Describe(const CanvasCall& call) const {
     static const char* const kNames[] = {"pen",     "brush",   "background", "move", "line",
                                          "ellipse", "arc",     "polygon",    "text"};
     static const char* const kStyles[] = {"solid", "dotted", "dashdot", "dashed"};
@@ -77,8 +81,8 @@ class RecordingCanvas : public Canvas {
       case CanvasCall::Kind::Brush:
       case CanvasCall::Kind::Background: line += " " + Colour(call.colour); break;
       case CanvasCall::Kind::Text: {
-        const FontDescription& f = call.font;
-        line += " '" + call.text + "' " + f.face + " " + std::to_string(f.height) + " " +
+        const FontDescription& f = texts[call.text].font;
+        line += " '" + texts[call.text].utf8 + "' " + f.face + " " + std::to_string(f.height) + " " +
                 std::to_string(f.averageWidth) + " " + std::to_string(f.escapement) + " " + std::to_string(f.weight) +
                 (f.italic ? " i" : "") + (f.underline ? " u" : "") + (f.strikeOut ? " s" : "") + " " +
                 Colour(call.colour);
@@ -94,6 +98,7 @@ class RecordingCanvas : public Canvas {
   }
 
   std::vector<CanvasCall> calls;
+  std::vector<RecordedText> texts;
 
  private:
   CanvasCall& Add(CanvasCall::Kind kind, std::initializer_list<int> values) {
