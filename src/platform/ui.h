@@ -7,6 +7,7 @@
 
 namespace kalo {
 
+class DiagramLimitsForm;
 class DrawingTextForm;
 
 enum class Answer { Yes, No, Cancel };
@@ -39,6 +40,8 @@ class Ui {
   // One method per window: the window shows the form model, copies what the user typed
   // back into it and returns true for OK, false for cancel.
   virtual bool ShowDrawingTextForm(DrawingTextForm& form) = 0;
+  // The diagram limits; a Ui without this window answers cancel (the automatic limits).
+  virtual bool EditDiagramLimits(DiagramLimitsForm&) { return false; }
 };
 
 }  // namespace kalo

@@ -1,9 +1,130 @@
 #include "views/show_view.h"
 
-// Placeholder until the views land.
-namespace kalo {
+#include <string>
+#include <vector>
 
-bool ShowView(Context&, int, int) { return false; }
-void ShowDrawingAfterStart(Context&) {}
+#include "app/context.h"
+#include "cad/cad_driver.h"
+#include "help/message_boxes.h"
+#include "platform/codepage.h"
+#include "views/contour_views.h"
+#include "views/drawing_frame.h"
+#include "views/drawing_sheet.h"
+#include "views/result_table.h"
+#include "views/view_style.h"
+
+namespace kalo {
+namespace {
+
+constexpr int kChoiceHelpNumber = 8270;
+constexpr int kDrawingHelpNumber = 8260;
+constexpr int kViewBack = 7;
+
+std::vector<std::string> ViewChoices() {
+  return {"Geometrie mit Tabelle", "Geometrie 1", "Tabelle", "Geometrie 2", "Formblatt", "Polylinie", Oem("zurück ..")};
+}
+
+// The user's view, false for "zurück .." and Cancel (which sets the cancel flag).
+bool ChooseView(Context& context, int& view) {
+  context.state.helpNumber = kChoiceHelpNumber;
+  int index = 0;
+  if (!context.ui.AskChoice(Oem("Bitte wählen .."), ViewChoices(), index)) {
+    context.state.cancel = true;
+    return false;
+  }
+  view = index + 1;
+  return view >= kViewGeometryWithTable && view < kViewBack;
+}
+
+void SetViewExtents(Context& context, int view) {
+  if (view == kViewTable) {
+    CadSetExtents(context, 0, 0, 140, 125);
+  } else if (view == kViewDrawingSheet) {
+    CadSetExtents(context, -5, -5, 225, 310);
+  } else {
+    const Bounds& b = context.body.bounds;
+    CadSetExtents(context, b.xmin - 0.05L * b.length, -0.05L * b.height, b.xmax + 0.05L * b.length,
+                  b.ymax + 0.05L * b.height);
+  }
+}
+
+void DefineBlocks(Context& context, int view) {
+  CadTables(context);
+  CadBeginBlocks(context);
+  if (view == kViewDrawingSheet) {
+    const DrawingTexts& texts = context.body.texts;
+    CadBeginBlock(context, kFrameBlockName);
+    DrawFrame(context, texts.name, texts.name2, texts.number);
+    CadEndBlock(context);
+  }
+  CadEndSection(context);
+}
+
+void DrawContent(Context& context, int view) {
+  switch (view) {
+    case kViewGeometryWithTable:
+    case kViewGeometry2:
+      DrawAxisAndEnds(context);
+      DrawHatchedContour(context);
+      DrawNumberedPolygon(context);
+      break;
+    case kViewGeometry1:
+      DrawAxisAndEnds(context);
+      DrawHatchedContour(context);
+      break;
+    case kViewTable:
+      DrawResultTable(context, 5, 120, 3.5L);
+      break;
+    case kViewDrawingSheet:
+      DrawDrawingSheet(context);
+      break;
+    case kViewPolyline:
+      DrawContourPolyline(context);
+      break;
+  }
+}
+
+// The driver reports a cancelled dialog and an output that cannot be created alike; no one
+// can cancel in the CAD batch chain, and an unknown target code is no one's choice.
+bool OpenFailed(const Context& context, int target) {
+  return context.state.cadBatch || target < kCadAsk || target > kCadTxt;
+}
+
+// One output run of the view; false when it could not be completed.
+bool DrawRun(Context& context, int target, int view) {
+  context.state.helpNumber = kDrawingHelpNumber;
+  context.diagram.runTarget = target;
+  if (!CadOpen(context, target)) return !OpenFailed(context, target);
+  CadSetLayer(context, kLayerStart);
+  SetViewExtents(context, view);
+  DefineBlocks(context, view);
+  CadBeginEntities(context);
+  DrawContent(context, view);
+  CadEndSection(context);
+  return CadClose(context);
+}
+
+}  // namespace
+
+bool ShowView(Context& context, int target, int view) {
+  if (view < kViewChoose || view > kViewPolyline) {
+    ErrorBox(context, "Ansicht " + std::to_string(view) + " gibt es nicht");
+    return false;
+  }
+  if (context.messages.Fatal()) {
+    for (const std::string& text : context.messages.Texts()) ErrorBox(context, text);
+    return false;
+  }
+  do {
+    int shown = view;
+    if (view == kViewChoose && !ChooseView(context, shown)) return true;
+    if (!DrawRun(context, target, shown)) return false;
+  } while (view == kViewChoose && !context.state.cancel);
+  return true;
+}
+
+void ShowDrawingAfterStart(Context& context) {
+  if (context.config.helpLevel != 0) ShowView(context, kCadScreen, kViewDrawingSheet);
+}
 
 }  // namespace kalo

@@ -50,9 +50,11 @@ class ScriptedUi : public Ui {
   }
   void SetWaitCursor(bool) override {}
   bool ShowDrawingTextForm(DrawingTextForm& form) override { return onDrawingTextForm && onDrawingTextForm(form); }
+  bool EditDiagramLimits(DiagramLimitsForm& form) override { return onDiagramLimits && onDiagramLimits(form); }
 
   // Windows: a test sets what the user does in the window (fill the form, return OK).
   std::function<bool(DrawingTextForm&)> onDrawingTextForm;
+  std::function<bool(DiagramLimitsForm&)> onDiagramLimits;
 
   // Scripts: answers to questions, and texts for prompts and file dialogs (a missing
   // entry cancels).
