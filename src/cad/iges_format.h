@@ -9,11 +9,6 @@ namespace kalo {
 // decimals, angles, sines and cosines 6.
 std::string IgesNumber(long double value, int decimals, int configuredDecimals);
 
-// The compact CAD form: "0" below 1e-5, else four significant digits from 1 on, three
-// decimals from 0.01 on and one more for every further leading zero, trailing zeros and a
-// bare point removed, then the decimals shifted by "Dezimalstellen"; always ".".
-std::string FormatCompact(long double value, int configuredDecimals);
-
 // Count, "H", text: 4HFILE.
 std::string Hollerith(const std::string& text);
 

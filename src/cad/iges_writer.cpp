@@ -6,12 +6,14 @@
 #include <utility>
 
 #include "app/context.h"
+#include "cad/dxf_numbers.h"
 #include "cad/iges_format.h"
 #include "config/configuration.h"
 #include "graphics/plane_geometry.h"
 #include "help/messages.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "report/number_format.h"
 
 namespace kalo {
 namespace {
@@ -59,7 +61,7 @@ void IgesWriter::AddStartAndGlobal(IgesSection& start, IgesSection& global) cons
   global.AddText("16,38,6,99,15,");
   global.AddText(Hollerith(baseName) + ",1.0,2," + Hollerith("MM") + ",32767,3.2767D1,");
   global.AddText(Hollerith(DateText(now_) + ".081107") + ",1.0D-8," +
-                 FormatCompact(largestCoordinate_, config_.decimals) + ",");
+                 DxfCompact(largestCoordinate_, NumberFormat{config_.decimals, false}) + ",");
   global.AddText(Hollerith("Pelke") + "," + Hollerith("VORTANE") + ",4,0;");
 }
 

@@ -3,6 +3,10 @@
 // S, G, D, P, T) with lines, arcs, copious data outlines, notes, subfigure definitions and
 // instances. All sections are collected in memory and the file is written as a whole in
 // Finish.
+// A block without members becomes a 308 with no members; an instance of an unknown block is
+// reported and left out, since it would point at no subfigure; blocks are found by their
+// full name while the file carries its first 8 characters; start and global lines longer
+// than 72 columns continue on the next line, cut after a comma like parameter lines.
 #include <string>
 #include <vector>
 
@@ -38,14 +42,14 @@ class IgesWriter : public CadTarget {
   struct Entity {
     int type = 0;
     std::vector<std::string> groups{};  // each group starts on a new parameter line
-    std::string matrix{};             // directory line 1, field 7
-    std::string form{};               // directory line 2, field 5
-    std::string label{};              // directory line 2, field 8
-    bool subordinate = false;         // status "00010000" also outside block definitions
-    bool blockMember = true;          // listed in the subfigure being defined
+    std::string matrix{};               // directory line 1, field 7
+    std::string form{};                 // directory line 2, field 5
+    std::string label{};                // directory line 2, field 8
+    bool subordinate = false;           // status "00010000" also outside block definitions
+    bool blockMember = true;            // listed in the subfigure being defined (a matrix is not)
   };
   struct Block {
-    std::string name;
+    std::string name;  // in full: instances find it by the name they were given
     int pointer = 0;  // directory entry of its 308
   };
 

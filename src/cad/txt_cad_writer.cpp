@@ -1,31 +1,19 @@
 #include "cad/txt_cad_writer.h"
 
-#include <cmath>
 #include <initializer_list>
 #include <utility>
 
+#include "cad/dxf_numbers.h"
 #include "config/configuration.h"
 #include "platform/text_file.h"
 #include "report/number_format.h"
 
 namespace kalo {
-namespace {
-
-constexpr long double kFullCircleTolerance = 1.0E-5L;
-
-// An arc from 0 to 360 degrees, from 360 to 0, or with equal ends is a whole circle.
-bool IsFullCircle(long double startAngle, long double endAngle) {
-  auto near = [](long double a, long double b) { return std::fabs(a - b) < kFullCircleTolerance; };
-  return startAngle == endAngle || (near(startAngle, 0) && near(endAngle, 360)) ||
-         (near(startAngle, 360) && near(endAngle, 0));
-}
-
-}  // namespace
 
 TxtCadWriter::TxtCadWriter(std::string path, const Configuration& config) : path_(std::move(path)), config_(config) {}
 
 std::string TxtCadWriter::Number(long double value) const {
-  std::string text = FormatDecimals(value, config_.cadDecimals);
+  std::string text = FormatDecimals(value, CadDecimals(config_));
   if (config_.decimalSeparator == 2)
     for (char& c : text)
       if (c == '.') c = ',';

@@ -1,27 +1,19 @@
 #include "cad/iges_structure.h"
 
-#include <map>
 #include <sstream>
-#include <vector>
 
 namespace kalo::testing {
 namespace {
 
-struct Entry {
-  int type = 0;
-  std::string status;
-  std::vector<std::string> parameters;  // the free-format parameters, split at ","
-};
+std::string Sequence(int number) {
+  std::string digits = std::to_string(number);
+  return std::string(7 - digits.size(), '0') + digits;
+}
 
 // An integer field of 8 columns; 0 when blank.
 int Field(const std::string& line, size_t field) {
   std::string text = line.substr(field * 8, 8);
   return text.find_first_not_of(' ') == std::string::npos ? 0 : std::stoi(text);
-}
-
-std::string RightTrimmed(std::string text) {
-  text.erase(text.find_last_not_of(' ') + 1);
-  return text;
 }
 
 std::vector<std::string> SplitParameters(const std::string& text) {
@@ -31,125 +23,93 @@ std::vector<std::string> SplitParameters(const std::string& text) {
   return values;
 }
 
-class Checker {
- public:
-  explicit Checker(const std::string& bytes) : bytes_(bytes) {}
-
-  std::string Run() {
-    if (!SplitLines()) return problem_;
-    if (!CheckSections() || !CheckTerminate() || !CheckEntries() || !CheckReferences()) return problem_;
-    return {};
-  }
-
- private:
-  bool Fail(const std::string& text) {
-    problem_ = text;
-    return false;
-  }
-
-  bool SplitLines() {
-    size_t start = 0;
-    while (start < bytes_.size()) {
-      size_t end = bytes_.find("\r\n", start);
-      if (end == std::string::npos) return Fail("last line without CR LF");
-      std::string line = bytes_.substr(start, end - start);
-      if (line.size() != 80) return Fail("line " + std::to_string(lines_.size() + 1) + " is not 80 columns");
-      lines_.push_back(line);
-      start = end + 2;
-    }
-    return !lines_.empty() || Fail("empty file");
-  }
-
-  bool CheckSections() {
-    const std::string order = "SGDPT";
-    size_t position = 0;
-    for (const std::string& line : lines_) {
-      char letter = line[72];
-      size_t found = order.find(letter);
-      if (found == std::string::npos || found < position) return Fail("section letter out of order: " + line);
-      position = found;
-      std::vector<std::string>& section = sections_[letter];
-      section.push_back(line);
-      if (line.substr(73) != Sequence(static_cast<int>(section.size())))
-        return Fail("sequence number out of step: " + line);
-    }
-    if (sections_['S'].empty() || sections_['G'].empty()) return Fail("start or global section missing");
-    if (sections_['T'].size() != 1 || lines_.back()[72] != 'T') return Fail("not one terminate line at the end");
-    return true;
-  }
-
-  static std::string Sequence(int number) {
-    std::string digits = std::to_string(number);
-    return std::string(7 - digits.size(), '0') + digits;
-  }
-
-  bool CheckTerminate() {
-    std::string expected;
-    for (char letter : std::string("SGDP"))
-      expected += letter + Sequence(static_cast<int>(sections_[letter].size()));
-    expected.resize(72, ' ');
-    return sections_['T'][0].substr(0, 72) == expected || Fail("terminate counts differ: " + sections_['T'][0]);
-  }
-
-  bool CheckEntries() {
-    const std::vector<std::string>& directory = sections_['D'];
-    const std::vector<std::string>& parameters = sections_['P'];
-    if (directory.size() % 2 != 0) return Fail("odd number of directory lines");
-    int nextParameter = 1;
-    for (size_t i = 0; i < directory.size(); i += 2) {
-      const std::string& first = directory[i];
-      const std::string& second = directory[i + 1];
-      int pointer = static_cast<int>(i) + 1;
-      Entry entry{Field(first, 0), first.substr(64, 8), {}};
-      if (Field(second, 0) != entry.type) return Fail("entity types of a directory entry differ: " + first);
-      int parameterPointer = Field(first, 1), count = Field(second, 3);
-      if (parameterPointer != nextParameter || count < 1) return Fail("parameter pointer out of step: " + first);
-      std::string text;
-      for (int p = parameterPointer; p < parameterPointer + count; ++p) {
-        if (p > static_cast<int>(parameters.size())) return Fail("parameter lines missing for " + first);
-        const std::string& line = parameters[static_cast<size_t>(p - 1)];
-        if (std::stoi(line.substr(64, 8)) != pointer) return Fail("parameter line with a foreign pointer: " + line);
-        text += RightTrimmed(line.substr(0, 64));
-      }
-      if (text.rfind(std::to_string(entry.type) + ",", 0) != 0 || text.back() != ';')
-        return Fail("parameter data not of its entity: " + text);
-      entry.parameters = SplitParameters(text);
-      entries_[pointer] = entry;
-      nextParameter = parameterPointer + count;
-    }
-    return nextParameter == static_cast<int>(parameters.size()) + 1 || Fail("parameter lines without an entity");
-  }
-
-  bool PointsTo(const std::string& pointer, int type) const {
-    auto found = entries_.find(std::stoi(pointer));
-    return found != entries_.end() && found->second.type == type;
-  }
-
-  bool CheckReferences() {
-    for (const auto& [pointer, entry] : entries_) {
-      const std::vector<std::string>& values = entry.parameters;
-      if (entry.type == 408 && !PointsTo(values.at(1), 308)) return Fail("408 does not point at a 308");
-      if (entry.type != 308) continue;
-      size_t members = std::stoul(values.at(3));
-      if (values.size() != 4 + members) return Fail("308 member count differs from its pointers");
-      for (size_t m = 4; m < values.size(); ++m) {
-        auto member = entries_.find(std::stoi(values[m]));
-        if (member == entries_.end() || member->second.status.substr(2, 2) != "01")
-          return Fail("308 member is no subordinate entity: " + values[m]);
-      }
-    }
-    return true;
-  }
-
-  const std::string& bytes_;
-  std::string problem_;
-  std::vector<std::string> lines_;
-  std::map<char, std::vector<std::string>> sections_;
-  std::map<int, Entry> entries_;
+struct Reading {
+  std::string problem;
+  std::map<int, IgesEntity> entities;
 };
+
+// Lines of each section in order; a problem when a line or the order is wrong.
+std::string ReadSections(const std::string& bytes, std::map<char, std::vector<std::string>>& sections) {
+  const std::string order = "SGDPT";
+  size_t position = 0, start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find("\r\n", start);
+    std::string line = bytes.substr(start, end == std::string::npos ? end : end - start);
+    if (end == std::string::npos || line.size() != 80) return "line not of 80 columns with CR LF: " + line;
+    size_t found = order.find(line[72]);
+    if (found == std::string::npos || found < position) return "section letter out of order: " + line;
+    position = found;
+    std::vector<std::string>& section = sections[line[72]];
+    section.push_back(line);
+    if (line.substr(73) != Sequence(static_cast<int>(section.size()))) return "sequence out of step: " + line;
+    start = end + 2;
+  }
+  std::string counts;
+  for (char letter : std::string("SGDP")) counts += letter + Sequence(static_cast<int>(sections[letter].size()));
+  counts.resize(72, ' ');
+  if (sections['S'].empty() || sections['G'].empty() || sections['T'].size() != 1 ||
+      sections['T'][0] != counts + "T0000001")
+    return "start, global or terminate section wrong";
+  return {};
+}
+
+// Directory entries whose parameter pointers and line counts tile the P section in order.
+std::string ReadEntities(const std::vector<std::string>& directory, const std::vector<std::string>& parameters,
+                         std::map<int, IgesEntity>& entities) {
+  if (directory.size() % 2 != 0) return "odd number of directory lines";
+  int next = 1;
+  for (size_t i = 0; i < directory.size(); i += 2) {
+    const std::string &first = directory[i], &second = directory[i + 1];
+    int pointer = static_cast<int>(i) + 1, type = Field(first, 0), count = Field(second, 3);
+    if (Field(second, 0) != type || Field(first, 1) != next || count < 1) return "directory entry out of step: " + first;
+    std::string text;
+    for (int p = next; p < next + count; ++p) {
+      if (p > static_cast<int>(parameters.size())) return "parameter lines missing for " + first;
+      const std::string& line = parameters[static_cast<size_t>(p - 1)];
+      if (Field(line, 8) != pointer) return "parameter line with a foreign pointer: " + line;
+      text += line.substr(0, line.substr(0, 64).find_last_not_of(' ') + 1);
+    }
+    if (text.rfind(std::to_string(type) + ",", 0) != 0 || text.back() != ';') return "parameters not of " + first;
+    entities[pointer] = {type, first.substr(64, 8), SplitParameters(text)};
+    next += count;
+  }
+  return next == static_cast<int>(parameters.size()) + 1 ? "" : "parameter lines without an entity";
+}
+
+// Every 408 points at a 308, every 308 member at a subordinate entity.
+std::string CheckReferences(const std::map<int, IgesEntity>& entities) {
+  auto has = [&](const std::string& pointer, int type, const char* status) {
+    auto found = entities.find(std::stoi(pointer));
+    return found != entities.end() && (type == 0 || found->second.type == type) &&
+           found->second.status.compare(2, 2, status) == 0;
+  };
+  for (const auto& [pointer, entity] : entities) {
+    const std::vector<std::string>& values = entity.parameters;
+    if (entity.type == 408 && !has(values.at(1), 308, "00")) return "408 does not point at a 308";
+    if (entity.type != 308) continue;
+    if (values.size() != 4 + std::stoul(values.at(3))) return "308 member count differs from its pointers";
+    for (size_t m = 4; m < values.size(); ++m)
+      if (!has(values[m], 0, "01")) return "308 member is no subordinate entity: " + values[m];
+  }
+  return {};
+}
+
+Reading Read(const std::string& bytes) {
+  Reading reading;
+  std::map<char, std::vector<std::string>> sections;
+  reading.problem = ReadSections(bytes, sections);
+  if (reading.problem.empty()) reading.problem = ReadEntities(sections['D'], sections['P'], reading.entities);
+  if (reading.problem.empty()) reading.problem = CheckReferences(reading.entities);
+  return reading;
+}
 
 }  // namespace
 
-std::string IgesStructureProblem(const std::string& bytes) { return Checker(bytes).Run(); }
+std::string IgesStructureProblem(const std::string& bytes) { return Read(bytes).problem; }
+
+std::map<int, IgesEntity> IgesEntities(const std::string& bytes) {
+  Reading reading = Read(bytes);
+  return reading.problem.empty() ? reading.entities : std::map<int, IgesEntity>{};
+}
 
 }  // namespace kalo::testing

@@ -48,7 +48,7 @@ TEST(TxtCadWriter, DrawingWithCommaAndThreeDecimalsMatchesGoldenFile) {
   EXPECT_EQ(ReadBytes(std::string(KALO_TEST_DATA_DIR) + "/cad/drawing.txt"), bytes);
 }
 
-TEST(TxtCadWriter, DrawingWithoutBlocksKeepsBothSectionsAndWritesFullArcsAsCircles) {
+TEST(TxtCadWriter, DrawingWithoutBlocksKeepsBothSectionsAndFullArcsBecomeCircles) {
   TempDir dir;
   Configuration config;
   TxtCadWriter writer(dir.File("plain.txt"), config);
@@ -60,8 +60,6 @@ TEST(TxtCadWriter, DrawingWithoutBlocksKeepsBothSectionsAndWritesFullArcsAsCircl
   writer.Arc(0, 0, 45, 45, 2);
   writer.Arc(0, 0, 0, 359.9, 3);
   writer.Text("two words", -1.5L, 0, CadTextState{});
-  std::string bytes = Finished(writer, dir.File("plain.txt"));
-
   EXPECT_EQ(
       "MINMAX\t0.000000\t0.000000\t160.000000\t120.000000\r\n"
       "SECTION BLOCKS\r\n"
@@ -71,19 +69,13 @@ TEST(TxtCadWriter, DrawingWithoutBlocksKeepsBothSectionsAndWritesFullArcsAsCircl
       "ARC\t0.000000\t0.000000\t3.000000\t0.000000\t359.900000\r\n"
       "TEXT\t-1.500000\t0.000000\ttwo words\r\n"
       "EOF\r\n",
-      bytes);
-}
+      Finished(writer, dir.File("plain.txt")));
 
-TEST(TxtCadWriter, FinishIntoMissingDirectoryFailsWithoutFile) {
-  TempDir dir;
-  Configuration config;
-  std::string path = dir.File("missing/PART.txt");
-  TxtCadWriter writer(path, config);
-  writer.Line(0, 0, 1, 1);
   std::string error;
-  EXPECT_FALSE(writer.Finish(error));
+  TxtCadWriter failing(dir.File("missing/PART.txt"), config);
+  EXPECT_FALSE(failing.Finish(error));
   EXPECT_FALSE(error.empty());
-  EXPECT_EQ("", ReadBytes(path));
+  EXPECT_EQ("", ReadBytes(dir.File("missing/PART.txt")));
 }
 
 }  // namespace
