@@ -20,6 +20,11 @@ long double AspectOf(const Resolution& resolution) {
   return 0.75L * resolution.width / resolution.height;
 }
 
+// The world coordinate of a zoom coordinate z when v0..v1 stands for w0..w1.
+long double WorldAt(int z, int v0, int v1, long double w0, long double w1) {
+  return w0 + static_cast<long double>(z - v0) / (v1 - v0) * (w1 - w0);
+}
+
 }  // namespace
 
 GraphWindow::GraphWindow(Context& context, GraphHost& host) : context_(context), host_(host) {}
@@ -94,12 +99,8 @@ void GraphWindow::SetScale(int zx0, int zy0, int zx1, int zy1) {
   if (zx1 == zx0 || zy1 == zy0 || viewport.x1 == viewport.x0 || viewport.y1 == viewport.y0) return;
   state_.zoom = {zx0, zy0, zx1, zy1};
   const WorldWindow& world = state_.world;
-  auto worldX = [&](int z) {
-    return world.xmin + static_cast<long double>(z - viewport.x0) / (viewport.x1 - viewport.x0) * (world.xmax - world.xmin);
-  };
-  auto worldY = [&](int z) {
-    return world.ymin + static_cast<long double>(z - viewport.y0) / (viewport.y1 - viewport.y0) * (world.ymax - world.ymin);
-  };
+  auto worldX = [&](int z) { return WorldAt(z, viewport.x0, viewport.x1, world.xmin, world.xmax); };
+  auto worldY = [&](int z) { return WorldAt(z, viewport.y0, viewport.y1, world.ymin, world.ymax); };
   state_.originX = worldX(zx0);
   state_.originY = worldY(zy0);
   state_.sx = (viewport.x1 - viewport.x0) / (worldX(zx1) - state_.originX);

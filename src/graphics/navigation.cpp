@@ -130,7 +130,9 @@ void GraphWindow::ZoomToRubberBand() {
   long double d = zoom.x1 - zoom.x0;
   long double e = zoom.y1 - zoom.y0;
   long double g = state_.keepAspect ? state_.aspectCompensation : 1;
-  auto zoomX = [&](int pixel) { return RoundToDevice(static_cast<long double>(pixel) / client.width * d * g + zoom.x0 * g); };
+  auto zoomX = [&](int pixel) {
+    return RoundToDevice(static_cast<long double>(pixel) / client.width * d * g + zoom.x0 * g);
+  };
   auto zoomY = [&](int pixel) {
     return RoundToDevice(static_cast<long double>(client.height - pixel) / client.height * e + zoom.y0);
   };

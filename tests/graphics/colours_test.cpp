@@ -18,14 +18,6 @@ TEST(ColoursTest, AutocadIndexesBecomeScreenColours) {
   EXPECT_EQ(GetColorTurbo(257), 12);
 }
 
-TEST(ColoursTest, PaletteAndWindowsColourValues) {
-  EXPECT_EQ(PaletteColour(1), (Rgb{0, 0, 128}));
-  EXPECT_EQ(PaletteColour(8), (Rgb{176, 176, 176}));
-  EXPECT_EQ(PaletteColour(16), kBlack);
-  EXPECT_EQ(PaletteColour(17), kBlack);
-  EXPECT_EQ(ColourOfValue(0x00C08040), (Rgb{0x40, 0x80, 0xC0}));
-}
-
 TEST(ColoursTest, LineTypeNamesAreCaseSensitive) {
   EXPECT_EQ(LineStyleForName("HIDDEN"), kDashedLine);
   EXPECT_EQ(LineStyleForName("hidden"), kSolidLine);
@@ -34,6 +26,7 @@ TEST(ColoursTest, LineTypeNamesAreCaseSensitive) {
   EXPECT_EQ(LineStyleForName("CONTINUOUS"), kSolidLine);
   EXPECT_EQ(PenStyleOfCode(7), PenStyle::Solid);
   EXPECT_EQ(PenStyleOfCode(kDashDotLine), PenStyle::DashDot);
+  EXPECT_EQ(ColourOfValue(0x00C08040), (Rgb{0x40, 0x80, 0xC0}));  // red in the lowest byte
 }
 
 TEST(ColoursTest, ChoiceItemsNameTheIndexesInCodePage850) {
