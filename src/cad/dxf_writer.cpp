@@ -4,6 +4,7 @@
 
 #include "cad/dxf_numbers.h"
 #include "config/configuration.h"
+#include "model/data_file_format.h"
 #include "platform/text_file.h"
 
 namespace kalo {
@@ -11,9 +12,10 @@ namespace kalo {
 DxfWriter::DxfWriter(std::string path, const Configuration& config)
     : path_(std::move(path)), config_(config), decimals_(CadDecimals(config)), compactShift_{config.decimals, false} {}
 
+// A value with a line break would shift every pair after it: breaks become blanks.
 void DxfWriter::Group(int code, const std::string& value) {
   lines_.push_back(DxfGroupCode(code));
-  lines_.push_back(value);
+  lines_.push_back(OneLine(value));
 }
 
 void DxfWriter::Real(int code, long double value) { Group(code, DxfFixed(value, decimals_)); }

@@ -59,9 +59,9 @@ TEST_F(CadDriver, TextModesAndStyle) {
   context.config.cadTextMode = 3;
   context.state.cadBatch = true;
   ASSERT_TRUE(CadOpen(context, kCadDxf));
-  CadText(context, text, 0, 0);
+  CadText(context, text + "\r\n2", 0, 0);
   ASSERT_TRUE(CadClose(context));
-  EXPECT_NE(ReadBytes(dir.File("part.dxf")).find("\r\n  1\r\nMass 20deg\r\n"), std::string::npos);
+  EXPECT_NE(ReadBytes(dir.File("part.dxf")).find("\r\n  1\r\nMass 20deg  2\r\n"), std::string::npos);
 }
 
 TEST_F(CadDriver, FileNames) {
