@@ -31,17 +31,21 @@ void ReportCalculationFailure(Context& context) {
   for (const std::string& message : context.messages.Texts()) ErrorBox(context, message);
 }
 
+// The data file of a batch chain, read and calculated; false when the chain cannot go on.
+bool PrepareBatchBody(Context& context, const Command& command) {
+  if (!ReadBatchFile(context, command.fileName)) return false;
+  if (!context.messages.Fatal()) return true;
+  ReportCalculationFailure(context);
+  return false;
+}
+
 StartupOutcome RunTextReportChain(Context& context, const Command& command) {
-  if (!ReadBatchFile(context, command.fileName)) return EndProcess(1);
-  if (context.messages.Fatal()) {
-    ReportCalculationFailure(context);
-    return EndProcess(1);
-  }
+  if (!PrepareBatchBody(context, command)) return EndProcess(1);
   return EndProcess(Report(context, kReportBatch) ? 0 : 1);
 }
 
 StartupOutcome RunCadChain(Context& context, const Command& command) {
-  if (!ReadBatchFile(context, command.fileName)) return EndProcess(1);
+  if (!PrepareBatchBody(context, command)) return EndProcess(1);
   context.state.cadBatch = true;
   bool written = ShowView(context, command.cadTarget, command.cadView);
   context.state.cadBatch = false;
