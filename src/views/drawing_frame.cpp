@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/context.h"
+#include "cad/block_files.h"
 #include "cad/cad_driver.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
@@ -14,6 +15,7 @@ namespace kalo {
 namespace {
 
 constexpr size_t kListedChanges = 8;
+constexpr const char* kLogoBlock = "logo_1";  // the maker's logo, supplied from outside
 constexpr long double kRowPitch = 4.2L;
 
 struct SheetLine {
@@ -138,8 +140,8 @@ void Marks(Context& context) {
     CadText(context, (line + kProgramVersion).substr(0, 78), 1, 300);
   }
   bool logoTarget = context.cad.target == kCadScreen || context.cad.target == kCadPlotter;
-  if (!config.titleBlockWithoutLogo && logoTarget && FileExists(WithSeparator(config.tempDirectory) + "$logo_1.dx$")) {
-    CadInsert(context, "logo_1", 75, 10, 0, 1, 1);
+  if (!config.titleBlockWithoutLogo && logoTarget && FileExists(BlockFilePath(context, kLogoBlock))) {
+    CadInsert(context, kLogoBlock, 75, 10, 0, 1, 1);
   }
 }
 
