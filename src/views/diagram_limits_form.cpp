@@ -3,14 +3,6 @@
 #include "app/context.h"
 
 namespace kalo {
-namespace {
-
-long double NumberOrZero(const std::string& text) {
-  long double value = 0;
-  return ParseReal(text, value) ? value : 0;
-}
-
-}  // namespace
 
 DiagramLimitsForm::DiagramLimitsForm(const DiagramLimits& stored, const DiagramLimits& computed,
                                      const NumberFormat& format)
@@ -28,7 +20,12 @@ void DiagramLimitsForm::ShowLimits(const DiagramLimits& limits) {
 void DiagramLimitsForm::Button_calcClick() { ShowLimits(computed_); }
 
 void DiagramLimitsForm::Button_okClick() {
-  confirmed_ = {NumberOrZero(Edit_xmin), NumberOrZero(Edit_ymin), NumberOrZero(Edit_xmax), NumberOrZero(Edit_ymax)};
+  // ParseReal leaves a limit at 0 when its text is no number.
+  confirmed_ = {};
+  ParseReal(Edit_xmin, confirmed_.xmin);
+  ParseReal(Edit_ymin, confirmed_.ymin);
+  ParseReal(Edit_xmax, confirmed_.xmax);
+  ParseReal(Edit_ymax, confirmed_.ymax);
 }
 
 }  // namespace kalo

@@ -1,0 +1,80 @@
+// Speed of the drawing sheet of a 200-element body with arcs, hatched: written as a DXF
+// file, and its recorded screen drawing replayed on a canvas (the window's repaint).
+#include <benchmark/benchmark.h>
+
+#include "../tests/support/recording_canvas.h"
+#include "bench_support.h"
+#include "calc/calculation.h"
+#include "graphics/screen_graphics.h"
+#include "views/show_view.h"
+
+namespace kalo::bench {
+namespace {
+
+class BenchHost : public GraphHost {
+ public:
+  void RequestRepaint() override {}
+  void ShowWindow() override {}
+  void SetWaitCursor(bool) override {}
+  void ProcessPendingEvents() override {}
+  ClientSize ClientArea() const override { return {1024, 768}; }
+  Canvas& DirectCanvas() override { return direct_; }
+  void Pause(int) override {}
+
+ private:
+  testing::RecordingCanvas direct_;
+};
+
+// The large body, calculated, with its block files in the directory.
+void PrepareSheet(Context& context, const BenchDirectory& directory) {
+  SetLargeBody(context.body);
+  Calculate(context);
+  context.config.tempDirectory = directory.Path();
+  context.state.currentFileName = "large";
+}
+
+void BM_DrawingSheetAsDxf(benchmark::State& state) {
+  BenchContext bench;
+  BenchDirectory directory;
+  Context& context = bench.context;
+  PrepareSheet(context, directory);
+  // The CAD batch chain names the file after the data file, in the current directory.
+  std::string previous = context.platform.CurrentDirectory();
+  if (!directory.Ok() || !context.platform.ChangeDirectory(directory.Path())) {
+    state.SkipWithError("no temporary directory");
+    return;
+  }
+  context.state.cadBatch = true;
+  for (auto _ : state) {
+    if (!ShowView(context, kCadDxf, kViewDrawingSheet)) state.SkipWithError("the DXF file was not written");
+  }
+  context.platform.ChangeDirectory(previous);
+  state.counters["hatch points"] = context.hatch.count;
+  state.counters["messages"] = static_cast<double>(context.messages.Count());
+}
+BENCHMARK(BM_DrawingSheetAsDxf)->Unit(benchmark::kMillisecond);
+
+void BM_DrawingSheetReplay(benchmark::State& state) {
+  BenchContext bench;
+  BenchDirectory directory;
+  Context& context = bench.context;
+  PrepareSheet(context, directory);
+  context.config.resolutionX = 1023;
+  context.config.resolutionY = 767;
+  BenchHost host;
+  ScreenGraphics graphics(context, host);
+  context.screenPlotter = &graphics.plotter;
+  if (!ShowView(context, kCadScreen, kViewDrawingSheet)) state.SkipWithError("the sheet was not drawn");
+  testing::RecordingCanvas canvas;
+  for (auto _ : state) {
+    canvas.calls.clear();
+    canvas.texts.clear();
+    graphics.window.FormPaint(canvas);
+    benchmark::DoNotOptimize(canvas.calls.data());
+  }
+  state.counters["canvas calls"] = static_cast<double>(canvas.calls.size());
+}
+BENCHMARK(BM_DrawingSheetReplay)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kalo::bench
