@@ -1,5 +1,6 @@
 #include "cad/block_files.h"
 
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -30,7 +31,12 @@ std::string BlockFilePath(const Context& context, const std::string& name) {
   return TemporaryDirectory(context) + kBlockPrefix + name + kBlockExtension;
 }
 
-bool IsLogoBlock(const std::string& name) { return name == "LOGO_2" || name == "LOGO_3"; }
+// The logos of the title block and the drawing corners come from outside and stay.
+bool IsLogoBlock(const std::string& name) {
+  std::string upper = name;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper == "LOGO_1" || upper == "LOGO_2" || upper == "LOGO_3";
+}
 
 void DeleteBlockFiles(const Context& context) {
   std::error_code error;

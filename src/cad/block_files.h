@@ -8,7 +8,7 @@ namespace kalo {
 struct Context;
 
 std::string BlockFilePath(const Context& context, const std::string& name);
-// The logo blocks "LOGO_2" and "LOGO_3" come from outside the program.
+// The logo blocks "logo_1", "LOGO_2" and "LOGO_3" come from outside the program.
 bool IsLogoBlock(const std::string& name);
 // Deletes the block files the screen drawings wrote; the logo block files stay.
 void DeleteBlockFiles(const Context& context);

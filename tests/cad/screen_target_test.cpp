@@ -140,8 +140,10 @@ TEST_F(ScreenTarget, LogoBlocksFromOutside) {
   CadEndSection(context);
   CadBeginEntities(context);
   EXPECT_EQ(plotter.Starting("Line"), (Calls{"Line 436.800 345.600 446.800 345.600"}));
+  WriteBytes(BlockFilePath(context, "logo_1"), "  0\r\nEOF\r\n");
   ASSERT_TRUE(CadClose(context));
   EXPECT_TRUE(FileExists(BlockFilePath(context, "LOGO_3")));
+  EXPECT_TRUE(FileExists(BlockFilePath(context, "logo_1")));  // the title block's logo stays too
 
   plotter.calls.clear();
   OpenWithBlocks();
