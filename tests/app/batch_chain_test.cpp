@@ -2,13 +2,16 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
+#include "support/test_context.h"
 
 namespace kalo {
 namespace {
@@ -86,6 +89,47 @@ TEST_F(BatchChain, ReportThatCannotBeWrittenFailsWithAMessage) {
   testing::ProcessResult result = Kalo({Example("flange"), "/I", "/NOGUI"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_NE(result.errorOutput.find("flange.txt"), std::string::npos) << result.errorOutput;
+}
+
+TEST_F(BatchChain, PolylineViewGivesOneClosedPolylineWhoseBulgesAreTheArcs) {
+  testing::ProcessResult result = Kalo({Example("pulley"), "/CAD1:6"});
+  ASSERT_EQ(result.exitCode, 0) << result.errorOutput;
+
+  testing::TestContext expected;
+  ASSERT_TRUE(ReadDataFile(expected.context, Example("pulley")));
+  const Contour& contour = expected.context.body.contour;
+  std::vector<std::string> check = {"/usr/bin/python3", std::string(KALO_SOURCE_DIR) + "/tests/app/polyline_check.py",
+                                    dir.File("pulley.dxf")};
+  for (int i = 1; i <= contour.count; ++i) {
+    // The closing segment back to the first point is always straight.
+    long double bulge = i == contour.count ? 0 : std::tan(contour[i].phi / 4);
+    check.push_back(std::to_string(static_cast<double>(contour[i].x)) + "," +
+                    std::to_string(static_cast<double>(contour[i].y)) + "," + std::to_string(static_cast<double>(bulge)));
+  }
+  testing::ProcessResult read = testing::RunProcess(dir.Path(), check, {});
+  EXPECT_EQ(read.exitCode, 0) << read.errorOutput;
+}
+
+TEST_F(BatchChain, EveryCadFormatIsWrittenBesideTheWorkingDirectory) {
+  EXPECT_EQ(Kalo({Example("flange"), "/CAD2:5"}).exitCode, 0);
+  std::string iges = testing::ReadBytes(dir.File("flange.igs"));
+  EXPECT_TRUE(iges.ends_with("T0000001\r\n"));
+  EXPECT_EQ(Kalo({Example("flange"), "/cad5:3"}).exitCode, 0);
+  std::string txt = testing::ReadBytes(dir.File("flange.txt"));
+  EXPECT_TRUE(txt.starts_with("MINMAX\t")) << txt.substr(0, 40);
+  EXPECT_TRUE(txt.ends_with("EOF\r\n"));
+}
+
+TEST_F(BatchChain, CadViewOutOfRangeOrUnwritableOutputFails) {
+  testing::ProcessResult outOfRange = Kalo({Example("flange"), "/CAD1:9"});
+  EXPECT_EQ(outOfRange.exitCode, 1);
+  EXPECT_FALSE(outOfRange.errorOutput.empty());
+  EXPECT_FALSE(FileExists(dir.File("flange.dxf")));
+
+  ASSERT_EQ(mkdir(dir.File("flange.dxf").c_str(), 0755), 0);  // a folder stands where the drawing goes
+  testing::ProcessResult unwritable = Kalo({Example("flange"), "/CAD1:1"});
+  EXPECT_EQ(unwritable.exitCode, 1);
+  EXPECT_NE(unwritable.errorOutput.find("flange.dxf"), std::string::npos) << unwritable.errorOutput;
 }
 
 TEST_F(BatchChain, UsageScreenIsShownAndEndsSuccessfully) {
