@@ -22,6 +22,10 @@ class ConsoleUi : public Ui {
   bool PrintTextFile(const std::string& path) override;
   void SetWaitCursor(bool) override {}
   bool ShowDrawingTextForm(DrawingTextForm&) override { return false; }
+  bool AskYesNoChoice(YesNoChoiceForm&) override { return false; }
+  bool AskDirectory(SelectDirForm&) override { return false; }
+  bool AskColour(SelectColourForm&) override { return false; }
+  void ShowErrorExplanation(ErrorExplanationForm&) override {}
 
  private:
   std::ostream& out_;

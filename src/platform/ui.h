@@ -7,8 +7,13 @@
 
 namespace kalo {
 
+struct AboutBox;
 class DiagramLimitsForm;
 class DrawingTextForm;
+class ErrorExplanationForm;
+class SelectColourForm;
+class SelectDirForm;
+class YesNoChoiceForm;
 
 enum class Answer { Yes, No, Cancel };
 
@@ -36,12 +41,23 @@ class Ui {
   // pages; false when nothing was printed.
   virtual bool PrintTextFile(const std::string& path) = 0;
   virtual void SetWaitCursor(bool waiting) = 0;
+  virtual void Beep() {}
 
   // One method per window: the window shows the form model, copies what the user typed
   // back into it and returns true for OK, false for cancel.
   virtual bool ShowDrawingTextForm(DrawingTextForm& form) = 0;
   // The diagram limits; a Ui without this window answers cancel (the automatic limits).
   virtual bool EditDiagramLimits(DiagramLimitsForm&) { return false; }
+  // The standard dialogs with windows of their own.
+  virtual bool AskYesNoChoice(YesNoChoiceForm& form) = 0;
+  virtual bool AskDirectory(SelectDirForm& form) = 0;
+  virtual bool AskColour(SelectColourForm& form) = 0;
+  // The explanation of an error message; its actions run while it is open.
+  virtual void ShowErrorExplanation(ErrorExplanationForm& form) = 0;
+  // A notice shown while a longer step runs; an empty text takes it away.
+  virtual void ShowNotice(const std::string&) {}
+  // The program's information box.
+  virtual void ShowAboutBox(const AboutBox&) {}
 };
 
 }  // namespace kalo

@@ -6,6 +6,7 @@
 #include "app/context.h"
 #include "cad/cad_driver.h"
 #include "help/message_boxes.h"
+#include "help/message_summary.h"
 #include "platform/codepage.h"
 #include "views/contour_views.h"
 #include "views/drawing_frame.h"
@@ -112,7 +113,7 @@ bool ShowView(Context& context, int target, int view) {
     return false;
   }
   if (context.messages.Fatal()) {
-    for (const std::string& text : context.messages.Texts()) ErrorBox(context, text);
+    ShowMessageSummary(context);
     return false;
   }
   do {

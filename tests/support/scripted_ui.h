@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/help_commands.h"
 #include "platform/ui.h"
 #include "support/temp_dir.h"
 
@@ -51,10 +52,23 @@ class ScriptedUi : public Ui {
   void SetWaitCursor(bool) override {}
   bool ShowDrawingTextForm(DrawingTextForm& form) override { return onDrawingTextForm && onDrawingTextForm(form); }
   bool EditDiagramLimits(DiagramLimitsForm& form) override { return onDiagramLimits && onDiagramLimits(form); }
+  bool AskYesNoChoice(YesNoChoiceForm& form) override { return onYesNoChoice && onYesNoChoice(form); }
+  bool AskDirectory(SelectDirForm& form) override { return onSelectDir && onSelectDir(form); }
+  bool AskColour(SelectColourForm& form) override { return onSelectColour && onSelectColour(form); }
+  void ShowErrorExplanation(ErrorExplanationForm& form) override {
+    if (onErrorExplanation) onErrorExplanation(form);
+  }
+  void Beep() override { ++beeps; }
+  void ShowNotice(const std::string& text) override { notices.push_back(text); }
+  void ShowAboutBox(const AboutBox& box) override { aboutBoxes.push_back(box); }
 
   // Windows: a test sets what the user does in the window (fill the form, return OK).
   std::function<bool(DrawingTextForm&)> onDrawingTextForm;
   std::function<bool(DiagramLimitsForm&)> onDiagramLimits;
+  std::function<bool(YesNoChoiceForm&)> onYesNoChoice;
+  std::function<bool(SelectDirForm&)> onSelectDir;
+  std::function<bool(SelectColourForm&)> onSelectColour;
+  std::function<void(ErrorExplanationForm&)> onErrorExplanation;
 
   // Scripts: answers to questions, and texts for prompts and file dialogs (a missing
   // entry cancels).
@@ -62,10 +76,13 @@ class ScriptedUi : public Ui {
   std::deque<std::string> texts;
   std::deque<int> choices;  // chosen item indexes
   bool printSucceeds = true;
+  int beeps = 0;
 
   std::vector<Message> messages;
   std::vector<std::string> questions;
   std::vector<std::string> prompts;
+  std::vector<std::string> notices;
+  std::vector<AboutBox> aboutBoxes;
   std::vector<std::string> shownLines;
   std::vector<std::string> choiceCaptions;
   std::vector<std::string> choiceItems;

@@ -1,0 +1,36 @@
+#pragma once
+// The window "Thelperr" (caption "Fehlermeldung"): a collected message with its cause and
+// remedy from the error-message file. Cause and remedy can be edited; OK after a change
+// asks "Save Changes ?" and writes the new explanation into the file. Texts are held as
+// the window shows them (UTF-8).
+#include <string>
+
+#include "help/error_message_file.h"
+
+namespace kalo {
+
+struct Context;
+
+inline constexpr int kExplanationHelpNumber = 1970;
+
+class ErrorExplanationForm {
+ public:
+  ErrorExplanationForm(Context& context, const std::string& message, const MessageExplanation& explanation);
+
+  std::string caption = "Fehlermeldung";
+  std::string Edit_meldung;
+  std::string Memo_ursache;
+  std::string Memo_abhilfe;
+  bool changed = false;
+
+  void Memo_change() { changed = true; }
+  // The window closes after it in any case.
+  void Button_okClick();
+  void Button_helpClick();
+
+ private:
+  Context& context_;
+  std::string message_;  // code page 850, as collected
+};
+
+}  // namespace kalo

@@ -1,0 +1,64 @@
+#include "help/error_explanation_save.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+#include "app/context.h"
+#include "dialogs/standard_dialogs.h"
+#include "help/error_message_file.h"
+#include "help/io_reporters.h"
+#include "help/message_boxes.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+
+namespace kalo {
+namespace {
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+  return text;
+}
+
+bool ReadAll(Context& context, const std::string& path, std::vector<std::string>& lines) {
+  std::string error;
+  if (ReadTextLines(path, lines, error)) return true;
+  ErrorBox(context, error);
+  context.state.cancel = true;
+  return false;
+}
+
+// The file with the two lines after the entry's message line replaced; false when the
+// entry is missing or has no line after it.
+bool ReplaceExplanation(std::vector<std::string>& lines, const std::string& message, const std::string& cause,
+                        const std::string& remedy) {
+  std::string key = message.substr(0, kMessageKeyLength);
+  auto entry = std::find_if(lines.begin(), lines.end(),
+                            [&key](const std::string& line) { return line.substr(0, kMessageKeyLength) == key; });
+  if (entry == lines.end() || entry + 1 == lines.end()) return false;
+  size_t first = static_cast<size_t>(entry - lines.begin()) + 1;
+  size_t replaced = std::min<size_t>(2, lines.size() - first);
+  lines.erase(lines.begin() + first, lines.begin() + first + replaced);
+  lines.insert(lines.begin() + first, {cause, remedy});
+  return true;
+}
+
+}  // namespace
+
+bool SaveMessageExplanation(Context& context, const std::string& message, const std::string& cause,
+                            const std::string& remedy) {
+  std::string source = ErrorMessageFilePath(context);
+  std::string target = WithSeparator(context.config.tempDirectory) + FileNameOf(source);
+  if (Upper(NativePath(source)) == Upper(NativePath(target))) return false;
+  std::vector<std::string> lines;
+  if (!CheckFileReadable(context, source) || !ReadAll(context, source, lines)) return false;
+  if (!ReplaceExplanation(lines, message, cause, remedy)) {
+    ShowText(context, message + " not found.");
+    return false;
+  }
+  if (!RewriteWithRetry(context, target, lines)) return false;
+  std::vector<std::string> copy;
+  return ReadAll(context, target, copy) && RewriteWithRetry(context, source, copy);
+}
+
+}  // namespace kalo

@@ -1,0 +1,91 @@
+#include "help/help_text.h"
+
+#include <optional>
+
+#include "app/context.h"
+#include "platform/codepage.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+
+namespace kalo {
+namespace {
+
+constexpr size_t kNumberWidth = 4;
+
+// The number in the first four characters of a line when all four are digits.
+std::optional<int> NumberOf(const std::string& line) {
+  if (line.size() < kNumberWidth) return std::nullopt;
+  int number = 0;
+  for (size_t i = 0; i < kNumberWidth; ++i) {
+    if (line[i] < '0' || line[i] > '9') return std::nullopt;
+    number = number * 10 + (line[i] - '0');
+  }
+  return number;
+}
+
+std::string PictureOf(const std::string& header) {
+  size_t colon = header.find(':');
+  return colon == std::string::npos ? std::string() : TrimBlanks(header.substr(colon + 1));
+}
+
+std::string LineAt(const std::vector<std::string>& lines, size_t index) {
+  return index < lines.size() ? lines[index] : std::string();
+}
+
+// The lines of an entry after its first text line, from index next on: at most four more.
+void ReadFurtherLines(const std::vector<std::string>& lines, size_t next, int number, HelpText& help) {
+  for (int read = 1; read < kMaxHelpLines && next < lines.size(); ++read) {
+    std::optional<int> lineNumber = NumberOf(lines[next]);
+    if (!lineNumber) {
+      help.lines.push_back(lines[next++]);
+      continue;
+    }
+    if (*lineNumber % 5 == 0) return;
+    if (*lineNumber > number && *lineNumber <= number + 4) help.lines.push_back(LineAt(lines, next + 1));
+    next += 2;
+  }
+}
+
+}  // namespace
+
+std::string HelpFilePath(const Context& context, int number) {
+  std::string name = number < kOwnHelpFrom ? "vortane.hlp" : std::string(kShortName) + ".hlp";
+  return WithSeparator(context.config.pltDirectory) + name;
+}
+
+HelpText LookUpHelp(const Context& context, int number) {
+  if (number == 0) number = context.state.helpNumber;
+  std::string path = HelpFilePath(context, number);
+  std::vector<std::string> lines;
+  std::string error;
+  if (!ReadTextLines(path, lines, error)) return {{"Datei " + path + " nicht gefunden !"}, {}};
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::optional<int> header = NumberOf(lines[i]);
+    if (!header) continue;
+    if (*header == number) {
+      HelpText help{{LineAt(lines, i + 1)}, PictureOf(lines[i])};
+      ReadFurtherLines(lines, i + 2, number, help);
+      return help;
+    }
+    ++i;  // the header's text line
+  }
+  return {{"Hilfetext Nr " + std::to_string(number) + ": keine Hilfe vorhanden."}, {}};
+}
+
+std::string GetHelpText(const Context& context, int number) {
+  std::string joined;
+  for (const std::string& line : LookUpHelp(context, number).lines) joined += (joined.empty() ? "" : " ") + line;
+  return Cp850ToAnsi(joined);
+}
+
+void ShowHelp(Context& context, int number, int mode) {
+  if (number == 0) number = context.state.helpNumber;
+  if (mode == 0 || mode == 1) {
+    std::string text;
+    for (const std::string& line : LookUpHelp(context, number).lines) text += line + " ";
+    context.ui.MessageBox("HILFETEXT Nr." + std::to_string(number), text);
+  }
+  context.state.cancel = false;
+}
+
+}  // namespace kalo
