@@ -38,6 +38,7 @@ class ScriptedUi : public Ui {
   bool AskChoice(const std::string& caption, const std::vector<std::string>& items, int& index) override {
     choiceCaptions.push_back(caption);
     choiceItems = items;
+    preselections.push_back(index);
     if (choices.empty()) return false;
     index = choices.front();
     choices.pop_front();
@@ -86,6 +87,7 @@ class ScriptedUi : public Ui {
   std::vector<std::string> shownLines;
   std::vector<std::string> choiceCaptions;
   std::vector<std::string> choiceItems;
+  std::vector<int> preselections;  // the preselected index of each choice
   struct ShownFile {
     std::string path;
     std::string content;

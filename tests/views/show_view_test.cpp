@@ -36,12 +36,13 @@ TEST_F(ShowView_, FailuresDrawNothing) {
   EXPECT_FALSE(ShowView(context, kCadScreen, 7));
   EXPECT_EQ(Messages(), "Ansicht 7 gibt es nicht");
 
-  // A fatal calculation shows its messages instead of a drawing.
+  // A fatal calculation offers its messages instead of a drawing.
   test.ui.messages.clear();
   SetBody({{0, 0, 0}, {100, 0, 0}});
   ASSERT_TRUE(context.messages.Fatal());
   EXPECT_FALSE(ShowView(context, kCadScreen, kViewGeometry1));
-  EXPECT_EQ(Messages(), context.messages.Text(1));
+  ASSERT_EQ(test.ui.choiceItems.size(), context.messages.Count() + 1);
+  EXPECT_EQ(test.ui.choiceItems[0], context.messages.Text(1));
   EXPECT_TRUE(plotter.calls.empty());
 
   // In the CAD batch chain an output that cannot be created is a failure.
