@@ -4,11 +4,6 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
-#include <vector>
-
-#include "platform/codepage.h"
-#include "platform/text_file.h"
-#include "qt/qt_text.h"
 
 namespace kalo {
 
@@ -25,15 +20,6 @@ LinesDialog::LinesDialog(const QString& title, const QStringList& lines, QWidget
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(memo);
   layout->addWidget(buttons);
-}
-
-QStringList LinesDialog::FromFile(const std::string& path) {
-  std::vector<std::string> lines;
-  std::string error;
-  QStringList shown;
-  if (!ReadTextLines(path, lines, error)) return {FromUtf8(path + " not found !")};
-  for (const std::string& line : lines) shown << FromUtf8(AnsiToUtf8(line));
-  return shown;
 }
 
 }  // namespace kalo

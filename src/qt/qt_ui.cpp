@@ -6,10 +6,14 @@
 
 #include "app/context.h"
 #include "qt/choice_dialog.h"
+#include "qt/diagram_limits_dialog.h"
 #include "qt/drawing_text_dialog.h"
 #include "qt/lines_dialog.h"
 #include "qt/qt_text.h"
 #include "qt/text_prompt_dialog.h"
+#include "qt/text_window.h"
+#include "report/text_printout.h"
+#include "report/text_window_form.h"
 
 namespace kalo {
 namespace {
@@ -76,11 +80,18 @@ bool QtUi::AskChoice(const std::string& caption, const std::vector<std::string>&
 }
 
 void QtUi::ShowTextFile(const std::string& path) {
-  LinesDialog dialog(kProgramName + QString(" ") + QString::fromStdString(path), LinesDialog::FromFile(path), parent_);
-  dialog.exec();
+  if (!context_) return;
+  TextWindowForm form(*context_, path);
+  if (!form.Loaded()) return;
+  TextWindow window(form, [this](const std::vector<std::string>& lines) { textPrinter_.Print(*context_, lines, parent_); },
+                    parent_);
+  window.exec();
 }
 
-bool QtUi::PrintTextFile(const std::string&) { return false; }
+bool QtUi::PrintTextFile(const std::string& path) {
+  std::vector<std::string> lines;
+  return context_ && ReadShownLines(*context_, path, false, lines) && textPrinter_.Print(*context_, lines, parent_);
+}
 
 void QtUi::SetWaitCursor(bool waiting) {
   if (waiting)
@@ -91,6 +102,11 @@ void QtUi::SetWaitCursor(bool waiting) {
 
 bool QtUi::ShowDrawingTextForm(DrawingTextForm& form) {
   DrawingTextDialog dialog(form, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::EditDiagramLimits(DiagramLimitsForm& form) {
+  DiagramLimitsDialog dialog(form, PlainLetters(), {}, parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 

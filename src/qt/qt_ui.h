@@ -3,16 +3,24 @@
 // per form model.
 #include "config/configuration.h"
 #include "platform/ui.h"
+#include "qt/text_printer.h"
 
 class QWidget;
 
 namespace kalo {
+
+struct Context;
 
 class QtUi : public Ui {
  public:
   // Texts are shown through the display conversion of this configuration.
   explicit QtUi(const Configuration& config) : config_(config) {}
   void SetParentWindow(QWidget* parent) { parent_ = parent; }
+  // The program context that the text window and text printouts work in; without it they
+  // show and print nothing.
+  void SetContext(Context& context) { context_ = &context; }
+  // Where text printouts go (the system's printer after the print dialog unless set).
+  TextPrinter& TextPrinting() { return textPrinter_; }
 
   void MessageBox(const std::string& caption, const std::string& text) override;
   Answer Question(const std::string& text) override;
@@ -25,12 +33,15 @@ class QtUi : public Ui {
   bool PrintTextFile(const std::string& path) override;
   void SetWaitCursor(bool waiting) override;
   bool ShowDrawingTextForm(DrawingTextForm& form) override;
+  bool EditDiagramLimits(DiagramLimitsForm& form) override;
 
  private:
   bool PlainLetters() const { return config_.specialCharacters == 1; }
 
   const Configuration& config_;
   QWidget* parent_ = nullptr;
+  Context* context_ = nullptr;
+  TextPrinter textPrinter_;
 };
 
 }  // namespace kalo

@@ -1,0 +1,60 @@
+#include "qt/text_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+
+#include "platform/codepage.h"
+#include "support/temp_dir.h"
+#include "support/test_context.h"
+
+namespace kalo {
+namespace {
+
+TEST(TextWindow, ShowsTheReportCopiesItAndRemembersWhereItStood) {
+  testing::TempDir dir;
+  testing::TestContext test;
+  Context& context = test.context;
+  std::string path = dir.File("outwin.txt");
+  testing::WriteBytes(path, Cp850ToAnsi(Oem("       Querschnittsfläche  Axy  mm²\r\n\f\r\n       Seite 2\r\n")));
+  context.config.textWindowLeft = 20;
+  context.config.textWindowTop = 30;
+  context.config.textWindowWidth = 640;
+  context.config.textWindowHeight = 400;
+  context.config.textSizePrintout = 11;
+  TextWindowForm form(context, path);
+  std::vector<std::string> printed;
+  TextWindow window(form, [&](const std::vector<std::string>& lines) { printed = lines; });
+  window.show();
+
+  EXPECT_EQ(window.windowTitle(), QString::fromStdString("KALO " + path));
+  EXPECT_EQ(window.pos(), QPoint(20, 30));
+  EXPECT_EQ(window.size(), QSize(640, 400));
+  auto* memo = window.findChild<QPlainTextEdit*>("Memo1");
+  ASSERT_NE(memo, nullptr);
+  EXPECT_TRUE(memo->isReadOnly());
+  EXPECT_TRUE(QFontInfo(memo->font()).fixedPitch());
+  EXPECT_EQ(memo->font().pointSize(), 11);
+
+  window.findChild<QAction*>("mi_allesAuswaehlen")->trigger();
+  window.findChild<QAction*>("mi_kopieren")->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text(),
+            QString::fromUtf8("       Querschnittsfläche  Axy  mm²\n\f\n       Seite 2"));
+
+  window.findChild<QAction*>("mi_drucken")->trigger();
+  EXPECT_EQ(printed, form.lines);
+
+  window.move(50, 60);
+  window.resize(720, 480);
+  window.findChild<QAction*>("mi_beenden")->trigger();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(context.config.textWindowLeft, 50);
+  EXPECT_EQ(context.config.textWindowWidth, 720);
+  EXPECT_EQ(context.config.textWindowHeight, 480);
+}
+
+}  // namespace
+}  // namespace kalo
