@@ -3,6 +3,8 @@
 // to the window core and draws the live rubber band. The picture is drawn for the
 // configured client area ("Auflösung horizontal/vertikal" + 1 pixel) and stretched to fill
 // the widget; mouse positions are converted back into that client area.
+#include <memory>
+
 #include <QImage>
 #include <QWidget>
 
@@ -19,6 +21,8 @@ class GraphWidget : public QWidget, public GraphHost {
 
   GraphWindow& Window();
   QSize sizeHint() const override;
+  // Replays the recorded drawing onto the image, stretched over the whole image.
+  void Render(QImage& image);
 
   void RequestRepaint() override;
   void ShowWindow() override;
@@ -37,8 +41,22 @@ class GraphWidget : public QWidget, public GraphHost {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  struct DirectDrawing;
+
+  // The configured client area as a Qt size.
+  QSize ClientQSize() const;
+  // A widget position in pixels of the configured client area.
+  QPoint ToClient(const QPointF& position) const;
+  void EndDirectDrawing();
+
   Context& context_;
   ScreenGraphics graphics_;
+  // The replayed picture, shown on every paint and replayed again only when asked to.
+  QImage picture_;
+  std::unique_ptr<DirectDrawing> direct_;
+  bool stale_ = true;
+  bool painting_ = false;
+  bool waiting_ = false;
 };
 
 }  // namespace kalo
