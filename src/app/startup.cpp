@@ -60,7 +60,7 @@ StartupOutcome OpenCommandLineFile(Context& context, const Command& command) {
     return EndProcess(0);
   }
   context.state.messagesAllowed = false;
-  ReadDataFile(context, command.fileName);
+  if (ReadDataFile(context, command.fileName)) ShowDrawingAfterStart(context);
   context.state.commandLineFile = true;
   context.state.messagesAllowed = true;
   if (context.state.cancel) {

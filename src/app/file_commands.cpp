@@ -1,0 +1,118 @@
+#include "app/file_commands.h"
+
+#include "app/context.h"
+#include "app/recent_list.h"
+#include "app/save_query.h"
+#include "app/view_commands.h"
+#include "cad/block_files.h"
+#include "cad/cad_driver.h"
+#include "help/message_boxes.h"
+#include "model/data_file_format.h"
+#include "model/data_file_reader.h"
+#include "model/data_file_writer.h"
+#include "platform/codepage.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "views/show_view.h"
+
+namespace kalo {
+namespace {
+
+// The values computed from the previous body would otherwise stay on show for the new one.
+void ForgetResults(Body& body) {
+  body.polygon = ContourPolygon{};
+  body.bounds = Bounds{};
+  body.results = BodyResults{};
+  body.mass = 0;
+  body.volume = 0;
+}
+
+// The template "null.kal" of the data directory, read as an unnamed body.
+void ReadTemplate(Context& context) {
+  std::string path = DataFilePath(context.state, "null");
+  if (!FileExists(path)) return;
+  ReadDataFile(context, path);
+  context.state.currentFileName.clear();
+}
+
+}  // namespace
+
+void FileNew(Context& context) {
+  ProgramState& state = context.state;
+  state.cancel = false;
+  SaveQuery(context);
+  if (state.cancel) return;
+  state.currentFileName.clear();
+  Body& body = context.body;
+  body.ClearDrawingTexts();
+  body.documentation.changes.clear();
+  body.documentation.information.NewDrawing(context.Today());
+  if (context.screenPlotter) context.screenPlotter->Clear();
+  body.contour.Reset();
+  ForgetResults(body);
+  context.messages.Clear();
+  ReadTemplate(context);
+  if (state.cancel) return;
+  RefreshView(context);
+  state.modified = true;
+}
+
+void FileOpen(Context& context) {
+  context.state.cancel = false;
+  SaveQuery(context);
+  if (context.state.cancel || !ReadDataFile(context, "")) return;
+  AddToRecentList(context, context.state.currentFileName);
+  RefreshView(context);
+}
+
+void FileSave(Context& context) {
+  ProgramState& state = context.state;
+  state.cancel = false;
+  bool named = !state.currentFileName.empty();
+  if (WriteDataFile(context, state.currentFileName, named)) state.modified = false;
+}
+
+void FileSaveAs(Context& context) {
+  context.state.cancel = false;
+  if (!WriteDataFile(context, "")) return;
+  context.state.modified = false;
+  AddToRecentList(context, context.state.currentFileName);
+}
+
+void FileExportDxf(Context& context) {
+  context.state.cancel = false;
+  ShowView(context, kCadDxf, kViewPolyline);
+}
+
+void FileOpenRecent(Context& context, int n) {
+  ProgramState& state = context.state;
+  state.cancel = false;
+  if (n < 1 || n > kRecentEntries) return;
+  SaveQuery(context);
+  if (state.cancel) return;
+  std::string path = state.recentFiles[static_cast<size_t>(n - 1)];
+  if (path.empty()) return;
+  if (!FileExists(path)) {
+    RemoveRecentEntry(state, n);
+    ErrorBox(context, "File " + path + " not found !");
+    return;
+  }
+  if (!ReadDataFile(context, path)) return;
+  state.dataDirectory = DirectoryOf(path);
+  AddToRecentList(context, path);
+  RefreshView(context);
+}
+
+bool CloseQuery(Context& context) {
+  context.state.cancel = false;
+  SaveQuery(context);
+  return !context.state.cancel;
+}
+
+void DeleteTemporaryFiles(Context& context) {
+  context.ui.ShowNotice(Oem("Lösche temporäre Dateien ..."));
+  DeleteBlockFiles(context);
+  context.ui.ShowNotice("");
+}
+
+}  // namespace kalo

@@ -1,0 +1,26 @@
+#pragma once
+// The commands of the File menu. Each clears the cancel flag first and stops at the first
+// step that sets it.
+
+namespace kalo {
+
+struct Context;
+
+// Ctrl+N: an empty body (or the template "null.kal" of the data directory), modified.
+void FileNew(Context& context);
+// Ctrl+O: a data file chosen in the open dialog.
+void FileOpen(Context& context);
+// Ctrl+S: the body under its current name; without a name as Save As, but not added to
+// the recent list.
+void FileSave(Context& context);
+void FileSaveAs(Context& context);
+// The contour as a polyline in a DXF file.
+void FileExportDxf(Context& context);
+// Entry n (1..4) of the recent list; a file that no longer exists leaves the list.
+void FileOpenRecent(Context& context, int n);
+// Asked before the main window closes: true when it may close. Closing then deletes the
+// block files of the screen drawings under a notice.
+bool CloseQuery(Context& context);
+void DeleteTemporaryFiles(Context& context);
+
+}  // namespace kalo

@@ -1,0 +1,28 @@
+#pragma once
+// The commands of the Help menu that this program carries out itself.
+#include <string>
+#include <vector>
+
+namespace kalo {
+
+struct Context;
+
+// The maker's addresses that the web page and e-mail items open.
+inline constexpr const char* kMakerWebPage = "https://www.example.com/kalo/";
+inline constexpr const char* kMakerMailAddress = "kalo@example.com";
+
+// The information box "TAboutBox": its window caption and its lines, code page 850.
+struct AboutBox {
+  std::string caption;
+  std::vector<std::string> lines;
+};
+
+AboutBox AboutBoxText();
+// Help Info: the emblem in the graphics window and the information box.
+void HelpAbout(Context& context);
+// The maker's web page in the browser.
+void HelpWebPage(Context& context);
+// A new e-mail to the maker whose subject names the program and its version.
+void HelpEmail(Context& context);
+
+}  // namespace kalo

@@ -1,0 +1,29 @@
+#include "app/main_menu_state.h"
+
+#include "app/context.h"
+
+namespace kalo {
+
+std::string MainWindowCaption(const Context& context) {
+  const std::string& name = context.state.currentFileName;
+  if (name.empty()) return ProgramTitleLine();
+  std::string shownName = name.find('.') == std::string::npos ? name + "." + kDataFileExtension : name;
+  return ProgramTitleLine() + "  -  " + shownName;
+}
+
+MainMenuState CurrentMenuState(const Context& context) {
+  MainMenuState menu;
+  menu.caption = MainWindowCaption(context);
+  const auto& entries = context.state.recentFiles;
+  for (int n = 1; n <= kRecentEntries; ++n) {
+    const std::string& path = entries[static_cast<size_t>(n - 1)];
+    if (!path.empty()) menu.recentCaptions[static_cast<size_t>(n - 1)] = RecentFileCaption(n, path);
+  }
+  menu.recentSeparatorVisible = !entries[0].empty();
+  size_t count = context.messages.Count();
+  menu.errorMessagesCaption = "&Fehlermeldungen (" + std::to_string(count) + ")";
+  menu.errorMessagesEnabled = count > 0;
+  return menu;
+}
+
+}  // namespace kalo

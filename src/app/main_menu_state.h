@@ -1,0 +1,25 @@
+#pragma once
+// What the main window shows of the program state: its caption, the recent-file items of
+// the File menu and the Error Messages item of the View menu. Texts are code page 850.
+#include <array>
+#include <string>
+
+#include "app/recent_list.h"
+
+namespace kalo {
+
+struct Context;
+
+struct MainMenuState {
+  std::string caption;  // also the application title
+  std::array<std::string, kRecentEntries> recentCaptions;  // an empty caption hides its item
+  bool recentSeparatorVisible = false;  // the separator between the list and Exit
+  std::string errorMessagesCaption;
+  bool errorMessagesEnabled = false;
+};
+
+// The program title line, followed by "  -  " and the current file name when there is one.
+std::string MainWindowCaption(const Context& context);
+MainMenuState CurrentMenuState(const Context& context);
+
+}  // namespace kalo

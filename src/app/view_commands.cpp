@@ -1,0 +1,71 @@
+#include "app/view_commands.h"
+
+#include "app/context.h"
+#include "cad/cad_driver.h"
+#include "help/message_boxes.h"
+#include "help/message_summary.h"
+#include "report/message_block.h"
+#include "report/result_report.h"
+#include "report/text_output.h"
+#include "views/show_view.h"
+
+namespace kalo {
+namespace {
+
+// The screen view of each result graphic: "egal", "Quick 1", "Quick 2",
+// "Fertigungszeichnung", "Diagramm", "Zeichnung".
+int ResultGraphicView(const Configuration& config) {
+  switch (config.resultGraphic) {
+    case 1: return kViewGeometryWithTable;
+    case 2: return kViewTable;
+    case 3: return kViewDrawingSheet;
+    case 4: return kViewGeometryWithTable;
+    case 5: return kViewGeometry1;
+    default: return config.helpLevel != 0 ? kViewDrawingSheet : kViewChoose;
+  }
+}
+
+void WriteMessagesOnScreen(Context& context) {
+  TextOutput output(context);
+  output.SetHeaderTexts({ProgramTitleLine(), std::string("Version ") + kProgramVersion, "", "", ""});
+  if (output.Open(kTargetScreen)) {
+    output.PageHeader();
+    WriteMessageBlock(context, output);
+    output.EndPage();
+  }
+  output.Close();
+}
+
+}  // namespace
+
+void RefreshView(Context& context) {
+  int view = ResultGraphicView(context.config);
+  if (view != kViewChoose) ShowView(context, kCadScreen, view);
+}
+
+void ViewReport(Context& context, int kind) {
+  context.state.cancel = false;
+  if (!Report(context, kind) && context.messages.Fatal()) ShowMessageSummary(context);
+}
+
+void ViewOnScreen(Context& context, int view) {
+  context.state.cancel = false;
+  ShowView(context, kCadScreen, view);
+}
+
+void ViewOnCadTarget(Context& context, int view) {
+  context.state.cancel = false;
+  ShowView(context, kCadAsk, view);
+}
+
+void ViewErrorMessages(Context& context) {
+  context.state.cancel = false;
+  if (context.messages.Empty())
+    InfoBox(context, "Berechnung erfolgreich ohne Fehlermeldungen");
+  else if (context.messages.Fatal())
+    ShowMessageSummary(context);
+  else
+    WriteMessagesOnScreen(context);
+}
+
+}  // namespace kalo

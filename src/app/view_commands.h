@@ -1,0 +1,23 @@
+#pragma once
+// The commands of the View and CAD menus, and the refresh of the current view after a
+// command changed the input.
+
+namespace kalo {
+
+struct Context;
+
+// The view of the configured result graphic ("egal" shows the drawing sheet unless the
+// help level is 0), drawn again on the screen.
+void RefreshView(Context& context);
+// View Standard (kind 1) and View Auszug (kind 2); a failed calculation shows the message
+// summary instead.
+void ViewReport(Context& context, int kind);
+// View Grafik, Tabelle and Zeichnung: the view on the screen.
+void ViewOnScreen(Context& context, int view);
+// CAD Grafik, Polylinie, Tabelle and Zeichnung: the view on the CAD target the user chooses.
+void ViewOnCadTarget(Context& context, int view);
+// The collected messages with cause and remedy on the screen, or the summary of a failed
+// calculation, or the news that there are none.
+void ViewErrorMessages(Context& context);
+
+}  // namespace kalo
