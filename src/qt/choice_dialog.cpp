@@ -8,7 +8,8 @@
 
 namespace kalo {
 
-ChoiceDialog::ChoiceDialog(const QString& title, const QStringList& items, int index, QWidget* parent)
+ChoiceDialog::ChoiceDialog(const QString& title, const QStringList& items, int index, QWidget* parent,
+                           const HelpHandler& help)
     : QDialog(parent) {
   if (index < 0 || index >= items.size()) index = 0;
   auto* layout = new QVBoxLayout(this);
@@ -33,7 +34,7 @@ ChoiceDialog::ChoiceDialog(const QString& title, const QStringList& items, int i
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     layout->addWidget(list_);
   }
-  layout->addWidget(OkCancelButtons(this));
+  layout->addWidget(OkCancelButtons(this, help));
 }
 
 int ChoiceDialog::Chosen() const { return list_ ? list_->currentRow() : radios_->checkedId(); }

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QListWidget>
 
+#include "qt/dialog_buttons.h"
+
 namespace kalo {
 
 class ChoiceDialog : public QDialog {
@@ -13,7 +15,8 @@ class ChoiceDialog : public QDialog {
   static constexpr int kMaxRadioItems = 7;
 
   // index: the preselected item, 0-based; an index outside the items selects the first.
-  ChoiceDialog(const QString& title, const QStringList& items, int index, QWidget* parent = nullptr);
+  ChoiceDialog(const QString& title, const QStringList& items, int index, QWidget* parent = nullptr,
+               const HelpHandler& help = {});
   int Chosen() const;
   bool UsesList() const { return list_ != nullptr; }
 

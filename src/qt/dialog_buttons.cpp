@@ -3,15 +3,34 @@
 #include <QPushButton>
 
 namespace kalo {
+namespace {
 
-QDialogButtonBox* OkCancelButtons(QDialog* dialog) {
+void AddHelpButton(QDialogButtonBox* buttons, const char* name, const QString& text, const HelpHandler& help,
+                   HelpKind kind) {
+  QPushButton* button = buttons->addButton(text, QDialogButtonBox::ActionRole);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, buttons, [help, kind] { help(kind); });
+}
+
+}  // namespace
+
+QDialogButtonBox* OkCancelButtons(QDialog* dialog, const HelpHandler& help) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("Button_ok");
+  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
   buttons->button(QDialogButtonBox::Cancel)->setText("Abbrechen");
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("Button_cancel");
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  AddHelpButtons(buttons, help);
   return buttons;
+}
+
+void AddHelpButtons(QDialogButtonBox* buttons, const HelpHandler& help) {
+  if (!help) return;
+  AddHelpButton(buttons, "Button_helptext", "&Hilfetext", help, HelpKind::Text);
+  AddHelpButton(buttons, "Button_helppicture", "Hilfe&bild", help, HelpKind::Picture);
 }
 
 }  // namespace kalo

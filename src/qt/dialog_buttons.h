@@ -1,10 +1,18 @@
 #pragma once
-// The button row every dialog of the program shares: "OK" (Enter) and "Abbrechen" (Escape).
+// The button row every dialog of the program shares: "OK" (Enter), "Abbrechen" (Escape)
+// and, where help is offered, "&Hilfetext" and "Hilfe&bild", which leave the dialog open.
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <functional>
 
 namespace kalo {
 
-QDialogButtonBox* OkCancelButtons(QDialog* dialog);
+enum class HelpKind { Text, Picture };
+// Shows the help of the current dialog step.
+using HelpHandler = std::function<void(HelpKind)>;
+
+QDialogButtonBox* OkCancelButtons(QDialog* dialog, const HelpHandler& help = {});
+// "Button_helptext" and "Button_helppicture", added when there is help to show.
+void AddHelpButtons(QDialogButtonBox* buttons, const HelpHandler& help);
 
 }  // namespace kalo

@@ -7,7 +7,8 @@
 
 namespace kalo {
 
-LinesDialog::LinesDialog(const QString& title, const QStringList& lines, QWidget* parent) : QDialog(parent) {
+LinesDialog::LinesDialog(const QString& title, const QStringList& lines, QWidget* parent, const HelpHandler& help)
+    : QDialog(parent) {
   setObjectName("TShowScreen");
   setWindowTitle(title);
   auto* memo = new QPlainTextEdit(lines.join('\n'), this);
@@ -17,6 +18,7 @@ LinesDialog::LinesDialog(const QString& title, const QStringList& lines, QWidget
   memo->setMinimumSize(600, 400);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  AddHelpButtons(buttons, help);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(memo);
   layout->addWidget(buttons);

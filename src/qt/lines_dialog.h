@@ -3,13 +3,15 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "qt/dialog_buttons.h"
+
 namespace kalo {
 
 class LinesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  LinesDialog(const QString& title, const QStringList& lines, QWidget* parent = nullptr);
+  LinesDialog(const QString& title, const QStringList& lines, QWidget* parent = nullptr, const HelpHandler& help = {});
 };
 
 }  // namespace kalo

@@ -5,13 +5,18 @@
 #include <QMessageBox>
 
 #include "app/context.h"
+#include "help/help_text.h"
 #include "qt/choice_dialog.h"
 #include "qt/diagram_limits_dialog.h"
 #include "qt/drawing_text_dialog.h"
+#include "qt/error_explanation_dialog.h"
 #include "qt/lines_dialog.h"
 #include "qt/qt_text.h"
+#include "qt/select_colour_dialog.h"
+#include "qt/select_dir_dialog.h"
 #include "qt/text_prompt_dialog.h"
 #include "qt/text_window.h"
+#include "qt/yes_no_choice_dialog.h"
 #include "report/text_printout.h"
 #include "report/text_window_form.h"
 
@@ -42,7 +47,7 @@ Answer QtUi::Question(const std::string& text) {
 }
 
 bool QtUi::AskText(const std::string& prompt, int maxLength, std::string& value) {
-  TextPromptDialog dialog(Shown(prompt, PlainLetters()), Shown(value, PlainLetters()), maxLength, parent_);
+  TextPromptDialog dialog(Shown(prompt, PlainLetters()), Shown(value, PlainLetters()), maxLength, parent_, Help());
   if (dialog.exec() != QDialog::Accepted) return false;
   value = Typed(dialog.Text());
   return true;
@@ -66,14 +71,14 @@ bool QtUi::AskOpenFileName(const std::string& directory, const std::string& filt
 void QtUi::ShowLines(const std::vector<std::string>& lines) {
   QStringList shown;
   for (const std::string& line : lines) shown << Shown(line, PlainLetters());
-  LinesDialog dialog(kProgramName, shown, parent_);
+  LinesDialog dialog(kProgramName, shown, parent_, Help());
   dialog.exec();
 }
 
 bool QtUi::AskChoice(const std::string& caption, const std::vector<std::string>& items, int& index) {
   QStringList shown;
   for (const std::string& item : items) shown << Shown(item, PlainLetters());
-  ChoiceDialog dialog(Shown(caption, PlainLetters()), shown, index, parent_);
+  ChoiceDialog dialog(Shown(caption, PlainLetters()), shown, index, parent_, Help());
   if (dialog.exec() != QDialog::Accepted) return false;
   index = dialog.Chosen();
   return true;
@@ -106,8 +111,40 @@ bool QtUi::ShowDrawingTextForm(DrawingTextForm& form) {
 }
 
 bool QtUi::EditDiagramLimits(DiagramLimitsForm& form) {
-  DiagramLimitsDialog dialog(form, PlainLetters(), {}, parent_);
+  HelpHandler help = Help();
+  std::function<void()> helpText;
+  if (help) helpText = [help] { help(HelpKind::Text); };
+  DiagramLimitsDialog dialog(form, PlainLetters(), helpText, parent_);
   return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::AskYesNoChoice(YesNoChoiceForm& form) {
+  YesNoChoiceDialog dialog(form, parent_, Help());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::AskDirectory(SelectDirForm& form) {
+  SelectDirDialog dialog(form, parent_, Help());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::AskColour(SelectColourForm& form) {
+  SelectColourDialog dialog(form, parent_, Help());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUi::ShowErrorExplanation(ErrorExplanationForm& form) {
+  ErrorExplanationDialog dialog(form, parent_);
+  dialog.exec();
+}
+
+void QtUi::Beep() { QApplication::beep(); }
+
+HelpHandler QtUi::Help() {
+  if (!context_) return {};
+  Context* context = context_;
+  // Help pictures come with the text: mode 0 shows both.
+  return [context](HelpKind kind) { ShowHelp(*context, 0, kind == HelpKind::Text ? 1 : 0); };
 }
 
 }  // namespace kalo

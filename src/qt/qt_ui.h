@@ -3,6 +3,7 @@
 // per form model.
 #include "config/configuration.h"
 #include "platform/ui.h"
+#include "qt/dialog_buttons.h"
 #include "qt/text_printer.h"
 
 class QWidget;
@@ -34,9 +35,17 @@ class QtUi : public Ui {
   void SetWaitCursor(bool waiting) override;
   bool ShowDrawingTextForm(DrawingTextForm& form) override;
   bool EditDiagramLimits(DiagramLimitsForm& form) override;
+  bool AskYesNoChoice(YesNoChoiceForm& form) override;
+  bool AskDirectory(SelectDirForm& form) override;
+  bool AskColour(SelectColourForm& form) override;
+  void ShowErrorExplanation(ErrorExplanationForm& form) override;
+  void Beep() override;
 
  private:
   bool PlainLetters() const { return config_.specialCharacters == 1; }
+  // The help buttons of the dialogs show the help of the context's current help number;
+  // without a context the dialogs have none.
+  HelpHandler Help();
 
   const Configuration& config_;
   QWidget* parent_ = nullptr;

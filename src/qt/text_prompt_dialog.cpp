@@ -7,7 +7,8 @@
 
 namespace kalo {
 
-TextPromptDialog::TextPromptDialog(const QString& prompt, const QString& value, int maxLength, QWidget* parent)
+TextPromptDialog::TextPromptDialog(const QString& prompt, const QString& value, int maxLength, QWidget* parent,
+                                   const HelpHandler& help)
     : QDialog(parent), edit_(new QLineEdit(value, this)) {
   setObjectName("Tin_textdialog");
   setWindowTitle("Eingabe");
@@ -20,7 +21,7 @@ TextPromptDialog::TextPromptDialog(const QString& prompt, const QString& value, 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(edit_);
-  layout->addWidget(OkCancelButtons(this));
+  layout->addWidget(OkCancelButtons(this, help));
 }
 
 }  // namespace kalo
