@@ -23,6 +23,16 @@ std::string Normal(const fs::path& path) {
 SelectDirForm::SelectDirForm(const std::string& start, std::vector<std::string> drives)
     : drives_(std::move(drives)), directory_(Normal(start)) {}
 
+std::string SelectDirForm::Drive() const {
+  std::string drive;
+  for (const std::string& candidate : drives_) {
+    bool holds = directory_.rfind(candidate, 0) == 0 &&
+                 (directory_.size() == candidate.size() || candidate.back() == '/' || directory_[candidate.size()] == '/');
+    if (holds && candidate.size() > drive.size()) drive = candidate;
+  }
+  return drive;
+}
+
 std::vector<std::string> SelectDirForm::Entries() const {
   std::vector<std::string> names;
   std::error_code error;

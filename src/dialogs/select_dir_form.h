@@ -16,6 +16,8 @@ class SelectDirForm {
   std::string caption = "Select Directory";
 
   const std::vector<std::string>& Drives() const { return drives_; }
+  // The drive the directory lies on: the longest drive path it starts with.
+  std::string Drive() const;
   // The current directory of the list, without a trailing separator (except the root).
   const std::string& Directory() const { return directory_; }
   // ".." unless the directory is the root, then the visible subdirectories by name.

@@ -1,6 +1,5 @@
 #pragma once
-// "TForm_selectcolor": the sixteen AutoCAD colours "1 (rot)" .. "16 (schwarz)", each with
-// a sample of its screen colour.
+// "TForm_selectcolor": the list of the sixteen AutoCAD colours "1 (rot)" .. "16 (schwarz)".
 #include <QDialog>
 #include <QListWidget>
 

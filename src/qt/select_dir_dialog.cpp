@@ -33,6 +33,7 @@ SelectDirDialog::SelectDirDialog(SelectDirForm& form, QWidget* parent, const Hel
 }
 
 void SelectDirDialog::ShowDirectory() {
+  drives_->setCurrentText(FromUtf8(form_.Drive()));
   directory_->setText(FromUtf8(form_.Directory()));
   list_->clear();
   for (const std::string& entry : form_.Entries()) list_->addItem(FromUtf8(entry));
