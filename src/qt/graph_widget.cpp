@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <QTransform>
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -40,10 +40,15 @@ std::optional<MouseButton> ButtonOf(Qt::MouseButton button) {
   }
 }
 
-// The painter draws in pixels of the client area, stretched over the whole image.
-void StretchOver(QPainter& painter, const QImage& image, QSize client) {
-  QSizeF size = image.deviceIndependentSize();
-  painter.scale(size.width() / client.width(), size.height() / client.height());
+// Client pixels to the pixels of an area of the widget's shape. The zoom keeps its aspect
+// for a 4:3 screen (whatever the configured resolution), so the client area is shown as the
+// largest 4:3 picture that fits, at the lower left like the drawings inside it; the rest
+// has the background colour.
+QTransform ClientToArea(QSizeF area, QSize client) {
+  qreal width = std::min(area.width(), area.height() * 4 / 3);
+  qreal height = width * 3 / 4;
+  return QTransform::fromTranslate(0, area.height() - height)
+      .scale(width / client.width(), height / client.height());
 }
 
 }  // namespace
@@ -51,7 +56,7 @@ void StretchOver(QPainter& painter, const QImage& image, QSize client) {
 // Drawing on the shown picture outside the replay (rubber band, MoveTo/LineTo).
 struct GraphWidget::DirectDrawing {
   DirectDrawing(QImage& image, QSize client) : painter(&image), canvas(painter) {
-    StretchOver(painter, image, client);
+    painter.setTransform(ClientToArea(image.deviceIndependentSize(), client));
   }
   QPainter painter;
   PainterCanvas canvas;
@@ -81,7 +86,7 @@ QSize GraphWidget::sizeHint() const { return ClientQSize(); }
 
 void GraphWidget::Render(QImage& image) {
   QPainter painter(&image);
-  StretchOver(painter, image, ClientQSize());
+  painter.setTransform(ClientToArea(image.deviceIndependentSize(), ClientQSize()));
   PainterCanvas canvas(painter);
   graphics_.window.FormPaint(canvas);
 }
@@ -154,11 +159,9 @@ void GraphWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 QPoint GraphWidget::ToClient(const QPointF& position) const {
-  QSize client = ClientQSize();
-  auto scaled = [](qreal value, int clientSpan, int widgetSpan) {
-    return widgetSpan > 0 ? static_cast<int>(std::floor(value * clientSpan / widgetSpan)) : 0;
-  };
-  return {scaled(position.x(), client.width(), width()), scaled(position.y(), client.height(), height())};
+  if (width() <= 0 || height() <= 0) return {};
+  QPointF client = ClientToArea(size(), ClientQSize()).inverted().map(position);
+  return client.toPoint();
 }
 
 void GraphWidget::mousePressEvent(QMouseEvent* event) {

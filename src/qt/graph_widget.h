@@ -1,8 +1,9 @@
 #pragma once
 // The graphics window on Qt: replays the recorded drawing on paint, forwards keys and mouse
 // to the window core and draws the live rubber band. The picture is drawn for the
-// configured client area ("Auflösung horizontal/vertikal" + 1 pixel) and stretched to fill
-// the widget; mouse positions are converted back into that client area.
+// configured client area ("Auflösung horizontal/vertikal" + 1 pixel) and scaled to the
+// largest 4:3 picture that fits the widget; mouse positions are converted back into that
+// client area.
 #include <memory>
 
 #include <QImage>
@@ -21,7 +22,7 @@ class GraphWidget : public QWidget, public GraphHost {
 
   GraphWindow& Window();
   QSize sizeHint() const override;
-  // Replays the recorded drawing onto the image, stretched over the whole image.
+  // Replays the recorded drawing onto the image, scaled to it as to the widget.
   void Render(QImage& image);
 
   void RequestRepaint() override;

@@ -47,11 +47,16 @@ TEST_F(GraphWidgetTest, RecordedDrawingFillsTheWidgetInItsColours) {
   EXPECT_EQ(picture.pixel(150, 90), kYellow);
   EXPECT_EQ(picture.pixel(600, 20), kYellow);
 
-  widget.resize(2 * 641, 2 * 481);  // twice the configured client area: all doubles
-  picture = Picture();
-  EXPECT_EQ(picture.pixel(300, 160), qRgb(255, 0, 0));
-  EXPECT_EQ(picture.pixel(900, 660), qRgb(0, 255, 0));
-  EXPECT_EQ(picture.pixel(1200, 40), kYellow);
+  // Twice as wide and high: all doubles. Wider still: the picture keeps its proportions and
+  // the background fills the rest.
+  for (int width : {2 * 641, 2000}) {
+    widget.resize(width, 2 * 481);
+    picture = Picture();
+    EXPECT_EQ(picture.pixel(300, 160), qRgb(255, 0, 0));
+    EXPECT_EQ(picture.pixel(900, 660), qRgb(0, 255, 0));
+    EXPECT_EQ(picture.pixel(1200, 40), kYellow);
+  }
+  EXPECT_EQ(picture.pixel(1700, 160), kYellow);
 }
 
 TEST_F(GraphWidgetTest, KeypadPlusZoomsInEscapeAndRightClickShowAllAgain) {
