@@ -2,6 +2,7 @@
 
 #include "app/context.h"
 #include "help/message_boxes.h"
+#include "help/message_summary.h"
 #include "platform/codepage.h"
 
 namespace kalo {
@@ -30,6 +31,11 @@ void HelpAbout(Context& context) {
     context.screenPlotter->DrawLogo();
   }
   context.ui.ShowAboutBox(AboutBoxText());
+}
+
+void HelpErrorMessages(Context& context) {
+  context.state.cancel = false;
+  ShowMessageSummary(context);
 }
 
 void HelpWebPage(Context& context) { OpenThroughDesktop(context, kMakerWebPage); }

@@ -20,6 +20,8 @@ struct AboutBox {
 AboutBox AboutBoxText();
 // Help Info: the emblem in the graphics window and the information box.
 void HelpAbout(Context& context);
+// Help Error Messages: the messages of the last calculation with cause and remedy.
+void HelpErrorMessages(Context& context);
 // The maker's web page in the browser.
 void HelpWebPage(Context& context);
 // A new e-mail to the maker whose subject names the program and its version.

@@ -3,25 +3,19 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/context.h"
+#include "app/program_clock.h"
 #include "app/settings_load.h"
 #include "app/startup.h"
 #include "app/window_launch.h"
 #include "platform/console_ui.h"
 
 namespace {
-
-// SOURCE_DATE_EPOCH fixes the date and time of the output, for reproducible reports.
-kalo::SystemClock ClockFromEnvironment() {
-  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-  return epoch && *epoch ? kalo::SystemClock(std::atoll(epoch)) : kalo::SystemClock();
-}
 
 // This program's own file, so that the window program is found beside it.
 std::string OwnProgram(const char* argv0) {
@@ -55,7 +49,7 @@ int main(int argc, char** argv) {
   if (kalo::NeedsWindow(arguments)) return StartWindowProgram(platform, argc, argv);
 
   kalo::ConsoleUi ui(std::cout, std::cerr);
-  kalo::SystemClock clock = ClockFromEnvironment();
+  kalo::SystemClock clock = kalo::ClockFromEnvironment();
   kalo::Context context(ui, platform, clock);
   context.state.arguments = std::move(arguments);
   kalo::LoadSettings(context);

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 #include "app/context.h"
+#include "app/help_commands.h"
 #include "help/help_text.h"
+#include "qt/about_box.h"
 #include "qt/choice_dialog.h"
 #include "qt/diagram_limits_dialog.h"
 #include "qt/drawing_text_dialog.h"
@@ -145,6 +148,26 @@ HelpHandler QtUi::Help() {
   Context* context = context_;
   // Help pictures come with the text: mode 0 shows both.
   return [context](HelpKind kind) { ShowHelp(*context, 0, kind == HelpKind::Text ? 1 : 0); };
+}
+
+void QtUi::ShowNotice(const std::string& text) {
+  delete notice_.data();
+  if (text.empty()) return;
+  auto* label = new QLabel(Shown(text, PlainLetters()), parent_, Qt::ToolTip);
+  label->setObjectName("Notice");
+  label->setMargin(12);
+  notice_ = label;
+  label->adjustSize();
+  if (parent_) label->move(parent_->geometry().center() - label->rect().center());
+  label->show();
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtUi::ShowAboutBox(const AboutBox& box) {
+  QStringList lines;
+  for (const std::string& line : box.lines) lines << Shown(line, PlainLetters());
+  TAboutBox dialog(Shown(box.caption, PlainLetters()), lines, parent_);
+  dialog.exec();
 }
 
 }  // namespace kalo

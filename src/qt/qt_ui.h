@@ -1,12 +1,13 @@
 #pragma once
 // The Ui with real windows: message boxes, questions, the standard dialogs and one window
 // per form model.
+#include <QPointer>
+#include <QWidget>
+
 #include "config/configuration.h"
 #include "platform/ui.h"
 #include "qt/dialog_buttons.h"
 #include "qt/text_printer.h"
-
-class QWidget;
 
 namespace kalo {
 
@@ -15,7 +16,9 @@ struct Context;
 class QtUi : public Ui {
  public:
   // Texts are shown through the display conversion of this configuration.
-  explicit QtUi(const Configuration& config) : config_(config) {}
+  explicit QtUi(const Configuration& config) : config_(&config) {}
+  // The configuration of the context made after this Ui, which serves from now on.
+  void SetConfiguration(const Configuration& config) { config_ = &config; }
   void SetParentWindow(QWidget* parent) { parent_ = parent; }
   // The program context that the text window and text printouts work in; without it they
   // show and print nothing.
@@ -40,17 +43,20 @@ class QtUi : public Ui {
   bool AskColour(SelectColourForm& form) override;
   void ShowErrorExplanation(ErrorExplanationForm& form) override;
   void Beep() override;
+  void ShowNotice(const std::string& text) override;
+  void ShowAboutBox(const AboutBox& box) override;
 
  private:
-  bool PlainLetters() const { return config_.specialCharacters == 1; }
+  bool PlainLetters() const { return config_->specialCharacters == 1; }
   // The help buttons of the dialogs show the help of the context's current help number;
   // without a context the dialogs have none.
   HelpHandler Help();
 
-  const Configuration& config_;
+  const Configuration* config_;
   QWidget* parent_ = nullptr;
   Context* context_ = nullptr;
   TextPrinter textPrinter_;
+  QPointer<QWidget> notice_;  // the notice on show; its parent window may delete it first
 };
 
 }  // namespace kalo

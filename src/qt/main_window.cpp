@@ -1,0 +1,204 @@
+#include "qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "app/context.h"
+#include "app/edit_commands.h"
+#include "app/file_commands.h"
+#include "app/help_commands.h"
+#include "app/main_menu_state.h"
+#include "app/view_commands.h"
+#include "app/window_start.h"
+#include "platform/codepage.h"
+#include "qt/graph_widget.h"
+#include "qt/qt_text.h"
+#include "report/result_report.h"
+#include "views/show_view.h"
+
+namespace kalo {
+namespace {
+
+// The window's initial position on the screen.
+constexpr QPoint kInitialPosition{194, 110};
+
+}  // namespace
+
+TMainForm::TMainForm(Context& context, QWidget* parent)
+    : QMainWindow(parent), context_(context), graph_(new GraphWidget(context, this)) {
+  setObjectName("MainForm");
+  setCentralWidget(graph_);
+  BuildFileMenu();
+  BuildEditMenu();
+  BuildViewMenus();
+  BuildLaterMenus();
+  BuildHelpMenu();
+  UpdateMenus();
+}
+
+QString TMainForm::Caption(const char* utf8) const {
+  return Shown(Oem(utf8), context_.config.specialCharacters == 1);
+}
+
+QMenu* TMainForm::AddMenu(const char* name, const char* caption, QMenu* parent) {
+  QMenu* menu = parent ? parent->addMenu(Caption(caption)) : menuBar()->addMenu(Caption(caption));
+  menu->setObjectName(name);
+  return menu;
+}
+
+QAction* TMainForm::AddCommand(QMenu* menu, const char* name, const char* caption, Command command) {
+  QAction* item = menu->addAction(Caption(caption));
+  item->setObjectName(name);
+  connect(item, &QAction::triggered, this, [this, command = std::move(command)] { Run(command); });
+  return item;
+}
+
+QAction* TMainForm::AddLater(QMenu* menu, const char* name, const char* caption) {
+  QAction* item = menu->addAction(Caption(caption));
+  item->setObjectName(name);
+  item->setEnabled(false);
+  return item;
+}
+
+void TMainForm::Run(const Command& command) {
+  command(context_);
+  UpdateMenus();
+}
+
+void TMainForm::BuildFileMenu() {
+  QMenu* file = AddMenu("mi_file", "&Datei");
+  AddCommand(file, "mi_fileNew", "&Neu...", FileNew)->setShortcut(QKeySequence("Ctrl+N"));
+  AddCommand(file, "mi_fileOpen", "Ö&ffnen...", FileOpen)->setShortcut(QKeySequence("Ctrl+O"));
+  AddLater(file, "mi_fileOpenTable", "Ö&ffnen... (&Tabelle)");
+  AddCommand(file, "mi_fileSave", "&Speichern...", FileSave)->setShortcut(QKeySequence("Ctrl+S"));
+  AddCommand(file, "mi_fileSaveAs", "Speichern &Unter...", FileSaveAs);
+  file->addSeparator();
+  AddLater(file, "mi_fileImportDxf", "&Import (DXF)...");
+  AddCommand(file, "mi_fileExportDxf", "Ex&port (DXF)...", FileExportDxf);
+  file->addSeparator();
+  AddLater(file, "mi_filePrint", "&Drucken...")->setShortcut(QKeySequence("Ctrl+P"));
+  AddLater(file, "mi_fileConfig", "E&instellungen");
+  file->addSeparator();
+  for (int n = 1; n <= kRecentEntries; ++n) {
+    std::string name = "mi_file" + std::to_string(n);
+    recentItems_[static_cast<size_t>(n - 1)] =
+        AddCommand(file, name.c_str(), "", [n](Context& context) { FileOpenRecent(context, n); });
+  }
+  recentSeparator_ = file->addSeparator();
+  QAction* exit = file->addAction(Caption("&Beenden"));
+  exit->setObjectName("mi_fileExit");
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TMainForm::BuildEditMenu() {
+  QMenu* edit = AddMenu("mi_edit", "&Bearbeiten");
+  AddCommand(edit, "mi_editText", "Te&xt", EditText);
+  AddLater(edit, "mi_editGeometrie", "&Geometrie");
+  AddLater(edit, "mi_editWerkstoff", "&Werkstoff");
+  AddCommand(edit, "mi_editBerechnung", "&Berechnung", EditArcDivision);
+  AddCommand(edit, "mi_editReset", "&Rücksetzen", EditReset);
+}
+
+void TMainForm::BuildViewMenus() {
+  QMenu* view = AddMenu("mi_view", "&Ansicht");
+  AddCommand(view, "mi_viewStandard", "&Standardausdruck", [](Context& c) { ViewReport(c, kReportStandard); });
+  AddCommand(view, "mi_viewAuszug", "&Auszug", [](Context& c) { ViewReport(c, kReportExtract); });
+  view->addSeparator();
+  AddCommand(view, "mi_viewGrafik", "&Grafik", [](Context& c) { ViewOnScreen(c, kViewGeometryWithTable); });
+  AddCommand(view, "mi_viewTabelle", "&Tabelle", [](Context& c) { ViewOnScreen(c, kViewTable); });
+  AddCommand(view, "mi_viewZeichnung", "&Zeichnung", [](Context& c) { ViewOnScreen(c, kViewDrawingSheet); });
+  view->addSeparator();
+  errorMessagesItem_ = AddCommand(view, "mi_viewErrorMessages", "&Fehlermeldungen", ViewErrorMessages);
+
+  QMenu* cad = AddMenu("mi_cad", "&CAD");
+  AddCommand(cad, "mi_cadGrafik", "&Grafik", [](Context& c) { ViewOnCadTarget(c, kViewGeometryWithTable); });
+  AddCommand(cad, "mi_cadPolylinie", "Pol&ylinie", [](Context& c) { ViewOnCadTarget(c, kViewGeometry1); });
+  AddCommand(cad, "mi_cadTabelle", "&Tabelle", [](Context& c) { ViewOnCadTarget(c, kViewTable); });
+  AddCommand(cad, "mi_cadZeichnung", "&Zeichnung", [](Context& c) { ViewOnCadTarget(c, kViewDrawingSheet); });
+}
+
+void TMainForm::BuildLaterMenus() {
+  QMenu* database = AddMenu("mi_database", "Datenban&k");
+  AddLater(database, "mi_databaseWerkstoff", "&Werkstoff");
+
+  QMenu* documentation = AddMenu("mi_documentation", "D&okument");
+  AddLater(documentation, "mi_docInfo", "&Zeichnungsdaten");
+  AddLater(documentation, "mi_docShowChanges", "Änderungen - &Info");
+  AddLater(documentation, "mi_docPrintChanges", "Änderungen - &Ausdruck");
+  AddLater(documentation, "mi_docNewChange", "&Neue Änderung");
+  AddLater(documentation, "mi_docModifyChange", "Letzte Änderung &bearbeiten");
+  AddLater(documentation, "mi_docDeleteChange", "Letzte Änderung &löschen");
+  documentation->addSeparator();
+  for (int n = 1; n <= 5; ++n) {
+    std::string name = "mi_docDocument" + std::to_string(n);
+    std::string caption = "D&okument &" + std::to_string(n);
+    AddLater(documentation, name.c_str(), caption.c_str());
+  }
+  AddLater(documentation, "mi_docSetup", "Dokument &Setup");
+
+  QMenu* ole = AddMenu("mi_ole", "&OLE");
+  AddLater(ole, "mi_oleStartExcel", "Start Excel");
+  AddLater(ole, "mi_oleExport", "Export -> Excel");
+  AddLater(ole, "mi_oleImport", "Import -> Excel");
+  AddLater(ole, "mi_olePrintout", "Printout -> Excel");
+}
+
+void TMainForm::BuildHelpMenu() {
+  QMenu* help = AddMenu("mi_help", "&Hilfe");
+  AddLater(help, "mi_helpHilfebild", "&Hilfebild");
+  AddCommand(help, "mi_helpErrorMessages", "&Fehlermeldungen", HelpErrorMessages);
+  QMenu* language = AddMenu("mi_helpLanguage", "Menü &Sprache", help);
+  AddLater(language, "mi_langDeutsch", "&Deutsch");
+  AddLater(language, "mi_langEnglish", "&English");
+  AddLater(language, "mi_langRoman", "&Roman");
+  AddLater(language, "mi_langKorea", "&Korea");
+  help->addSeparator();
+  AddCommand(help, "mi_helpWebPage", "&Homepage", HelpWebPage);
+  AddCommand(help, "mi_helpEmail", "&E-Mail", HelpEmail);
+  help->addSeparator();
+  AddLater(help, "mi_helpDemo", "&Demo");
+  AddLater(help, "mi_helpHistory", "&History");
+  AddCommand(help, "mi_helpAbout", "&Info", HelpAbout);
+}
+
+void TMainForm::UpdateMenus() {
+  bool plain = context_.config.specialCharacters == 1;
+  MainMenuState menu = CurrentMenuState(context_);
+  setWindowTitle(Shown(menu.caption, plain));
+  for (size_t i = 0; i < recentItems_.size(); ++i) {
+    recentItems_[i]->setText(Shown(menu.recentCaptions[i], plain));
+    recentItems_[i]->setVisible(!menu.recentCaptions[i].empty());
+  }
+  recentSeparator_->setVisible(menu.recentSeparatorVisible);
+  errorMessagesItem_->setText(Shown(menu.errorMessagesCaption, plain));
+  errorMessagesItem_->setEnabled(menu.errorMessagesEnabled);
+}
+
+void TMainForm::ApplyConfiguredSize() {
+  QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+  int menuHeight = menuBar()->sizeHint().height();
+  // Room for the window frame and the title bar, which the window system adds.
+  constexpr int kFrameWidth = 16, kTitleHeight = 40;
+  WindowSize client = InitialClientSize(
+      context_.config, {available.width() - kFrameWidth, available.height() - kTitleHeight - menuHeight});
+  resize(client.width, client.height + menuHeight);
+  QPoint position = kInitialPosition + available.topLeft();
+  if (position.x() + width() + kFrameWidth > available.right()) position.setX(available.left());
+  if (position.y() + height() + kTitleHeight > available.bottom()) position.setY(available.top());
+  move(position);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!CloseQuery(context_)) {
+    UpdateMenus();
+    event->ignore();
+    return;
+  }
+  DeleteTemporaryFiles(context_);
+  event->accept();
+}
+
+}  // namespace kalo

@@ -1,0 +1,59 @@
+#pragma once
+// The main window "TMainForm": the graphics window as its client area and the menu bar
+// through which the user works on the current body. Every command runs in the core; the
+// window then shows the core's menu state again.
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "app/recent_list.h"
+
+class QAction;
+class QMenu;
+
+namespace kalo {
+
+struct Context;
+class GraphWidget;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TMainForm(Context& context, QWidget* parent = nullptr);
+
+  GraphWidget& Graph() { return *graph_; }
+  // Caption, recent-file items and the Error Messages item as the core has them now.
+  void UpdateMenus();
+  // The configured client area within the available part of the screen, at the window's
+  // initial position where it fits.
+  void ApplyConfiguredSize();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  using Command = std::function<void(Context&)>;
+
+  void BuildFileMenu();
+  void BuildEditMenu();
+  void BuildViewMenus();
+  void BuildLaterMenus();
+  void BuildHelpMenu();
+  // An item that runs the command and then shows the menu state again.
+  QAction* AddCommand(QMenu* menu, const char* name, const char* caption, Command command);
+  // An item of a later version: present, but disabled.
+  QAction* AddLater(QMenu* menu, const char* name, const char* caption);
+  QMenu* AddMenu(const char* name, const char* caption, QMenu* parent = nullptr);
+  void Run(const Command& command);
+  // A menu text (UTF-8 source) as the window shows it.
+  QString Caption(const char* utf8) const;
+
+  Context& context_;
+  GraphWidget* graph_;
+  std::array<QAction*, kRecentEntries> recentItems_{};
+  QAction* recentSeparator_ = nullptr;
+  QAction* errorMessagesItem_ = nullptr;
+};
+
+}  // namespace kalo

@@ -1,0 +1,104 @@
+// The main window on the offscreen platform: its menus follow the core's state, items run
+// the core's commands, and closing asks the core first.
+#include "qt/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+
+#include "model/drawing_text_form.h"
+#include "platform/codepage.h"
+#include "support/temp_dir.h"
+#include "support/test_context.h"
+
+namespace kalo {
+namespace {
+
+class MainWindow : public ::testing::Test {
+ protected:
+  MainWindow() {
+    t.context.config.tempDirectory = dir.Path();
+    t.context.config.helpLevel = 0;
+    t.platform.currentDirectory = dir.Path();
+  }
+
+  QAction* Item(const char* name) {
+    QAction* item = window.findChild<QAction*>(name);
+    EXPECT_NE(item, nullptr) << name;
+    return item;
+  }
+
+  testing::TempDir dir;
+  testing::TestContext t;
+  TMainForm window{t.context};
+};
+
+TEST_F(MainWindow, MenusCarryEveryCommandAndLaterOnesAreDisabled) {
+  for (const char* name : {"mi_fileNew", "mi_fileOpen", "mi_fileSave", "mi_fileSaveAs", "mi_fileExportDxf",
+                           "mi_fileExit", "mi_editText", "mi_editBerechnung", "mi_editReset", "mi_viewStandard",
+                           "mi_viewAuszug", "mi_viewGrafik", "mi_viewTabelle", "mi_viewZeichnung", "mi_cadGrafik",
+                           "mi_cadPolylinie", "mi_cadTabelle", "mi_cadZeichnung", "mi_helpErrorMessages",
+                           "mi_helpWebPage", "mi_helpEmail", "mi_helpAbout"})
+    EXPECT_TRUE(Item(name)->isEnabled()) << name;
+  for (const char* name : {"mi_fileImportDxf", "mi_filePrint", "mi_fileConfig", "mi_fileOpenTable", "mi_editWerkstoff",
+                           "mi_editGeometrie", "mi_databaseWerkstoff", "mi_docInfo", "mi_docSetup", "mi_oleStartExcel",
+                           "mi_langEnglish", "mi_helpHilfebild", "mi_helpDemo", "mi_helpHistory"})
+    EXPECT_FALSE(Item(name)->isEnabled()) << name;
+  EXPECT_EQ(Item("mi_fileNew")->shortcut(), QKeySequence("Ctrl+N"));
+  EXPECT_EQ(Item("mi_fileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(Item("mi_fileSave")->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(Item("mi_filePrint")->shortcut(), QKeySequence("Ctrl+P"));
+  EXPECT_EQ(Item("mi_fileOpen")->text(), QString::fromUtf8("Ö&ffnen..."));
+}
+
+TEST_F(MainWindow, RecentItemsStandAboveExitAndTheErrorItemCountsMessages) {
+  EXPECT_FALSE(Item("mi_file1")->isVisible());
+  EXPECT_FALSE(Item("mi_viewErrorMessages")->isEnabled());
+  t.context.state.recentFiles = {"/daten/welle.kal", "/daten/rad.kal", "", ""};
+  for (int i = 0; i < 11; ++i) t.context.messages.Report("Meldung " + std::to_string(i));
+  window.UpdateMenus();
+
+  QList<QAction*> items = window.findChild<QMenu*>("mi_file")->actions();
+  qsizetype exit = items.indexOf(Item("mi_fileExit"));
+  ASSERT_GE(exit, 5);
+  EXPECT_TRUE(items[exit - 1]->isSeparator() && items[exit - 1]->isVisible());
+  EXPECT_EQ(items[exit - 5], Item("mi_file1"));
+  EXPECT_EQ(Item("mi_file1")->text(), "&1 /daten/welle.kal");
+  EXPECT_TRUE(Item("mi_file2")->isVisible());
+  EXPECT_FALSE(Item("mi_file3")->isVisible());
+  EXPECT_EQ(Item("mi_viewErrorMessages")->text(), "&Fehlermeldungen (11)");
+  EXPECT_TRUE(Item("mi_viewErrorMessages")->isEnabled());
+}
+
+TEST_F(MainWindow, ItemsRunTheCommandsAndTheCaptionFollows) {
+  t.ui.onDrawingTextForm = [](DrawingTextForm& form) {
+    form.fields[0].text = "Welle";
+    return true;
+  };
+  Item("mi_editText")->trigger();
+  EXPECT_EQ(t.context.body.texts.name, "Welle");
+  EXPECT_TRUE(t.context.state.modified);
+
+  t.ui.texts = {dir.File("welle.kal")};
+  Item("mi_fileSave")->trigger();
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KALO  Berechnung rotationssymmetrischer Körper  -  welle.kal"));
+  EXPECT_FALSE(Item("mi_file1")->isVisible());  // Save does not add to the recent list
+  Item("mi_fileNew")->trigger();
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KALO  Berechnung rotationssymmetrischer Körper"));
+}
+
+TEST_F(MainWindow, ClosingAsksForUnsavedInputAndStaysOpenOnCancel) {
+  window.show();
+  t.context.state.modified = true;
+  t.ui.answers = {Answer::Cancel};
+  EXPECT_FALSE(window.close());
+  EXPECT_TRUE(window.isVisible());
+  t.ui.answers = {Answer::Yes};
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(t.ui.questions, (std::vector<std::string>{"Bisherige Eingaben verwerfen ?", "Bisherige Eingaben verwerfen ?"}));
+  EXPECT_EQ(t.ui.notices.front(), Oem("Lösche temporäre Dateien ..."));
+}
+
+}  // namespace
+}  // namespace kalo
