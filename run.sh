@@ -10,7 +10,7 @@ mkdir -p build/run
 cd build/run
 ../kalo ../../data/examples/flange.kal /I /NOGUI
 iconv -f CP850 -t UTF-8 flange.txt | tr -d '\r'
+# The window keeps its recent files beside the configuration, here in build/run.
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  cd ../..
-  build/kalo data/examples/flange.kal
+  ../kalo ../../data/examples/flange.kal
 fi

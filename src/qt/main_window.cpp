@@ -119,17 +119,20 @@ void TMainForm::BuildViewMenus() {
   AddCommand(cad, "mi_cadZeichnung", "&Zeichnung", [](Context& c) { ViewOnCadTarget(c, kViewDrawingSheet); });
 }
 
+void TMainForm::AddLaterItems(QMenu* menu, std::initializer_list<std::pair<const char*, const char*>> items) {
+  for (auto [name, caption] : items) AddLater(menu, name, caption);
+}
+
 void TMainForm::BuildLaterMenus() {
-  QMenu* database = AddMenu("mi_database", "Datenban&k");
-  AddLater(database, "mi_databaseWerkstoff", "&Werkstoff");
+  AddLaterItems(AddMenu("mi_database", "Datenban&k"), {{"mi_databaseWerkstoff", "&Werkstoff"}});
 
   QMenu* documentation = AddMenu("mi_documentation", "D&okument");
-  AddLater(documentation, "mi_docInfo", "&Zeichnungsdaten");
-  AddLater(documentation, "mi_docShowChanges", "Änderungen - &Info");
-  AddLater(documentation, "mi_docPrintChanges", "Änderungen - &Ausdruck");
-  AddLater(documentation, "mi_docNewChange", "&Neue Änderung");
-  AddLater(documentation, "mi_docModifyChange", "Letzte Änderung &bearbeiten");
-  AddLater(documentation, "mi_docDeleteChange", "Letzte Änderung &löschen");
+  AddLaterItems(documentation, {{"mi_docInfo", "&Zeichnungsdaten"},
+                                {"mi_docShowChanges", "Änderungen - &Info"},
+                                {"mi_docPrintChanges", "Änderungen - &Ausdruck"},
+                                {"mi_docNewChange", "&Neue Änderung"},
+                                {"mi_docModifyChange", "Letzte Änderung &bearbeiten"},
+                                {"mi_docDeleteChange", "Letzte Änderung &löschen"}});
   documentation->addSeparator();
   for (int n = 1; n <= 5; ++n) {
     std::string name = "mi_docDocument" + std::to_string(n);
@@ -138,11 +141,10 @@ void TMainForm::BuildLaterMenus() {
   }
   AddLater(documentation, "mi_docSetup", "Dokument &Setup");
 
-  QMenu* ole = AddMenu("mi_ole", "&OLE");
-  AddLater(ole, "mi_oleStartExcel", "Start Excel");
-  AddLater(ole, "mi_oleExport", "Export -> Excel");
-  AddLater(ole, "mi_oleImport", "Import -> Excel");
-  AddLater(ole, "mi_olePrintout", "Printout -> Excel");
+  AddLaterItems(AddMenu("mi_ole", "&OLE"), {{"mi_oleStartExcel", "Start Excel"},
+                                            {"mi_oleExport", "Export -> Excel"},
+                                            {"mi_oleImport", "Import -> Excel"},
+                                            {"mi_olePrintout", "Printout -> Excel"}});
 }
 
 void TMainForm::BuildHelpMenu() {
@@ -150,10 +152,10 @@ void TMainForm::BuildHelpMenu() {
   AddLater(help, "mi_helpHilfebild", "&Hilfebild");
   AddCommand(help, "mi_helpErrorMessages", "&Fehlermeldungen", HelpErrorMessages);
   QMenu* language = AddMenu("mi_helpLanguage", "Menü &Sprache", help);
-  AddLater(language, "mi_langDeutsch", "&Deutsch");
-  AddLater(language, "mi_langEnglish", "&English");
-  AddLater(language, "mi_langRoman", "&Roman");
-  AddLater(language, "mi_langKorea", "&Korea");
+  AddLaterItems(language, {{"mi_langDeutsch", "&Deutsch"},
+                           {"mi_langEnglish", "&English"},
+                           {"mi_langRoman", "&Roman"},
+                           {"mi_langKorea", "&Korea"}});
   help->addSeparator();
   AddCommand(help, "mi_helpWebPage", "&Homepage", HelpWebPage);
   AddCommand(help, "mi_helpEmail", "&E-Mail", HelpEmail);

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 #include "app/recent_list.h"
 
@@ -44,6 +46,7 @@ class TMainForm : public QMainWindow {
   QAction* AddCommand(QMenu* menu, const char* name, const char* caption, Command command);
   // An item of a later version: present, but disabled.
   QAction* AddLater(QMenu* menu, const char* name, const char* caption);
+  void AddLaterItems(QMenu* menu, std::initializer_list<std::pair<const char*, const char*>> items);
   QMenu* AddMenu(const char* name, const char* caption, QMenu* parent = nullptr);
   void Run(const Command& command);
   // A menu text (UTF-8 source) as the window shows it.
