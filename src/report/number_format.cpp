@@ -75,6 +75,7 @@ std::string FormatDecimals(long double value, int decimals) {
 }
 
 std::string FormatSignificant(long double value, const NumberFormat& format) {
+  if (!std::isfinite(value)) return FormatDecimals(value, 0);
   if (std::fabs(value) < 1.0E-5L) return "0";
   int decimals = AdjustDecimals(SignificantDecimals(value), format);
   return WithSeparator(FormatDecimals(value, decimals), format);
@@ -91,7 +92,7 @@ std::string FormatFixed(long double value, int width, int decimals, const Number
 
 std::string FormatEngineering(long double value, const NumberFormat& format) {
   long double magnitude = std::fabs(value);
-  if (magnitude == 0) return FormatSignificant(value, format);
+  if (magnitude == 0 || !std::isfinite(value)) return FormatSignificant(value, format);
   int e = DecadeOf(magnitude);
   if (e >= 4) {
     long double scaled = value / std::pow(10.0L, e - TruncatedMod(e, 3));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace kalo {
 namespace {
 
@@ -59,6 +61,12 @@ TEST(SmallOrLargeForm, SwitchesAtTheLimits) {
   EXPECT_EQ(FormatSmallOrLarge(9.0E-6L, kDefault), "9E-6");
   EXPECT_EQ(FormatSmallOrLarge(9999.0L, kDefault), "9999");
   EXPECT_EQ(FormatSmallOrLarge(10000.0L, kDefault), "10E3");
+}
+
+TEST(SmallOrLargeForm, OverflowedResultsAreWrittenAsSuch) {
+  EXPECT_EQ(FormatSmallOrLarge(INFINITY, kDefault), "INF");
+  EXPECT_EQ(FormatSignificant(-INFINITY, kDefault), "-INF");
+  EXPECT_EQ(FormatEngineering(NAN, kDefault), "NAN");
 }
 
 TEST(Parsing, AcceptsBothSeparatorsAndRefusesGarbage) {
