@@ -6,12 +6,11 @@
 #include <array>
 #include <string>
 
+#include "model/plane_point.h"
+
 namespace kalo {
 
-struct CadPoint {
-  long double x = 0;
-  long double y = 0;
-};
+using CadPoint = PlanePoint;
 
 // The current layer as the driver resolved it: number 0..31 (folded), the name written in
 // DXF group 8, its AutoCAD colour index and the DXF line type name.

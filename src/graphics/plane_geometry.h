@@ -6,6 +6,7 @@
 #include <numbers>
 #include <optional>
 
+#include "model/plane_point.h"
 #include "platform/real48.h"
 
 namespace kalo {
@@ -14,11 +15,6 @@ class MessageCollection;
 struct NumberFormat;
 
 inline constexpr long double kPi = std::numbers::pi_v<long double>;
-
-struct PlanePoint {
-  long double x = 0;
-  long double y = 0;
-};
 
 // Centre, radius and the polar angles of the two arc ends about the centre.
 struct ArcGeometry {

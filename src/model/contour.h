@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "model/plane_point.h"
 #include "platform/real48.h"
 
 namespace kalo {
@@ -32,10 +33,7 @@ struct Contour {
 // The contour with every arc replaced by chords, closed by a copy of element 1.
 inline constexpr int kMaxPolygonIndex = 2000;
 
-struct PolygonPoint {
-  long double x = 0;
-  long double y = 0;
-};
+using PolygonPoint = PlanePoint;
 
 struct ContourPolygon {
   uint16_t count = 0;
