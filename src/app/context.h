@@ -5,6 +5,7 @@
 
 #include "cad/cad_state.h"
 #include "config/configuration.h"
+#include "edit/undo_history.h"
 #include "graphics/screen_plotter.h"
 #include "help/messages.h"
 #include "model/body.h"
@@ -37,6 +38,7 @@ struct Context {
   std::string configDirectory;  // where kalo.cfg and kalo.cff live
   Body body;
   MessageCollection messages;
+  UndoHistory undo;
   ProgramState state;
   TextChannel textChannel;
   CadState cad;

@@ -4,7 +4,10 @@
 #include "app/view_commands.h"
 #include "calc/calculation.h"
 #include "dialogs/standard_dialogs.h"
+#include "edit/element_list.h"
+#include "edit/undo_history.h"
 #include "help/message_boxes.h"
+#include "help/message_summary.h"
 #include "model/drawing_text_form.h"
 #include "platform/codepage.h"
 
@@ -25,6 +28,28 @@ void Recalculate(Context& context) {
 void EditText(Context& context) {
   context.state.cancel = false;
   EditDrawingTexts(context);
+  if (!context.state.cancel) RefreshView(context);
+}
+
+void EditGeometry(Context& context) {
+  ProgramState& state = context.state;
+  state.cancel = false;
+  BodyInput before = InputOf(context.body);
+  EditElementList(context);
+  bool changed = !(InputOf(context.body) == before);
+  if (state.cancel) {
+    // What the user confirmed before cancelling stays, and must not be lost unsaved.
+    if (!changed) return;
+    state.modified = true;
+    Calculate(context);
+    RefreshView(context);
+    return;
+  }
+  state.modified = true;
+  Calculate(context);
+  if (context.messages.Fatal() || context.config.helpLevel > 1) ShowMessageSummary(context);
+  // Without help the list showed nothing of the changes.
+  if (context.config.helpLevel == 0) RefreshView(context);
 }
 
 void EditArcDivision(Context& context) {
@@ -49,9 +74,16 @@ bool EnterDensity(Context& context) {
 void EditReset(Context& context) {
   ProgramState& state = context.state;
   state.cancel = false;
-  context.body.contour.count = 0;
-  if (AskYesNo(context, "Koordinaten auf 0 setzen ?")) context.body.contour.Reset();
-  if (!state.cancel) state.modified = false;
+  bool clearCoordinates = AskYesNo(context, "Koordinaten auf 0 setzen ?");
+  // Abbrechen leaves the body as it was.
+  if (state.cancel) return;
+  Body& body = context.body;
+  body.contour.count = 0;
+  if (clearCoordinates) body.contour.Reset();
+  body.ForgetResults();
+  context.messages.Clear();
+  state.modified = false;
+  RefreshView(context);
 }
 
 }  // namespace kalo

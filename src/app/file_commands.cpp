@@ -3,9 +3,15 @@
 #include "app/context.h"
 #include "app/recent_list.h"
 #include "app/save_query.h"
+#include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "cad/block_files.h"
 #include "cad/cad_driver.h"
+#if __has_include("edit/dxf_import.h")
+#include "edit/dxf_import.h"
+#else
+namespace kalo { inline bool ImportDxfContour(Context&, const std::string&) { return false; } }
+#endif
 #include "help/message_boxes.h"
 #include "model/data_file_format.h"
 #include "model/data_file_reader.h"
@@ -17,15 +23,6 @@
 
 namespace kalo {
 namespace {
-
-// The values computed from the previous body would otherwise stay on show for the new one.
-void ForgetResults(Body& body) {
-  body.polygon = ContourPolygon{};
-  body.bounds = Bounds{};
-  body.results = BodyResults{};
-  body.mass = 0;
-  body.volume = 0;
-}
 
 // The template "null.kal" of the data directory, read as an unnamed body.
 void ReadTemplate(Context& context) {
@@ -48,13 +45,15 @@ void FileNew(Context& context) {
   body.documentation.changes.clear();
   body.documentation.information.NewDrawing(context.Today());
   if (context.screenPlotter) context.screenPlotter->Clear();
+  state.shownView = kViewChoose;
   body.contour.Reset();
-  ForgetResults(body);
+  body.ForgetResults();
   context.messages.Clear();
   ReadTemplate(context);
   if (state.cancel) return;
   RefreshView(context);
   state.modified = true;
+  StartUndoHistory(context, false);
 }
 
 void FileOpen(Context& context) {
@@ -62,6 +61,7 @@ void FileOpen(Context& context) {
   SaveQuery(context);
   if (context.state.cancel || !ReadDataFile(context, "")) return;
   AddToRecentList(context, context.state.currentFileName);
+  StartUndoHistory(context, true);
   RefreshView(context);
 }
 
@@ -69,14 +69,34 @@ void FileSave(Context& context) {
   ProgramState& state = context.state;
   state.cancel = false;
   bool named = !state.currentFileName.empty();
-  if (WriteDataFile(context, state.currentFileName, named)) state.modified = false;
+  if (!WriteDataFile(context, state.currentFileName, named)) return;
+  state.modified = false;
+  MarkSaved(context);
 }
 
 void FileSaveAs(Context& context) {
   context.state.cancel = false;
   if (!WriteDataFile(context, "")) return;
   context.state.modified = false;
+  MarkSaved(context);
   AddToRecentList(context, context.state.currentFileName);
+}
+
+void FileImportDxf(Context& context) {
+  ProgramState& state = context.state;
+  state.cancel = false;
+  SaveQuery(context);
+  if (state.cancel) return;
+  std::string path;
+  if (!context.ui.AskOpenFileName(state.dataDirectory, "*.dxf|*.dxf|*.*|*.*", path)) {
+    state.cancel = true;
+    return;
+  }
+  if (!ImportDxfContour(context, path)) return;
+  // The imported contour is no longer the body of the data file that was open.
+  state.currentFileName.clear();
+  MarkSaved(context);
+  RefreshView(context);
 }
 
 void FileExportDxf(Context& context) {
@@ -100,6 +120,7 @@ void FileOpenRecent(Context& context, int n) {
   if (!ReadDataFile(context, path)) return;
   state.dataDirectory = DirectoryOf(path);
   AddToRecentList(context, path);
+  StartUndoHistory(context, true);
   RefreshView(context);
 }
 

@@ -14,6 +14,8 @@ void FileOpen(Context& context);
 // the recent list.
 void FileSave(Context& context);
 void FileSaveAs(Context& context);
+// The contour of a DXF drawing chosen by the user, as an unnamed, unmodified body.
+void FileImportDxf(Context& context);
 // The contour as a polyline in a DXF file.
 void FileExportDxf(Context& context);
 // Entry n (1..4) of the recent list; a file that no longer exists leaves the list.

@@ -4,6 +4,7 @@
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
 #include "platform/codepage.h"
+#include "views/show_view.h"
 
 namespace kalo {
 namespace {
@@ -29,6 +30,7 @@ void HelpAbout(Context& context) {
   if (context.screenPlotter) {
     context.screenPlotter->Clear();
     context.screenPlotter->DrawLogo();
+    context.state.shownView = kViewChoose;
   }
   context.ui.ShowAboutBox(AboutBoxText());
 }

@@ -1,6 +1,10 @@
 #include "app/main_menu_state.h"
 
 #include "app/context.h"
+#if __has_include("edit/contour_check.h")
+#include "edit/contour_check.h"
+#define KALO_TMP_CHECK 1
+#endif
 
 namespace kalo {
 
@@ -23,6 +27,12 @@ MainMenuState CurrentMenuState(const Context& context) {
   size_t count = context.messages.Count();
   menu.errorMessagesCaption = "&Fehlermeldungen (" + std::to_string(count) + ")";
   menu.errorMessagesEnabled = count > 0;
+  menu.undoEnabled = context.undo.CanUndo();
+  menu.redoEnabled = context.undo.CanRedo();
+#ifdef KALO_TMP_CHECK
+  for (const std::string& warning : ContourWarnings(CheckContour(context.body)))
+    menu.status += (menu.status.empty() ? "" : "   ") + warning;
+#endif
   return menu;
 }
 

@@ -16,6 +16,11 @@ struct MainMenuState {
   bool recentSeparatorVisible = false;  // the separator between the list and Exit
   std::string errorMessagesCaption;
   bool errorMessagesEnabled = false;
+  bool undoEnabled = false;
+  bool redoEnabled = false;
+  // The status line of the graphics window: what the contour holds that gives surprising
+  // results, one warning after the other.
+  std::string status;
 };
 
 // The program title line, followed by "  -  " and the current file name when there is one.

@@ -39,7 +39,8 @@ void WriteMessagesOnScreen(Context& context) {
 }  // namespace
 
 void RefreshView(Context& context) {
-  int view = ResultGraphicView(context.config);
+  int shown = context.state.shownView;
+  int view = shown != kViewChoose ? shown : ResultGraphicView(context.config);
   if (view != kViewChoose) ShowView(context, kCadScreen, view);
 }
 

@@ -6,8 +6,9 @@ namespace kalo {
 
 struct Context;
 
-// The view of the configured result graphic ("egal" shows the drawing sheet unless the
-// help level is 0), drawn again on the screen.
+// The view on the screen drawn again for the changed body; when the screen shows none, the
+// view of the configured result graphic ("egal" shows the drawing sheet unless the help
+// level is 0).
 void RefreshView(Context& context);
 // View Standard (kind 1) and View Auszug (kind 2); a failed calculation shows the message
 // summary instead.

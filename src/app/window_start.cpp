@@ -4,6 +4,7 @@
 
 #include "app/context.h"
 #include "app/settings_load.h"
+#include "app/undo_commands.h"
 #include "config/recent_files.h"
 
 namespace kalo {
@@ -31,6 +32,7 @@ StartupOutcome StartWindowProgram(Context& context) {
   StartupOutcome outcome = Startup(context);
   context.state.cancel = false;
   context.ui.SetWaitCursor(false);
+  StartUndoHistory(context, !context.state.modified);
   if (!outcome.endProcess && !context.state.commandLineFile && context.screenPlotter)
     ShowEmblem(*context.screenPlotter);
   return outcome;

@@ -11,11 +11,15 @@ namespace kalo {
 struct Signature {
   std::string date;  // 10 characters
   std::string name;  // 10 characters
+
+  bool operator==(const Signature&) const = default;
 };
 
 struct PlacedText {
   long double x = 0, y = 0, h = 0, phi = 0;
   std::string text;  // 80 characters
+
+  bool operator==(const PlacedText&) const = default;
 };
 
 inline constexpr size_t kReplacementLength = 15;
@@ -36,6 +40,8 @@ struct DrawingInformation {
   void StartValues(const std::string& today);
   // File New: "Bearb." dated today; other dates, names and replacements emptied.
   void NewDrawing(const std::string& today);
+
+  bool operator==(const DrawingInformation&) const = default;
 };
 
 struct Change {
@@ -43,6 +49,8 @@ struct Change {
   std::string date;         // 10 characters
   std::string editor;       // 5 characters
   std::string description;  // lines separated by "\n"
+
+  bool operator==(const Change&) const = default;
 };
 
 inline constexpr size_t kMaxChanges = 25;
@@ -53,6 +61,8 @@ inline constexpr size_t kChangeEditorLength = 5;
 struct LinkedDocument {
   std::string program = "NOTEPAD.EXE";  // 50 characters
   std::string file;                     // 50 characters
+
+  bool operator==(const LinkedDocument&) const = default;
 };
 
 inline constexpr size_t kLinkedDocumentCount = 5;
@@ -62,6 +72,8 @@ struct Documentation {
   DrawingInformation information;
   std::vector<Change> changes;
   std::array<LinkedDocument, kLinkedDocumentCount> documents{};
+
+  bool operator==(const Documentation&) const = default;
 };
 
 }  // namespace kalo

@@ -4,17 +4,21 @@ namespace kalo {
 
 void Body::Initialise(const std::string& today) {
   contour.Reset();
-  polygon = ContourPolygon{};
-  bounds = Bounds{};
-  results = BodyResults{};
+  ForgetResults();
   rho = kDefaultDensity;
   arcDivisionAngle = kDefaultArcDivision;
   materialRecord = 0;
-  mass = 0;
-  volume = 0;
   texts = DrawingTexts{};
   documentation = Documentation{};
   documentation.information.StartValues(today);
+}
+
+void Body::ForgetResults() {
+  polygon = ContourPolygon{};
+  bounds = Bounds{};
+  results = BodyResults{};
+  mass = 0;
+  volume = 0;
 }
 
 void Body::ClearDrawingTexts() {

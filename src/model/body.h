@@ -20,6 +20,8 @@ struct DrawingTexts {
   std::string name2;          // second line, 30 characters
   std::string number;         // "Zeichnungsnummer", 18 characters
   std::string remarks[3];     // "Zeile 1".."Zeile 3", 65 characters each
+
+  bool operator==(const DrawingTexts&) const = default;
 };
 
 inline constexpr size_t kDrawingNameLength = 25;
@@ -52,6 +54,8 @@ struct Body {
   // documentation dated today.
   void Initialise(const std::string& today);
   void ClearDrawingTexts();
+  // The values computed from a previous contour, which must not stay on show for this one.
+  void ForgetResults();
 };
 
 }  // namespace kalo

@@ -17,6 +17,8 @@ struct ContourElement {
   long double x = 0;    // axial coordinate, mm
   long double y = 0;    // distance from the axis of rotation, mm
   long double phi = 0;  // arc angle to the next point, radians; 0 = straight line
+
+  bool operator==(const ContourElement&) const = default;
 };
 
 struct Contour {
@@ -28,6 +30,7 @@ struct Contour {
   void Reset();
   ContourElement& operator[](int i) { return slots[static_cast<size_t>(i)]; }
   const ContourElement& operator[](int i) const { return slots[static_cast<size_t>(i)]; }
+  bool operator==(const Contour&) const = default;
 };
 
 // The contour with every arc replaced by chords, closed by a copy of element 1.

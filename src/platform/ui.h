@@ -13,6 +13,8 @@ class DrawingTextForm;
 class ErrorExplanationForm;
 class SelectColourForm;
 class SelectDirForm;
+class TForm_einarray;
+class TForm_einkoord;
 class YesNoChoiceForm;
 
 enum class Answer { Yes, No, Cancel };
@@ -46,6 +48,10 @@ class Ui {
   // One method per window: the window shows the form model, copies what the user typed
   // back into it and returns true for OK, false for cancel.
   virtual bool ShowDrawingTextForm(DrawingTextForm& form) = 0;
+  // The element list and the coordinate form of one element; a Ui without these windows
+  // answers cancel.
+  virtual bool ShowElementList(TForm_einarray&) { return false; }
+  virtual bool ShowCoordinateForm(TForm_einkoord&) { return false; }
   // The diagram limits; a Ui without this window answers cancel (the automatic limits).
   virtual bool EditDiagramLimits(DiagramLimitsForm&) { return false; }
   // The standard dialogs with windows of their own.

@@ -4,12 +4,14 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "app/context.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/help_commands.h"
 #include "app/main_menu_state.h"
+#include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "app/window_start.h"
 #include "platform/codepage.h"
@@ -64,6 +66,7 @@ QAction* TMainForm::AddLater(QMenu* menu, const char* name, const char* caption)
 
 void TMainForm::Run(const Command& command) {
   command(context_);
+  RememberChange(context_);
   UpdateMenus();
 }
 
@@ -75,7 +78,7 @@ void TMainForm::BuildFileMenu() {
   AddCommand(file, "mi_fileSave", "&Speichern...", FileSave)->setShortcut(QKeySequence("Ctrl+S"));
   AddCommand(file, "mi_fileSaveAs", "Speichern &Unter...", FileSaveAs);
   file->addSeparator();
-  AddLater(file, "mi_fileImportDxf", "&Import (DXF)...");
+  AddCommand(file, "mi_fileImportDxf", "&Import (DXF)...", FileImportDxf);
   AddCommand(file, "mi_fileExportDxf", "Ex&port (DXF)...", FileExportDxf);
   file->addSeparator();
   AddLater(file, "mi_filePrint", "&Drucken...")->setShortcut(QKeySequence("Ctrl+P"));
@@ -94,8 +97,13 @@ void TMainForm::BuildFileMenu() {
 
 void TMainForm::BuildEditMenu() {
   QMenu* edit = AddMenu("mi_edit", "&Bearbeiten");
+  undoItem_ = AddCommand(edit, "mi_editUndo", "R&ückgängig", EditUndo);
+  undoItem_->setShortcut(QKeySequence("Ctrl+Z"));
+  redoItem_ = AddCommand(edit, "mi_editRedo", "Wieder&holen", EditRedo);
+  redoItem_->setShortcut(QKeySequence("Ctrl+Y"));
+  edit->addSeparator();
   AddCommand(edit, "mi_editText", "Te&xt", EditText);
-  AddLater(edit, "mi_editGeometrie", "&Geometrie");
+  AddCommand(edit, "mi_editGeometrie", "&Geometrie", EditGeometry);
   AddLater(edit, "mi_editWerkstoff", "&Werkstoff");
   AddCommand(edit, "mi_editBerechnung", "&Berechnung", EditArcDivision);
   AddCommand(edit, "mi_editReset", "&Rücksetzen", EditReset);
@@ -176,6 +184,9 @@ void TMainForm::UpdateMenus() {
   recentSeparator_->setVisible(menu.recentSeparatorVisible);
   errorMessagesItem_->setText(Shown(menu.errorMessagesCaption, plain));
   errorMessagesItem_->setEnabled(menu.errorMessagesEnabled);
+  undoItem_->setEnabled(menu.undoEnabled);
+  redoItem_->setEnabled(menu.redoEnabled);
+  statusBar()->showMessage(Shown(menu.status, plain));
 }
 
 void TMainForm::ApplyConfiguredSize() {

@@ -57,6 +57,8 @@ class TMainForm : public QMainWindow {
   std::array<QAction*, kRecentEntries> recentItems_{};
   QAction* recentSeparator_ = nullptr;
   QAction* errorMessagesItem_ = nullptr;
+  QAction* undoItem_ = nullptr;
+  QAction* redoItem_ = nullptr;
 };
 
 }  // namespace kalo

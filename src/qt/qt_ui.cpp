@@ -10,8 +10,10 @@
 #include "help/help_text.h"
 #include "qt/about_box.h"
 #include "qt/choice_dialog.h"
+#include "qt/coordinate_dialog.h"
 #include "qt/diagram_limits_dialog.h"
 #include "qt/drawing_text_dialog.h"
+#include "qt/element_list_dialog.h"
 #include "qt/error_explanation_dialog.h"
 #include "qt/lines_dialog.h"
 #include "qt/qt_text.h"
@@ -110,6 +112,16 @@ void QtUi::SetWaitCursor(bool waiting) {
 
 bool QtUi::ShowDrawingTextForm(DrawingTextForm& form) {
   DrawingTextDialog dialog(form, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::ShowElementList(TForm_einarray& form) {
+  ElementListDialog dialog(form, PlainLetters(), parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::ShowCoordinateForm(TForm_einkoord& form) {
+  CoordinateDialog dialog(form, PlainLetters(), parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 

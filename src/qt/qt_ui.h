@@ -37,6 +37,8 @@ class QtUi : public Ui {
   bool PrintTextFile(const std::string& path) override;
   void SetWaitCursor(bool waiting) override;
   bool ShowDrawingTextForm(DrawingTextForm& form) override;
+  bool ShowElementList(TForm_einarray& form) override;
+  bool ShowCoordinateForm(TForm_einkoord& form) override;
   bool EditDiagramLimits(DiagramLimitsForm& form) override;
   bool AskYesNoChoice(YesNoChoiceForm& form) override;
   bool AskDirectory(SelectDirForm& form) override;

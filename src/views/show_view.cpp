@@ -120,6 +120,7 @@ bool ShowView(Context& context, int target, int view) {
     int shown = view;
     if (view == kViewChoose && !ChooseView(context, shown)) return true;
     if (!DrawRun(context, target, shown)) return false;
+    if (context.cad.target == kCadScreen) context.state.shownView = shown;
   } while (view == kViewChoose && !context.state.cancel);
   return true;
 }

@@ -6,6 +6,7 @@
 #include "app/edit_commands.h"
 #include "app/help_commands.h"
 #include "app/view_commands.h"
+#include "model/drawing_text_form.h"
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
 #include "views/show_view.h"
@@ -80,18 +81,38 @@ TEST_F(EditViewHelp, DensityGivesTheMassOfACylinder) {
 
 TEST_F(EditViewHelp, ResetEmptiesTheContourAndClearsTheCoordinatesOnRequest) {
   Cylinder(100, 20);
+  Calculate(t.context);
   t.context.state.modified = true;
   t.ui.answers = {Answer::Cancel};
+  EditReset(t.context);  // Abbrechen changes nothing
+  EXPECT_EQ(body.contour.count, 4);
+  EXPECT_TRUE(t.context.state.modified);
+
+  t.ui.answers = {Answer::No};
   EditReset(t.context);
   EXPECT_EQ(body.contour.count, 0);
   EXPECT_EQ(body.contour[2].x, 100);
-  EXPECT_TRUE(t.context.state.modified);
+  EXPECT_EQ(body.mass, 0);  // the results of the old contour are gone from every view
+  EXPECT_FALSE(t.context.state.modified);
 
   t.ui.answers = {Answer::Yes};
   EditReset(t.context);
   EXPECT_EQ(t.ui.questions.back(), "Koordinaten auf 0 setzen ?");
   EXPECT_EQ(body.contour[2].x, kUnusedCoordinate);
-  EXPECT_FALSE(t.context.state.modified);
+}
+
+TEST_F(EditViewHelp, CommandsThatChangeTheBodyRedrawTheViewOnShow) {
+  Cylinder(100, 20);
+  Calculate(t.context);
+  ViewOnScreen(t.context, kViewTable);
+  plotter.calls.clear();
+  t.ui.answers = {Answer::No};
+  EditReset(t.context);
+  EXPECT_FALSE(plotter.calls.empty());
+  plotter.calls.clear();
+  t.ui.onDrawingTextForm = [](DrawingTextForm&) { return true; };
+  EditText(t.context);
+  EXPECT_FALSE(plotter.calls.empty());
 }
 
 TEST_F(EditViewHelp, ErrorMessagesAreReportedOrTheCalculationCalledSuccessful) {
@@ -112,7 +133,7 @@ TEST_F(EditViewHelp, ErrorMessagesAreReportedOrTheCalculationCalledSuccessful) {
   EXPECT_EQ(t.ui.choiceItems.front(), "Warnung: Kontur offen");
 }
 
-TEST_F(EditViewHelp, RefreshShowsTheViewOfTheConfiguredResultGraphic) {
+TEST_F(EditViewHelp, RefreshShowsTheViewOnTheScreenElseTheConfiguredResultGraphic) {
   Cylinder(100, 20);
   Calculate(t.context);
   auto drawing = [&](auto draw) {
@@ -124,10 +145,15 @@ TEST_F(EditViewHelp, RefreshShowsTheViewOfTheConfiguredResultGraphic) {
                        kViewGeometryWithTable, kViewGeometry1};
   for (int graphic = 0; graphic < 6; ++graphic) {
     t.context.config.resultGraphic = graphic;
+    t.context.state.shownView = kViewChoose;
     auto refreshed = drawing([&] { RefreshView(t.context); });
     EXPECT_EQ(refreshed, drawing([&] { ShowView(t.context, kCadScreen, views[graphic]); })) << graphic;
     EXPECT_FALSE(refreshed.empty());
   }
+  // The view the user chose stays on show.
+  ViewOnScreen(t.context, kViewTable);
+  EXPECT_EQ(drawing([&] { RefreshView(t.context); }), drawing([&] { ShowView(t.context, kCadScreen, kViewTable); }));
+  HelpAbout(t.context);  // the emblem replaces the view
   t.context.config.resultGraphic = 0;  // "egal" without help shows nothing
   t.context.config.helpLevel = 0;
   EXPECT_TRUE(drawing([&] { RefreshView(t.context); }).empty());

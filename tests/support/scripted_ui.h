@@ -53,6 +53,8 @@ class ScriptedUi : public Ui {
   void SetWaitCursor(bool) override {}
   bool ShowDrawingTextForm(DrawingTextForm& form) override { return onDrawingTextForm && onDrawingTextForm(form); }
   bool EditDiagramLimits(DiagramLimitsForm& form) override { return onDiagramLimits && onDiagramLimits(form); }
+  bool ShowElementList(TForm_einarray& form) override { return onElementList && onElementList(form); }
+  bool ShowCoordinateForm(TForm_einkoord& form) override { return onCoordinateForm && onCoordinateForm(form); }
   bool AskYesNoChoice(YesNoChoiceForm& form) override { return onYesNoChoice && onYesNoChoice(form); }
   bool AskDirectory(SelectDirForm& form) override { return onSelectDir && onSelectDir(form); }
   bool AskColour(SelectColourForm& form) override { return onSelectColour && onSelectColour(form); }
@@ -66,6 +68,8 @@ class ScriptedUi : public Ui {
   // Windows: a test sets what the user does in the window (fill the form, return OK).
   std::function<bool(DrawingTextForm&)> onDrawingTextForm;
   std::function<bool(DiagramLimitsForm&)> onDiagramLimits;
+  std::function<bool(TForm_einarray&)> onElementList;
+  std::function<bool(TForm_einkoord&)> onCoordinateForm;
   std::function<bool(YesNoChoiceForm&)> onYesNoChoice;
   std::function<bool(SelectDirForm&)> onSelectDir;
   std::function<bool(SelectColourForm&)> onSelectColour;

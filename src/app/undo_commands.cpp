@@ -1,0 +1,39 @@
+#include "app/undo_commands.h"
+
+#include "app/context.h"
+#include "app/view_commands.h"
+#include "calc/calculation.h"
+
+namespace kalo {
+namespace {
+
+void Return(Context& context, const BodyInput& input) {
+  RestoreInput(context.body, input);
+  context.state.modified = !context.undo.AtClean();
+  Calculate(context);
+  RefreshView(context);
+}
+
+}  // namespace
+
+void StartUndoHistory(Context& context, bool clean) { context.undo.Start(InputOf(context.body), clean); }
+
+void RememberChange(Context& context) { context.undo.Record(InputOf(context.body)); }
+
+void MarkSaved(Context& context) {
+  RememberChange(context);
+  context.undo.MarkClean();
+}
+
+void EditUndo(Context& context) {
+  context.state.cancel = false;
+  RememberChange(context);
+  if (context.undo.CanUndo()) Return(context, context.undo.Undo());
+}
+
+void EditRedo(Context& context) {
+  context.state.cancel = false;
+  if (context.undo.CanRedo()) Return(context, context.undo.Redo());
+}
+
+}  // namespace kalo

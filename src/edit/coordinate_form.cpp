@@ -1,0 +1,84 @@
+#include "edit/coordinate_form.h"
+
+#include <cmath>
+
+#include "app/context.h"
+#include "dialogs/standard_dialogs.h"
+#include "help/help_text.h"
+#include "model/length_entry.h"
+#include "platform/codepage.h"
+
+namespace kalo {
+namespace {
+
+// An arc of a full turn or more has no end point of its own.
+constexpr long double kFullTurnDegrees = 360;
+
+}  // namespace
+
+TForm_einkoord::TForm_einkoord(Context& context, int n) : context_(context), n_(n) { Show(); }
+
+void TForm_einkoord::Show() {
+  const ContourElement& element = context_.body.contour[n_];
+  UnitSystem units = context_.Units();
+  NumberFormat format = context_.Numbers();
+  std::string number = std::to_string(n_);
+  caption = "Koordinaten " + number;
+  Label_y = "X " + number;
+  Label_z = "Y " + number;
+  Label_w = "Kreisbogenwinkel " + number + "-" + std::to_string(n_ + 1);
+  Label_yu = Label_zu = LengthUnitText(units);
+  Label_wu = AngleUnitText(units);
+  Edit_y = LengthForEntry(element.x, units, format);
+  Edit_z = LengthForEntry(element.y, units, format);
+  Edit_w = AngleForEntry(element.phi, format);
+}
+
+bool TForm_einkoord::Store() {
+  long double phi = AngleFromEntry(Edit_w);
+  if (std::fabs(RadiansToDegrees(phi)) >= kFullTurnDegrees) {
+    context_.ui.Beep();
+    ShowText(context_, Oem("Gültiger Wertebereich: -360 .. 360 (ohne -360 und 360) !"));
+    return false;
+  }
+  UnitSystem units = context_.Units();
+  ContourElement& element = context_.body.contour[n_];
+  element = {LengthFromEntry(Edit_y, units), LengthFromEntry(Edit_z, units), phi};
+  return true;
+}
+
+bool TForm_einkoord::InContour() const { return n_ >= 1 && n_ <= context_.body.contour.count; }
+
+bool TForm_einkoord::Button_okClick() {
+  if (!Store()) return false;
+  context_.state.cancel = false;
+  return true;
+}
+
+void TForm_einkoord::SpinDownClick() {
+  if (InContour() && !Store()) return;
+  if (n_ > 1) --n_;
+  Show();
+}
+
+void TForm_einkoord::SpinUpClick() {
+  if (InContour() && !Store()) return;
+  if (n_ < context_.body.contour.count) ++n_;
+  Show();
+}
+
+void TForm_einkoord::Button_metricClick() {
+  if (!Store()) return;
+  context_.config.units = context_.config.units == 0 ? 1 : 0;
+  Show();
+}
+
+void TForm_einkoord::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
+
+void TForm_einkoord::Button_hilfebildClick() {
+  if (!Store()) return;
+  ShowHelp(context_, kHelpNumber, 2);
+  Show();
+}
+
+}  // namespace kalo

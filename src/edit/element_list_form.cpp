@@ -1,0 +1,64 @@
+#include "edit/element_list_form.h"
+
+#include <cstdio>
+
+#include "app/context.h"
+#if __has_include("edit/contour_check.h")
+#include "edit/contour_check.h"
+#define KALO_TMP_CHECK 1
+#endif
+#include "help/help_text.h"
+#include "help/message_summary.h"
+#include "model/length_entry.h"
+#include "platform/codepage.h"
+
+namespace kalo {
+namespace {
+
+constexpr size_t kLineLength = 65;
+
+std::string LengthColumn(long double mm, const UnitSystem& units, const NumberFormat& format) {
+  constexpr int kMmWidth = 5, kMmDecimals = 3, kInchWidth = 4, kInchDecimals = 4;
+  if (units.inch) return FormatFixed(LengthForDisplay(mm, units), kInchWidth, kInchDecimals, format);
+  return FormatFixed(mm, kMmWidth, kMmDecimals, format);
+}
+
+}  // namespace
+
+std::string ElementListLine(const Context& context, int j) {
+  const ContourElement& element = context.body.contour[j];
+  UnitSystem units = context.Units();
+  NumberFormat format = context.Numbers();
+  char position[8];
+  std::snprintf(position, sizeof position, "%03d", j);
+  std::string length = " " + LengthUnitText(units);
+  std::string line = "Pos." + std::string(position) + ":     x=" + LengthColumn(element.x, units, format) + length +
+                     "     y=" + LengthColumn(element.y, units, format) + length +
+                     "     phi=" + FormatFixed(RadiansToDegrees(element.phi), 4, 1, format) + " " +
+                     AngleUnitText(units);
+  return line.substr(0, kLineLength);
+}
+
+TForm_einarray::TForm_einarray(Context& context, int selected)
+    : selected(selected),
+      Button_aendern(Oem("&Ändern")),
+      Button_einfuegen(Oem("&Einfügen")),
+      Button_loeschen(Oem("&Löschen")),
+      Button_paste(Oem("&Koordinaten einfügen")),
+      Button_errorVisible(!context.messages.Empty()),
+      context_(context) {
+  const Contour& contour = context.body.contour;
+  for (int j = 1; j <= contour.count; ++j) ListBox1.push_back(ElementListLine(context, j));
+  if (this->selected > contour.count) this->selected = 0;
+#ifdef KALO_TMP_CHECK
+  warnings = ContourWarnings(CheckContour(context.body));
+#endif
+}
+
+void TForm_einarray::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
+
+void TForm_einarray::Button_hilfebildClick() { ShowHelp(context_, kHelpNumber, 2); }
+
+void TForm_einarray::Button_errorClick() { ShowMessageSummary(context_); }
+
+}  // namespace kalo
