@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/support/recording_canvas.h"
+#include "bench_host.h"
 #include "bench_support.h"
 #include "calc/calculation.h"
 #include "graphics/screen_graphics.h"
@@ -10,20 +11,6 @@
 
 namespace kalo::bench {
 namespace {
-
-class BenchHost : public GraphHost {
- public:
-  void RequestRepaint() override {}
-  void ShowWindow() override {}
-  void SetWaitCursor(bool) override {}
-  void ProcessPendingEvents() override {}
-  ClientSize ClientArea() const override { return {1024, 768}; }
-  Canvas& DirectCanvas() override { return direct_; }
-  void Pause(int) override {}
-
- private:
-  testing::RecordingCanvas direct_;
-};
 
 // The large body, calculated, with its block files in the directory.
 void PrepareSheet(Context& context, const BenchDirectory& directory) {
