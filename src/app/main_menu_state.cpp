@@ -1,10 +1,7 @@
 #include "app/main_menu_state.h"
 
 #include "app/context.h"
-#if __has_include("edit/contour_check.h")
 #include "edit/contour_check.h"
-#define KALO_TMP_CHECK 1
-#endif
 
 namespace kalo {
 
@@ -29,10 +26,9 @@ MainMenuState CurrentMenuState(const Context& context) {
   menu.errorMessagesEnabled = count > 0;
   menu.undoEnabled = context.undo.CanUndo();
   menu.redoEnabled = context.undo.CanRedo();
-#ifdef KALO_TMP_CHECK
-  for (const std::string& warning : ContourWarnings(CheckContour(context.body)))
+  const Body& body = context.body;
+  for (const std::string& warning : ContourWarnings(CheckContour(body.contour, body.arcDivisionAngle)))
     menu.status += (menu.status.empty() ? "" : "   ") + warning;
-#endif
   return menu;
 }
 

@@ -1,5 +1,5 @@
-// The HEADER and TABLES sections of the DXF writer: extents, the three line types, the
-// layer table and the one text style.
+// The HEADER and TABLES sections of the DXF writer: extents and code page, the three line
+// types, the layer table and the one text style.
 #include <cctype>
 
 #include "cad/cad_layers.h"
@@ -26,6 +26,15 @@ const std::vector<LineTypeEntry>& LineTypes() {
   return types;
 }
 
+// The code page the texts are written in, as readers look for it; plain letters need none.
+const char* DrawingCodePage(int cadTextMode) {
+  switch (cadTextMode) {
+    case 1: return "DOS850";
+    case 2: return "ANSI_1252";
+    default: return nullptr;
+  }
+}
+
 std::string UpperCase(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return text;
@@ -46,6 +55,10 @@ void DxfWriter::SetExtents(long double xmin, long double ymin, long double xmax,
   }
   Group(9, "$LTSCALE");
   Group(40, "15");
+  if (const char* codePage = DrawingCodePage(config_.cadTextMode)) {
+    Group(9, "$DWGCODEPAGE");
+    Group(3, codePage);
+  }
   Group(0, "ENDSEC");
 }
 

@@ -120,7 +120,7 @@ struct Configuration {
   int spreadsheetDecimalSeparator = 2;       // 1 "English x.xx", 2 "German x,xx"
   std::string releaseCaption;                // caption of the fourth signature row ("Freigabefeld")
   int cadDecimals = 6;                       // "Decimals DXF,TXT"
-  int cadTextMode = 1;                       // "CAD Text Mode" 1 OEM, 2 ANSI, 3 plain letters
+  int cadTextMode = 2;                       // "CAD Text Mode" 1 OEM, 2 ANSI, 3 plain letters
   // "Strichstärke Layer 16..31"
   std::array<int, kDrawingLayers> drawingLayerThicknesses = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
   int specialCharacters = 0;                 // 0 "²  µ  °", 1 "2  u  deg"

@@ -3,10 +3,7 @@
 #include <cstdio>
 
 #include "app/context.h"
-#if __has_include("edit/contour_check.h")
 #include "edit/contour_check.h"
-#define KALO_TMP_CHECK 1
-#endif
 #include "help/help_text.h"
 #include "help/message_summary.h"
 #include "model/length_entry.h"
@@ -50,9 +47,7 @@ TForm_einarray::TForm_einarray(Context& context, int selected)
   const Contour& contour = context.body.contour;
   for (int j = 1; j <= contour.count; ++j) ListBox1.push_back(ElementListLine(context, j));
   if (this->selected > contour.count) this->selected = 0;
-#ifdef KALO_TMP_CHECK
-  warnings = ContourWarnings(CheckContour(context.body));
-#endif
+  warnings = ContourWarnings(CheckContour(contour, context.body.arcDivisionAngle));
 }
 
 void TForm_einarray::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }

@@ -192,12 +192,13 @@ void TMainForm::UpdateMenus() {
 void TMainForm::ApplyConfiguredSize() {
   QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
-  int menuHeight = menuBar()->sizeHint().height();
+  // The menu bar above the drawing and the status line below it.
+  int barsHeight = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
   // Room for the window frame and the title bar, which the window system adds.
   constexpr int kFrameWidth = 16, kTitleHeight = 40;
   WindowSize client = InitialClientSize(
-      context_.config, {available.width() - kFrameWidth, available.height() - kTitleHeight - menuHeight});
-  resize(client.width, client.height + menuHeight);
+      context_.config, {available.width() - kFrameWidth, available.height() - kTitleHeight - barsHeight});
+  resize(client.width, client.height + barsHeight);
   QPoint position = kInitialPosition + available.topLeft();
   if (position.x() + width() + kFrameWidth > available.right()) position.setX(available.left());
   if (position.y() + height() + kTitleHeight > available.bottom()) position.setY(available.top());

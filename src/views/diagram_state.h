@@ -22,6 +22,8 @@ struct DiagramState {
   long double xlo = 0, xhi = 160, ylo = 0, yhi = 120;
   long double dx = 160, dy = 120;
   long double xStep = 0;
+  // The next diagram shows a data unit equally long on both axes.
+  bool equalScale = false;
   // The limits last confirmed in the limits dialog; they outlive ResetDiagram.
   DiagramLimits user;
   // The target code the current output run was opened with (0 when the user chose).

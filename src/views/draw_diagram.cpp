@@ -7,6 +7,7 @@
 #include "app/context.h"
 #include "views/diagram.h"
 #include "views/diagram_limits_form.h"
+#include "views/equal_scale.h"
 #include "views/view_style.h"
 
 namespace kalo {
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kAxisIntervals = 6;
 constexpr long double kMaxTicks = 100;
+constexpr long double kOnStep = 1e-6L;  // a value this many steps off a tick lies on it
 constexpr int kDottedLine = 1;
 
 bool LimitsDialogWanted(const Context& context) {
@@ -21,28 +23,31 @@ bool LimitsDialogWanted(const Context& context) {
          context.state.arguments.size() < 2;
 }
 
-// The automatic scales, or those of the limits the user confirms; cancel keeps the
-// automatic ones and does not stop the drawing.
-void ChooseScales(Context& context, const std::string& xText, const std::string& yText, const std::string& title,
-                  AxisScale& x, AxisScale& y) {
-  if (!LimitsDialogWanted(context)) return;
+// The values to show: those asked for, or the limits the user confirms; cancel keeps the
+// asked ones and does not stop the drawing.
+DiagramLimits ChooseLimits(Context& context, const std::string& xText, const std::string& yText,
+                           const std::string& title, const DiagramLimits& asked) {
+  if (!LimitsDialogWanted(context)) return asked;
+  AxisScale x = NiceScale(asked.xmin, asked.xmax, kAxisIntervals);
+  AxisScale y = NiceScale(asked.ymin, asked.ymax, kAxisIntervals);
   DiagramLimitsForm form(context.diagram.user, {x.lo, y.lo, x.hi, y.hi}, context.Numbers());
   form.Label_x = xText;
   form.Label_y = yText;
   if (!title.empty()) form.caption = title;
   context.state.helpNumber = DiagramLimitsForm::kHelpNumber;
-  if (!context.ui.EditDiagramLimits(form)) return;
-  const DiagramLimits& user = context.diagram.user = form.Confirmed();
-  x = NiceScale(user.xmin, user.xmax, kAxisIntervals);
-  y = NiceScale(user.ymin, user.ymax, kAxisIntervals);
+  if (!context.ui.EditDiagramLimits(form)) return asked;
+  return context.diagram.user = form.Confirmed();
 }
 
-// lo, lo + step, ... up to hi.
+// The multiples of the step from lo up to hi; lo itself when it lies on the step.
 std::vector<long double> Ticks(const AxisScale& scale) {
-  long double intervals = scale.step > 0 ? std::nearbyint((scale.hi - scale.lo) / scale.step) : 0;
+  if (!(scale.step > 0)) return {scale.lo};
+  long double offset = scale.step * std::ceil(scale.lo / scale.step - kOnStep) - scale.lo;
+  if (std::fabs(offset) < kOnStep * scale.step) offset = 0;
+  long double intervals = std::floor((scale.hi - scale.lo - offset) / scale.step + kOnStep);
   int count = static_cast<int>(std::clamp(intervals, 0.0L, kMaxTicks)) + 1;
   std::vector<long double> ticks;
-  for (int i = 0; i < count; ++i) ticks.push_back(scale.lo + i * scale.step);
+  for (int i = 0; i < count; ++i) ticks.push_back(scale.lo + offset + i * scale.step);
   return ticks;
 }
 
@@ -102,9 +107,10 @@ void DrawDiagram(Context& context, const std::string& xText, const std::string& 
   DiagramTextStyle(context, kViewFont, 0, 3.5L, 2.5L);
   DrawTitle(context, title);
   CadSetLayer(context, kLayerTableLines);
-  AxisScale x = NiceScale(xmin, xmax, kAxisIntervals);
-  AxisScale y = NiceScale(ymin, ymax, kAxisIntervals);
-  ChooseScales(context, xText, yText, title, x, y);
+  DiagramLimits shown = ChooseLimits(context, xText, yText, title, {xmin, ymin, xmax, ymax});
+  AxisScale x = NiceScale(shown.xmin, shown.xmax, kAxisIntervals);
+  AxisScale y = NiceScale(shown.ymin, shown.ymax, kAxisIntervals);
+  if (context.diagram.equalScale) EqualizeScales(shown, context.diagram.width, context.diagram.height, x, y);
   SetDiagramLimits(context.diagram, x.lo, x.hi, y.lo, y.hi);
   context.diagram.xStep = x.step;
   std::vector<long double> xTicks = Ticks(x), yTicks = Ticks(y);

@@ -8,7 +8,8 @@ namespace kalo {
 struct Context;
 
 // Label placement of the x axis text: 0 or 1 beyond the axis end below it, 2 just above
-// the axis end, any other value none. Afterwards the diagram maps data into its area.
+// the axis end, any other value none. With the diagram's equal scale one axis shows more
+// than asked for. Afterwards the diagram maps data into its area.
 void DrawDiagram(Context& context, const std::string& xText, const std::string& yText, const std::string& title,
                  long double xmin, long double ymin, long double xmax, long double ymax, int labelPlacement);
 

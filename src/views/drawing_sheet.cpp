@@ -22,6 +22,9 @@ void DrawDrawingSheet(Context& context) {
   DiagramState& diagram = context.diagram;
   SetDiagramArea(diagram, 125, 125);
   SetDiagramOrigin(diagram, 50, 140);
+  // The outline's arcs are drawn as true arcs between the mapped points: only an equal
+  // scale keeps them on the section's circles.
+  diagram.equalScale = true;
   const UnitSystem units = context.Units();
   const std::string unit = LengthUnitText(units);
   const Bounds& b = context.body.bounds;

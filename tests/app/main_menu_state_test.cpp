@@ -68,5 +68,19 @@ TEST(MainMenuState, ErrorMessagesItemCountsTheMessagesAndRecentItemsFollowTheLis
   EXPECT_EQ(full.recentCaptions, (std::array<std::string, 4>{"&1 /d/a.kal", "", "&3 /d/c.kal", ""}));
 }
 
+TEST(MainMenuState, StatusLineWarnsAboutTheContour) {
+  testing::TestContext t;
+  Contour& c = t.context.body.contour;
+  c.Reset();
+  c[1] = {0, 0, 0};
+  c[2] = {0, 10, 0};  // clockwise
+  c[3] = {100, 10, 0};
+  c[4] = {100, 0, 0};
+  c.count = 4;
+  EXPECT_NE(CurrentMenuState(t.context).status.find("Uhrzeigersinn"), std::string::npos);
+  std::swap(c[2], c[4]);
+  EXPECT_EQ(CurrentMenuState(t.context).status, "");
+}
+
 }  // namespace
 }  // namespace kalo

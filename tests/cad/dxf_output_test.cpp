@@ -6,6 +6,7 @@
 #include "cad/cad_fixture.h"
 #include "cad/dxf_numbers.h"
 #include "cad/dxf_writer.h"
+#include "config/configuration.h"
 #include "graphics/plane_geometry.h"
 #include "platform/codepage.h"
 
@@ -72,6 +73,22 @@ TEST_F(DxfOutput, NumberForms) {
   EXPECT_TRUE(IsFullCircle(360, 0.000001L));
   EXPECT_TRUE(IsFullCircle(45, 45));
   EXPECT_FALSE(IsFullCircle(0, 359.9L));
+}
+
+// Readers take the texts' code page from the header; plain letters need none.
+TEST_F(DxfOutput, HeaderNamesTheCodePageOfTheTextMode) {
+  auto header = [this](int mode) {
+    context.config.cadTextMode = mode;
+    DxfWriter writer(dir.File("x.dxf"), context.config);
+    writer.SetExtents(0, 0, 10, 10);
+    std::string joined;
+    for (const std::string& line : writer.Lines()) joined += line + "|";
+    return joined;
+  };
+  EXPECT_NE(header(1).find("$LTSCALE| 40|15|  9|$DWGCODEPAGE|  3|DOS850|  0|ENDSEC|"), std::string::npos);
+  EXPECT_NE(header(2).find("|  9|$DWGCODEPAGE|  3|ANSI_1252|  0|ENDSEC|"), std::string::npos);
+  EXPECT_EQ(header(3).find("DWGCODEPAGE"), std::string::npos);
+  EXPECT_EQ(Configuration{}.cadTextMode, 2) << "new configurations write ANSI";
 }
 
 TEST_F(DxfOutput, MonochromeLayerTable) {

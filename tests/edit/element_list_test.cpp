@@ -169,6 +169,23 @@ TEST_F(ElementList, CancelKeepsWhatWasConfirmedBefore) {
   EXPECT_EQ(contour[1].y, 2);
 }
 
+TEST_F(ElementList, TheListWarnsAboutAClockwiseContourBelowTheAxisWithoutRefusingIt) {
+  Rectangle();
+  rounds = {{ElementListAction::Change, 2}, {ElementListAction::Ok, 0}};
+  forms = {Typed("100", "-5", "0")};
+  std::vector<std::vector<std::string>> warnings;
+  auto show = t.ui.onElementList;
+  t.ui.onElementList = [&](TForm_einarray& form) {
+    warnings.push_back(form.warnings);
+    return show(form);
+  };
+  EditElementList(t.context);
+  EXPECT_TRUE(warnings[0].empty());
+  ASSERT_FALSE(warnings[1].empty());
+  EXPECT_NE(warnings[1][0].find("y < 0"), std::string::npos);
+  EXPECT_EQ(contour[2].y, -5);
+}
+
 class CoordinateForm : public ElementList {};
 
 TEST_F(CoordinateForm, SpinStaysWithinTheContourAndStoresOnTheWay) {

@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 #include "support/temp_dir.h"
 #include "views/diagram_limits_form.h"
+#include "views/equal_scale.h"
 #include "views/views_fixture.h"
 
 namespace kalo::testing {
@@ -126,6 +127,39 @@ TEST(DiagramLimitsForm_, EditsAndButtons) {
   form.Button_calcClick();
   EXPECT_EQ(form.Edit_xmin, "-10");
   EXPECT_EQ(form.Edit_ymax, "50");
+}
+
+// Scales as (lo, hi, step); the values asked for as (xmin, ymin, xmax, ymax).
+TEST(EqualizeScales_, TheAxisWithRoomGrowsToTheOthersScale) {
+  // A ring: y fills the square area, x grows about the middle of the ring on whole steps.
+  AxisScale x{2, 12, 2}, y{0, 50, 10};
+  EqualizeScales({2, 0, 12, 50}, 125, 125, x, y);
+  EXPECT_EQ(x.lo, -20);
+  EXPECT_EQ(x.hi, 30);
+  EXPECT_EQ(x.step, 10);
+  EXPECT_EQ(y.hi, 50);
+
+  // A flat disc: x fills, y keeps the axis of rotation as its lower edge.
+  x = {0, 100, 20};
+  y = {0, 20, 5};
+  EqualizeScales({0, 0, 100, 20}, 125, 125, x, y);
+  EXPECT_EQ(y.lo, 0);
+  EXPECT_EQ(y.hi, 100);
+  EXPECT_EQ(y.step, 20);
+  EXPECT_EQ(x.hi, 100);
+
+  // Limits the user typed stay shown: whole steps would cut -18, so the limit leaves them.
+  x = {-18, 4, 2};
+  y = {0, 24, 8};
+  EqualizeScales({-18, 0, 4, 24}, 100, 100, x, y);
+  EXPECT_EQ(x.lo, -18);
+  EXPECT_EQ(x.hi, 6);
+
+  // A wide area: x spans twice the data units of y.
+  x = {-10, 10, 5};
+  y = {0, 50, 10};
+  EqualizeScales({-10, 0, 10, 50}, 200, 100, x, y);
+  EXPECT_EQ(x.hi - x.lo, 100);
 }
 
 }  // namespace
