@@ -8,6 +8,7 @@
 #include "calc/polygon_bounds.h"
 #include "calc/section_sums.h"
 #include "graphics/plane_geometry.h"
+#include "platform/codepage.h"
 
 namespace kalo {
 namespace {
@@ -15,6 +16,15 @@ namespace {
 constexpr long double kMm3PerDm3 = 1.0E6L;
 // Taken when the centroidal moments are equal, whatever the product moment.
 constexpr long double kEqualMomentsAngle = 1.5707963267948966L;
+
+// Coordinates near the limits of the number range let the sums overflow.
+bool AllFinite(const Body& body) {
+  const BodyResults& r = body.results;
+  for (long double value : {r.A, r.Sx, r.Sy, r.Ixx, r.Iyy, r.Ixy, r.Ip, r.xs, r.ys, r.Ixs, r.Iys, r.Ixys, r.Ips,
+                            r.alpha, r.I1, r.I2, r.Jx, body.mass, body.volume})
+    if (!std::isfinite(value)) return false;
+  return true;
+}
 
 std::string PolygonLimitMessage() { return "Fatal  : > " + std::to_string(kMaxPolygonIndex) + " Punkte !"; }
 
@@ -79,6 +89,10 @@ void Calculate(Context& context) {
   body.mass = std::fabs(body.mass);
   body.results.Jx = std::fabs(body.results.Jx);
   if (body.rho > 0) body.volume = body.mass / body.rho * kMm3PerDm3;
+  if (!AllFinite(body)) {
+    messages.Report(Oem("Fatal  : Zahlenüberlauf !"));
+    messages.SetFatal();
+  }
 }
 
 }  // namespace kalo

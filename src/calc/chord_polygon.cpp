@@ -30,7 +30,8 @@ bool AppendArc(const ContourElement& from, const ContourElement& to, long double
                int& k, MessageCollection& messages, const NumberFormat& format) {
   long double phi = from.phi;
   std::optional<ArcGeometry> arc = GetArcCenter(from.x, from.y, to.x, to.y, phi, messages, format);
-  // An angle that gives no centre (reported above) leaves a straight segment.
+  // An angle that gives no centre (reported above unless the arc is negligible) leaves a
+  // straight segment.
   if (!arc) return Append(polygon, k, to.x, to.y);
   long double a1 = arc->a1 < 0 ? arc->a1 + 2 * kPi : arc->a1;
   long double a2 = arc->a2 < 0 ? arc->a2 + 2 * kPi : arc->a2;

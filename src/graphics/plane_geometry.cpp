@@ -21,6 +21,7 @@ std::optional<ArcGeometry> ArcCenter(long double x1, long double y1, long double
     messages.Report("Fehler in GetArcCenter (dphi = " + FormatSignificant(phi, format) + " ! ");
     return std::nullopt;
   }
+  if (IsNegligibleArc(phi)) return std::nullopt;
   long double dx = x2 - x1;
   long double dy = y2 - y1;
   long double l = Hypot(dy, dx);
@@ -47,6 +48,12 @@ std::optional<ArcGeometry> ArcCenter(long double x1, long double y1, long double
 long double Frac(long double x) { return x - std::trunc(x); }
 
 }  // namespace
+
+bool IsNegligibleArc(long double phi) {
+  // The sagitta of an arc over a chord c is c/2 * tan(phi/4).
+  constexpr long double kNegligibleSagitta = 1.0E-9L;
+  return std::fabs(std::tan(phi / 4)) / 2 < kNegligibleSagitta;
+}
 
 std::optional<ArcGeometry> GetArcCenter(long double x1, long double y1, long double x2, long double y2,
                                         long double phi, MessageCollection& messages,

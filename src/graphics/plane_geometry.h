@@ -25,10 +25,15 @@ struct ArcGeometry {
   long double r = 0;
 };
 
+// An arc turning by so small an angle that it departs from its chord by less than a
+// billionth of the chord's length. Its centre lies too far away to be computed to the
+// accuracy of its points, so it is taken as the straight chord.
+bool IsNegligibleArc(long double phi);
+
 // The arc from P1 to P2 turning by phi about its centre (phi > 0 counter-clockwise).
 // For phi >= 0 a1 belongs to P1 and a2 to P2; for phi < 0 they are exchanged, so the arc
 // always runs counter-clockwise from a1 to a2. No result (and the dphi message) when
-// sin(phi/2) is 0; "GetArcCenter l12=0" when P1 equals P2 (centre at the point).
+// sin(phi/2) is 0, no result and no message for a negligible arc; "GetArcCenter l12=0" when P1 equals P2 (centre at the point).
 std::optional<ArcGeometry> GetArcCenter(long double x1, long double y1, long double x2, long double y2,
                                         long double phi, MessageCollection& messages,
                                         const NumberFormat& format);

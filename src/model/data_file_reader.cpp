@@ -1,6 +1,7 @@
 #include "model/data_file_reader.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 
 #include "app/context.h"
@@ -9,6 +10,7 @@
 #include "help/message_boxes.h"
 #include "model/data_file_format.h"
 #include "model/data_file_lines.h"
+#include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 
@@ -45,6 +47,22 @@ bool Refuse(Context& context, const std::string& message) {
   return false;
 }
 
+// A data file holds at most 200 elements and one documentation section: far below this.
+constexpr std::uintmax_t kMaxDataFileBytes = 4u << 20;
+
+// Why an existing file cannot be a data file (a device, a pipe, a huge file), empty when
+// it may be. Asked before the file is opened, so that it is neither waited for nor read
+// into memory.
+std::string UnlikeDataFile(const std::string& path) {
+  std::error_code error;
+  std::filesystem::path native(NativePath(path));
+  if (!std::filesystem::exists(native, error)) return "";
+  if (!std::filesystem::is_regular_file(native, error)) return "keine normale Datei";
+  std::uintmax_t size = std::filesystem::file_size(native, error);
+  if (!error && size > kMaxDataFileBytes) return Oem("zu groß für eine Datendatei (") + std::to_string(size) + " Bytes)";
+  return "";
+}
+
 }  // namespace
 
 void ReadDataFileContent(DataFileLines& lines, Body& body) {
@@ -52,6 +70,7 @@ void ReadDataFileContent(DataFileLines& lines, Body& body) {
   for (std::string& remark : body.texts.remarks) remark = lines.Text();
   ReadContour(lines, body.contour);
   body.rho = lines.Real();
+  if (!lines.Failed() && !(body.rho > 0)) lines.Fail(Oem("Die Dichte muß größer als 0 sein"));
   body.arcDivisionAngle = lines.RealWithin(kMinArcDivision, kMaxArcDivision);
   body.texts.name = lines.Text();
   body.texts.number = lines.Text();
@@ -67,6 +86,8 @@ bool ReadDataFile(Context& context, const std::string& name) {
     context.state.cancel = true;
     return false;
   }
+  if (std::string reason = UnlikeDataFile(path); !reason.empty())
+    return Refuse(context, "Datei " + FileNameOf(path) + ": " + reason);
   if (!CheckFileReadable(context, path)) return false;
   std::vector<std::string> fileLines;
   std::string error;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/contour_fixture.h"
+#include "platform/codepage.h"
 
 namespace kalo::testing {
 namespace {
@@ -142,6 +143,26 @@ TEST_F(Calculation, UnusableAnglesStayWithinThePolygon) {
   EXPECT_EQ(body.polygon.count, 5);
   Compute({{10, 0, NAN}, {0, 10}});
   EXPECT_EQ(body.polygon.count, 5);
+}
+
+TEST_F(Calculation, AnArcThatIsAStraightLineCountsAsItsChord) {
+  for (long double phiDeg : {RadToDeg(1e-19L), RadToDeg(-1e-12L), RadToDeg(5e-9L)}) {
+    Compute({{0, 0, phiDeg}, {50, 0}, {50, 20}, {0, 20}});
+    EXPECT_FALSE(context.messages.Fatal());
+    EXPECT_TRUE(context.messages.Empty()) << context.messages.Text(1);
+    EXPECT_NEAR(results.A, 1000, 1e-9) << phiDeg;
+    EXPECT_EQ(body.polygon.count, 5);
+  }
+  Compute({{0, 0, RadToDeg(1e-6L)}, {50, 0}, {50, 20}, {0, 20}});  // still an arc, a flat one
+  EXPECT_NEAR(results.A, 1000, 1e-3);
+  EXPECT_GT(body.polygon.count, 5);
+}
+
+TEST_F(Calculation, OverflowingResultsAreAFatalError) {
+  ComputeRectangle(true);
+  Compute({{0, 0}, {1e4000L, 0}, {1e4000L, 1e4000L}, {0, 1e4000L}});
+  EXPECT_TRUE(context.messages.Fatal());
+  EXPECT_TRUE(HasMessage(Oem("Fatal  : Zahlenüberlauf !")));
 }
 
 TEST_F(Calculation, PointsBelowTheAxisAreReportedOnceEach) {

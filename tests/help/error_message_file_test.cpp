@@ -66,7 +66,7 @@ TEST_F(ErrorMessageFileTest, TheShippedFileExplainsEveryCalculationAndGeometryMe
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
   const std::vector<std::string> messages = {
-      "Fatal  : > 2000 Punkte !", "Fatal  : A = 0 !", "Fatal  : GetMasseR", "Fatal  : GetJR",
+      "Fatal  : > 2000 Punkte !", "Fatal  : A = 0 !", Oem("Fatal  : Zahlenüberlauf !"), "Fatal  : GetMasseR", "Fatal  : GetJR",
       "Fehler in GetArcCenter (dphi = 0 ! ", "GetArcCenter l12=0", "Error: function tan in Unit math",
       "Schraffurfehler", "Fatal  : n schraff !", "Fatal  : schraff schnittp", "Fatal  : QSORT2 error"};
   std::vector<std::string> lines;

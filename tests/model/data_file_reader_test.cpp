@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
 #include <numbers>
 
 #include "model/cone_body.h"
@@ -147,6 +151,10 @@ TEST_F(DataFileReader, MalformedFilesAreRefusedWithFileAndLine) {
   ExpectRefused("zahl.kal", 20);
   WriteConeVariant("dichte.kal", 24, "");
   ExpectRefused("dichte.kal", 24);
+  WriteConeVariant("nulldichte.kal", 24, "0");
+  ExpectRefused("nulldichte.kal", 24);
+  WriteConeVariant("minusdichte.kal", 24, "-7,8");
+  ExpectRefused("minusdichte.kal", 24);
   WriteConeVariant("teilung.kal", 25, "0");
   ExpectRefused("teilung.kal", 25);
   WriteConeVariant("aenderungen.kal", 30, "26");
@@ -166,6 +174,26 @@ TEST_F(DataFileReader, MalformedFilesAreRefusedWithFileAndLine) {
   // One element too many: the density line stands where the last element's lines are.
   WriteConeVariant("verschoben.kal", 12, "3");
   ExpectRefused("verschoben.kal", 26);
+}
+
+TEST_F(DataFileReader, DevicesPipesAndHugeFilesAreRefusedUnread) {
+  context.body.contour.count = 1;
+  context.body.contour[1] = {1, 2, 0};
+  Body before = context.body;
+  ASSERT_EQ(mkfifo(dir.File("pipe.kal").c_str(), 0600), 0);  // opening it would wait for a writer
+  std::filesystem::create_symlink("/dev/zero", dir.File("null.kal"));
+  {
+    std::ofstream huge(dir.File("huge.kal"), std::ios::binary);
+    huge.seekp(64 << 20);  // sparse: 64 MB of nothing
+    huge.put('\n');
+  }
+  for (const char* name : {"pipe.kal", "null.kal", "huge.kal"}) {
+    ui.messages.clear();
+    EXPECT_FALSE(ReadDataFile(context, dir.File(name))) << name;
+    ASSERT_EQ(ui.messages.size(), 1u) << name;
+    EXPECT_EQ(ui.messages[0].text.rfind(std::string("Datei ") + name + ": ", 0), 0u) << ui.messages[0].text;
+    ExpectSameInput(before, context.body);
+  }
 }
 
 TEST_F(DataFileReader, AcceptsLineFeedsAndAMissingLastLineEnd) {
