@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3-ezdxf
+  python3-ezdxf libdxflib-dev
   qt6-base-dev libgl-dev fonts-liberation poppler-utils
 )
 

@@ -7,11 +7,7 @@
 #include "app/view_commands.h"
 #include "cad/block_files.h"
 #include "cad/cad_driver.h"
-#if __has_include("edit/dxf_import.h")
 #include "edit/dxf_import.h"
-#else
-namespace kalo { inline bool ImportDxfContour(Context&, const std::string&) { return false; } }
-#endif
 #include "help/message_boxes.h"
 #include "model/data_file_format.h"
 #include "model/data_file_reader.h"

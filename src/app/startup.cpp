@@ -2,8 +2,10 @@
 
 #include "app/command_line.h"
 #include "app/context.h"
+#include "cad/cad_driver.h"
 #include "calc/calculation.h"
 #include "config/directory_check.h"
+#include "edit/dxf_import.h"
 #include "help/message_boxes.h"
 #include "model/data_file_reader.h"
 #include "platform/codepage.h"
@@ -15,11 +17,18 @@
 namespace kalo {
 namespace {
 
+// A drawing made from an imported DXF drawing is named so that it never replaces its input.
+constexpr const char* kImportedDrawingSuffix = "-kalo";
+
 StartupOutcome EndProcess(int exitCode) { return {true, exitCode}; }
 
-// Reads the data file of a batch chain; its name then is the base name.
+// Reads the data file of a batch chain, or imports its DXF drawing (taking the largest
+// loop, as no one can choose); its name then is the base name.
 bool ReadBatchFile(Context& context, const std::string& fileName) {
-  ReadDataFile(context, fileName);
+  if (IsDxfFileName(fileName))
+    ImportDxfContour(context, fileName, DxfLoopChoice::Largest);
+  else
+    ReadDataFile(context, fileName);
   if (context.state.cancel) return false;
   context.state.currentFileName = BaseNameOf(fileName);
   return true;
@@ -46,6 +55,8 @@ StartupOutcome RunTextReportChain(Context& context, const Command& command) {
 
 StartupOutcome RunCadChain(Context& context, const Command& command) {
   if (!PrepareBatchBody(context, command)) return EndProcess(1);
+  if (IsDxfFileName(command.fileName) && command.cadTarget == kCadDxf)
+    context.state.currentFileName += kImportedDrawingSuffix;
   context.state.cadBatch = true;
   bool written = ShowView(context, command.cadTarget, command.cadView);
   context.state.cadBatch = false;
@@ -69,6 +80,15 @@ StartupOutcome OpenCommandLineFile(Context& context, const Command& command) {
     if (context.state.cancel) return EndProcess(0);
   }
   return {};
+}
+
+// A DXF drawing named on the command line is imported into an unnamed body; like a data
+// file named there, it keeps names relative to the working directory. A drawing that
+// cannot be used leaves the empty body after its message.
+void ImportCommandLineDrawing(Context& context, const Command& command) {
+  if (ImportDxfContour(context, command.fileName)) ShowDrawingAfterStart(context);
+  context.state.commandLineFile = true;
+  context.state.cancel = false;
 }
 
 bool IsValidUserDirectory(const std::string& answer) {
@@ -133,8 +153,12 @@ StartupOutcome Startup(Context& context) {
       context.state.dataDirectory.clear();
       break;
     case CommandKind::InteractiveWithFile:
-      context.state.currentFileName = command.fileName;
       context.state.dataDirectory.clear();
+      if (IsDxfFileName(command.fileName)) {
+        ImportCommandLineDrawing(context, command);
+        break;
+      }
+      context.state.currentFileName = command.fileName;
       outcome = OpenCommandLineFile(context, command);
       if (outcome.endProcess) return outcome;
       break;

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -130,6 +132,43 @@ TEST_F(BatchChain, CadViewOutOfRangeOrUnwritableOutputFails) {
   testing::ProcessResult unwritable = Kalo({Example("flange"), "/CAD1:1"});
   EXPECT_EQ(unwritable.exitCode, 1);
   EXPECT_NE(unwritable.errorOutput.find("flange.dxf"), std::string::npos) << unwritable.errorOutput;
+}
+
+TEST_F(BatchChain, DrawingIsImportedInPlaceOfADataFile) {
+  // The pulley's polyline view as a drawing of another name, in capitals.
+  ASSERT_EQ(Kalo({Example("pulley"), "/CAD1:6"}).exitCode, 0);
+  ASSERT_EQ(std::rename(dir.File("pulley.dxf").c_str(), dir.File("RAD.DXF").c_str()), 0);
+  std::string drawing = testing::ReadBytes(dir.File("RAD.DXF"));
+
+  testing::ProcessResult report = Kalo({"RAD.DXF", "/I", "/NOGUI"});
+  ASSERT_EQ(report.exitCode, 0) << report.errorOutput;
+  // The density stays the program's default, the section is the pulley's.
+  std::vector<std::string> golden =
+      Lines(testing::ReadBytes(std::string(KALO_TEST_DATA_DIR) + "/app/pulley.txt"));
+  std::vector<std::string> written = Lines(testing::ReadBytes(dir.File("RAD.txt")));
+  auto area = [](const std::vector<std::string>& lines) {
+    auto found = std::find_if(lines.begin(), lines.end(),
+                              [](const std::string& line) { return line.find("\tAxy\t") != std::string::npos; });
+    return found == lines.end() ? std::string() : *found;
+  };
+  EXPECT_FALSE(area(golden).empty());
+  EXPECT_EQ(area(written), area(golden));
+
+  // The drawing sheet goes beside the drawing, never over it.
+  testing::ProcessResult sheet = Kalo({"RAD.DXF", "/CAD1:5"});
+  ASSERT_EQ(sheet.exitCode, 0) << sheet.errorOutput;
+  EXPECT_TRUE(FileExists(dir.File("RAD-kalo.dxf")));
+  EXPECT_EQ(testing::ReadBytes(dir.File("RAD.DXF")), drawing);
+}
+
+TEST_F(BatchChain, DrawingWithoutAClosedContourFailsWithItsMessage) {
+  testing::WriteBytes(dir.File("offen.dxf"),
+                      "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n10\n 21\n0\n"
+                      "  0\nENDSEC\n  0\nEOF\n");
+  testing::ProcessResult result = Kalo({"offen.dxf", "/I", "/NOGUI"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.errorOutput.find("offen.dxf: keine geschlossene Kontur"), std::string::npos) << result.errorOutput;
+  EXPECT_FALSE(FileExists(dir.File("offen.txt")));
 }
 
 TEST_F(BatchChain, UsageScreenIsShownAndEndsSuccessfully) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "model/data_file_writer.h"
@@ -34,6 +35,24 @@ class StartupTest : public ::testing::Test {
 
   std::string WriteRectangle(const std::string& name) {
     return WriteBody(name, {{0, 0, 0}, {100, 0, 0}, {100, 10, 0}, {0, 10, 0}});
+  }
+
+  // A drawing (R12 DXF) of rectangles given as x0, y0, x1, y1, each drawn as four lines.
+  std::string WriteDrawing(const std::string& name, const std::vector<std::array<int, 4>>& rectangles) {
+    std::string entities;
+    auto line = [&](int x1, int y1, int x2, int y2) {
+      entities += "  0\nLINE\n  8\n0\n 10\n" + std::to_string(x1) + "\n 20\n" + std::to_string(y1) + "\n 11\n" +
+                  std::to_string(x2) + "\n 21\n" + std::to_string(y2) + "\n";
+    };
+    for (const auto& [x0, y0, x1, y1] : rectangles) {
+      line(x0, y0, x1, y0);
+      line(x1, y0, x1, y1);
+      line(x1, y1, x0, y1);
+      line(x0, y1, x0, y0);
+    }
+    std::string path = dir.File(name);
+    testing::WriteBytes(path, "  0\nSECTION\n  2\nENTITIES\n" + entities + "  0\nENDSEC\n  0\nEOF\n");
+    return path;
   }
 
   StartupOutcome Run(std::vector<std::string> arguments) {
@@ -113,6 +132,32 @@ TEST_F(StartupTest, UnreadableInteractiveFileStartsANewBodyUnderThatName) {
   StartupOutcome unwritable = Run({dir.File("kein/ordner.kal")});
   EXPECT_TRUE(unwritable.endProcess);
   EXPECT_EQ(unwritable.exitCode, 0);
+}
+
+TEST_F(StartupTest, InteractiveDrawingIsImportedIntoAnUnnamedBody) {
+  StartupOutcome outcome = Run({WriteDrawing("TEIL.DXF", {{0, 0, 100, 10}})});
+  EXPECT_FALSE(outcome.endProcess);
+  EXPECT_EQ(t.context.body.contour.count, 4);
+  EXPECT_NEAR(static_cast<double>(t.context.body.results.A), 1000.0, 1e-9);
+  EXPECT_EQ(state.currentFileName, "");
+  EXPECT_FALSE(state.modified);
+  EXPECT_FALSE(state.cancel);
+
+  // A drawing that cannot be used is reported, and the run starts with the empty body.
+  testing::TestContext fresh;
+  t.context.body = fresh.context.body;
+  EXPECT_FALSE(Run({WriteDrawing("offen.dxf", {})}).endProcess);
+  EXPECT_TRUE(Told("offen.dxf"));
+  EXPECT_EQ(t.context.body.contour.count, 0);
+  EXPECT_FALSE(state.cancel);
+}
+
+TEST_F(StartupTest, BatchChainTakesTheLargestLoopOfADrawing) {
+  StartupOutcome outcome = Run({WriteDrawing("zwei.dxf", {{0, 0, 10, 10}, {20, 0, 120, 10}}), "/I", "/NOGUI"});
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_TRUE(t.ui.choiceCaptions.empty());
+  EXPECT_NEAR(static_cast<double>(t.context.body.results.A), 1000.0, 1e-9);
+  EXPECT_TRUE(FileExists(dir.File("zwei.txt")));
 }
 
 TEST_F(StartupTest, TemplateFileIsReadIntoAnUnnamedBody) {

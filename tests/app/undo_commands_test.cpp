@@ -95,6 +95,34 @@ TEST_F(Undo, EachRoundOfTheElementListIsAStep) {
   EXPECT_EQ(t.context.body.contour.count, 4);
 }
 
+// Four LINE entities around the rectangle 0 <= x <= 100, 0 <= y <= 10.
+std::string RectangleDrawing() {
+  std::string text = "0\nSECTION\n2\nENTITIES\n";
+  const int corners[5][2] = {{0, 0}, {100, 0}, {100, 10}, {0, 10}, {0, 0}};
+  for (int i = 0; i < 4; ++i)
+    text += "0\nLINE\n8\n0\n10\n" + std::to_string(corners[i][0]) + "\n20\n" + std::to_string(corners[i][1]) +
+            "\n11\n" + std::to_string(corners[i + 1][0]) + "\n21\n" + std::to_string(corners[i + 1][1]) + "\n";
+  return text + "0\nENDSEC\n0\nEOF\n";
+}
+
+TEST_F(Undo, AnImportIsAnUnnamedUnmodifiedBodyThatCanBeUndone) {
+  std::vector<std::string> opened = Written();
+  testing::WriteBytes(dir.File("rechteck.dxf"), RectangleDrawing());
+  t.ui.texts = {dir.File("rechteck.dxf")};
+  Run(FileImportDxf);
+  ASSERT_EQ(t.context.body.contour.count, 4) << (t.ui.messages.empty() ? "" : t.ui.messages.back().text);
+  EXPECT_NEAR(static_cast<double>(t.context.body.results.A), 1000, 1e-9);
+  EXPECT_FALSE(state.modified);
+  EXPECT_EQ(state.currentFileName, "");  // a save must not overwrite the data file opened before
+  Run(EditUndo);
+  EXPECT_EQ(Written(), opened);
+  EXPECT_TRUE(state.modified);
+
+  t.ui.texts = {dir.File("fehlt.dxf")};
+  Run(FileImportDxf);  // refused: the body stays
+  EXPECT_EQ(Written(), opened);
+}
+
 TEST_F(Undo, SavingMovesTheUnmodifiedState) {
   t.ui.texts = {"3"};
   Run(EditArcDivision);

@@ -1,0 +1,96 @@
+#include "edit/dxf_loop_choice.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "edit/dxf_contour.h"
+#include "edit/dxf_geometry.h"
+
+namespace kalo {
+namespace {
+
+// A chord outline of an arc loop loses a little area, at most about 5 % for a circle divided
+// every 30 degrees, and keeps its centre within a small part of its size.
+constexpr long double kTracedAreaShare = 0.1L;
+constexpr long double kTracedCentreShare = 0.05L;
+
+struct Placed {
+  DxfContourCandidate candidate;
+  PlanePoint centre;
+  long double diagonal = 0;
+  bool traced = false;
+};
+
+DxfContourCandidate CandidateOf(const std::vector<DxfCurve>& curves, const DxfLoop& loop, long double tolerance) {
+  DxfLoop ordered = InFileOrder(loop);
+  DxfContourCandidate candidate;
+  candidate.elements = ContourElementsOf(LoopVertices(curves, ordered), tolerance);
+  candidate.area = std::fabs(SignedArea(candidate.elements));
+  candidate.layer = curves[ordered.front().curve].layer;
+  for (const DxfCurveUse& use : ordered) {
+    if (IsContourCurve(curves[use.curve].kind)) continue;
+    candidate.unsupported = DxfCurveName(curves[use.curve].kind);
+    break;
+  }
+  return candidate;
+}
+
+Placed PlacedOf(DxfContourCandidate candidate) {
+  Box box = LoopBox(candidate.elements);
+  PlanePoint centre{(box.xmin + box.xmax) / 2, (box.ymin + box.ymax) / 2};
+  return {std::move(candidate), centre, std::hypot(box.xmax - box.xmin, box.ymax - box.ymin), false};
+}
+
+bool AllPointsOn(const std::vector<DxfVertex>& points, const std::vector<DxfVertex>& loop, long double tolerance) {
+  return std::all_of(points.begin(), points.end(),
+                     [&](const DxfVertex& v) { return DistanceToLoop({v.x, v.y}, loop) <= tolerance; });
+}
+
+// Whether the two loops are one outline drawn twice.
+bool SameOutline(const Placed& a, const Placed& b, long double tolerance) {
+  long double reach = kTracedCentreShare * std::min(a.diagonal, b.diagonal) + tolerance;
+  if (std::fabs(a.centre.y - b.centre.y) > reach) return false;
+  if (std::fabs(a.candidate.area - b.candidate.area) > kTracedAreaShare * std::max(a.candidate.area, b.candidate.area))
+    return false;
+  const auto& more = a.candidate.elements.size() > b.candidate.elements.size() ? a : b;
+  const auto& fewer = &more == &a ? b : a;
+  return AllPointsOn(more.candidate.elements, fewer.candidate.elements, tolerance);
+}
+
+// Marks the tracings: of two loops with the same outline, the one with more elements (the
+// later one when equal). The loops are compared in the order of their centres' x, only
+// with those whose centre is near enough.
+void MarkTracings(std::vector<Placed>& placed, long double tolerance) {
+  std::vector<size_t> byX(placed.size());
+  std::iota(byX.begin(), byX.end(), 0);
+  std::sort(byX.begin(), byX.end(), [&](size_t a, size_t b) { return placed[a].centre.x < placed[b].centre.x; });
+  for (size_t i = 0; i < byX.size(); ++i) {
+    Placed& a = placed[byX[i]];
+    long double reach = kTracedCentreShare * a.diagonal + tolerance;
+    for (size_t j = i + 1; j < byX.size() && placed[byX[j]].centre.x - a.centre.x <= reach; ++j) {
+      Placed& b = placed[byX[j]];
+      if (a.traced || b.traced || !SameOutline(a, b, tolerance)) continue;
+      size_t sizeA = a.candidate.elements.size(), sizeB = b.candidate.elements.size();
+      bool aTraces = sizeA > sizeB || (sizeA == sizeB && byX[i] > byX[j]);
+      (aTraces ? a : b).traced = true;
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<DxfContourCandidate> ContourCandidates(const std::vector<DxfCurve>& curves,
+                                                   const std::vector<DxfLoop>& loops, long double tolerance) {
+  std::vector<Placed> placed;
+  for (const DxfLoop& loop : loops) placed.push_back(PlacedOf(CandidateOf(curves, loop, tolerance)));
+  MarkTracings(placed, tolerance);
+  std::vector<DxfContourCandidate> candidates;
+  for (Placed& p : placed)
+    if (!p.traced) candidates.push_back(std::move(p.candidate));
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const DxfContourCandidate& a, const DxfContourCandidate& b) { return a.area > b.area; });
+  return candidates;
+}
+
+}  // namespace kalo
