@@ -4,10 +4,9 @@
 #include <utility>
 
 #include "app/context.h"
-#include "calc/calculation.h"
 #include "dialogs/standard_dialogs.h"
+#include "edit/changed_contour.h"
 #include "help/message_boxes.h"
-#include "help/message_summary.h"
 #include "model/length_entry.h"
 #include "platform/codepage.h"
 #include "views/show_view.h"
@@ -101,11 +100,7 @@ void TransformContour(Context& context) {
     ErrorBox(context, "keine Geometrie eingegeben !");
     return;
   }
-  Calculate(context);
-  if (context.messages.Fatal())
-    ShowMessageSummary(context);
-  else
-    ShowView(context, kCadScreen, kViewGeometryWithTable);
+  CalculateAndShow(context, kViewGeometryWithTable, true);
 }
 
 }  // namespace kalo

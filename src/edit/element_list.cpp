@@ -2,15 +2,14 @@
 
 #include "app/context.h"
 #include "app/undo_commands.h"
-#include "calc/calculation.h"
 #include "dialogs/standard_dialogs.h"
+#include "edit/changed_contour.h"
 #include "edit/contour_edit.h"
 #include "edit/contour_transform.h"
 #include "edit/coordinate_form.h"
 #include "edit/coordinate_paste.h"
 #include "edit/element_list_form.h"
 #include "help/message_boxes.h"
-#include "help/message_summary.h"
 #include "platform/codepage.h"
 #include "views/show_view.h"
 
@@ -39,9 +38,7 @@ bool ChoosePosition(Context& context, int selected, const std::string& prompt, i
 
 // With help on, the changed contour is calculated and shown at once.
 void ShowChangedContour(Context& context) {
-  if (context.config.helpLevel == 0) return;
-  Calculate(context);
-  if (!context.messages.Fatal()) ShowView(context, kCadScreen, kViewGeometry1);
+  if (context.config.helpLevel != 0) CalculateAndShow(context, kViewGeometry1, false);
 }
 
 // A new element is edited at once; cancelling its form takes it back.
@@ -137,11 +134,7 @@ void EditElementList(Context& context) {
     if (!goOn) break;
   }
   if (context.state.cancel || context.config.helpLevel == 0 || context.body.contour.count == 0) return;
-  Calculate(context);
-  if (context.messages.Fatal())
-    ShowMessageSummary(context);
-  else
-    ShowView(context, kCadScreen, kViewGeometryWithTable);
+  CalculateAndShow(context, kViewGeometryWithTable, true);
 }
 
 }  // namespace kalo

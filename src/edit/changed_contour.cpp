@@ -1,0 +1,18 @@
+#include "edit/changed_contour.h"
+
+#include "app/context.h"
+#include "calc/calculation.h"
+#include "help/message_summary.h"
+#include "views/show_view.h"
+
+namespace kalo {
+
+void CalculateAndShow(Context& context, int view, bool showMessages) {
+  Calculate(context);
+  if (!context.messages.Fatal())
+    ShowView(context, kCadScreen, view);
+  else if (showMessages)
+    ShowMessageSummary(context);
+}
+
+}  // namespace kalo

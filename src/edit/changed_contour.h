@@ -1,0 +1,12 @@
+#pragma once
+// The contour after a change: calculated and shown on the screen.
+
+namespace kalo {
+
+struct Context;
+
+// Calculates the body and shows the view; after a fatal calculation error the view is not
+// drawn, and with showMessages the message summary opens instead.
+void CalculateAndShow(Context& context, int view, bool showMessages);
+
+}  // namespace kalo
