@@ -4,7 +4,9 @@
 #include <cctype>
 
 #include "app/context.h"
+#include "cad/cad_driver.h"
 #include "report/number_format.h"
+#include "views/show_view.h"
 
 namespace kalo {
 namespace {
@@ -38,12 +40,23 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     command.kind = CommandKind::TextReport;
   } else if (UpperCase(second.substr(0, 4)) == "/CAD") {
     command.kind = CommandKind::CadOutput;
+    command.cadSwitch = second;
     command.cadTarget = IntegerOrZero(second.substr(4, 1));
     command.cadView = second.size() > 6 ? IntegerOrZero(second.substr(6)) : 0;
   } else {
     command.kind = CommandKind::InteractiveWithFile;
   }
   return command;
+}
+
+bool IsBatchCadOutput(const Command& command) {
+  bool fileTarget = command.cadTarget == kCadDxf || command.cadTarget == kCadIges || command.cadTarget == kCadTxt;
+  return fileTarget && command.cadView >= kViewGeometryWithTable && command.cadView <= kViewPolyline;
+}
+
+std::string InvalidCadSwitchMessage(const Command& command) {
+  return command.cadSwitch + " ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT und j: Ansicht " +
+         std::to_string(kViewGeometryWithTable) + ".." + std::to_string(kViewPolyline);
 }
 
 bool HasNoGuiSwitch(const std::vector<std::string>& arguments) {

@@ -17,11 +17,18 @@ enum class CommandKind {
 struct Command {
   CommandKind kind = CommandKind::Interactive;
   std::string fileName;
-  int cadTarget = 0;  // i of /CADi:j
-  int cadView = 0;    // j of /CADi:j
+  std::string cadSwitch;  // "/CADi:j" as given
+  int cadTarget = 0;      // i of /CADi:j
+  int cadView = 0;        // j of /CADi:j
 };
 
 Command ParseCommandLine(const std::vector<std::string>& arguments);
+// A /CAD chain draws one of the views 1..6 into a file: DXF, IGES or TXT. The screen does
+// not exist without the window, and the plot program would be handed a drawing in this
+// run's scratch folder, which goes when the run ends without waiting for it.
+bool IsBatchCadOutput(const Command& command);
+// What is wrong with a /CAD switch that IsBatchCadOutput refuses, and what is possible.
+std::string InvalidCadSwitchMessage(const Command& command);
 // "/NOGUI" anywhere on the command line, in any letter case.
 bool HasNoGuiSwitch(const std::vector<std::string>& arguments);
 // The 21 lines of the usage screen.

@@ -1,5 +1,8 @@
 #include "app/startup.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "app/command_line.h"
 #include "app/context.h"
 #include "cad/cad_driver.h"
@@ -43,6 +46,10 @@ void ReportCalculationFailure(Context& context) {
 // The data file of a batch chain, read and calculated; false when the chain cannot go on.
 bool PrepareBatchBody(Context& context, const Command& command) {
   if (!ReadBatchFile(context, command.fileName)) return false;
+  if (context.body.contour.count == 0) {
+    ErrorBox(context, "keine Geometrie eingegeben !");
+    return false;
+  }
   if (!context.messages.Fatal()) return true;
   ReportCalculationFailure(context);
   return false;
@@ -54,6 +61,10 @@ StartupOutcome RunTextReportChain(Context& context, const Command& command) {
 }
 
 StartupOutcome RunCadChain(Context& context, const Command& command) {
+  if (!IsBatchCadOutput(command)) {
+    ErrorBox(context, InvalidCadSwitchMessage(command));
+    return EndProcess(1);
+  }
   if (!PrepareBatchBody(context, command)) return EndProcess(1);
   if (IsDxfFileName(command.fileName) && command.cadTarget == kCadDxf)
     context.state.currentFileName += kImportedDrawingSuffix;
@@ -63,22 +74,36 @@ StartupOutcome RunCadChain(Context& context, const Command& command) {
   return EndProcess(written ? 0 : 1);
 }
 
-// Reads a file named on the command line for the interactive run; a file that cannot be
-// read becomes the name of a new body when it can be written.
+// Anything at all under the name: a file, a folder, a device, a dangling link.
+bool NameIsTaken(const std::string& name) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(name, error));
+}
+
+// The new body's name: a data file name is held without its extension, as the reader
+// holds it, so that every name made from it gets the extension once.
+std::string NewBodyName(const std::string& fileName) {
+  std::string extension = std::string(".") + kDataFileExtension;
+  return fileName.ends_with(extension) ? fileName.substr(0, fileName.size() - extension.size()) : fileName;
+}
+
+// A file named on the command line for the interactive run. An existing file is read as
+// File → Öffnen reads it; one that cannot be read is reported and the run starts with the
+// empty, unnamed body, so that saving never goes over it. A name that does not exist yet
+// names the new body, when a file can be written under it.
 StartupOutcome OpenCommandLineFile(Context& context, const Command& command) {
   if (command.fileName.find('.') == std::string::npos) {
     InfoBox(context, Oem("Erweiterung .") + kDataFileExtension + " " + Oem("muß mit angegeben werden"));
     return EndProcess(0);
   }
-  context.state.messagesAllowed = false;
-  if (ReadDataFile(context, command.fileName)) ShowDrawingAfterStart(context);
   context.state.commandLineFile = true;
-  context.state.messagesAllowed = true;
-  if (context.state.cancel) {
-    context.state.cancel = false;
-    CheckOutputFile(context, command.fileName);
-    if (context.state.cancel) return EndProcess(0);
+  if (NameIsTaken(command.fileName)) {
+    if (ReadDataFile(context, command.fileName)) ShowDrawingAfterStart(context);
+    return {};
   }
+  CheckOutputFile(context, command.fileName);
+  if (context.state.cancel) return EndProcess(0);
+  context.state.currentFileName = NewBodyName(command.fileName);
   return {};
 }
 
@@ -158,7 +183,6 @@ StartupOutcome Startup(Context& context) {
         ImportCommandLineDrawing(context, command);
         break;
       }
-      context.state.currentFileName = command.fileName;
       outcome = OpenCommandLineFile(context, command);
       if (outcome.endProcess) return outcome;
       break;

@@ -1,9 +1,14 @@
 #include "config/config_values.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cmath>
+#include <iterator>
+#include <limits>
+#include <string_view>
 
+#include "platform/paths.h"
 #include "report/number_format.h"
 
 namespace kalo {
@@ -16,6 +21,28 @@ std::string UpperCase(std::string text) {
 
 bool IsWholeBelowOne(long double value) {
   return value < 1 && std::fabs(value - std::round(value)) <= 1.0E-10L;
+}
+
+bool IsPrintable(char c) {
+  auto code = static_cast<unsigned char>(c);
+  return code >= 0x20 && code != 0x7F;
+}
+
+bool IsAllowedInTableName(char c) {
+  constexpr std::string_view kRefused = "<>/\\\":;?*|=`";
+  return IsPrintable(c) && kRefused.find(c) == std::string_view::npos;
+}
+
+template <class Keep>
+std::string Kept(const std::string& line, Keep keep) {
+  std::string kept;
+  std::copy_if(line.begin(), line.end(), std::back_inserter(kept), keep);
+  return kept;
+}
+
+std::string NameOrFallback(const std::string& kept, size_t length, const std::string& fallback) {
+  std::string name = TrimBlanks(TrimBlanks(kept).substr(0, length));
+  return name.empty() ? fallback : name;
 }
 
 }  // namespace
@@ -39,7 +66,8 @@ long double DecodeReal(const std::string& line) {
   for (char& c : dotted)
     if (c == ',') c = '.';
   long double value = 0;
-  return ParseReal(dotted, value) ? value : 0;
+  bool held = ParseReal(dotted, value) && std::fabs(value) <= std::numeric_limits<double>::max();
+  return held ? value : 0;
 }
 
 std::string EncodeBoolean(bool value) { return value ? "TRUE" : "FALSE"; }
@@ -48,13 +76,23 @@ bool DecodeBoolean(const std::string& line) { return UpperCase(line) == "TRUE"; 
 
 bool DecodeBooleanUnlessFalse(const std::string& line) { return UpperCase(line) != "FALSE"; }
 
-char DecodeCharacter(const std::string& line) { return line.empty() || line[0] == '\0' ? 'N' : line[0]; }
+char DecodeCharacter(const std::string& line) { return line.empty() || !IsPrintable(line[0]) ? 'N' : line[0]; }
 
 std::string EncodeText(const std::string& text) {
   std::string line = text;
   for (char& c : line)
     if (c == '\r' || c == '\n') c = ' ';
   return line;
+}
+
+std::string DecodeText(const std::string& line) { return Kept(line, IsPrintable); }
+
+std::string DecodeName(const std::string& line, size_t length, const std::string& fallback) {
+  return NameOrFallback(Kept(line, IsPrintable), length, fallback);
+}
+
+std::string DecodeTableName(const std::string& line, size_t length, const std::string& fallback) {
+  return NameOrFallback(Kept(line, IsAllowedInTableName), length, fallback);
 }
 
 std::string EncodeRectangle(const WindowRectangle& r) {

@@ -1,6 +1,7 @@
 #include "config/configuration_lines.h"
 
 #include <algorithm>
+#include <numbers>
 
 #include "app/context.h"
 #include "config/config_values.h"
@@ -10,20 +11,38 @@
 namespace kalo {
 namespace {
 
-auto ZeroTo(int replacement) {
-  return [replacement](int v) { return v == 0 ? replacement : v; };
+// Every number read keeps to the range its setting can mean; outside it the setting takes
+// its replacement, which is its initial value unless the file's own rule names another.
+constexpr int kLowestColour = 1, kHighestColour = 255;      // AutoCAD colour indexes
+constexpr int kThinnestLine = 1, kThickestLine = 255;
+constexpr long double kSmallestFactor = 0.01L, kLargestFactor = 100;  // width and size factors
+constexpr long double kSmallestScale = 0.0001L, kLargestScale = 1000;  // printout scales
+constexpr long double kFullTurnDegrees = 360;
+constexpr long double kFullTurnRadians = 2 * std::numbers::pi_v<long double>;
+
+template <class T>
+bool Within(T value, T low, T high) {
+  return value >= low && value <= high;
 }
-auto OutsideTo(int low, int high, int replacement) {
-  return [=](int v) { return v < low || v > high ? replacement : v; };
+template <class T>
+auto OutsideTo(T low, T high, T replacement) {
+  return [=](T v) { return Within(v, low, high) ? v : replacement; };
 }
-auto ZeroTo(long double replacement) {
-  return [replacement](long double v) { return v == 0 ? replacement : v; };
+auto ColourOr(int replacement) { return OutsideTo(kLowestColour, kHighestColour, replacement); }
+auto LineThickness() { return OutsideTo(kThinnestLine, kThickestLine, kThinnestLine); }
+auto FactorOr(long double replacement) { return OutsideTo(kSmallestFactor, kLargestFactor, replacement); }
+auto TurnOr(long double replacement) { return OutsideTo(-kFullTurnRadians, kFullTurnRadians, replacement); }
+auto NameOr(size_t length, const std::string& fallback) {
+  return [=](const std::string& v) { return DecodeName(v, length, fallback); };
 }
-auto BelowTo(long double limit, long double replacement) {
-  return [=](long double v) { return v < limit ? replacement : v; };
+auto TableNameOr(const std::string& fallback) {
+  return [=](const std::string& v) { return DecodeTableName(v, kLayerNameLength, fallback); };
 }
-auto CutTo(size_t length) {
-  return [length](const std::string& v) { return v.substr(0, length); };
+std::string StoredPath(const std::string& v) { return PathFromStoredFile(v); }
+
+const Configuration& Initial() {
+  static const Configuration initial;
+  return initial;
 }
 
 class ConfigurationWalk {
@@ -47,17 +66,17 @@ class ConfigurationWalk {
     if (AtStop()) return ConfigurationEnd::LateStop;
     PlotCommandLine();
     if (AtStop()) return ConfigurationEnd::LateStop;
-    Row("Hintergrundfarbe", c_.backgroundColour);
+    Row("Hintergrundfarbe", c_.backgroundColour, OutsideTo(0, 0xFFFFFF, Initial().backgroundColour));
     if (AtStop()) return ConfigurationEnd::LateStop;
     Row("Windows-Druckmodus (1=mono 2=color)", c_.printColourMode, OutsideTo(1, 2, 1));
     if (AtStop()) return ConfigurationEnd::LateStop;
     Row("Layer Monochrom", c_.layerMonochrome);
     if (AtStop()) return ConfigurationEnd::MonochromeStop;
-    Row("Textbreitenfaktor Grafik", c_.graphicsTextWidthFactor, ZeroTo(0.8L));
-    Row("Textstil Grafik", c_.graphicsFont, CutTo(kFontNameLength));
+    Row("Textbreitenfaktor Grafik", c_.graphicsTextWidthFactor, FactorOr(0.8L));
+    Row("Textstil Grafik", c_.graphicsFont, NameOr(kFontNameLength, Initial().graphicsFont));
     if (AtStop()) return ConfigurationEnd::LateStop;
     for (int k = 0; k < kDrawingLayers; ++k)
-      Row("Color Layer " + std::to_string(kFirstDrawingLayer + k), c_.drawingLayerColours[k], ZeroTo(1));
+      Row("Color Layer " + std::to_string(kFirstDrawingLayer + k), c_.drawingLayerColours[k], ColourOr(1));
     if (AtStop()) return ConfigurationEnd::LateStop;
     ExternalPrograms();
     if (AtStop()) return ConfigurationEnd::LateStop;
@@ -70,7 +89,7 @@ class ConfigurationWalk {
     OptionalRows();
     Row("Dot=1 Komma=2", c_.decimalSeparator, OutsideTo(1, 2, 1));
     DataDirectoryAndScales();
-    Row("HTML Browser", c_.htmlBrowser);
+    Row("HTML Browser", c_.htmlBrowser, StoredPath);
     if (AtStop()) return ConfigurationEnd::LateStop;
     PrintoutAndLayers();
     TextWindowAndFonts();
@@ -87,15 +106,15 @@ class ConfigurationWalk {
 
   void CadLayersAndDirectories() {
     for (int k = 1; k < kNamedLayers; ++k) {
-      Row("Layer", c_.layers[k].name, CutTo(kLayerNameLength));
-      Row("Farbe", c_.layers[k].colour);
+      Row("Layer", c_.layers[k].name, TableNameOr(Initial().layers[k].name));
+      Row("Farbe", c_.layers[k].colour, ColourOr(Initial().layers[k].colour));
     }
-    Row("Textstil CAD", c_.cadTextStyle, CutTo(kLayerNameLength));
-    Row("Textbreitenfaktor CAD", c_.cadTextWidthFactor, ZeroTo(1.0L));
-    Row("Textwinkel", c_.cadTextAngle);
-    Row("CAD Ordner", c_.cadDirectory);
-    Row("DBF Ordner", c_.dbfDirectory);
-    Row("Hilfegrad", c_.helpLevel);
+    Row("Textstil CAD", c_.cadTextStyle, TableNameOr(Initial().cadTextStyle));
+    Row("Textbreitenfaktor CAD", c_.cadTextWidthFactor, FactorOr(1.0L));
+    Row("Textwinkel", c_.cadTextAngle, OutsideTo(-kFullTurnDegrees, kFullTurnDegrees, 0.0L));
+    Row("CAD Ordner", c_.cadDirectory, StoredPath);
+    Row("DBF Ordner", c_.dbfDirectory, StoredPath);
+    Row("Hilfegrad", c_.helpLevel, OutsideTo(0, 2, Initial().helpLevel));
   }
 
   void PrinterDetails() {
@@ -109,42 +128,42 @@ class ConfigurationWalk {
 
   void ScreenGraphics() {
     Row("Farbgrafik", c_.colourGraphics);
-    Row("GrafikKorrekturFaktor horizontal", c_.graphicsCorrectionFactor, ZeroTo(1.0L));
+    Row("GrafikKorrekturFaktor horizontal", c_.graphicsCorrectionFactor, FactorOr(1.0L));
     Row("Grafik-Mode", c_.graphicsMode);
     Row("Grafik-Treiber", c_.graphicsDriver);
     Row(Oem("Auflösung horizontal"), c_.resolutionX);
     Row(Oem("Auflösung vertikal"), c_.resolutionY);
-    Row(Oem("Ordner für temporäre Dateien"), c_.tempDirectory);
+    Row(Oem("Ordner für temporäre Dateien"), c_.tempDirectory, StoredPath);
     Row("Druckerschnittstelle Hardcopy", c_.hardcopyPort, OutsideTo(1, 4, 1));
   }
 
   void TextOutputAndDirectories() {
-    Row("EDI Ordner", c_.ediDirectory);
-    Row("PLT Ordner", c_.pltDirectory);
+    Row("EDI Ordner", c_.ediDirectory, StoredPath);
+    Row("PLT Ordner", c_.pltDirectory, StoredPath);
     Row(Oem("Mode für Textausdruck 1:* 2:-"), c_.separatorStyle, OutsideTo(1, 4, 1));
-    Row(Oem("Zeilen pro Seite für Drucker"), c_.linesPerPage, [](int v) { return v < 5 ? 66 : v; });
-    Row("Zoomfaktor", c_.zoomFactor, ZeroTo(1.02L));
-    Row("Pan-Faktor", c_.panFactor, ZeroTo(0.01L));
-    Row("VORTANE-Programmverzeichnis", c_.programDirectory);
+    Row(Oem("Zeilen pro Seite für Drucker"), c_.linesPerPage, OutsideTo(5, 1000, 66));
+    Row("Zoomfaktor", c_.zoomFactor, FactorOr(1.02L));
+    Row("Pan-Faktor", c_.panFactor, OutsideTo(kSmallestFactor, 1.0L, 0.01L));
+    Row("VORTANE-Programmverzeichnis", c_.programDirectory, StoredPath);
   }
 
   void PlotCommandLine() {
     Key("PENPLOT-Kommandozeile");
-    std::string line = EncodeText(c_.plotCommands[0]);
-    if (Value(line) && !line.empty()) c_.plotCommands[0] = line;
+    std::string line = c_.plotCommands[0];
+    if (Value(line) && !line.empty()) c_.plotCommands[0] = StoredPath(line);
   }
 
   void ExternalPrograms() {
-    Row("Textprogramm", c_.textProgram);
+    Row("Textprogramm", c_.textProgram, StoredPath);
     Row("Datenbank mode", c_.databaseMode);
-    Row("externe Datenbank", c_.tableEditor);
+    Row("externe Datenbank", c_.tableEditor, StoredPath);
   }
 
   void GraphicsPrintout() {
     Row("Windows Screendump Origin X", c_.printOriginX);
     Row("Windows Screendump Origin Y", c_.printOriginY);
     Key("Windows Screendump Scale");
-    if (Value(c_.printScale) && c_.printScale == 0) {
+    if (Value(c_.printScale) && !Within(c_.printScale, kSmallestScale, kLargestScale)) {
       c_.printScale = 1.0L;
       c_.printScaleVertical = 1.0L;
     }
@@ -159,7 +178,7 @@ class ConfigurationWalk {
     if (Value(count)) c_.plotCommandCount = std::clamp(count, 1, kPlotCommandLines);
     for (int k = 1; k < count && !lines_.AtEnd(); ++k) {
       std::string passedOver;
-      Value(k < kPlotCommandLines ? c_.plotCommands[k] : passedOver);
+      Value(k < kPlotCommandLines ? c_.plotCommands[k] : passedOver, StoredPath);
     }
   }
 
@@ -176,17 +195,16 @@ class ConfigurationWalk {
 
   void DataDirectoryAndScales() {
     Row("Default Data Directory", c_.defaultDataDirectory, [this](const std::string& v) {
-      return v.empty() ? WithSeparator(names_.startupDirectory) : v;
+      return v.empty() ? WithSeparator(names_.startupDirectory) : StoredPath(v);
     });
-    Row("Text Height Factor", c_.textHeightFactor, BelowTo(0.1L, 1.0L));
+    Row("Text Height Factor", c_.textHeightFactor, OutsideTo(0.1L, kLargestFactor, 1.0L));
     Row("Input Window Scale %", c_.inputWindowScale, OutsideTo(10, 1000, 100));
   }
 
   void PrintoutAndLayers() {
-    Row("Print Scale Vertical", c_.printScaleVertical, BelowTo(0.0001L, c_.printScale));
+    Row("Print Scale Vertical", c_.printScaleVertical, OutsideTo(kSmallestScale, kLargestScale, c_.printScale));
     Key("Line thickness Layer 0..5");
-    for (LayerStyle& layer : c_.layers)
-      if (Value(layer.thickness)) layer.thickness = OutsideTo(1, 255, 1)(layer.thickness);
+    for (LayerStyle& layer : c_.layers) Value(layer.thickness, LineThickness());
     Row("Graphic Printout Dialog Box ?", c_.printDialog);
   }
 
@@ -202,14 +220,13 @@ class ConfigurationWalk {
         c_.textWindowHeight = r.height;
       }
     }
-    Row("Metric Units=0,  English units=1", c_.units);
+    Row("Metric Units=0,  English units=1", c_.units, OutsideTo(0, 1, 0));
     Row("printout with header=1, header page 1 only=2", c_.printoutHeader, OutsideTo(1, 2, 1));
-    Row("Text Font Printout", c_.textFontPrintout,
-        [](const std::string& v) { return v.empty() ? std::string("Courier New") : v.substr(0, kFontNameLength); });
-    Row("Text Size Printout", c_.textSizePrintout, ZeroTo(10));
+    Row("Text Font Printout", c_.textFontPrintout, NameOr(kFontNameLength, Initial().textFontPrintout));
+    Row("Text Size Printout", c_.textSizePrintout, OutsideTo(1, 100, 10));
     Row("Text Style Printout", c_.textStylePrintout);
     Row("Text Style Graphics", c_.graphicsFontStyle);
-    Row("Printer: Portrait=1, Landscape=2", c_.printOrientation);
+    Row("Printer: Portrait=1, Landscape=2", c_.printOrientation, OutsideTo(1, 2, Initial().printOrientation));
   }
 
   void ViewAndCadSettings() {
@@ -217,26 +234,26 @@ class ConfigurationWalk {
     std::string line = EncodeBoolean(c_.edit3dAngles);
     if (Value(line)) c_.edit3dAngles = DecodeBooleanUnlessFalse(line);
     Key("3D - Default x,y,z");
-    Value(c_.view3dX);
-    Value(c_.view3dY);
-    Value(c_.view3dZ);
+    Value(c_.view3dX, TurnOr(Initial().view3dX));
+    Value(c_.view3dY, TurnOr(Initial().view3dY));
+    Value(c_.view3dZ, TurnOr(Initial().view3dZ));
     Value(c_.changeIndexStyle);
-    if (Value(c_.spreadsheetDecimalSeparator)) c_.spreadsheetDecimalSeparator = ZeroTo(2)(c_.spreadsheetDecimalSeparator);
+    Value(c_.spreadsheetDecimalSeparator, OutsideTo(1, 2, 2));
     Value(c_.releaseCaption);
     Row("Decimals DXF,TXT", c_.cadDecimals, OutsideTo(1, 32, 6));
     Row("CAD Text Mode", c_.cadTextMode, OutsideTo(1, 3, 1));
     Key(Oem("Strichstärke Layer 16..31"));
-    for (int& thickness : c_.drawingLayerThicknesses) Value(thickness);
+    for (int& thickness : c_.drawingLayerThicknesses) Value(thickness, LineThickness());
   }
 
   void LaterSettings() {
-    Value(c_.specialCharacters);
-    if (Value(c_.dialogElementScale)) c_.dialogElementScale = OutsideTo(10, 1000, 100)(c_.dialogElementScale);
-    if (Value(c_.angleOutput)) c_.angleOutput = OutsideTo(1, 2, 2)(c_.angleOutput);
-    if (Value(c_.dimensionFactor)) c_.dimensionFactor = ZeroTo(1.0L)(c_.dimensionFactor);
+    Value(c_.specialCharacters, OutsideTo(0, 1, 0));
+    Value(c_.dialogElementScale, OutsideTo(10, 1000, 100));
+    Value(c_.angleOutput, OutsideTo(1, 2, 2));
+    Value(c_.dimensionFactor, OutsideTo(1.0E-6L, 1.0E6L, 1.0L));
     Value(c_.reserved);
     Value(c_.language);
-    Value(c_.resultGraphic);
+    Value(c_.resultGraphic, OutsideTo(0, 5, 0));
     Value(c_.titleBlockWithoutTitle);
     Value(c_.titleBlockWithoutFileName);
     Value(c_.titleBlockWithoutDate);
@@ -247,7 +264,7 @@ class ConfigurationWalk {
   template <class T, class Rule>
   void Row(const std::string& key, T& value, Rule rule) {
     Key(key);
-    if (Value(value)) value = rule(value);
+    Value(value, rule);
   }
   template <class T>
   void Row(const std::string& key, T& value) {
@@ -258,12 +275,11 @@ class ConfigurationWalk {
   void Key(const std::string& key) { Line(key); }
   void Line(std::string text) { lines_.Exchange(text); }
 
-  bool Value(std::string& value) {
-    std::string line = EncodeText(value);
-    if (!lines_.Exchange(line)) return false;
-    value = line;
-    return true;
+  template <class T, class Rule>
+  void Value(T& value, Rule rule) {
+    if (Value(value)) value = rule(value);
   }
+  bool Value(std::string& value) { return Decoded(value, EncodeText(value), DecodeText); }
   bool Value(int& value) { return Decoded(value, EncodeInteger(value), DecodeInteger); }
   bool Value(bool& value) { return Decoded(value, EncodeBoolean(value), DecodeBoolean); }
   bool Value(long double& value) { return Decoded(value, EncodeReal(value, c_.decimals), DecodeReal); }

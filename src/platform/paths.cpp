@@ -1,14 +1,11 @@
 #include "platform/paths.h"
 
+#include <algorithm>
+
 namespace kalo {
 namespace {
 
-size_t LastSeparator(std::string_view path) { return path.find_last_of("\\/:"); }
-
-bool EndsName(unsigned char c) {
-  return (c >= 0x21 && c <= 0x29) || (c >= 0x30 && c <= 0x39) || (c >= 0x3B && c <= 0x5A) ||
-         (c >= 0x5F && c <= 0x7A);
-}
+size_t LastSeparator(std::string_view path) { return path.rfind(kNativeSeparator); }
 
 }  // namespace
 
@@ -37,15 +34,16 @@ std::string TrimBlanks(std::string_view text) {
 
 std::string WithSeparator(std::string_view directory) {
   std::string dir = TrimBlanks(directory);
-  if (!dir.empty() && EndsName(static_cast<unsigned char>(dir.back()))) dir += kNativeSeparator;
+  if (!dir.empty() && dir.back() != kNativeSeparator) dir += kNativeSeparator;
   return dir;
 }
 
-std::string NativePath(std::string_view path) {
+std::string PathFromStoredFile(std::string_view path) {
   std::string native(path);
-  for (char& c : native)
-    if (c == '\\') c = kNativeSeparator;
+  std::replace(native.begin(), native.end(), '\\', kNativeSeparator);
   return native;
 }
+
+std::string NativePath(std::string_view path) { return std::string(path); }
 
 }  // namespace kalo

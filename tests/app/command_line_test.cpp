@@ -29,6 +29,15 @@ TEST(CommandLine, CadSwitchGivesTargetAndView) {
   EXPECT_EQ(ParseCommandLine({"a.kal", "/CAD"}).cadTarget, 0);
 }
 
+TEST(CommandLine, BatchDrawsViewsOneToSixIntoDxfIgesOrTxtFiles) {
+  for (const char* valid : {"/CAD1:1", "/cad2:6", "/CAD5:3"})
+    EXPECT_TRUE(IsBatchCadOutput(ParseCommandLine({"a.kal", valid}))) << valid;
+  for (const char* invalid : {"/CAD3:1", "/CAD4:1", "/CAD1:0", "/CAD1:7", "/CAD1", "/CADx:y", "/CAD0:1"})
+    EXPECT_FALSE(IsBatchCadOutput(ParseCommandLine({"a.kal", invalid}))) << invalid;
+  EXPECT_EQ(InvalidCadSwitchMessage(ParseCommandLine({"a.kal", "/CAD3:1"})),
+            "/CAD3:1 ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT und j: Ansicht 1..6");
+}
+
 TEST(CommandLine, NoGuiStandsAnywhereInAnyCase) {
   EXPECT_TRUE(HasNoGuiSwitch({"a.kal", "/I", "/nogui"}));
   EXPECT_TRUE(HasNoGuiSwitch({"/NoGui"}));

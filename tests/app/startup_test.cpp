@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <vector>
 
+#include "app/file_commands.h"
 #include "model/data_file_writer.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
@@ -123,15 +125,50 @@ TEST_F(StartupTest, InteractiveFileIsReadAndNamesAreUsedAsGiven) {
   EXPECT_NEAR(static_cast<double>(t.context.body.results.A), 1000.0, 1e-9);
 }
 
-TEST_F(StartupTest, UnreadableInteractiveFileStartsANewBodyUnderThatName) {
+TEST_F(StartupTest, NewNameStartsANewBodyUnderThatName) {
   StartupOutcome outcome = Run({dir.File("neu.kal")});
   EXPECT_FALSE(outcome.endProcess);
   EXPECT_EQ(t.context.body.contour.count, 0);
-  EXPECT_TRUE(t.ui.messages.empty());  // reading a command line file is silent
+  EXPECT_EQ(state.currentFileName, dir.File("neu"));  // saved as neu.kal, shown as neu.kal
+  EXPECT_TRUE(t.ui.messages.empty());
+  EXPECT_TRUE(t.ui.questions.empty());
 
   StartupOutcome unwritable = Run({dir.File("kein/ordner.kal")});
   EXPECT_TRUE(unwritable.endProcess);
   EXPECT_EQ(unwritable.exitCode, 0);
+  EXPECT_TRUE(Told("kein/ordner.kal"));
+}
+
+TEST_F(StartupTest, FileThatCannotBeReadIsReportedAndNeverSavedOver) {
+  const std::string damaged = "-----\r\nnur Unsinn\r\n";
+  testing::WriteBytes(dir.File("damaged.kal"), damaged);
+  StartupOutcome outcome = Run({dir.File("damaged.kal")});
+  EXPECT_FALSE(outcome.endProcess);
+  EXPECT_TRUE(Told("damaged.kal, Zeile"));
+  EXPECT_TRUE(t.ui.questions.empty()) << t.ui.questions[0];
+  EXPECT_EQ(state.currentFileName, "");
+  EXPECT_EQ(t.context.body.contour.count, 0);
+  // Saving the empty body asks for a name; cancelled, the damaged file is as it was.
+  FileSave(t.context);
+  EXPECT_EQ(testing::ReadBytes(dir.File("damaged.kal")), damaged);
+
+  std::filesystem::create_directory(dir.File("ordner.kal"));
+  EXPECT_FALSE(Run({dir.File("ordner.kal")}).endProcess);
+  EXPECT_TRUE(Told("ordner.kal: keine normale Datei"));
+  EXPECT_EQ(state.currentFileName, "");
+}
+
+TEST_F(StartupTest, ReadableFileKeepsItsNameWhenTheErrorMessageFileIsMissing) {
+  std::string path = WriteBody("linie.kal", {{0, 0, 0}, {100, 0, 0}});  // no area: the summary opens
+  const std::string written = testing::ReadBytes(path);
+  t.ui.choices = {0};  // the explanation of the first message, whose file is not there
+  StartupOutcome outcome = Run({path});
+  EXPECT_FALSE(outcome.endProcess);
+  EXPECT_TRUE(Told("kalo.err"));
+  EXPECT_TRUE(t.ui.questions.empty());
+  EXPECT_EQ(state.currentFileName, "linie");
+  EXPECT_EQ(t.context.body.contour.count, 2);
+  EXPECT_EQ(testing::ReadBytes(path), written);
 }
 
 TEST_F(StartupTest, InteractiveDrawingIsImportedIntoAnUnnamedBody) {

@@ -27,6 +27,8 @@ TEST(ConfigValues, ReadingAcceptsCommasAndGivesZeroForJunk) {
   EXPECT_EQ(DecodeReal("1.5"), 1.5L);
   EXPECT_EQ(DecodeReal("1,5,5"), 0);
   EXPECT_EQ(DecodeReal("nan"), 0);
+  EXPECT_EQ(DecodeReal("1e999"), 0) << "beyond what a double holds";
+  EXPECT_EQ(DecodeReal("-1e300"), -1e300L);
   EXPECT_EQ(DecodeInteger("-12"), -12);
   EXPECT_EQ(DecodeInteger("12x"), 0);
   EXPECT_EQ(DecodeInteger("99999999999"), 0);
@@ -42,10 +44,31 @@ TEST(ConfigValues, BooleansAndCharacters) {
   EXPECT_EQ(DecodeCharacter("Ja"), 'J');
   EXPECT_EQ(DecodeCharacter(""), 'N');
   EXPECT_EQ(DecodeCharacter(std::string(1, '\0')), 'N');
+  EXPECT_EQ(DecodeCharacter("\x1b"), 'N');
 }
 
 TEST(ConfigValues, TextsStayOnOneLine) {
   EXPECT_EQ(EncodeText("a\r\nb"), "a  b");
+}
+
+TEST(ConfigValues, TextsKeepTheirPrintableCharactersWithCodePage850Letters) {
+  EXPECT_EQ(DecodeText(std::string("a\x01\0b\x7f\tc\r", 8)), "abc");
+  const std::string umlauts = "\x84\x94\x81\xe1 \xf8 \xc4\xcd";  // ä ö ü ß ° and box lines
+  EXPECT_EQ(DecodeText(umlauts), umlauts);
+}
+
+TEST(ConfigValues, NamesAreTrimmedCutAndNeverEmpty) {
+  EXPECT_EQ(DecodeName("  Courier \x07New ", 60, "Arial"), "Courier New");
+  EXPECT_EQ(DecodeName("\x01\x02  ", 60, "Arial"), "Arial");
+  EXPECT_EQ(DecodeName(std::string(70, 'F') + " ", 60, "Arial"), std::string(60, 'F'));
+  EXPECT_EQ(DecodeName("abc d", 4, "Arial"), "abc");
+}
+
+TEST(ConfigValues, DrawingTableNamesLeaveOutWhatCadProgramsRefuse) {
+  EXPECT_EQ(DecodeTableName("Mi<t>te:1/\\\"?*|=`;", 32, "1"), "Mitte1");
+  EXPECT_EQ(DecodeTableName("<\x01>", 32, "1"), "1");
+  EXPECT_EQ(DecodeTableName("M\x81nze, 0.5 mm", 32, "1"), "M\x81nze, 0.5 mm");
+  EXPECT_EQ(DecodeTableName(std::string(40, 'L'), 32, "1"), std::string(32, 'L'));
 }
 
 TEST(ConfigValues, WindowRectangleEachNumberFollowedByABar) {

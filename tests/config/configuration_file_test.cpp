@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <random>
 
 #include "config/config_fixture.h"
 #include "platform/codepage.h"
@@ -19,7 +21,7 @@ Configuration ChangedRecord() {
   c.cadTextWidthFactor = 0.75L;
   c.cadTextAngle = -90;
   c.cadDirectory = "/cad";
-  c.dbfDirectory = "c:\\dbf\\";
+  c.dbfDirectory = "/dbf/";
   c.helpLevel = 2;
   c.printerPort = 3;
   c.printerType = 7;
@@ -342,6 +344,94 @@ TEST_F(ConfigurationFile, ImportReadsAnotherShortName) {
   WriteLines(dir.File("werk2.cfg"), lines);
   ReadConfiguration(context, "werk2", dir.File("nofallback"));
   EXPECT_EQ(context.config.helpLevel, 0);
+}
+
+TEST_F(ConfigurationFile, WindowsPathsAreReadWithTheNativeSeparator) {
+  std::vector<std::string> lines = InitialConfigurationLines();
+  SetValue(lines, "CAD Ordner", "c:\\cad\\");
+  SetValue(lines, "Default Data Directory", "daten\\welle");
+  SetValue(lines, "PENPLOT-Kommandozeile", "C:\\PENPLOT\\WPENPLOT PENPLOT.DXF /M1.0");
+  Read(lines);
+  const Configuration& c = context.config;
+  EXPECT_EQ(c.cadDirectory, "c:/cad/");
+  EXPECT_EQ(c.defaultDataDirectory, "daten/welle");
+  EXPECT_EQ(c.plotCommands[0], "C:/PENPLOT/WPENPLOT PENPLOT.DXF /M1.0");
+}
+
+TEST_F(ConfigurationFile, AbsurdValuesGiveWayToTheInitialOnes) {
+  std::vector<std::string> lines = InitialConfigurationLines();
+  auto layer = std::find(lines.begin(), lines.end(), "Layer");
+  layer[1] = "\x01\x02";  // layer 1 name
+  layer[3] = "-7";          // its colour
+  layer[5] = "Mitte\x1b[31m";
+  SetValue(lines, "Textstil CAD", "\t<>");
+  SetValue(lines, "Textbreitenfaktor CAD", "1e999");
+  SetValue(lines, "Textwinkel", "NaN");
+  SetValue(lines, "Zoomfaktor", "-3");
+  SetValue(lines, "Color Layer 16", "300");
+  SetValue(lines, "Textstil Grafik", "\x7f");
+  SetValue(lines, "Text Height Factor", "1e300");
+  SetValue(lines, "Print Scale Vertical", "inf");
+  SetValue(lines, "Text Size Printout", "-12");
+  SetValue(lines, "3D - Default x,y,z", "7");  // radians: more than a full turn
+  Read(lines);
+  const Configuration& c = context.config;
+  const Configuration initial;
+  EXPECT_EQ(c.layers[1].name, "1");
+  EXPECT_EQ(c.layers[1].colour, initial.layers[1].colour);
+  EXPECT_EQ(c.layers[2].name, "Mitte[31m");
+  EXPECT_EQ(c.cadTextStyle, "TXT8");
+  EXPECT_EQ(c.cadTextWidthFactor, 1.0L);
+  EXPECT_EQ(c.cadTextAngle, 0);
+  EXPECT_EQ(c.zoomFactor, 1.02L);
+  EXPECT_EQ(c.drawingLayerColours[0], 1);
+  EXPECT_EQ(c.graphicsFont, "Arial");
+  EXPECT_EQ(c.textHeightFactor, 1.0L);
+  EXPECT_EQ(c.printScaleVertical, c.printScale);
+  EXPECT_EQ(c.textSizePrintout, 10);
+  EXPECT_EQ(c.view3dX, initial.view3dX);
+}
+
+// Whatever a file holds: texts of printable characters, names a drawing accepts, numbers
+// a double holds, colours AutoCAD knows.
+void ExpectUsable(const Configuration& c) {
+  auto control = [](char ch) { return static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F; };
+  auto printable = [&](const std::string& text) { return std::none_of(text.begin(), text.end(), control); };
+  std::vector<std::string> texts = {c.cadTextStyle, c.cadDirectory, c.dbfDirectory, c.tempDirectory,
+                                    c.ediDirectory, c.pltDirectory, c.programDirectory, c.graphicsFont,
+                                    c.textProgram, c.tableEditor, c.defaultDataDirectory, c.htmlBrowser,
+                                    c.textFontPrintout, c.releaseCaption};
+  texts.insert(texts.end(), c.plotCommands.begin(), c.plotCommands.end());
+  for (const std::string& text : texts) EXPECT_TRUE(printable(text)) << text;
+  for (const LayerStyle& layer : c.layers) {
+    EXPECT_FALSE(layer.name.empty());
+    EXPECT_LE(layer.name.size(), kLayerNameLength);
+    EXPECT_EQ(layer.name.find_first_of("<>/\\\":;?*|=`"), std::string::npos) << layer.name;
+    EXPECT_TRUE(layer.colour >= 1 && layer.colour <= 255) << layer.colour;
+  }
+  EXPECT_FALSE(c.graphicsFont.empty());
+  EXPECT_FALSE(c.textFontPrintout.empty());
+  for (int colour : c.drawingLayerColours) EXPECT_TRUE(colour >= 1 && colour <= 255) << colour;
+  for (long double real : {c.cadTextWidthFactor, c.cadTextAngle, c.graphicsCorrectionFactor, c.zoomFactor, c.panFactor,
+                           c.graphicsTextWidthFactor, c.printScale, c.textHeightFactor, c.printScaleVertical,
+                           c.view3dX, c.view3dY, c.view3dZ, c.dimensionFactor})
+    EXPECT_LT(std::fabs(real), 1.0E6L);
+  EXPECT_GT(c.cadTextWidthFactor, 0);
+  EXPECT_GT(c.dimensionFactor, 0);
+}
+
+TEST_F(ConfigurationFile, RandomBytesGiveUsableSettings) {
+  std::mt19937 random(20261207);
+  for (int round = 0; round < 20; ++round) {
+    std::string bytes(64 * 1024, '\0');  // some 250 lines, a little more than the table
+    for (char& byte : bytes) byte = static_cast<char>(random());
+    WriteBytes(ConfigFile(), bytes);
+    TestContext fresh;
+    fresh.context.configDirectory = dir.Path();
+    fresh.context.state.startupDirectory = dir.Path();
+    ReadConfiguration(fresh.context, "kalo", dir.File("nofallback"));
+    ExpectUsable(fresh.context.config);
+  }
 }
 
 TEST_F(ConfigurationFile, InputWindowScaleFollowsTheWindowFrameAndScreenDensity) {

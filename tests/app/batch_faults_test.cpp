@@ -1,0 +1,134 @@
+// The command line program run as a script runs it, on what scripts get wrong: an empty
+// body, a /CAD switch naming nothing, a damaged configuration, file names with "\" and ":".
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "config/config_fixture.h"
+#include "model/data_file_writer.h"
+#include "platform/text_file.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+#include "support/test_context.h"
+
+namespace kalo {
+namespace {
+
+class BatchFaults : public ::testing::Test {
+ protected:
+  // kalo with the given arguments in the test directory, which holds the flange as body.kal.
+  testing::ProcessResult Kalo(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), KALO_EXECUTABLE);
+    return testing::RunProcess(dir.Path(), arguments,
+                               {"SOURCE_DATE_EPOCH=1796634300", "TEMP=" + dir.Path(), "PATH=/usr/bin:/bin"});
+  }
+
+  void CopyExample(const std::string& example, const std::string& name) {
+    testing::WriteBytes(dir.File(name), testing::ReadBytes(std::string(KALO_SOURCE_DIR) + "/data/examples/" +
+                                                           example + ".kal"));
+  }
+
+  // The drawing as another CAD program reads it: audited, with layer names it accepts.
+  void ExpectAcceptedDrawing(const std::string& name) {
+    testing::ProcessResult audit = testing::RunProcess(
+        dir.Path(), {"/usr/bin/python3", std::string(KALO_SOURCE_DIR) + "/tests/app/dxf_audit.py", dir.File(name)}, {});
+    EXPECT_EQ(audit.exitCode, 0) << audit.errorOutput;
+  }
+
+  // Every chain on body.kal succeeds whatever kalo.cfg holds.
+  void ExpectChainsSucceed() {
+    for (const char* cadSwitch : {"/CAD1:5", "/CAD2:5"}) {
+      testing::ProcessResult result = Kalo({"body.kal", cadSwitch});
+      EXPECT_EQ(result.exitCode, 0) << cadSwitch << "\n" << result.errorOutput;
+    }
+    EXPECT_FALSE(testing::ReadBytes(dir.File("body.igs")).empty());
+    ExpectAcceptedDrawing("body.dxf");
+    testing::ProcessResult report = Kalo({"body.kal", "/I", "/NOGUI"});
+    EXPECT_EQ(report.exitCode, 0) << report.errorOutput;
+    EXPECT_NE(testing::ReadBytes(dir.File("body.txt")).find("ERGEBNISSE"), std::string::npos);
+  }
+
+  testing::TempDir dir;
+};
+
+TEST_F(BatchFaults, EmptyContourFailsEveryChain) {
+  testing::TestContext empty;
+  ASSERT_TRUE(WriteDataFile(empty.context, dir.File("leer.kal")));
+  for (const char* chain : {"/I", "/CAD1:5", "/CAD5:6"}) {
+    testing::ProcessResult result = Kalo({"leer.kal", chain, "/NOGUI"});
+    EXPECT_EQ(result.exitCode, 1) << chain;
+    EXPECT_NE(result.errorOutput.find("Fehler : keine Geometrie eingegeben !"), std::string::npos)
+        << chain << "\n" << result.errorOutput;
+  }
+  EXPECT_FALSE(FileExists(dir.File("leer.txt")));
+  EXPECT_FALSE(FileExists(dir.File("leer.dxf")));
+}
+
+TEST_F(BatchFaults, CadSwitchWithoutSuchTargetOrViewFailsNamingTheValidOnes) {
+  CopyExample("flange", "body.kal");
+  // 3 is the screen, which the command line has not; 4 hands the drawing to the plot program.
+  for (const char* cadSwitch : {"/CAD3:1", "/CAD4:1", "/CAD1:0", "/CAD1:9", "/CAD1", "/CADx:y"}) {
+    testing::ProcessResult result = Kalo({"body.kal", cadSwitch});
+    EXPECT_EQ(result.exitCode, 1) << cadSwitch;
+    std::string message = std::string(cadSwitch) + " ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT und j: Ansicht 1..6";
+    EXPECT_NE(result.errorOutput.find(message), std::string::npos) << result.errorOutput;
+  }
+  for (const char* output : {"body.dxf", "body.igs", "body.txt"}) EXPECT_FALSE(FileExists(dir.File(output)));
+}
+
+TEST_F(BatchFaults, ConfigurationOfRandomBytesStillLetsEveryChainSucceed) {
+  CopyExample("flange", "body.kal");
+  std::mt19937 random(1796634300);
+  std::string bytes(64 * 1024, '\0');  // some 250 lines of up to a few hundred bytes
+  for (char& byte : bytes) byte = static_cast<char>(random());
+  testing::WriteBytes(dir.File("kalo.cfg"), bytes);
+  ExpectChainsSucceed();
+}
+
+TEST_F(BatchFaults, ConfigurationOfAbsurdValuesStillLetsEveryChainSucceed) {
+  CopyExample("flange", "body.kal");
+  std::vector<std::string> lines = testing::InitialConfigurationLines();
+  const std::vector<std::string> names = {"\x01Mitte\x02", "L\x1b<2>", "\x7f", "Kontur\r", "|*?"};
+  const std::vector<std::string> colours = {"-5", "1e999", "NaN", "0", "99999"};
+  auto layer = lines.begin();
+  for (size_t k = 0; k < names.size(); ++k) {
+    layer = std::find(layer, lines.end(), "Layer");
+    layer[1] = names[k];
+    layer[3] = colours[k];
+    ++layer;
+  }
+  testing::SetValue(lines, "Textstil CAD", std::string("\0\x01", 2));
+  testing::SetValue(lines, "Textbreitenfaktor CAD", "NaN");
+  testing::SetValue(lines, "Textwinkel", "1e999");
+  testing::SetValue(lines, "Dezimalstellen", "-1e999");
+  testing::SetValue(lines, "Decimals DXF,TXT", "-3");
+  testing::SetValue(lines, "Line thickness Layer 0..5", "-1");
+  testing::SetValue(lines, "Color Layer 16", "-8");
+  testing::SetValue(lines, "Text Height Factor", "-2");
+  testing::SetValue(lines, "Header Space Lines", "99999");
+  testing::SetValue(lines, "Zeilen pro Seite für Drucker", "-66");
+  testing::SetValue(lines, "Mode für Textausdruck 1:* 2:-", "1e999");
+  testing::WriteLines(dir.File("kalo.cfg"), lines);
+  ExpectChainsSucceed();
+}
+
+TEST_F(BatchFaults, CommandLineNamesAreLinuxPaths) {
+  std::filesystem::create_directory(dir.File("a"));
+  CopyExample("flange", "a\\b.kal");
+  CopyExample("sphere", "a/b.kal");
+  CopyExample("shaft", "x:y.kal");
+
+  ASSERT_EQ(Kalo({"a\\b.kal", "/I", "/NOGUI"}).exitCode, 0);
+  EXPECT_NE(testing::ReadBytes(dir.File("a\\b.txt")).find("Flansch"), std::string::npos);
+  ASSERT_EQ(Kalo({"a/b.kal", "/I", "/NOGUI"}).exitCode, 0);
+  EXPECT_NE(testing::ReadBytes(dir.File("b.txt")).find("Vollkugel"), std::string::npos);
+  ASSERT_EQ(Kalo({"x:y.kal", "/CAD1:6"}).exitCode, 0);
+  EXPECT_TRUE(FileExists(dir.File("x:y.dxf")));
+}
+
+}  // namespace
+}  // namespace kalo
