@@ -12,6 +12,7 @@
 #include "model/program_state.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
+#include "platform/private_folder.h"
 #include "platform/ui.h"
 #include "report/text_channel.h"
 #include "views/diagram_state.h"
@@ -46,6 +47,8 @@ struct Context {
   DiagramState diagram;  // the diagram being drawn
   // The graphics window that the screen target draws on; none in the command line program.
   ScreenPlotter* screenPlotter = nullptr;
+  // This run's own folder for scratch files, made on first use (report/scratch_files.h).
+  PrivateFolder scratchFolder;
 
   std::string Today() const;
   NumberFormat Numbers() const { return NumberFormatOf(config); }

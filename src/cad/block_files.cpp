@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "app/context.h"
-#include "platform/paths.h"
-#include "report/output_targets.h"
+#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {
@@ -15,20 +14,19 @@ namespace {
 constexpr const char* kBlockPrefix = "$";
 constexpr const char* kBlockExtension = ".dx$";
 
+std::string BlockFileName(const std::string& name) { return kBlockPrefix + name + kBlockExtension; }
+
 bool IsBlockFileName(const std::string& name) {
   std::string extension = kBlockExtension;
   return name.size() > 1 + extension.size() && name.rfind(kBlockPrefix, 0) == 0 &&
          name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
 }
 
-std::string BlockNameOf(const std::string& fileName) {
-  return fileName.substr(1, fileName.size() - 1 - std::string(kBlockExtension).size());
-}
-
 }  // namespace
 
-std::string BlockFilePath(const Context& context, const std::string& name) {
-  return TemporaryDirectory(context) + kBlockPrefix + name + kBlockExtension;
+std::string BlockFilePath(Context& context, const std::string& name) {
+  if (IsLogoBlock(name)) return TemporaryDirectory(context) + BlockFileName(name);
+  return ScratchFile(context, BlockFileName(name));
 }
 
 // The logos of the title block and the drawing corners come from outside and stay.
@@ -38,16 +36,16 @@ bool IsLogoBlock(const std::string& name) {
   return upper == "LOGO_1" || upper == "LOGO_2" || upper == "LOGO_3";
 }
 
+// Only the private folder holds block files of the program's own drawings.
 void DeleteBlockFiles(const Context& context) {
+  if (!context.scratchFolder.Exists()) return;
   std::error_code error;
-  std::filesystem::directory_iterator entries(NativePath(TemporaryDirectory(context)), error);
+  std::filesystem::directory_iterator entries(context.scratchFolder.Path(), error);
   if (error) return;
   std::vector<std::filesystem::path> blockFiles;
-  for (const auto& entry : entries) {
-    std::string name = entry.path().filename().string();
-    if (IsBlockFileName(name) && !IsLogoBlock(BlockNameOf(name)) && entry.is_regular_file(error))
+  for (const auto& entry : entries)
+    if (IsBlockFileName(entry.path().filename().string()) && entry.is_regular_file(error))
       blockFiles.push_back(entry.path());
-  }
   for (const auto& path : blockFiles) std::filesystem::remove(path, error);
 }
 

@@ -13,7 +13,9 @@
 #include "cad/txt_cad_writer.h"
 #include "help/message_boxes.h"
 #include "platform/paths.h"
+#include "platform/text_file.h"
 #include "report/output_targets.h"
+#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {
@@ -34,6 +36,12 @@ bool ChooseTarget(Context& context) {
     return Cancel(context);
   context.cad.target = index + 1;
   return true;
+}
+
+// Nothing is drawn for an output that cannot be written; the message says why.
+bool CheckWritable(Context& context, const std::string& path) {
+  std::string problem = WriteProblem(path);
+  return problem.empty() || WriteFailed(context, path, problem);
 }
 
 const char* FileExtension(int target) {
@@ -60,17 +68,15 @@ bool ChooseOutputFile(Context& context, std::string& path) {
     path = TrimBlanks(path);
     if (FileNameOf(path).find('.') == std::string::npos) path += "." + extension;
   }
-  CheckOutputFile(context, path, false);
-  return !context.state.cancel;
+  return CheckWritable(context, path);
 }
 
 bool ChooseOutputPath(Context& context, std::string& path) {
   switch (context.cad.target) {
     case kCadScreen: path.clear(); return true;
     case kCadPlotter:
-      path = TemporaryDirectory(context) + "penplot.dxf";
-      CheckOutputFile(context, path, false);
-      return !context.state.cancel;
+      path = ScratchFile(context, "penplot.dxf");
+      return !path.empty() && CheckWritable(context, path);
     default: return ChooseOutputFile(context, path);
   }
 }
@@ -139,10 +145,7 @@ bool CadClose(Context& context) {
   // A cancelled run writes nothing, so no drawing is left half done under the target name.
   if (context.state.cancel) return false;
   std::string error;
-  if (!output->Finish(error)) {
-    ErrorBox(context, "Fehler bei Zugriff auf Diskette/Platte " + cad.outputPath);
-    return Cancel(context);
-  }
+  if (!output->Finish(error)) return WriteFailed(context, cad.outputPath, error);
   return cad.target != kCadPlotter || StartPlotProgram(context);
 }
 

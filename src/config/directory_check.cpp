@@ -6,6 +6,7 @@
 #include "help/message_boxes.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
+#include "platform/temporary_folders.h"
 #include "platform/text_file.h"
 
 namespace kalo {
@@ -17,8 +18,9 @@ void FillWhenEmpty(std::string& directory, const std::string& fallback) {
   if (directory.empty()) directory = fallback;
 }
 
-// A file can be created in the directory (an empty directory is the working directory).
-bool PassesWriteTest(const std::string& directory) { return CanWriteFile(WithSeparator(directory) + "x.$$$"); }
+// A file can be created in the directory (an empty directory is the working directory). The
+// test file has a fresh name, so a file that another run or user left there never counts.
+bool PassesWriteTest(const std::string& directory) { return CanCreateFileIn(TrimBlanks(directory)); }
 
 // The directory can be searched for its entries.
 bool PassesSearchTest(const std::string& directory) {
@@ -43,7 +45,7 @@ void CheckTempDirectory(Context& context) {
 void CheckConfiguredDirectories(Context& context) {
   Configuration& config = context.config;
   std::string startup = WithSeparator(context.state.startupDirectory);
-  FillWhenEmpty(config.tempDirectory, context.platform.GetEnvironment("TEMP"));
+  FillWhenEmpty(config.tempDirectory, EnvironmentTemporaryFolder(context.platform));
   FillWhenEmpty(config.tempDirectory, startup);
   FillWhenEmpty(config.dbfDirectory, startup);
   FillWhenEmpty(config.pltDirectory, startup);

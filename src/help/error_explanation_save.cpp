@@ -11,6 +11,7 @@
 #include "help/message_boxes.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {
@@ -48,15 +49,16 @@ bool ReplaceExplanation(std::vector<std::string>& lines, const std::string& mess
 bool SaveMessageExplanation(Context& context, const std::string& message, const std::string& cause,
                             const std::string& remedy) {
   std::string source = ErrorMessageFilePath(context);
-  std::string target = WithSeparator(context.config.tempDirectory) + FileNameOf(source);
-  if (Upper(NativePath(source)) == Upper(NativePath(target))) return false;
+  std::string copyName = FileNameOf(source);
+  if (Upper(NativePath(source)) == Upper(NativePath(TemporaryDirectory(context) + copyName))) return false;
   std::vector<std::string> lines;
   if (!CheckFileReadable(context, source) || !ReadAll(context, source, lines)) return false;
   if (!ReplaceExplanation(lines, message, cause, remedy)) {
     ShowText(context, message + " not found.");
     return false;
   }
-  if (!RewriteWithRetry(context, target, lines)) return false;
+  std::string target = ScratchFile(context, copyName);
+  if (target.empty() || !RewriteWithRetry(context, target, lines)) return false;
   std::vector<std::string> copy;
   return ReadAll(context, target, copy) && RewriteWithRetry(context, source, copy);
 }

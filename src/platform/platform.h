@@ -16,6 +16,8 @@ class Platform {
   virtual ~Platform() = default;
   // Empty when the variable is not set.
   virtual std::string GetEnvironment(const std::string& name) const = 0;
+  // The system's own folder for temporary files, tried after the variables TEMP and TMPDIR.
+  virtual std::string SystemTemporaryDirectory() const = 0;
   virtual std::string CurrentDirectory() const = 0;
   virtual bool ChangeDirectory(const std::string& directory) = 0;
   virtual ScreenMetrics Screen() const = 0;
@@ -28,6 +30,7 @@ class Platform {
 class PosixPlatform : public Platform {
  public:
   std::string GetEnvironment(const std::string& name) const override;
+  std::string SystemTemporaryDirectory() const override;
   std::string CurrentDirectory() const override;
   bool ChangeDirectory(const std::string& directory) override;
   ScreenMetrics Screen() const override { return screen_; }

@@ -11,6 +11,8 @@ std::string DefaultTableEditor() { return "localc"; }
 
 std::string DefaultPlotCommand() { return "penplot penplot.dxf /M1.0"; }
 
+std::string DefaultTemporaryDirectory() { return "/tmp"; }
+
 std::string FallbackConfigurationDirectory() { return "/etc/vortane/"; }
 
 }  // namespace kalo

@@ -13,6 +13,8 @@ std::string DefaultHtmlBrowser();
 std::string DefaultTableEditor();
 // The plot program command line that receives "penplot.dxf".
 std::string DefaultPlotCommand();
+// The system's folder for temporary files, used when neither TEMP nor TMPDIR names one.
+std::string DefaultTemporaryDirectory();
 // Where the configuration file is looked for when the configuration directory has none.
 std::string FallbackConfigurationDirectory();
 

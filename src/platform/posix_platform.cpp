@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/paths.h"
+#include "platform/platform_defaults.h"
 
 extern char** environ;
 
@@ -33,12 +34,10 @@ std::vector<std::string> SplitAtBlanks(const std::string& commandLine) {
 
 std::string PosixPlatform::GetEnvironment(const std::string& name) const {
   const char* value = std::getenv(PosixVariable(name).c_str());
-  if (!value && name == "TEMP") {
-    value = std::getenv("TMPDIR");
-    if (!value) value = "/tmp";
-  }
   return value ? value : "";
 }
+
+std::string PosixPlatform::SystemTemporaryDirectory() const { return DefaultTemporaryDirectory(); }
 
 std::string PosixPlatform::CurrentDirectory() const {
   char buffer[PATH_MAX];

@@ -8,7 +8,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/file_replace.h"
 #include "platform/paths.h"
+#include "platform/write_errors.h"
 
 namespace kalo {
 namespace {
@@ -40,35 +42,20 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std
   return true;
 }
 
-std::string TemporaryNameFor(const std::string& path) { return NativePath(path) + ".tmp~"; }
-
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
-  std::string target = NativePath(path);
-  std::string temporary = TemporaryNameFor(path);
-  FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) {
-    error = SystemError();
-    return false;
-  }
-  bool ok = true;
+  std::string bytes;
   for (const std::string& line : lines) {
-    if (std::fwrite(line.data(), 1, line.size(), file) != line.size() || std::fputs("\r\n", file) == EOF) {
-      ok = false;
-      break;
-    }
+    bytes += line;
+    bytes += "\r\n";
   }
-  if (std::fflush(file) != 0) ok = false;
-  if (!ok) error = SystemError();
-  if (std::fclose(file) != 0 && ok) {
-    ok = false;
-    error = SystemError();
-  }
-  if (ok && std::rename(temporary.c_str(), target.c_str()) != 0) {
-    ok = false;
-    error = SystemError();
-  }
-  if (!ok) std::remove(temporary.c_str());
-  return ok;
+  int failure = ReplaceFile(path, bytes);
+  if (failure != 0) error = WriteErrorText(failure);
+  return failure == 0;
+}
+
+std::string WriteProblem(const std::string& path) {
+  int problem = ReplaceProblem(path);
+  return problem == 0 ? std::string() : WriteErrorText(problem);
 }
 
 bool FileExists(const std::string& path) {
@@ -81,13 +68,11 @@ bool DirectoryExists(const std::string& path) {
   return stat(NativePath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool CanWriteFile(const std::string& path) {
-  std::string native = TemporaryNameFor(path);
-  FILE* file = std::fopen(native.c_str(), "wb");
-  if (!file) return false;
-  bool closed = std::fclose(file) == 0;
-  return std::remove(native.c_str()) == 0 && closed;
-}
+bool CanWriteFile(const std::string& path) { return ReplaceProblem(path) == 0; }
+
+bool CanCreateFileIn(const std::string& directory) { return CreateProblem(directory) == 0; }
+
+std::string TemporaryNameFor(const std::string& path) { return ReserveNameBeside(path); }
 
 bool RemoveFile(const std::string& path) { return std::remove(NativePath(path).c_str()) == 0; }
 

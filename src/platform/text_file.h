@@ -9,19 +9,25 @@ namespace kalo {
 // On failure returns false and leaves the reason in error (in code page 850).
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error);
 
-// Writes the lines, each followed by CR LF, to a temporary file beside the target and
-// renames it over the target only when everything was written. The old file stays
-// untouched on any failure.
-// The temporary file beside the target that a write goes to first.
-std::string TemporaryNameFor(const std::string& path);
-
+// Writes the lines, each followed by CR LF, as the new content of the file: written to a
+// fresh file beside the target and renamed over it only when everything was written
+// (platform/file_replace.h), so the old file stays untouched on any failure. On failure
+// error names the cause (code page 850).
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+// Why a write of this name would fail now (the cause as WriteTextLines names it); empty when
+// it can succeed. Nothing is written.
+std::string WriteProblem(const std::string& path);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
-// The proof that a name can be written: the temporary file that a write of this name uses
-// is created, closed and deleted again. An existing file of that name is never touched.
+// The proof that a name can be written: its folder takes a new file, and an existing file
+// of that name may be written. Nothing is written and nothing is left behind.
 bool CanWriteFile(const std::string& path);
+// A new file can be created in the folder (empty: the working folder).
+bool CanCreateFileIn(const std::string& directory);
+// A fresh name beside the file a write of path goes to, reserved by creating it exclusively
+// (the caller removes it), for probing; see ReserveNameBeside in platform/file_replace.h.
+std::string TemporaryNameFor(const std::string& path);
 bool RemoveFile(const std::string& path);
 
 }  // namespace kalo

@@ -11,6 +11,7 @@ struct AboutBox;
 class DiagramLimitsForm;
 class DrawingTextForm;
 class ErrorExplanationForm;
+class HelpPictureForm;
 class SelectColourForm;
 class SelectDirForm;
 class TForm_einarray;
@@ -60,6 +61,9 @@ class Ui {
   virtual bool AskColour(SelectColourForm& form) = 0;
   // The explanation of an error message; its actions run while it is open.
   virtual void ShowErrorExplanation(ErrorExplanationForm& form) = 0;
+  // The help picture browser; true when the window closed with a request, false for OK
+  // (a Ui without this window ends the browser).
+  virtual bool ShowHelpPictureBrowser(HelpPictureForm&) { return false; }
   // A notice shown while a longer step runs; an empty text takes it away.
   virtual void ShowNotice(const std::string&) {}
   // The program's information box.

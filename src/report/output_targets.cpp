@@ -1,5 +1,6 @@
 #include "report/output_targets.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <vector>
 
@@ -8,28 +9,26 @@
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "platform/write_errors.h"
 #include "report/external_program.h"
+#include "report/scratch_files.h"
 #include "report/text_channel.h"
 
 namespace kalo {
 namespace {
 
-bool Failed(Context& context, const std::string& path) {
-  ErrorBox(context, "Fehler bei Zugriff auf Diskette/Platte " + path);
-  context.state.cancel = true;
-  return false;
-}
-
 bool WriteLines(Context& context, const std::string& path, const std::vector<std::string>& lines) {
   std::string error;
-  return WriteTextLines(path, lines, error) || Failed(context, path);
+  return WriteTextLines(path, lines, error) || WriteFailed(context, path, error);
 }
 
 bool WriteWindowCopy(Context& context, const std::vector<std::string>& lines) {
+  std::string path = OutwinPath(context);
+  if (path.empty()) return false;
   std::vector<std::string> converted;
   converted.reserve(lines.size());
   for (const std::string& line : lines) converted.push_back(Cp850ToAnsi(line));
-  return WriteLines(context, OutwinPath(context), converted);
+  return WriteLines(context, path, converted);
 }
 
 std::string WithExtension(const std::string& path, const std::string& extension) {
@@ -48,15 +47,28 @@ bool AskOutputFile(Context& context, TextChannel& channel, const std::string& ex
   return !context.state.cancel;
 }
 
-std::string NumberedFile(const Context& context, const std::string& prefix, int number) {
-  return TemporaryDirectory(context) + prefix + std::to_string(number) + ".txt";
+std::string NumberedFile(Context& context, const std::string& prefix, int number) {
+  return ScratchFile(context, prefix + std::to_string(number) + ".txt");
 }
 
-bool AppendBytes(const std::string& path, const std::string& bytes) {
+// The target's lines go to a file of the run's private folder; false when there is none.
+bool UseScratchFile(TextChannel& channel, const std::string& path) {
+  channel.outputPath = path;
+  return !path.empty();
+}
+
+// Appends to the printer port; 0 or the error number.
+int AppendBytes(const std::string& path, const std::string& bytes) {
   FILE* port = std::fopen(NativePath(path).c_str(), "ab");
-  if (!port) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), port) == bytes.size();
-  return std::fclose(port) == 0 && written;
+  if (!port) return errno;
+  int error = std::fwrite(bytes.data(), 1, bytes.size(), port) == bytes.size() ? 0 : errno;
+  if (std::fclose(port) != 0 && error == 0) error = errno;
+  return error;
+}
+
+bool SendBytes(Context& context, const std::string& port, const std::string& bytes) {
+  int error = AppendBytes(port, bytes);
+  return error == 0 || WriteFailed(context, port, WriteErrorText(error));
 }
 
 // Printer set-up codes in "TEXT.HXP" of the working directory go to the printer first.
@@ -69,7 +81,7 @@ bool SendPrinterSetup(Context& context, const std::string& port) {
   char buffer[4096];
   for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) bytes.append(buffer, n);
   std::fclose(in);
-  return AppendBytes(port, bytes) || Failed(context, port);
+  return SendBytes(context, port, bytes);
 }
 
 bool PrepareTextPrinter(Context& context, TextChannel& channel) {
@@ -80,14 +92,12 @@ bool PrepareTextPrinter(Context& context, TextChannel& channel) {
 
 bool PrepareHtml(Context& context, TextChannel& channel) {
   if (TrimBlanks(context.config.htmlBrowser).empty()) return AskOutputFile(context, channel, "htm");
-  channel.outputPath = TemporaryDirectory(context) + kShortName + ".htm";
-  return true;
+  return UseScratchFile(channel, ScratchFile(context, std::string(kShortName) + ".htm"));
 }
 
 bool PrepareSpreadsheet(Context& context, TextChannel& channel) {
   if (context.config.askTextDevice) return AskOutputFile(context, channel, "txt");
-  channel.outputPath = NumberedFile(context, "$$$", channel.fileCounter + 1);
-  return true;
+  return UseScratchFile(channel, NumberedFile(context, "$$$", channel.fileCounter + 1));
 }
 
 // Copies of the numbered spreadsheet and batch files under their final names.
@@ -120,12 +130,13 @@ bool FinishHtml(Context& context, TextChannel& channel) {
 
 }  // namespace
 
-std::string TemporaryDirectory(const Context& context) {
-  std::string configured = TrimBlanks(context.config.tempDirectory);
-  return WithSeparator(configured.empty() ? context.platform.GetEnvironment("TEMP") : configured);
+bool WriteFailed(Context& context, const std::string& path, const std::string& cause) {
+  ErrorBox(context, "Fehler bei Zugriff auf Diskette/Platte " + path + ": " + cause);
+  context.state.cancel = true;
+  return false;
 }
 
-std::string OutwinPath(const Context& context) { return TemporaryDirectory(context) + "outwin.txt"; }
+std::string OutwinPath(Context& context) { return ScratchFile(context, "outwin.txt"); }
 
 std::string WindowText(const Context& context, const std::string& cp850) {
   if (context.Units().plainLetters) return MapPlainLetterTable(SpellOutPlainLetters(cp850));
@@ -136,14 +147,15 @@ bool PrepareTarget(Context& context, TextChannel& channel) {
   channel.outputPath.clear();
   switch (channel.target) {
     case kTargetScreen:
-    case kTargetTextProgram: channel.outputPath = OutwinPath(context); return true;
+    case kTargetTextProgram: return UseScratchFile(channel, OutwinPath(context));
     case kTargetTextPrinter: return PrepareTextPrinter(context, channel);
     case kTargetFile: return AskOutputFile(context, channel, "txt");
-    case kTargetWindowsPrinter: channel.outputPath = TemporaryDirectory(context) + "$$$.txt"; return true;
+    case kTargetWindowsPrinter: return UseScratchFile(channel, ScratchFile(context, "$$$.txt"));
     case kTargetSpreadsheet: return PrepareSpreadsheet(context, channel);
     case kTargetHtml: return PrepareHtml(context, channel);
     case kTargetDosFile: channel.outputPath = TemporaryDirectory(context) + "OUTDOS.TXT"; return true;
-    case kTargetBatch: channel.outputPath = NumberedFile(context, "$$$", channel.fileCounter + 1); return true;
+    case kTargetBatch:
+      return UseScratchFile(channel, NumberedFile(context, "$$$", channel.fileCounter + 1));
     default: return true;
   }
 }
@@ -152,7 +164,7 @@ bool SendToPrinterPort(Context& context, TextChannel& channel) {
   std::string bytes;
   for (const std::string& line : channel.lines) bytes += line + "\r\n";
   channel.lines.clear();
-  return AppendBytes(channel.outputPath, bytes) || Failed(context, channel.outputPath);
+  return SendBytes(context, channel.outputPath, bytes);
 }
 
 bool FinishTarget(Context& context, TextChannel& channel) {

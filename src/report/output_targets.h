@@ -8,11 +8,12 @@ namespace kalo {
 struct Context;
 struct TextChannel;
 
-// The configured folder for temporary files with a separator; the TEMP folder when none
-// is configured.
-std::string TemporaryDirectory(const Context& context);
-// "outwin.txt" in the temporary folder: the copy of a report in the window code page.
-std::string OutwinPath(const Context& context);
+// The I/O error report of a file that could not be written, naming the cause; sets the
+// cancel flag and gives false.
+bool WriteFailed(Context& context, const std::string& path, const std::string& cause);
+// "outwin.txt" in the run's private folder: the copy of a report in the window code page;
+// empty (with the cancel flag set) when there is no private folder.
+std::string OutwinPath(Context& context);
 // A code page 850 text as it is written into HTML files: in the window code page, or
 // with the plain-letter option spelled out.
 std::string WindowText(const Context& context, const std::string& cp850);

@@ -7,6 +7,7 @@
 #include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
+#include "report/scratch_files.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
 
@@ -152,12 +153,15 @@ TEST_F(FileCommands, ClosingWithUnsavedChangesAlwaysAsksAndCleansTheTemporaryFol
   EXPECT_TRUE(CloseQuery(t.context));
   EXPECT_EQ(t.ui.questions.size(), 2u);
 
-  for (const char* name : {"$RAHMEN.dx$", "$LOGO_2.dx$", "$$1.txt", "rahmen.dx$"}) testing::WriteBytes(dir.File(name), "0\r\nEOF\r\n");
+  // Block files live in the run's own folder; the logo blocks come from the temporary folder.
+  std::string scratch = ScratchDirectory(t.context);
+  for (const char* name : {"$RAHMEN.dx$", "$$1.txt", "rahmen.dx$"}) testing::WriteBytes(scratch + name, "0\r\nEOF\r\n");
+  testing::WriteBytes(dir.File("$LOGO_2.dx$"), "0\r\nEOF\r\n");
   DeleteTemporaryFiles(t.context);
-  EXPECT_FALSE(FileExists(dir.File("$RAHMEN.dx$")));
+  EXPECT_FALSE(FileExists(scratch + "$RAHMEN.dx$"));
   EXPECT_TRUE(FileExists(dir.File("$LOGO_2.dx$")));
-  EXPECT_TRUE(FileExists(dir.File("$$1.txt")));
-  EXPECT_TRUE(FileExists(dir.File("rahmen.dx$")));
+  EXPECT_TRUE(FileExists(scratch + "$$1.txt"));
+  EXPECT_TRUE(FileExists(scratch + "rahmen.dx$"));
   EXPECT_EQ(t.ui.notices, (std::vector<std::string>{Oem("Lösche temporäre Dateien ..."), ""}));
 }
 

@@ -66,7 +66,7 @@ TEST_F(CadDriver, TextModesAndStyle) {
 
 TEST_F(CadDriver, FileNames) {
   context.state.cadBatch = true;
-  context.state.currentFileName = "C:\\X\\PART.EXT";
+  context.state.currentFileName = "/X/PART.EXT";
   ASSERT_TRUE(CadOpen(context, kCadDxf));
   EXPECT_EQ(context.cad.outputPath, dir.File("PART.dxf"));
   EXPECT_TRUE(test.ui.messages.empty());
@@ -140,7 +140,7 @@ TEST_F(CadDriver, PlotterWritesPenplotAndStartsThePlotProgram) {
   ASSERT_TRUE(CadClose(context));
   ASSERT_EQ(test.platform.startedPrograms.size(), 1u);
   EXPECT_EQ(test.platform.startedPrograms[0], "wpenplot penplot.dxf /M1.0");
-  std::string json = CheckWithEzdxf(dir.File("penplot.dxf"));
+  std::string json = CheckWithEzdxf(context.scratchFolder.Path() + "penplot.dxf");
   EXPECT_NE(json.find(R"("entities": {"19:LINE": 4})"), std::string::npos) << json;
 
   test.platform.startSucceeds = false;

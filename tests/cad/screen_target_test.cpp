@@ -123,9 +123,8 @@ TEST_F(ScreenTarget, BrokenBlockFiles) {
 
   // A block file that cannot be created: its primitives go nowhere and the run is cancelled.
   context.state.cancel = false;
-  context.config.tempDirectory = dir.File("missing");
   OpenWithBlocks();
-  CadBeginBlock(context, "LOST");
+  CadBeginBlock(context, std::string(300, 'L'));
   CadLine(context, 0, 0, 1, 0);
   CadEndBlock(context);
   EXPECT_TRUE(context.state.cancel);
@@ -152,6 +151,31 @@ TEST_F(ScreenTarget, LogoBlocksFromOutside) {
   CadEndSection(context);
   EXPECT_TRUE(plotter.Starting("Line").empty());
   EXPECT_TRUE(CadClose(context));
+}
+
+// Two windows of the program draw blocks of one name at the same time: each expands its own.
+TEST_F(ScreenTarget, TwoWindowsKeepTheirBlocksApart) {
+  TestContext other;
+  RecordingPlotter otherPlotter;
+  other.context.config.tempDirectory = dir.Path();
+  other.context.screenPlotter = &otherPlotter;
+  for (auto [window, length] : {std::pair{&context, 1}, std::pair{&other.context, 2}}) {
+    ASSERT_TRUE(CadOpen(*window, kCadScreen));
+    CadBeginBlocks(*window);
+    CadBeginBlock(*window, "FRAME_1");
+    CadLine(*window, 0, 0, length, 0);
+    CadEndBlock(*window);
+    CadEndSection(*window);
+    CadBeginEntities(*window);
+  }
+  CadInsert(context, "FRAME_1", 0, 0, 0, 1, 1);
+  EXPECT_TRUE(CadClose(context));  // deletes this window's block files only
+  CadInsert(other.context, "FRAME_1", 0, 0, 0, 1, 1);
+  EXPECT_TRUE(CadClose(other.context));
+  EXPECT_EQ(plotter.Starting("Line"), (Calls{"Line 0.000 0.000 1.000 0.000"}));
+  EXPECT_EQ(otherPlotter.Starting("Line"), (Calls{"Line 0.000 0.000 2.000 0.000"}));
+  EXPECT_NE(BlockFilePath(context, "FRAME_1"), BlockFilePath(other.context, "FRAME_1"));
+  EXPECT_EQ(BlockFilePath(context, "LOGO_2"), BlockFilePath(other.context, "LOGO_2"));
 }
 
 }  // namespace

@@ -37,6 +37,18 @@ TEST_F(DirectoryCheck, WithoutTempTheStartupDirectoryIsTheTemporaryOne) {
   EXPECT_EQ(context.config.tempDirectory, dir.Path() + "/");
 }
 
+TEST_F(DirectoryCheck, WithoutTempTheTemporaryFolderIsTmpdirThenTheSystems) {
+  context.config.cadDirectory = dir.Path();
+  test.platform.systemTemporaryDirectory = dir.Path();
+  test.platform.environment["TMPDIR"] = dir.File("tmpdir");
+  CheckConfiguredDirectories(context);
+  EXPECT_EQ(context.config.tempDirectory, dir.File("tmpdir"));
+  context.config.tempDirectory.clear();
+  test.platform.environment.erase("TMPDIR");
+  CheckConfiguredDirectories(context);
+  EXPECT_EQ(context.config.tempDirectory, dir.Path());
+}
+
 TEST_F(DirectoryCheck, InvalidDirectoriesAreWarnedAboutInOrder) {
   Configuration& c = context.config;
   std::string missing = dir.File("fehlt");

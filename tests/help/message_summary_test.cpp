@@ -103,7 +103,9 @@ TEST_F(MessageSummaryTest, AnEditedExplanationReplacesItsEntryThroughTheTemporar
   std::string expected = old.substr(0, old.find("Schraffurfehler")) + "Schraffurfehler\r\nzu viele Schnittpunkte\r\n" +
                          Oem("Schrittweite  vergrößern") + "\r\n";
   EXPECT_EQ(ReadBytes(ErrorFile()), expected);
-  EXPECT_EQ(ReadBytes(dir.File("tmp/kalo.err")), expected);
+  // The copy was put together in the run's private folder inside the temporary folder.
+  EXPECT_EQ(context.scratchFolder.Path().rfind(dir.File("tmp/kalo-"), 0), 0u);
+  EXPECT_EQ(ReadBytes(context.scratchFolder.Path() + "kalo.err"), expected);
 
   // Unchanged memos ask nothing; the help button shows help text 1970.
   test.ui.questions.clear();

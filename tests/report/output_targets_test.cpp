@@ -24,13 +24,13 @@ TEST_F(OutputTargetTest, TargetQuestionOffersSevenChoicesAndItsCancelWritesNothi
   ASSERT_EQ(test.ui.choiceCaptions, std::vector<std::string>{"Ausgabe auf .."});
   ASSERT_EQ(test.ui.choiceItems.size(), 7u);
   EXPECT_EQ(test.ui.choiceItems[5], "TXT File (Excel, QPRO ...)");
-  EXPECT_FALSE(FileExists(dir.File("outwin.txt")));
+  EXPECT_FALSE(context.scratchFolder.Exists()) << "nothing written, no folder made";
 
   context.state.cancel = false;
   test.ui.choices = {0};
   EXPECT_TRUE(WriteOneLine(context, 0));
   ASSERT_EQ(test.ui.shownTextFiles.size(), 1u);
-  EXPECT_EQ(test.ui.shownTextFiles[0].path, dir.File("outwin.txt"));
+  EXPECT_EQ(test.ui.shownTextFiles[0].path, Scratch("outwin.txt"));
   EXPECT_EQ(test.ui.shownTextFiles[0].content, "       Ma\xDF 20\xB0\r\n");  // window code page
 }
 
@@ -57,7 +57,7 @@ TEST_F(OutputTargetTest, FileTargetAsksForTheNameAndWritesAWindowCopy) {
   test.ui.texts = {dir.File("bericht")};
   EXPECT_TRUE(WriteOneLine(context, kTargetFile));
   EXPECT_EQ(ReadBytes(dir.File("bericht.txt")), Oem("       Maß 20°") + "\r\n");
-  EXPECT_EQ(ReadBytes(dir.File("outwin.txt")), "       Ma\xDF 20\xB0\r\n");
+  EXPECT_EQ(ReadBytes(Scratch("outwin.txt")), "       Ma\xDF 20\xB0\r\n");
   ASSERT_EQ(test.ui.messages.size(), 1u);
   EXPECT_EQ(test.ui.messages[0].text, dir.File("bericht.txt") + " und Windows-Datei outwin.txt wurden angelegt.");
 
@@ -81,13 +81,13 @@ TEST_F(OutputTargetTest, TextProgramIsStartedWithTheWindowCopyOrReportedMissing)
   EXPECT_FALSE(WriteOneLine(context, kTargetTextProgram));
   ASSERT_EQ(test.ui.messages.size(), 1u);
   EXPECT_EQ(test.ui.messages[0].text, dir.File("editor") + " not found");
-  EXPECT_TRUE(FileExists(dir.File("outwin.txt")));
+  EXPECT_TRUE(FileExists(Scratch("outwin.txt")));
   EXPECT_TRUE(test.platform.startedPrograms.empty());
 
   context.state.cancel = false;
   WriteBytes(dir.File("editor"), "");
   EXPECT_TRUE(WriteOneLine(context, kTargetTextProgram));
-  EXPECT_EQ(test.platform.startedPrograms, std::vector<std::string>{dir.File("editor") + " " + dir.File("outwin.txt")});
+  EXPECT_EQ(test.platform.startedPrograms, std::vector<std::string>{dir.File("editor") + " " + Scratch("outwin.txt")});
 }
 
 TEST_F(OutputTargetTest, ProgramsWithoutFolderAreFoundThroughThePath) {
@@ -95,23 +95,23 @@ TEST_F(OutputTargetTest, ProgramsWithoutFolderAreFoundThroughThePath) {
   test.platform.environment["PATH"] = "/nonexistent:" + dir.Path();
   context.config.htmlBrowser = "xdg-open";
   EXPECT_TRUE(WriteOneLine(context, kTargetHtml));
-  EXPECT_EQ(test.platform.startedPrograms, std::vector<std::string>{"xdg-open " + dir.File("kalo.htm")});
+  EXPECT_EQ(test.platform.startedPrograms, std::vector<std::string>{"xdg-open " + Scratch("kalo.htm")});
 }
 
 TEST_F(OutputTargetTest, SpreadsheetFilesAreNumberedAndCopied) {
   EXPECT_TRUE(WriteOneLine(context, kTargetSpreadsheet));
   EXPECT_TRUE(WriteOneLine(context, kTargetSpreadsheet));
   EXPECT_EQ(context.textChannel.fileCounter, 2);
-  EXPECT_EQ(ReadBytes(dir.File("$$$1.txt")), Oem("Maß 20°") + "\r\n");
-  EXPECT_EQ(ReadBytes(dir.File("$$1.txt")), Oem("Maß 20°") + "\r\n");
-  EXPECT_TRUE(FileExists(dir.File("$$$2.txt")));
-  EXPECT_TRUE(FileExists(dir.File("$$2.txt")));
+  EXPECT_EQ(ReadBytes(Scratch("$$$1.txt")), Oem("Maß 20°") + "\r\n");
+  EXPECT_EQ(ReadBytes(Scratch("$$1.txt")), Oem("Maß 20°") + "\r\n");
+  EXPECT_TRUE(FileExists(Scratch("$$$2.txt")));
+  EXPECT_TRUE(FileExists(Scratch("$$2.txt")));
 }
 
 TEST_F(OutputTargetTest, BatchOutputIsCopiedToTheWorkingFolder) {
   EXPECT_TRUE(WriteOneLine(context, kTargetBatch));
   EXPECT_EQ(ReadBytes(dir.File("welle.txt")), Oem("Maß 20°") + "\r\n");
-  EXPECT_TRUE(FileExists(dir.File("$$$1.txt")));
+  EXPECT_TRUE(FileExists(Scratch("$$$1.txt")));
 }
 
 TEST_F(OutputTargetTest, HtmlIsWrittenInTheWindowCodePageOrInPlainLetters) {

@@ -37,6 +37,11 @@ class ReportTest : public ::testing::Test {
     return lines;
   }
   std::vector<std::string> DosLines() const { return FileLines(dir.File("OUTDOS.TXT")); }
+  // A file of the run's private folder, which lies in the temporary folder.
+  std::string Scratch(const std::string& name) const {
+    EXPECT_EQ(context.scratchFolder.Path().rfind(dir.Path() + "/kalo-", 0), 0u) << context.scratchFolder.Path();
+    return context.scratchFolder.Path() + name;
+  }
 
   // Opens target 8 ("OUTDOS.TXT" in the temporary folder), which keeps every line.
   TextOutput OpenDosFile() {

@@ -16,7 +16,7 @@ class TableWriterTest : public ReportTest {
     table.WriteRow(row);
     table.Close();
     EXPECT_TRUE(output.Close());
-    return FileLines(dir.File("$$$" + std::to_string(context.textChannel.fileCounter) + ".txt"));
+    return FileLines(Scratch("$$$" + std::to_string(context.textChannel.fileCounter) + ".txt"));
   }
 };
 

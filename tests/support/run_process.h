@@ -13,4 +13,14 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::string& directory, const std::vector<std::string>& arguments,
                          const std::vector<std::string>& environment);
 
+struct ProcessStart {
+  std::string directory;
+  std::vector<std::string> arguments;
+  std::vector<std::string> environment;
+};
+
+// Starts every process before waiting for any, so that they run at the same time; each
+// one's error output is kept apart (and never lands in its directory).
+std::vector<ProcessResult> RunProcessesAtOnce(const std::vector<ProcessStart>& starts);
+
 }  // namespace kalo::testing

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh directory for one test, removed with everything in it afterwards.
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace kalo::testing {
@@ -23,5 +24,7 @@ class TempDir {
 // Whole file as bytes; empty when missing.
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
+// The names in a folder, hidden ones too.
+std::set<std::string> FolderEntries(const std::string& folder);
 
 }  // namespace kalo::testing

@@ -15,6 +15,7 @@ class TestPlatform : public Platform {
     auto it = environment.find(name);
     return it == environment.end() ? "" : it->second;
   }
+  std::string SystemTemporaryDirectory() const override { return systemTemporaryDirectory; }
   std::string CurrentDirectory() const override { return currentDirectory; }
   bool ChangeDirectory(const std::string& directory) override {
     currentDirectory = directory;
@@ -32,6 +33,7 @@ class TestPlatform : public Platform {
   }
 
   std::map<std::string, std::string> environment;
+  std::string systemTemporaryDirectory;  // none: tests never reach the machine's own
   std::string printerPortDirectory = "/nonexistent";
   std::string currentDirectory = "/nonexistent";
   ScreenMetrics screen;

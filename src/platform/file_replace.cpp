@@ -1,0 +1,159 @@
+#include "platform/file_replace.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+
+#include "platform/paths.h"
+
+namespace kalo {
+namespace {
+
+constexpr int kMaxLinks = 40;
+constexpr const char* kTemporaryPattern = ".kalo-XXXXXX";
+
+// The file a write goes to, found by following symbolic links.
+struct Target {
+  std::string path;
+  bool exists = false;
+  struct stat info {};
+};
+
+// The folder part of a native path, with its "/"; empty for a bare name.
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.rfind(kNativeSeparator);
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string AsFolder(const std::string& directory) {
+  std::string folder = NativePath(directory);
+  if (!folder.empty() && folder.back() != kNativeSeparator) folder += kNativeSeparator;
+  return folder;
+}
+
+// Follows the links from path to the file they end at (which need not exist yet); 0 or
+// the error number.
+int FindTarget(const std::string& path, Target& target) {
+  target.path = NativePath(path);
+  if (target.path.empty()) return ENOENT;
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    if (lstat(target.path.c_str(), &target.info) != 0) {
+      target.exists = false;
+      return errno == ENOENT ? 0 : errno;
+    }
+    target.exists = true;
+    if (!S_ISLNK(target.info.st_mode)) return 0;
+    std::array<char, PATH_MAX> link;
+    ssize_t length = readlink(target.path.c_str(), link.data(), link.size());
+    if (length < 0) return errno;
+    if (static_cast<size_t>(length) == link.size()) return ENAMETOOLONG;
+    std::string next(link.data(), static_cast<size_t>(length));
+    target.path = next.starts_with(kNativeSeparator) ? next : FolderOf(target.path) + next;
+  }
+  return ELOOP;
+}
+
+// What stops an existing file from being written: being a folder, or the permissions.
+int ExistingProblem(const Target& target) {
+  if (S_ISDIR(target.info.st_mode)) return EISDIR;
+  return faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+// A new file of the temporary pattern in the folder ("" or ending in "/"), created
+// exclusively: its descriptor, or -1 with errno set.
+int CreateExclusive(const std::string& folder, std::string& name) {
+  name = folder + kTemporaryPattern;
+  return mkostemp(name.data(), O_CLOEXEC);
+}
+
+int WriteAll(int file, const std::string& bytes) {
+  for (size_t done = 0; done < bytes.size();) {
+    ssize_t written = write(file, bytes.data() + done, bytes.size() - done);
+    if (written > 0)
+      done += static_cast<size_t>(written);
+    else if (written == 0)
+      return EIO;
+    else if (errno != EINTR)
+      return errno;
+  }
+  return 0;
+}
+
+mode_t NewFileMode() {
+  mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+int WriteInPlace(const std::string& path, const std::string& bytes) {
+  int file = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (file < 0) return errno;
+  int error = WriteAll(file, bytes);
+  if (close(file) != 0 && error == 0) error = errno;
+  return error;
+}
+
+// A file that replaces another keeps its permissions and reaches the disk before the
+// rename, so that a crash leaves the old content or the new one, never an empty file; new
+// files (scratch files among them) are not held up by that.
+int WriteBeside(const Target& target, const std::string& bytes) {
+  std::string temporary;
+  int file = CreateExclusive(FolderOf(target.path), temporary);
+  if (file < 0) return errno;
+  int error = WriteAll(file, bytes);
+  mode_t mode = target.exists ? target.info.st_mode & 07777 : NewFileMode();
+  if (error == 0 && fchmod(file, mode) != 0) error = errno;
+  if (error == 0 && target.exists && fsync(file) != 0) error = errno;
+  if (close(file) != 0 && error == 0) error = errno;
+  if (error == 0 && std::rename(temporary.c_str(), target.path.c_str()) != 0) error = errno;
+  if (error != 0) unlink(temporary.c_str());
+  return error;
+}
+
+}  // namespace
+
+int ReplaceFile(const std::string& path, const std::string& bytes) {
+  Target target;
+  if (int error = FindTarget(path, target)) return error;
+  if (target.exists) {
+    if (int error = ExistingProblem(target)) return error;
+    if (!S_ISREG(target.info.st_mode)) return WriteInPlace(target.path, bytes);
+  }
+  return WriteBeside(target, bytes);
+}
+
+int ReplaceProblem(const std::string& path) {
+  Target target;
+  if (int error = FindTarget(path, target)) return error;
+  if (target.exists) {
+    if (int error = ExistingProblem(target)) return error;
+    if (!S_ISREG(target.info.st_mode)) return 0;
+  }
+  return CreateProblem(FolderOf(target.path));
+}
+
+int CreateProblem(const std::string& directory) {
+  std::string name;
+  int file = CreateExclusive(AsFolder(directory), name);
+  if (file < 0) return errno;
+  close(file);
+  unlink(name.c_str());
+  return 0;
+}
+
+std::string ReserveNameBeside(const std::string& path) {
+  Target target;
+  FindTarget(path, target);
+  std::string name;
+  int file = CreateExclusive(FolderOf(target.path), name);
+  if (file < 0) return FolderOf(target.path) + kTemporaryPattern;
+  close(file);
+  return name;
+}
+
+}  // namespace kalo

@@ -1,0 +1,43 @@
+#include "platform/private_folder.h"
+
+#include <stdlib.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/file_replace.h"
+#include "platform/paths.h"
+
+namespace kalo {
+
+PrivateFolder::~PrivateFolder() { Remove(); }
+
+void PrivateFolder::Remove() {
+  if (path_.empty()) return;
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+  path_.clear();
+}
+
+int PrivateFolder::CreateIn(const std::string& parent) {
+  Remove();
+  std::error_code error;
+  std::filesystem::path folder = std::filesystem::absolute(NativePath(parent), error);
+  if (error) return error.value();
+  std::string pattern = (folder / "kalo-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) return errno;
+  // A full disk may still take a folder and empty files; a byte written shows whether
+  // there is room.
+  std::string probe = pattern + kNativeSeparator + "room";
+  int full = ReplaceFile(probe, "x");
+  std::filesystem::remove(probe, error);
+  if (full) {
+    std::filesystem::remove(pattern, error);
+    return full;
+  }
+  path_ = pattern + kNativeSeparator;
+  return 0;
+}
+
+}  // namespace kalo
