@@ -4,6 +4,8 @@
 // coordinates (mm), angles degrees, texts code page 850.
 #include <string>
 
+#include "graphics/hpgl_pen_state.h"
+
 namespace kalo {
 
 class ScreenPlotter {
@@ -34,6 +36,9 @@ class ScreenPlotter {
   virtual void Refresh() = 0;
   virtual void DrawLogo() = 0;
   virtual void SetWaitCursor(bool waiting) = 0;
+
+  // The pen state of the help pictures drawn here.
+  HpglPenState helpPicturePen;
 };
 
 }  // namespace kalo

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/context.h"
-#include "platform/paths.h"
+#include "help/shipped_files.h"
 #include "platform/text_file.h"
 
 namespace kalo {
@@ -22,7 +22,7 @@ std::string CollectedMessage(const Context& context, size_t index) {
 }  // namespace
 
 std::string ErrorMessageFilePath(const Context& context) {
-  return WithSeparator(context.config.pltDirectory) + kShortName + ".err";
+  return ShippedFilePath(context.config.pltDirectory, std::string(kShortName) + ".err");
 }
 
 MessageExplanation ExplainMessage(const Context& context, const std::string& message) {

@@ -1,7 +1,8 @@
 #pragma once
-// The error-message file "kalo.err" in the help picture folder: for every message the
-// program can report, one line with the message, one with its cause ("Ursache") and one
-// with its remedy ("Abhilfe"). Only the first 14 characters of a message identify it.
+// The error-message file "kalo.err" in the help picture folder, else in the program's data
+// folder: for every message the program can report, one line with the message, one with
+// its cause ("Ursache") and one with its remedy ("Abhilfe"). Only the first 14 characters
+// of a message identify it.
 #include <string>
 
 namespace kalo {

@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "app/context.h"
+#include "help/help_picture.h"
+#include "help/shipped_files.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -50,7 +52,7 @@ void ReadFurtherLines(const std::vector<std::string>& lines, size_t next, int nu
 
 std::string HelpFilePath(const Context& context, int number) {
   std::string name = number < kOwnHelpFrom ? "vortane.hlp" : std::string(kShortName) + ".hlp";
-  return WithSeparator(context.config.pltDirectory) + name;
+  return ShippedFilePath(context.config.pltDirectory, name);
 }
 
 HelpText LookUpHelp(const Context& context, int number) {
@@ -72,20 +74,33 @@ HelpText LookUpHelp(const Context& context, int number) {
   return {{"Hilfetext Nr " + std::to_string(number) + ": keine Hilfe vorhanden."}, {}};
 }
 
-std::string GetHelpText(const Context& context, int number) {
+std::string JoinedHelpText(const Context& context, int number) {
   std::string joined;
   for (const std::string& line : LookUpHelp(context, number).lines) joined += (joined.empty() ? "" : " ") + line;
-  return Cp850ToAnsi(joined);
+  return joined;
+}
+
+std::string GetHelpText(const Context& context, int number) { return Cp850ToAnsi(JoinedHelpText(context, number)); }
+
+std::string HelpToolTip(const Context& context, int number) {
+  if (number == 0) number = context.state.helpNumber;
+  if (context.config.helpLevel == 0 || number == 0) return {};
+  return JoinedHelpText(context, number);
 }
 
 void ShowHelp(Context& context, int number, int mode) {
   if (number == 0) number = context.state.helpNumber;
+  HelpText help = LookUpHelp(context, number);
+  // The picture first, so that it stands beside the box that explains it.
+  if (mode == 0 || mode == 2) ShowHelpPicture(context, help.picture);
   if (mode == 0 || mode == 1) {
     std::string text;
-    for (const std::string& line : LookUpHelp(context, number).lines) text += line + " ";
+    for (const std::string& line : help.lines) text += line + " ";
     context.ui.MessageBox("HILFETEXT Nr." + std::to_string(number), text);
   }
   context.state.cancel = false;
 }
+
+void SetHelpNumber(Context& context, int number) { context.state.helpNumber = number; }
 
 }  // namespace kalo

@@ -6,6 +6,7 @@
 #include "app/context.h"
 #include "help/message_boxes.h"
 #include "platform/text_file.h"
+#include "platform/write_errors.h"
 
 namespace kalo {
 namespace {
@@ -45,6 +46,11 @@ std::string CreationWarning(int errorCode) {
     default:
       return "I/O-Error " + std::to_string(errorCode);
   }
+}
+
+std::string WriteFailureMessage(int errorCode, const std::string& path) {
+  std::string message = errorCode == ENOSPC ? "Diskette/Platte voll" : "file write error";
+  return message + "   " + path + ": " + WriteErrorText(errorCode);
 }
 
 bool RewriteWithRetry(Context& context, const std::string& path, const std::vector<std::string>& lines) {

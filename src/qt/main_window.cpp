@@ -14,6 +14,7 @@
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "app/window_start.h"
+#include "help/help_picture_browser.h"
 #include "platform/codepage.h"
 #include "qt/graph_widget.h"
 #include "qt/qt_text.h"
@@ -157,7 +158,7 @@ void TMainForm::BuildLaterMenus() {
 
 void TMainForm::BuildHelpMenu() {
   QMenu* help = AddMenu("mi_help", "&Hilfe");
-  AddLater(help, "mi_helpHilfebild", "&Hilfebild");
+  AddCommand(help, "mi_helpHilfebild", "&Hilfebild", BrowseHelpPictures);
   AddCommand(help, "mi_helpErrorMessages", "&Fehlermeldungen", HelpErrorMessages);
   QMenu* language = AddMenu("mi_helpLanguage", "Menü &Sprache", help);
   AddLaterItems(language, {{"mi_langDeutsch", "&Deutsch"},

@@ -15,6 +15,7 @@
 #include "qt/drawing_text_dialog.h"
 #include "qt/element_list_dialog.h"
 #include "qt/error_explanation_dialog.h"
+#include "qt/help_picture_dialog.h"
 #include "qt/lines_dialog.h"
 #include "qt/qt_text.h"
 #include "qt/select_colour_dialog.h"
@@ -53,7 +54,7 @@ Answer QtUi::Question(const std::string& text) {
 
 bool QtUi::AskText(const std::string& prompt, int maxLength, std::string& value) {
   TextPromptDialog dialog(Shown(prompt, PlainLetters()), Shown(value, PlainLetters()), maxLength, parent_, Help());
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (RunWithToolTip(dialog) != QDialog::Accepted) return false;
   value = Typed(dialog.Text());
   return true;
 }
@@ -84,7 +85,7 @@ bool QtUi::AskChoice(const std::string& caption, const std::vector<std::string>&
   QStringList shown;
   for (const std::string& item : items) shown << Shown(item, PlainLetters());
   ChoiceDialog dialog(Shown(caption, PlainLetters()), shown, index, parent_, Help());
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (RunWithToolTip(dialog) != QDialog::Accepted) return false;
   index = dialog.Chosen();
   return true;
 }
@@ -130,22 +131,22 @@ bool QtUi::EditDiagramLimits(DiagramLimitsForm& form) {
   std::function<void()> helpText;
   if (help) helpText = [help] { help(HelpKind::Text); };
   DiagramLimitsDialog dialog(form, PlainLetters(), helpText, parent_);
-  return dialog.exec() == QDialog::Accepted;
+  return RunWithToolTip(dialog) == QDialog::Accepted;
 }
 
 bool QtUi::AskYesNoChoice(YesNoChoiceForm& form) {
   YesNoChoiceDialog dialog(form, parent_, Help());
-  return dialog.exec() == QDialog::Accepted;
+  return RunWithToolTip(dialog) == QDialog::Accepted;
 }
 
 bool QtUi::AskDirectory(SelectDirForm& form) {
   SelectDirDialog dialog(form, parent_, Help());
-  return dialog.exec() == QDialog::Accepted;
+  return RunWithToolTip(dialog) == QDialog::Accepted;
 }
 
 bool QtUi::AskColour(SelectColourForm& form) {
   SelectColourDialog dialog(form, parent_, Help());
-  return dialog.exec() == QDialog::Accepted;
+  return RunWithToolTip(dialog) == QDialog::Accepted;
 }
 
 void QtUi::ShowErrorExplanation(ErrorExplanationForm& form) {
@@ -153,7 +154,23 @@ void QtUi::ShowErrorExplanation(ErrorExplanationForm& form) {
   dialog.exec();
 }
 
+bool QtUi::ShowHelpPictureBrowser(HelpPictureForm& form) {
+  HelpPictureDialog dialog(form, PlainLetters(), parent_);
+  // First in the upper left of the main window, where the pictures leave room.
+  if (!helpPicturePosition_ && parent_) helpPicturePosition_ = parent_->geometry().topLeft() + QPoint(20, 60);
+  if (helpPicturePosition_) dialog.move(*helpPicturePosition_);
+  bool request = dialog.exec() == QDialog::Accepted;
+  helpPicturePosition_ = dialog.pos();
+  return request;
+}
+
 void QtUi::Beep() { QApplication::beep(); }
+
+int QtUi::RunWithToolTip(QDialog& dialog) {
+  std::string tip = context_ ? HelpToolTip(*context_, 0) : std::string();
+  if (!tip.empty()) dialog.setToolTip(Shown(tip, PlainLetters()));
+  return dialog.exec();
+}
 
 HelpHandler QtUi::Help() {
   if (!context_) return {};

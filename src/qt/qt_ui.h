@@ -1,8 +1,11 @@
 #pragma once
 // The Ui with real windows: message boxes, questions, the standard dialogs and one window
 // per form model.
+#include <QPoint>
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 #include "config/configuration.h"
 #include "platform/ui.h"
@@ -44,6 +47,7 @@ class QtUi : public Ui {
   bool AskDirectory(SelectDirForm& form) override;
   bool AskColour(SelectColourForm& form) override;
   void ShowErrorExplanation(ErrorExplanationForm& form) override;
+  bool ShowHelpPictureBrowser(HelpPictureForm& form) override;
   void Beep() override;
   void ShowNotice(const std::string& text) override;
   void ShowAboutBox(const AboutBox& box) override;
@@ -53,12 +57,16 @@ class QtUi : public Ui {
   // The help buttons of the dialogs show the help of the context's current help number;
   // without a context the dialogs have none.
   HelpHandler Help();
+  // Runs a dialog of a help step; with a help level above 0 the step's help text is the
+  // dialog's tooltip.
+  int RunWithToolTip(QDialog& dialog);
 
   const Configuration* config_;
   QWidget* parent_ = nullptr;
   Context* context_ = nullptr;
   TextPrinter textPrinter_;
-  QPointer<QWidget> notice_;  // the notice on show; its parent window may delete it first
+  QPointer<QWidget> notice_;
+  std::optional<QPoint> helpPicturePosition_;  // where the help picture browser was last  // the notice on show; its parent window may delete it first
 };
 
 }  // namespace kalo

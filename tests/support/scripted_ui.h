@@ -61,6 +61,9 @@ class ScriptedUi : public Ui {
   void ShowErrorExplanation(ErrorExplanationForm& form) override {
     if (onErrorExplanation) onErrorExplanation(form);
   }
+  bool ShowHelpPictureBrowser(HelpPictureForm& form) override {
+    return onHelpPictureBrowser && onHelpPictureBrowser(form);
+  }
   void Beep() override { ++beeps; }
   void ShowNotice(const std::string& text) override { notices.push_back(text); }
   void ShowAboutBox(const AboutBox& box) override { aboutBoxes.push_back(box); }
@@ -74,6 +77,7 @@ class ScriptedUi : public Ui {
   std::function<bool(SelectDirForm&)> onSelectDir;
   std::function<bool(SelectColourForm&)> onSelectColour;
   std::function<void(ErrorExplanationForm&)> onErrorExplanation;
+  std::function<bool(HelpPictureForm&)> onHelpPictureBrowser;
 
   // Scripts: answers to questions, and texts for prompts and file dialogs (a missing
   // entry cancels).

@@ -1,0 +1,111 @@
+#include "help/program_sources.h"
+
+#include <filesystem>
+#include <regex>
+
+#include "help/error_message_file.h"
+#include "platform/codepage.h"
+#include "support/temp_dir.h"
+
+namespace kalo::testing {
+namespace {
+
+// Functions whose text arguments are shown as messages.
+const std::regex kMessageCall(R"(\b(Report|ErrorBox|InfoBox|HelpBox|Refuse|CancelExpansion|Warn)\()");
+
+// The text between the call's parentheses, from the position after its "(".
+std::string Arguments(const std::string& text, size_t open) {
+  int depth = 1;
+  bool quoted = false;
+  for (size_t i = open; i < text.size(); ++i) {
+    char c = text[i];
+    if (quoted) {
+      if (c == '\\') ++i;
+      else if (c == '"') quoted = false;
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == '(') {
+      ++depth;
+    } else if (c == ')' && --depth == 0) {
+      return text.substr(open, i - open);
+    }
+  }
+  return {};
+}
+
+// The top-level arguments of a call.
+std::vector<std::string> SplitArguments(const std::string& arguments) {
+  std::vector<std::string> parts(1);
+  int depth = 0;
+  bool quoted = false;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    char c = arguments[i];
+    if (quoted && c == '\\') {
+      parts.back() += arguments.substr(i++, 2);
+      continue;
+    }
+    if (c == '"') quoted = !quoted;
+    if (!quoted && (c == '(' || c == '{')) ++depth;
+    if (!quoted && (c == ')' || c == '}')) --depth;
+    if (!quoted && depth == 0 && c == ',') {
+      parts.emplace_back();
+      continue;
+    }
+    parts.back() += c;
+  }
+  return parts;
+}
+
+std::string Unescaped(const std::string& literal) {
+  std::string text;
+  for (size_t i = 0; i < literal.size(); ++i) text += literal[i] == '\\' && i + 1 < literal.size() ? literal[++i] : literal[i];
+  return text;
+}
+
+}  // namespace
+
+std::vector<SourceFile> ProgramSources() {
+  std::vector<SourceFile> sources;
+  std::filesystem::path root = std::filesystem::path(KALO_SOURCE_DIR) / "src";
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    std::string extension = entry.path().extension().string();
+    if (extension == ".cpp" || extension == ".h")
+      sources.push_back({std::filesystem::relative(entry.path(), root).string(), ReadBytes(entry.path().string())});
+  }
+  return sources;
+}
+
+std::set<int> HelpNumbersInCode(const std::vector<SourceFile>& sources) {
+  static const std::regex kHelpNumber(
+      R"((?:helpNumber\s*=|\bk\w*Help(?:Number)?\s*=|(?:SetHelpNumber|ShowHelp|AskNumber)\(\s*\w+\s*,)\s*(\d+))");
+  std::set<int> numbers;
+  for (const SourceFile& source : sources)
+    for (std::sregex_iterator it(source.text.begin(), source.text.end(), kHelpNumber), end; it != end; ++it)
+      if (int number = std::stoi((*it)[1]); number != 0) numbers.insert(number);
+  return numbers;
+}
+
+std::set<std::string> MessageStartsInCode(const std::vector<SourceFile>& sources) {
+  static const std::regex kLiteralStart(R"rx(^\s*(Oem\()?"((?:[^"\\]|\\.)*)"\)?\s*([\s\S]*)$)rx");
+  static const std::regex kFatal(R"rx("(Fatal  :(?:[^"\\]|\\.)*)")rx");
+  std::set<std::string> starts;
+  for (const SourceFile& source : sources) {
+    for (std::sregex_iterator it(source.text.begin(), source.text.end(), kMessageCall), end; it != end; ++it) {
+      std::string arguments = Arguments(source.text, static_cast<size_t>(it->position() + it->length()));
+      for (const std::string& argument : SplitArguments(arguments)) {
+        std::smatch literal;
+        if (!std::regex_match(argument, literal, kLiteralStart, std::regex_constants::match_default)) continue;
+        std::string text = Unescaped(literal[2].str());
+        if (literal[1].matched) text = Oem(text);
+        bool complete = literal[3].str().empty();
+        if (complete || text.size() >= kMessageKeyLength) starts.insert(text);
+      }
+    }
+    // Fatal calculation messages, also where a helper puts them together.
+    for (std::sregex_iterator it(source.text.begin(), source.text.end(), kFatal), end; it != end; ++it)
+      starts.insert(Unescaped((*it)[1].str()));
+  }
+  return starts;
+}
+
+}  // namespace kalo::testing
