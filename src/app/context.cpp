@@ -1,6 +1,7 @@
 #include "app/context.h"
 
 #include "platform/codepage.h"
+#include "platform/paths.h"
 
 namespace kalo {
 
@@ -12,6 +13,11 @@ Context::Context(Ui& ui, Platform& platform, const Clock& clock) : ui(ui), platf
   state.startupDirectory = platform.CurrentDirectory();
   configDirectory = state.startupDirectory;
   body.Initialise(Today());
+}
+
+std::string BodyFileName(const Context& context, const std::string& extension) {
+  std::string name = FileNameOf(context.state.currentFileName);
+  return (name.empty() ? std::string(kShortName) : name) + "." + extension;
 }
 
 std::string Context::Today() const { return FormatDate(clock.Now(), config.dateCode); }

@@ -55,4 +55,8 @@ struct Context {
   UnitSystem Units() const { return UnitSystemOf(config); }
 };
 
+// What the outputs of the body are named: the data file's whole base name ("welle.v1" of
+// "welle.v1.kal"), or the program's short name for an unnamed body, with the extension.
+std::string BodyFileName(const Context& context, const std::string& extension);
+
 }  // namespace kalo

@@ -57,12 +57,11 @@ const char* FileExtension(int target) {
 // dialog, where a name typed without an extension gets the target's one.
 bool ChooseOutputFile(Context& context, std::string& path) {
   std::string extension = FileExtension(context.cad.target);
-  std::string baseName = BaseNameOf(context.state.currentFileName);
   if (context.state.cadBatch) {
-    path = WithSeparator(context.platform.CurrentDirectory()) + baseName + "." + extension;
+    path = WithSeparator(context.platform.CurrentDirectory()) + BodyFileName(context, extension);
   } else {
     std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";
-    path = baseName;
+    path = BodyFileName(context, extension);
     if (!context.ui.AskSaveFileName(context.config.cadDirectory, filter, path) || TrimBlanks(path).empty())
       return Cancel(context);
     path = TrimBlanks(path);

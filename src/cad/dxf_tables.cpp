@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "cad/cad_layers.h"
+#include "cad/cad_text.h"
 #include "cad/dxf_writer.h"
 #include "config/configuration.h"
 
@@ -88,9 +89,13 @@ void DxfWriter::LineTypeTable() {
   Group(0, "ENDTAB");
 }
 
+std::string DxfWriter::NameText(const std::string& cp850) const {
+  return CadFileText(cp850, config_.cadTextMode, config_.specialCharacters == 1);
+}
+
 void DxfWriter::LayerEntry(const std::string& name, int colour, const std::string& lineType) {
   Group(0, "LAYER");
-  Group(2, name);
+  Group(2, NameText(name));
   Group(70, "0");
   Group(62, std::to_string(config_.layerMonochrome ? 1 : colour));
   Group(6, lineType);
@@ -119,7 +124,7 @@ void DxfWriter::StyleTable() {
   Group(50, "0.0");
   Group(71, "0");
   Group(42, "3.5");
-  Group(3, UpperCase(config_.cadTextStyle.substr(0, kLayerNameLength)));
+  Group(3, NameText(UpperCase(config_.cadTextStyle.substr(0, kLayerNameLength))));
   Group(4, "");
   // The table ends with a group code line written without its leading blanks.
   lines_.push_back("0");

@@ -24,7 +24,7 @@ class DxfWriter : public CadTarget {
   void EndBlock() override;
   void EndSection() override;
   void BeginEntities() override;
-  void SetLayer(const CadLayer& layer) override { layerName_ = layer.name; }
+  void SetLayer(const CadLayer& layer) override { layerName_ = NameText(layer.name); }
 
   void Line(long double x1, long double y1, long double x2, long double y2) override;
   void Circle(long double x, long double y, long double r) override;
@@ -46,6 +46,8 @@ class DxfWriter : public CadTarget {
 
  private:
   void Group(int code, const std::string& value);
+  // Layer and style names in the code page of the drawing's texts, as a reader decodes them.
+  std::string NameText(const std::string& cp850) const;
   void Real(int code, long double value);
   void Compact(int code, long double value);
   void Entity(const std::string& name);

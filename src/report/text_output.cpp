@@ -73,8 +73,7 @@ bool TextOutput::Open(int kind, const std::string& name) {
   channel_.pauseAfterPage = false;
   channel_.htmlTableOpen = false;
   channel_.inPageHeader = false;
-  channel_.name = name.empty() ? context_.state.currentFileName : name;
-  if (channel_.name.empty()) channel_.name = kShortName;
+  channel_.name = name.empty() ? BodyFileName(context_, "txt") : name;
   if (FileNameOf(channel_.name).find('.') == std::string::npos) channel_.name += ".txt";
   if (!ChooseTarget(kind) || !PrepareTarget(context_, channel_)) return false;
   channel_.open = true;

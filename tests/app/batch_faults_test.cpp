@@ -130,5 +130,50 @@ TEST_F(BatchFaults, CommandLineNamesAreLinuxPaths) {
   EXPECT_TRUE(FileExists(dir.File("x:y.dxf")));
 }
 
+TEST_F(BatchFaults, OutputsTakeTheWholeBaseNameInTheWorkingFolderWhateverItIsCalled) {
+  CopyExample("shaft", "welle.v1.kal");
+  EXPECT_EQ(Kalo({"welle.v1.kal", "/I", "/NOGUI"}).exitCode, 0);
+  EXPECT_EQ(Kalo({"welle.v1.kal", "/CAD1:5"}).exitCode, 0);
+  EXPECT_TRUE(FileExists(dir.File("welle.v1.txt")));
+  EXPECT_TRUE(FileExists(dir.File("welle.v1.dxf")));
+  EXPECT_FALSE(FileExists(dir.File("welle.v1")));
+  EXPECT_FALSE(FileExists(dir.File("welle.dxf")));
+
+  for (const std::string folder : {"Maß", "café", "teil-", "teil.", "teil+"}) {
+    std::filesystem::create_directory(dir.File(folder));
+    testing::WriteBytes(dir.File(folder + "/p.kal"), testing::ReadBytes(dir.File("welle.v1.kal")));
+    testing::ProcessResult run = testing::RunProcess(dir.File(folder), {KALO_EXECUTABLE, "p.kal", "/I", "/NOGUI"},
+                                                     {"TEMP=" + dir.Path(), "PATH=/usr/bin:/bin"});
+    EXPECT_EQ(run.exitCode, 0) << folder << "\n" << run.errorOutput;
+    EXPECT_TRUE(FileExists(dir.File(folder + "/p.txt"))) << folder;
+    EXPECT_FALSE(FileExists(dir.File(folder + "p.txt"))) << folder;
+  }
+}
+
+TEST_F(BatchFaults, AWorkingFolderDeeperThanAPathCanSpellWorks) {
+  // 24 levels of 200 characters, deeper than PATH_MAX (4096): only relative steps reach it,
+  // and only descriptor-based removal takes it away again.
+  const char* script = R"(
+import os, shutil, subprocess, sys
+top, kalo, body = sys.argv[1], sys.argv[2], sys.argv[3]
+os.chdir(top)
+for _ in range(24):
+    os.mkdir("d" * 200)
+    os.chdir("d" * 200)
+shutil.copyfile(body, "tief.kal")
+ok = all(subprocess.run([kalo, "tief.kal"] + switches).returncode == 0 for switches in (["/I", "/NOGUI"], ["/CAD1:2"]))
+ok = ok and os.path.getsize("tief.txt") > 0 and os.path.getsize("tief.dxf") > 0
+os.chdir(top)
+shutil.rmtree("d" * 200)
+sys.exit(0 if ok else 1)
+)";
+  testing::ProcessResult run = testing::RunProcess(
+      dir.Path(),
+      {"/usr/bin/python3", "-c", script, dir.Path(), KALO_EXECUTABLE,
+       std::string(KALO_SOURCE_DIR) + "/data/examples/shaft.kal"},
+      {"TEMP=" + dir.Path(), "PATH=/usr/bin:/bin"});
+  EXPECT_EQ(run.exitCode, 0) << run.errorOutput;
+}
+
 }  // namespace
 }  // namespace kalo

@@ -66,9 +66,9 @@ TEST_F(CadDriver, TextModesAndStyle) {
 
 TEST_F(CadDriver, FileNames) {
   context.state.cadBatch = true;
-  context.state.currentFileName = "/X/PART.EXT";
+  context.state.currentFileName = "welle.v1";  // of welle.v1.kal
   ASSERT_TRUE(CadOpen(context, kCadDxf));
-  EXPECT_EQ(context.cad.outputPath, dir.File("PART.dxf"));
+  EXPECT_EQ(context.cad.outputPath, dir.File("welle.v1.dxf"));
   EXPECT_TRUE(test.ui.messages.empty());
 
   context.state.cadBatch = false;

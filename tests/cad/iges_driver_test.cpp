@@ -32,7 +32,7 @@ TEST(IgesDriverRun, PolylineArcsMeetTheirVerticesAndTurnByTheirAngles) {
   Context& context = test.context;
   test.platform.currentDirectory = dir.Path();
   context.state.cadBatch = true;
-  context.state.currentFileName = "/X/PART.kal";
+  context.state.currentFileName = "PART";
   const long double half = std::numbers::pi_v<long double> / 2;
 
   ASSERT_TRUE(CadOpen(context, kCadIges));

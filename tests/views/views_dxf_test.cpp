@@ -7,6 +7,7 @@
 
 #include "model/data_file_reader.h"
 #include "platform/codepage.h"
+#include "views/view_style.h"
 #include "views/views_fixture.h"
 
 namespace kalo::testing {
@@ -99,8 +100,10 @@ TEST_F(ViewsDxf, GeometryAndSheetOnTheirLayers) {
 TEST_F(ViewsDxf, SheetTextsKeepTheirUmlautsInTheWindowCodePage) {
   context.body.documentation.information.placedTexts = {{30, 60, 3.5L, 0, Oem("Bohrung Ø 20, Fläche 12 mm², Öse")}};
   context.body.texts.name = Oem("Rotationskörper");
+  context.config.layers[kLayerOutline].name = Oem("Außenkontur");  // names are written like texts
   std::string sheet = ViewAsReadBack(kViewDrawingSheet);
   EXPECT_TRUE(Holds(sheet, R"("codepage": "ANSI_1252")")) << sheet;
+  EXPECT_TRUE(Holds(sheet, R"("Außenkontur:)")) << sheet;
   EXPECT_TRUE(Holds(sheet, R"("Bohrung Ø 20, Fläche 12 mm², Öse")")) << sheet;
   EXPECT_TRUE(Holds(sheet, R"("Rotationskörper")")) << sheet;
   EXPECT_TRUE(Holds(sheet, R"("Änderung")")) << sheet;  // a text of the frame block
