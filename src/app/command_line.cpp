@@ -22,6 +22,24 @@ int IntegerOrZero(const std::string& text) {
   return ParseInteger(text, value) ? static_cast<int>(value) : 0;
 }
 
+// The Linux options: a first argument starting with "--".
+Command LongOption(const std::vector<std::string>& arguments) {
+  Command command;
+  const std::string& option = arguments[0];
+  if (option == "--help") {
+    command.kind = CommandKind::LongUsage;
+  } else if (option == "--version") {
+    command.kind = CommandKind::Version;
+  } else if (option == "--summary") {
+    command.kind = CommandKind::Summary;
+    command.summaryInputs.assign(arguments.begin() + 1, arguments.end());
+  } else {
+    command.kind = CommandKind::UnknownOption;
+    command.fileName = option;
+  }
+  return command;
+}
+
 }  // namespace
 
 Command ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -32,12 +50,17 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     command.kind = CommandKind::Usage;
     return command;
   }
+  if (first.starts_with("--")) return LongOption(arguments);
   command.fileName = first;
   const std::string second = arguments.size() > 1 ? arguments[1] : "";
   if (second == "/E" || second == "/e" || second == "/G" || second == "/g") {
     command.kind = CommandKind::InteractiveNamed;
   } else if (second == "/I" || second == "/i") {
     command.kind = CommandKind::TextReport;
+  } else if (second == "/A" || second == "/a") {
+    command.kind = CommandKind::FullReport;
+  } else if (UpperCase(second) == "/JSON") {
+    command.kind = CommandKind::JsonResults;
   } else if (UpperCase(second.substr(0, 4)) == "/CAD") {
     command.kind = CommandKind::CadOutput;
     command.cadSwitch = second;
@@ -50,12 +73,13 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 bool IsBatchCadOutput(const Command& command) {
-  bool fileTarget = command.cadTarget == kCadDxf || command.cadTarget == kCadIges || command.cadTarget == kCadTxt;
+  int target = command.cadTarget;
+  bool fileTarget = target == kCadDxf || target == kCadIges || (target >= kCadTxt && target <= kCadPdf);
   return fileTarget && command.cadView >= kViewGeometryWithTable && command.cadView <= kViewPolyline;
 }
 
 std::string InvalidCadSwitchMessage(const Command& command) {
-  return command.cadSwitch + " ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT und j: Ansicht " +
+  return command.cadSwitch + " ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT, 6=SVG, 7=PDF und j: Ansicht " +
          std::to_string(kViewGeometryWithTable) + ".." + std::to_string(kViewPolyline);
 }
 
@@ -91,5 +115,24 @@ std::vector<std::string> UsageLines() {
       "Example: w" + name + " test.edi /E /NOGUI   ->  test.edi",
   };
 }
+
+std::vector<std::string> LongUsageLines() {
+  const std::string name = kShortName;
+  std::vector<std::string> lines = UsageLines();
+  lines.insert(lines.end(), {
+      "",
+      "/A       -> TXT file with all results (after the /I report)",
+      "/JSON    -> JSON file with all results in full precision",
+      "",
+      name + " --summary FILE_OR_FOLDER...   -> one CSV row per data file on the output",
+      name + " --help                        -> this screen",
+      name + " --version                     -> program version",
+      "",
+      "Exit codes: 0 success, 1 file or calculation error, 2 unknown option",
+  });
+  return lines;
+}
+
+std::string VersionLine() { return std::string(kShortName) + " " + kProgramVersion; }
 
 }  // namespace kalo

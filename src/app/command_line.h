@@ -12,6 +12,12 @@ enum class CommandKind {
   TextReport,           // "/I": the result report as FILE.txt
   CadOutput,            // "/CADi:j": view j on CAD target i
   InteractiveWithFile,  // a file name alone or with another switch
+  FullReport,           // "/A": the result report and all results as FILE.txt
+  JsonResults,          // "/JSON": every result as FILE.json
+  Summary,              // "--summary FILE_OR_FOLDER...": one CSV row per data file
+  LongUsage,            // "--help"
+  Version,              // "--version"
+  UnknownOption,        // any other first argument starting with "--"
 };
 
 struct Command {
@@ -20,6 +26,7 @@ struct Command {
   std::string cadSwitch;  // "/CADi:j" as given
   int cadTarget = 0;      // i of /CADi:j
   int cadView = 0;        // j of /CADi:j
+  std::vector<std::string> summaryInputs;  // the files and folders after --summary
 };
 
 Command ParseCommandLine(const std::vector<std::string>& arguments);
@@ -33,5 +40,9 @@ std::string InvalidCadSwitchMessage(const Command& command);
 bool HasNoGuiSwitch(const std::vector<std::string>& arguments);
 // The 21 lines of the usage screen.
 std::vector<std::string> UsageLines();
+// The usage screen followed by the switches beside the original ones (--help).
+std::vector<std::string> LongUsageLines();
+// "kalo 2.0" (--version).
+std::string VersionLine();
 
 }  // namespace kalo

@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/context.h"
+#include "app/summary.h"
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
 #include "config/directory_check.h"
@@ -14,6 +15,8 @@
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "report/full_report.h"
+#include "report/json_results.h"
 #include "report/result_report.h"
 #include "views/show_view.h"
 
@@ -58,6 +61,36 @@ bool PrepareBatchBody(Context& context, const Command& command) {
 StartupOutcome RunTextReportChain(Context& context, const Command& command) {
   if (!PrepareBatchBody(context, command)) return EndProcess(1);
   return EndProcess(Report(context, kReportBatch) ? 0 : 1);
+}
+
+StartupOutcome RunFullReportChain(Context& context, const Command& command) {
+  if (!PrepareBatchBody(context, command)) return EndProcess(1);
+  return EndProcess(FullReport(context, kReportBatch) ? 0 : 1);
+}
+
+// FILE.json in the working directory. A file that cannot be read or holds no contour gives
+// no JSON file; a failed calculation gives one with its messages and no results.
+StartupOutcome RunJsonChain(Context& context, const Command& command) {
+  if (!ReadBatchFile(context, command.fileName)) return EndProcess(1);
+  if (context.body.contour.count == 0) {
+    ErrorBox(context, "keine Geometrie eingegeben !");
+    return EndProcess(1);
+  }
+  bool calculated = !context.messages.Fatal();
+  if (!calculated) ReportCalculationFailure(context);
+  std::string path = context.state.currentFileName + ".json", error;
+  if (!WriteTextLines(path, JsonResultLines(context, command.fileName), error)) {
+    ErrorBox(context, path + ": " + error);
+    return EndProcess(1);
+  }
+  return EndProcess(calculated ? 0 : 1);
+}
+
+// An option this program does not know: the usage screen on the error stream.
+StartupOutcome RefuseUnknownOption(Context& context, const Command& command) {
+  context.ui.MessageBox("", "kalo: unbekannte Option " + command.fileName);
+  for (const std::string& line : LongUsageLines()) context.ui.MessageBox("", line);
+  return EndProcess(2);
 }
 
 StartupOutcome RunCadChain(Context& context, const Command& command) {
@@ -173,6 +206,20 @@ StartupOutcome Startup(Context& context) {
       return RunTextReportChain(context, command);
     case CommandKind::CadOutput:
       return RunCadChain(context, command);
+    case CommandKind::FullReport:
+      return RunFullReportChain(context, command);
+    case CommandKind::JsonResults:
+      return RunJsonChain(context, command);
+    case CommandKind::Summary:
+      return EndProcess(RunSummary(context, command.summaryInputs));
+    case CommandKind::LongUsage:
+      context.ui.ShowLines(LongUsageLines());
+      return EndProcess(0);
+    case CommandKind::Version:
+      context.ui.ShowLines({VersionLine()});
+      return EndProcess(0);
+    case CommandKind::UnknownOption:
+      return RefuseUnknownOption(context, command);
     case CommandKind::InteractiveNamed:
       context.state.currentFileName = command.fileName;
       context.state.dataDirectory.clear();

@@ -4,6 +4,7 @@
 #include "cad/cad_driver.h"
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
+#include "report/full_report.h"
 #include "report/message_block.h"
 #include "report/result_report.h"
 #include "report/text_output.h"
@@ -36,6 +37,12 @@ void WriteMessagesOnScreen(Context& context) {
   output.Close();
 }
 
+// A report that was not written because the calculation failed gives the message summary.
+void ShowReport(Context& context, bool (*report)(Context&, int), int kind) {
+  context.state.cancel = false;
+  if (!report(context, kind) && context.messages.Fatal()) ShowMessageSummary(context);
+}
+
 }  // namespace
 
 void RefreshView(Context& context) {
@@ -45,9 +52,11 @@ void RefreshView(Context& context) {
 }
 
 void ViewReport(Context& context, int kind) {
-  context.state.cancel = false;
-  if (!Report(context, kind) && context.messages.Fatal()) ShowMessageSummary(context);
+  bool (*standardReport)(Context&, int) = Report;
+  ShowReport(context, standardReport, kind);
 }
+
+void ViewFullReport(Context& context) { ShowReport(context, FullReport, kReportExtract); }
 
 void ViewOnScreen(Context& context, int view) {
   context.state.cancel = false;

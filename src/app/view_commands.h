@@ -13,6 +13,8 @@ void RefreshView(Context& context);
 // View Standard (kind 1) and View Auszug (kind 2); a failed calculation shows the message
 // summary instead.
 void ViewReport(Context& context, int kind);
+// View Alle Ergebnisse: the Auszug report followed by every input summary and result.
+void ViewFullReport(Context& context);
 // View Grafik, Tabelle and Zeichnung: the view on the screen.
 void ViewOnScreen(Context& context, int view);
 // CAD Grafik, Polylinie, Tabelle and Zeichnung: the view on the CAD target the user chooses.

@@ -11,6 +11,12 @@ bool NeedsWindow(const std::vector<std::string>& arguments) {
     case CommandKind::Usage:
     case CommandKind::TextReport:
     case CommandKind::CadOutput:
+    case CommandKind::FullReport:
+    case CommandKind::JsonResults:
+    case CommandKind::Summary:
+    case CommandKind::LongUsage:
+    case CommandKind::Version:
+    case CommandKind::UnknownOption:
       return false;
     default:
       return true;

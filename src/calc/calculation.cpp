@@ -7,6 +7,7 @@
 #include "calc/chord_polygon.h"
 #include "calc/polygon_bounds.h"
 #include "calc/section_sums.h"
+#include "calc/solid_properties.h"
 #include "graphics/plane_geometry.h"
 #include "platform/codepage.h"
 
@@ -79,7 +80,8 @@ void Calculate(Context& context) {
       break;
   }
   FindBounds(body.polygon, body.bounds);
-  StoreSums(SumSegments(body.polygon, body.rho, messages), body);
+  StoreSums(context.config.exactArcs ? ExactSectionSums(body, messages) : SumSegments(body.polygon, body.rho, messages),
+            body);
   if (body.results.A == 0) {
     messages.Report("Fatal  : A = 0 !");
     messages.SetFatal();

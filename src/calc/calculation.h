@@ -7,8 +7,9 @@ struct Context;
 class MessageCollection;
 
 // Replaces the arcs by chords and computes area, moments, centroid, principal values,
-// mass, volume and mass moment of inertia into the body; problems go to the message
-// collection, a fatal one also sets its fatal-error flag.
+// mass, volume and mass moment of inertia into the body, over the chords or, with
+// "Bögen exakt", over the true arcs; problems go to the message collection, a fatal one
+// also sets its fatal-error flag.
 void Calculate(Context& context);
 
 // Mass in kg of a frustum of a cone of length h (mm, signed) between radii r1, r2 (mm).

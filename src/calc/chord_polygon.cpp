@@ -10,13 +10,6 @@ namespace {
 
 constexpr int kMinChords = 2;
 
-// Writes the next point; false when its index reaches the polygon limit.
-bool Append(ContourPolygon& polygon, int& k, long double x, long double y) {
-  if (++k >= kMaxPolygonIndex) return false;
-  polygon.points[static_cast<size_t>(k)] = {x, y};
-  return true;
-}
-
 // round(sweep / step), ties to even, at least 2. A ratio beyond the polygon (or not a
 // number at all) is limited so that the arc cannot fit and the caller stops at the limit.
 int ChordCount(long double sweep, long double step) {
@@ -25,14 +18,14 @@ int ChordCount(long double sweep, long double step) {
   return count > kMaxPolygonIndex ? kMaxPolygonIndex : static_cast<int>(count);
 }
 
-// The chord points of the arc from 'from' to 'to', both ends included.
-bool AppendArc(const ContourElement& from, const ContourElement& to, long double step, ContourPolygon& polygon,
-               int& k, MessageCollection& messages, const NumberFormat& format) {
+// The chord points of the arc from element - 1 to element, both ends included.
+bool SendArc(const ContourElement& from, const ContourElement& to, int element, long double step,
+             PolygonSink& sink, MessageCollection& messages, const NumberFormat& format) {
   long double phi = from.phi;
   std::optional<ArcGeometry> arc = GetArcCenter(from.x, from.y, to.x, to.y, phi, messages, format);
   // An angle that gives no centre (reported above unless the arc is negligible) leaves a
   // straight segment.
-  if (!arc) return Append(polygon, k, to.x, to.y);
+  if (!arc) return sink.Add(element, to.x, to.y);
   long double a1 = arc->a1 < 0 ? arc->a1 + 2 * kPi : arc->a1;
   long double a2 = arc->a2 < 0 ? arc->a2 + 2 * kPi : arc->a2;
   int chords = ChordCount(std::fabs(phi), step);
@@ -42,28 +35,50 @@ bool AppendArc(const ContourElement& from, const ContourElement& to, long double
   long double delta = phi >= 0 ? d : -d;
   for (int j = 0; j <= chords; ++j) {
     long double angle = start + j * delta;
-    if (!Append(polygon, k, arc->xc + arc->r * std::cos(angle), arc->yc + arc->r * std::sin(angle)))
-      return false;
+    if (!sink.Add(element, arc->xc + arc->r * std::cos(angle), arc->yc + arc->r * std::sin(angle))) return false;
   }
   return true;
 }
 
+// Writes the points into the polygon until an index reaches the polygon limit.
+class PolygonWriter final : public PolygonSink {
+ public:
+  explicit PolygonWriter(ContourPolygon& polygon) : polygon_(polygon) {}
+
+  bool Add(int, long double x, long double y) override {
+    if (++k_ >= kMaxPolygonIndex) return false;
+    polygon_.points[static_cast<size_t>(k_)] = {x, y};
+    return true;
+  }
+  int Count() const { return k_; }
+
+ private:
+  ContourPolygon& polygon_;
+  int k_ = 0;
+};
+
 }  // namespace
 
-PolygonOutcome BuildPolygon(const Contour& contour, long double arcDivisionDegrees, ContourPolygon& polygon,
-                            MessageCollection& messages, const NumberFormat& format) {
+bool WalkPolygon(const Contour& contour, long double arcDivisionDegrees, PolygonSink& sink,
+                 MessageCollection& messages, const NumberFormat& format) {
   long double step = DegToRad(arcDivisionDegrees);
   // A count beyond the storage (never written by the program) is read as the storage.
   int count = contour.count < kMaxElements ? contour.count : kMaxElements;
-  int k = 0;
   for (int i = 1; i <= count; ++i) {
     const ContourElement& element = contour[i];
-    bool written = i == 1 || contour[i - 1].phi == 0
-                       ? Append(polygon, k, element.x, element.y)
-                       : AppendArc(contour[i - 1], element, step, polygon, k, messages, format);
-    if (!written) return PolygonOutcome::TooManyPoints;
+    bool going = i == 1 || contour[i - 1].phi == 0 ? sink.Add(i, element.x, element.y)
+                                                    : SendArc(contour[i - 1], element, i, step, sink, messages, format);
+    if (!going) return false;
   }
-  if (count == 0) return PolygonOutcome::Empty;
+  return true;
+}
+
+PolygonOutcome BuildPolygon(const Contour& contour, long double arcDivisionDegrees, ContourPolygon& polygon,
+                            MessageCollection& messages, const NumberFormat& format) {
+  PolygonWriter writer(polygon);
+  if (!WalkPolygon(contour, arcDivisionDegrees, writer, messages, format)) return PolygonOutcome::TooManyPoints;
+  if (contour.count == 0) return PolygonOutcome::Empty;
+  int k = writer.Count();
   polygon.count = static_cast<uint16_t>(k + 1);
   polygon.points[static_cast<size_t>(k + 1)] = {contour[1].x, contour[1].y};
   return PolygonOutcome::Closed;

@@ -133,6 +133,8 @@ struct Configuration {
   // Title block items left out of drawings (true = left out).
   bool titleBlockWithoutTitle = false, titleBlockWithoutFileName = false;
   bool titleBlockWithoutDate = false, titleBlockWithoutLogo = false;
+  // "Bögen exakt": every value integrated over the true circular arcs, not their chords.
+  bool exactArcs = false;
 };
 
 NumberFormat NumberFormatOf(const Configuration& config);

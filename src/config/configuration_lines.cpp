@@ -258,6 +258,7 @@ class ConfigurationWalk {
     Value(c_.titleBlockWithoutFileName);
     Value(c_.titleBlockWithoutDate);
     Value(c_.titleBlockWithoutLogo);
+    Row(Oem("Bögen exakt"), c_.exactArcs);
   }
 
   // A key line and its value; the rule is applied to a value read.

@@ -78,7 +78,9 @@ void InertiaLine(Context& context, TextOutput& output, const std::string& label,
     output.ResultLine(label, symbol, "kgm2", valueText);
 }
 
-bool Report(Context& context, int kind) {
+bool Report(Context& context, int kind) { return Report(context, kind, nullptr); }
+
+bool Report(Context& context, int kind, const ReportAppendix& appendix) {
   const DrawingTexts& texts = context.body.texts;
   TextOutput output(context);
   output.SetHeaderTexts({ProgramTitleLine(), texts.remarks[0], texts.remarks[1], texts.remarks[2], ""});
@@ -96,6 +98,11 @@ bool Report(Context& context, int kind) {
     if (!context.messages.Empty()) {
       output.PageHeader();
       WriteMessageBlock(context, output);
+      output.EndPage();
+    }
+    if (appendix) {
+      output.PageHeader();
+      appendix(output);
       output.EndPage();
     }
   }

@@ -1,6 +1,7 @@
 #pragma once
 // The result report of one calculation: the contour table (Standard report only), the
 // results block and the collected messages, written through the text output channel.
+#include <functional>
 #include <string>
 
 namespace kalo {
@@ -15,6 +16,9 @@ enum ReportKind { kReportBatch = 0, kReportStandard = 1, kReportExtract = 2 };
 // the last calculation failed (the caller then shows the message summary), when the user
 // cancelled or when the output could not be written.
 bool Report(Context& context, int kind);
+// The same report followed, on a page of its own, by the lines that 'appendix' writes.
+using ReportAppendix = std::function<void(TextOutput&)>;
+bool Report(Context& context, int kind, const ReportAppendix& appendix);
 
 // The mass in kg, or in g below 1 kg.
 void MassLine(Context& context, TextOutput& output, const std::string& label, const std::string& symbol,

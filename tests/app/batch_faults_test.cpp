@@ -74,7 +74,7 @@ TEST_F(BatchFaults, CadSwitchWithoutSuchTargetOrViewFailsNamingTheValidOnes) {
   for (const char* cadSwitch : {"/CAD3:1", "/CAD4:1", "/CAD1:0", "/CAD1:9", "/CAD1", "/CADx:y"}) {
     testing::ProcessResult result = Kalo({"body.kal", cadSwitch});
     EXPECT_EQ(result.exitCode, 1) << cadSwitch;
-    std::string message = std::string(cadSwitch) + " ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT und j: Ansicht 1..6";
+    std::string message = std::string(cadSwitch) + " ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT, 6=SVG, 7=PDF und j: Ansicht 1..6";
     EXPECT_NE(result.errorOutput.find(message), std::string::npos) << result.errorOutput;
   }
   for (const char* output : {"body.dxf", "body.igs", "body.txt"}) EXPECT_FALSE(FileExists(dir.File(output)));

@@ -35,7 +35,7 @@ TEST(CommandLine, BatchDrawsViewsOneToSixIntoDxfIgesOrTxtFiles) {
   for (const char* invalid : {"/CAD3:1", "/CAD4:1", "/CAD1:0", "/CAD1:7", "/CAD1", "/CADx:y", "/CAD0:1"})
     EXPECT_FALSE(IsBatchCadOutput(ParseCommandLine({"a.kal", invalid}))) << invalid;
   EXPECT_EQ(InvalidCadSwitchMessage(ParseCommandLine({"a.kal", "/CAD3:1"})),
-            "/CAD3:1 ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT und j: Ansicht 1..6");
+            "/CAD3:1 ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT, 6=SVG, 7=PDF und j: Ansicht 1..6");
 }
 
 TEST(CommandLine, NoGuiStandsAnywhereInAnyCase) {

@@ -102,6 +102,7 @@ Configuration ChangedRecord() {
   c.language = 3;
   c.resultGraphic = 5;
   c.titleBlockWithoutTitle = c.titleBlockWithoutFileName = c.titleBlockWithoutDate = c.titleBlockWithoutLogo = true;
+  c.exactArcs = true;
   return c;
 }
 
@@ -135,9 +136,9 @@ TEST_F(ConfigurationFile, ChangedRecordSurvivesWriteAndRead) {
   ASSERT_EQ(written.size(), initial.size());
   size_t changedLines = 0;
   for (size_t k = 0; k < written.size(); ++k) changedLines += written[k] != initial[k];
-  // 230 lines: 2 title lines, 96 key lines, 132 value lines of which only the plot command
+  // 232 lines: 2 title lines, 97 key lines, 133 value lines of which only the plot command
   // count keeps its initial 1.
-  EXPECT_EQ(changedLines, 131u) << "every value line carries a changed value";
+  EXPECT_EQ(changedLines, 132u) << "every value line carries a changed value";
 
   TestContext other;
   other.context.configDirectory = dir.Path();
@@ -155,6 +156,7 @@ TEST_F(ConfigurationFile, ChangedRecordSurvivesWriteAndRead) {
   EXPECT_EQ(read.printScaleVertical, 0.5L);
   EXPECT_EQ(read.backgroundColour, 0xC0FFEE);
   EXPECT_TRUE(read.titleBlockWithoutLogo);
+  EXPECT_TRUE(read.exactArcs);
 }
 
 TEST_F(ConfigurationFile, RealsAreWrittenWithDotsWhateverTheDecimalSeparator) {
