@@ -12,7 +12,7 @@ std::string MainWindowCaption(const Context& context) {
   return ProgramTitleLine() + "  -  " + shownName;
 }
 
-MainMenuState CurrentMenuState(const Context& context) {
+MainMenuState CurrentMenuState(const Context& context, const CaptionVocabulary& captions) {
   MainMenuState menu;
   menu.caption = MainWindowCaption(context);
   const auto& entries = context.state.recentFiles;
@@ -22,7 +22,7 @@ MainMenuState CurrentMenuState(const Context& context) {
   }
   menu.recentSeparatorVisible = !entries[0].empty();
   size_t count = context.messages.Count();
-  menu.errorMessagesCaption = "&Fehlermeldungen (" + std::to_string(count) + ")";
+  menu.errorMessagesCaption = captions.Text(GeneralCaption::ErrorMessages) + " (" + std::to_string(count) + ")";
   menu.errorMessagesEnabled = count > 0;
   menu.undoEnabled = context.undo.CanUndo();
   menu.redoEnabled = context.undo.CanRedo();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/recent_list.h"
+#include "lang/caption_vocabulary.h"
 
 namespace kalo {
 
@@ -14,6 +15,7 @@ struct MainMenuState {
   std::string caption;  // also the application title
   std::array<std::string, kRecentEntries> recentCaptions;  // an empty caption hides its item
   bool recentSeparatorVisible = false;  // the separator between the list and Exit
+  // The vocabulary's error messages entry + " (" + count + ")", UTF-8 as every menu caption.
   std::string errorMessagesCaption;
   bool errorMessagesEnabled = false;
   bool undoEnabled = false;
@@ -25,6 +27,6 @@ struct MainMenuState {
 
 // The program title line, followed by "  -  " and the current file name when there is one.
 std::string MainWindowCaption(const Context& context);
-MainMenuState CurrentMenuState(const Context& context);
+MainMenuState CurrentMenuState(const Context& context, const CaptionVocabulary& captions = CaptionVocabulary());
 
 }  // namespace kalo

@@ -14,6 +14,7 @@ class ErrorExplanationForm;
 class HelpPictureForm;
 class SelectColourForm;
 class SelectDirForm;
+class Tconfig;
 class TForm_einarray;
 class TForm_einkoord;
 class YesNoChoiceForm;
@@ -55,6 +56,9 @@ class Ui {
   virtual bool ShowCoordinateForm(TForm_einkoord&) { return false; }
   // The diagram limits; a Ui without this window answers cancel (the automatic limits).
   virtual bool EditDiagramLimits(DiagramLimitsForm&) { return false; }
+  // The configuration dialog; it takes the settings over itself on "OK" and "&Speichern".
+  // A Ui without this window answers cancel.
+  virtual bool ShowConfigDialog(Tconfig&) { return false; }
   // The standard dialogs with windows of their own.
   virtual bool AskYesNoChoice(YesNoChoiceForm& form) = 0;
   virtual bool AskDirectory(SelectDirForm& form) = 0;

@@ -6,18 +6,22 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "app/config_commands.h"
 #include "app/context.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/help_commands.h"
+#include "app/language_commands.h"
 #include "app/main_menu_state.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "app/window_start.h"
+#include "cad/cad_driver.h"
 #include "help/help_picture_browser.h"
 #include "platform/codepage.h"
 #include "qt/graph_widget.h"
 #include "qt/qt_text.h"
+#include "qt/qt_translation.h"
 #include "report/result_report.h"
 #include "views/show_view.h"
 
@@ -26,6 +30,12 @@ namespace {
 
 // The window's initial position on the screen.
 constexpr QPoint kInitialPosition{194, 110};
+
+// The drawing sheet as an SVG or PDF file, named in the save dialog.
+void DrawingOnTarget(Context& context, int target) {
+  context.state.cancel = false;
+  ShowView(context, target, kViewDrawingSheet);
+}
 
 }  // namespace
 
@@ -41,8 +51,25 @@ TMainForm::TMainForm(Context& context, QWidget* parent)
   UpdateMenus();
 }
 
-QString TMainForm::Caption(const char* utf8) const {
-  return Shown(Oem(utf8), context_.config.specialCharacters == 1);
+QString TMainForm::Caption(const std::string& utf8) const {
+  // Captions that code page 850 cannot hold (Korean) are shown as they are.
+  std::string cp850 = Utf8ToCp850(utf8);
+  if (Cp850ToUtf8(cp850) != utf8) return QString::fromStdString(utf8);
+  return Shown(cp850, context_.config.specialCharacters == 1);
+}
+
+void TMainForm::FollowLanguage() {
+  int language = context_.config.language;
+  if (language != captions_.Language()) captions_.SetLanguage(language);
+  if (language == labelledLanguage_) return;
+  labelledLanguage_ = language;
+  FollowQtTranslation(LanguageLocale(language));
+  for (const auto& [name, caption] : MainMenuCaptions(captions_)) {
+    if (auto* menu = findChild<QMenu*>(QString::fromStdString(name)))
+      menu->setTitle(Caption(caption));
+    else if (auto* item = findChild<QAction*>(QString::fromStdString(name)))
+      item->setText(Caption(caption));
+  }
 }
 
 QMenu* TMainForm::AddMenu(const char* name, const char* caption, QMenu* parent) {
@@ -83,7 +110,10 @@ void TMainForm::BuildFileMenu() {
   AddCommand(file, "mi_fileExportDxf", "Ex&port (DXF)...", FileExportDxf);
   file->addSeparator();
   AddLater(file, "mi_filePrint", "&Drucken...")->setShortcut(QKeySequence("Ctrl+P"));
-  AddLater(file, "mi_fileConfig", "E&instellungen");
+  AddCommand(file, "mi_fileConfig", "E&instellungen", [this](Context& context) {
+    FileConfig(context);
+    graph_->update();  // the configured background colour
+  });
   file->addSeparator();
   for (int n = 1; n <= kRecentEntries; ++n) {
     std::string name = "mi_file" + std::to_string(n);
@@ -114,6 +144,7 @@ void TMainForm::BuildViewMenus() {
   QMenu* view = AddMenu("mi_view", "&Ansicht");
   AddCommand(view, "mi_viewStandard", "&Standardausdruck", [](Context& c) { ViewReport(c, kReportStandard); });
   AddCommand(view, "mi_viewAuszug", "&Auszug", [](Context& c) { ViewReport(c, kReportExtract); });
+  AddCommand(view, "mi_viewAlle", "A&lle Ergebnisse", [](Context& c) { ViewFullReport(c); });
   view->addSeparator();
   AddCommand(view, "mi_viewGrafik", "&Grafik", [](Context& c) { ViewOnScreen(c, kViewGeometryWithTable); });
   AddCommand(view, "mi_viewTabelle", "&Tabelle", [](Context& c) { ViewOnScreen(c, kViewTable); });
@@ -126,6 +157,9 @@ void TMainForm::BuildViewMenus() {
   AddCommand(cad, "mi_cadPolylinie", "Pol&ylinie", [](Context& c) { ViewOnCadTarget(c, kViewGeometry1); });
   AddCommand(cad, "mi_cadTabelle", "&Tabelle", [](Context& c) { ViewOnCadTarget(c, kViewTable); });
   AddCommand(cad, "mi_cadZeichnung", "&Zeichnung", [](Context& c) { ViewOnCadTarget(c, kViewDrawingSheet); });
+  cad->addSeparator();
+  AddCommand(cad, "mi_cadSvg", "Zeichnung als &SVG...", [](Context& c) { DrawingOnTarget(c, kCadSvg); });
+  AddCommand(cad, "mi_cadPdf", "Zeichnung als &PDF...", [](Context& c) { DrawingOnTarget(c, kCadPdf); });
 }
 
 void TMainForm::AddLaterItems(QMenu* menu, std::initializer_list<std::pair<const char*, const char*>> items) {
@@ -161,10 +195,11 @@ void TMainForm::BuildHelpMenu() {
   AddCommand(help, "mi_helpHilfebild", "&Hilfebild", BrowseHelpPictures);
   AddCommand(help, "mi_helpErrorMessages", "&Fehlermeldungen", HelpErrorMessages);
   QMenu* language = AddMenu("mi_helpLanguage", "Menü &Sprache", help);
-  AddLaterItems(language, {{"mi_langDeutsch", "&Deutsch"},
-                           {"mi_langEnglish", "&English"},
-                           {"mi_langRoman", "&Roman"},
-                           {"mi_langKorea", "&Korea"}});
+  for (auto [caption, number] : kLanguageMenuItems) {
+    std::string name = "mi_lang" + std::string(caption + 1);  // "mi_langDeutsch" ...
+    AddCommand(language, name.c_str(), caption,
+               [this, number = number](Context& context) { SetLanguage(context, captions_, number); });
+  }
   help->addSeparator();
   AddCommand(help, "mi_helpWebPage", "&Homepage", HelpWebPage);
   AddCommand(help, "mi_helpEmail", "&E-Mail", HelpEmail);
@@ -175,15 +210,16 @@ void TMainForm::BuildHelpMenu() {
 }
 
 void TMainForm::UpdateMenus() {
+  FollowLanguage();
   bool plain = context_.config.specialCharacters == 1;
-  MainMenuState menu = CurrentMenuState(context_);
+  MainMenuState menu = CurrentMenuState(context_, captions_);
   setWindowTitle(Shown(menu.caption, plain));
   for (size_t i = 0; i < recentItems_.size(); ++i) {
     recentItems_[i]->setText(Shown(menu.recentCaptions[i], plain));
     recentItems_[i]->setVisible(!menu.recentCaptions[i].empty());
   }
   recentSeparator_->setVisible(menu.recentSeparatorVisible);
-  errorMessagesItem_->setText(Shown(menu.errorMessagesCaption, plain));
+  errorMessagesItem_->setText(Caption(menu.errorMessagesCaption));
   errorMessagesItem_->setEnabled(menu.errorMessagesEnabled);
   undoItem_->setEnabled(menu.undoEnabled);
   redoItem_->setEnabled(menu.redoEnabled);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/recent_list.h"
+#include "lang/caption_vocabulary.h"
 
 class QAction;
 class QMenu;
@@ -49,11 +50,16 @@ class TMainForm : public QMainWindow {
   void AddLaterItems(QMenu* menu, std::initializer_list<std::pair<const char*, const char*>> items);
   QMenu* AddMenu(const char* name, const char* caption, QMenu* parent = nullptr);
   void Run(const Command& command);
-  // A menu text (UTF-8 source) as the window shows it.
-  QString Caption(const char* utf8) const;
+  // A menu text (UTF-8) as the window shows it.
+  QString Caption(const std::string& utf8) const;
+  // The vocabulary follows the configured language; on a change every item it names is
+  // labelled again.
+  void FollowLanguage();
 
   Context& context_;
   GraphWidget* graph_;
+  CaptionVocabulary captions_;
+  int labelledLanguage_ = -1;  // the language the items show; none before the first labelling
   std::array<QAction*, kRecentEntries> recentItems_{};
   QAction* recentSeparator_ = nullptr;
   QAction* errorMessagesItem_ = nullptr;

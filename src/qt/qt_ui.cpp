@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "app/context.h"
 #include "app/help_commands.h"
 #include "help/help_text.h"
 #include "qt/about_box.h"
 #include "qt/choice_dialog.h"
+#include "qt/config_dialog.h"
 #include "qt/coordinate_dialog.h"
 #include "qt/diagram_limits_dialog.h"
 #include "qt/drawing_text_dialog.h"
@@ -36,6 +39,17 @@ QString QtFilter(const std::string& filter) {
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i] + " (" + parts[i + 1] + ")";
   return filters.join(";;");
 }
+
+// The frame the window system puts around a window: its borders and the title bar.
+constexpr int kFrameWidth = 8, kFrameHeight = 30;
+
+// The drawing area of the main window, else the window's own area.
+QWidget& ClientOf(QWidget& window) {
+  auto* main = qobject_cast<QMainWindow*>(&window);
+  return main && main->centralWidget() ? *main->centralWidget() : window;
+}
+QSize ClientSize(QWidget& window) { return ClientOf(window).size(); }
+void ResizeClient(QWidget& window, QSize client) { window.resize(window.size() + client - ClientSize(window)); }
 
 }  // namespace
 
@@ -131,6 +145,30 @@ bool QtUi::EditDiagramLimits(DiagramLimitsForm& form) {
   std::function<void()> helpText;
   if (help) helpText = [help] { help(HelpKind::Text); };
   DiagramLimitsDialog dialog(form, PlainLetters(), helpText, parent_);
+  return RunWithToolTip(dialog) == QDialog::Accepted;
+}
+
+bool QtUi::ShowConfigDialog(Tconfig& form) {
+  ConfigDialog dialog(form, PlainLetters(), parent_);
+  if (parent_) {
+    QSize client = ClientSize(*parent_);
+    form.metrics.mainWidth = parent_->frameGeometry().width();
+    form.metrics.mainHeight = parent_->frameGeometry().height();
+    form.metrics.mainClientWidth = client.width();
+    form.metrics.mainClientHeight = client.height();
+    form.resizeMainWindow = [this](int width, int height) { ResizeClient(*parent_, QSize(width, height)); };
+  }
+  if (QScreen* screen = dialog.screen()) {
+    form.metrics.screenWidth = screen->geometry().width();
+    form.metrics.screenHeight = screen->geometry().height();
+    form.metrics.pixelsPerInchX = static_cast<int>(screen->logicalDotsPerInchX());
+    form.metrics.pixelsPerInchY = static_cast<int>(screen->logicalDotsPerInchY());
+  }
+  dialog.ensurePolished();
+  form.metrics.dialogClientWidth = dialog.sizeHint().width();
+  form.metrics.dialogClientHeight = dialog.sizeHint().height();
+  form.metrics.dialogWidth = form.metrics.dialogClientWidth + kFrameWidth;
+  form.metrics.dialogHeight = form.metrics.dialogClientHeight + kFrameHeight;
   return RunWithToolTip(dialog) == QDialog::Accepted;
 }
 

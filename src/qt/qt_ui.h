@@ -43,6 +43,7 @@ class QtUi : public Ui {
   bool ShowElementList(TForm_einarray& form) override;
   bool ShowCoordinateForm(TForm_einkoord& form) override;
   bool EditDiagramLimits(DiagramLimitsForm& form) override;
+  bool ShowConfigDialog(Tconfig& form) override;
   bool AskYesNoChoice(YesNoChoiceForm& form) override;
   bool AskDirectory(SelectDirForm& form) override;
   bool AskColour(SelectColourForm& form) override;

@@ -55,6 +55,7 @@ class ScriptedUi : public Ui {
   bool EditDiagramLimits(DiagramLimitsForm& form) override { return onDiagramLimits && onDiagramLimits(form); }
   bool ShowElementList(TForm_einarray& form) override { return onElementList && onElementList(form); }
   bool ShowCoordinateForm(TForm_einkoord& form) override { return onCoordinateForm && onCoordinateForm(form); }
+  bool ShowConfigDialog(Tconfig& form) override { return onConfigDialog && onConfigDialog(form); }
   bool AskYesNoChoice(YesNoChoiceForm& form) override { return onYesNoChoice && onYesNoChoice(form); }
   bool AskDirectory(SelectDirForm& form) override { return onSelectDir && onSelectDir(form); }
   bool AskColour(SelectColourForm& form) override { return onSelectColour && onSelectColour(form); }
@@ -73,6 +74,7 @@ class ScriptedUi : public Ui {
   std::function<bool(DiagramLimitsForm&)> onDiagramLimits;
   std::function<bool(TForm_einarray&)> onElementList;
   std::function<bool(TForm_einkoord&)> onCoordinateForm;
+  std::function<bool(Tconfig&)> onConfigDialog;
   std::function<bool(YesNoChoiceForm&)> onYesNoChoice;
   std::function<bool(SelectDirForm&)> onSelectDir;
   std::function<bool(SelectColourForm&)> onSelectColour;
