@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3-ezdxf libdxflib-dev
   qt6-base-dev libgl-dev fonts-liberation poppler-utils
+  fonts-noto-cjk qt6-translations-l10n
+  libcairo2-dev libfontconfig-dev desktop-file-utils dpkg-dev
 )
 
 missing=()

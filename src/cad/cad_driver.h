@@ -1,7 +1,7 @@
 #pragma once
 // The one drawing interface of every CAD output: a view draws through these calls once,
 // and the driver routes them to the target of the run (DXF, IGES, screen, plot program,
-// TXT). Coordinates in drawing units (mm), angles in degrees unless stated.
+// TXT, SVG, PDF). Coordinates in drawing units (mm), angles in degrees unless stated.
 #include <string>
 
 namespace kalo {
@@ -15,6 +15,9 @@ enum CadTargetCode : int {
   kCadScreen = 3,
   kCadPlotter = 4,
   kCadTxt = 5,
+  kCadSvg = 6,
+  kCadPdf = 7,
+  kCadLastTarget = kCadPdf,
 };
 
 // Starts an output run on the target (0 lets the user choose); false, with the cancel flag

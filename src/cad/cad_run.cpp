@@ -9,7 +9,9 @@
 #include "cad/cad_output.h"
 #include "cad/dxf_writer.h"
 #include "cad/iges_writer.h"
+#include "cad/pdf_writer.h"
 #include "cad/screen_target.h"
+#include "cad/svg_writer.h"
 #include "cad/txt_cad_writer.h"
 #include "help/message_boxes.h"
 #include "platform/paths.h"
@@ -49,6 +51,8 @@ const char* FileExtension(int target) {
     case kCadDxf: return "dxf";
     case kCadIges: return "igs";
     case kCadTxt: return "txt";
+    case kCadSvg: return "svg";
+    case kCadPdf: return "pdf";
     default: return "";
   }
 }
@@ -86,6 +90,8 @@ std::unique_ptr<CadTarget> MakeTarget(Context& context, const std::string& path)
     case kCadPlotter: return std::make_unique<DxfWriter>(path, context.config);
     case kCadIges: return std::make_unique<IgesWriter>(path, context.config, context.messages, context.clock.Now());
     case kCadTxt: return std::make_unique<TxtCadWriter>(path, context.config);
+    case kCadSvg: return std::make_unique<SvgWriter>(path, context.config);
+    case kCadPdf: return std::make_unique<PdfWriter>(path, context.config, context.clock.Now());
     default: return std::make_unique<ScreenTarget>(context);
   }
 }
@@ -119,7 +125,7 @@ bool CadOpen(Context& context, int code) {
   cad.blockLevel = 0;
   if (code == kCadAsk) {
     if (!ChooseTarget(context)) return false;
-  } else if (code < kCadDxf || code > kCadTxt) {
+  } else if (code < kCadDxf || code > kCadLastTarget) {
     ErrorBox(context, "CAD-Code " + std::to_string(code) + " ?");
     return Cancel(context);
   } else {

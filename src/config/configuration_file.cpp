@@ -55,6 +55,18 @@ void SetScreenDependentValues(Configuration& config, const ScreenMetrics& screen
   config.inputWindowScale = InputWindowScale(clientHeight + kMainWindowFrame, clientHeight, screen.pixelsPerInchY);
 }
 
+// The user's own configuration folder: "vortane" in the XDG config folder ($XDG_CONFIG_HOME,
+// an absolute path, else ~/.config); empty without a home.
+std::string UserConfigurationDirectory(const Platform& platform) {
+  std::string base = platform.GetEnvironment("XDG_CONFIG_HOME");
+  if (base.empty() || base[0] != '/') {
+    std::string home = platform.GetEnvironment("HOME");
+    if (home.empty()) return "";
+    base = WithSeparator(home) + ".config";
+  }
+  return WithSeparator(base) + "vortane/";
+}
+
 ConfigurationFileNames NamesOf(const Context& context, const std::string& shortName) {
   return {shortName, context.state.startupDirectory};
 }
@@ -88,8 +100,11 @@ void ReadConfiguration(Context& context, const std::string& shortName, const std
   ApplyWindowSizeRule(config, context.platform.Screen());
 }
 
+// The working folder's kalo.cfg first, then the user's own, then the installation's.
 void ReadConfiguration(Context& context) {
-  ReadConfiguration(context, kShortName, FallbackConfigurationDirectory());
+  std::string user = UserConfigurationDirectory(context.platform);
+  bool userHasOne = !user.empty() && FileExists(ConfigurationFilePath(user, kShortName));
+  ReadConfiguration(context, kShortName, userHasOne ? user : FallbackConfigurationDirectory());
 }
 
 void WriteConfiguration(Context& context) {

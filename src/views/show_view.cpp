@@ -88,7 +88,7 @@ void DrawContent(Context& context, int view) {
 // The driver reports a cancelled dialog and an output that cannot be created alike; no one
 // can cancel in the CAD batch chain, and an unknown target code is no one's choice.
 bool OpenFailed(const Context& context, int target) {
-  return context.state.cadBatch || target < kCadAsk || target > kCadTxt;
+  return context.state.cadBatch || target < kCadAsk || target > kCadLastTarget;
 }
 
 // One output run of the view; false when it could not be completed.
