@@ -100,7 +100,7 @@ bool PrepareSpreadsheet(Context& context, TextChannel& channel) {
   return UseScratchFile(channel, NumberedFile(context, "$$$", channel.fileCounter + 1));
 }
 
-// Copies of the numbered spreadsheet and batch files under their final names.
+// A copy of the numbered spreadsheet file under its final name.
 bool FinishNumbered(Context& context, TextChannel& channel, const std::string& copy) {
   if (!WriteLines(context, channel.outputPath, channel.lines)) return false;
   ++channel.fileCounter;
@@ -155,7 +155,9 @@ bool PrepareTarget(Context& context, TextChannel& channel) {
     case kTargetHtml: return PrepareHtml(context, channel);
     case kTargetDosFile: channel.outputPath = TemporaryDirectory(context) + "OUTDOS.TXT"; return true;
     case kTargetBatch:
-      return UseScratchFile(channel, NumberedFile(context, "$$$", channel.fileCounter + 1));
+      // Straight into the working folder: a command line run needs no scratch folder.
+      channel.outputPath = WithSeparator(context.platform.CurrentDirectory()) + FileNameOf(channel.name);
+      return true;
     default: return true;
   }
 }
@@ -184,7 +186,9 @@ bool FinishTarget(Context& context, TextChannel& channel) {
     case kTargetHtml: return FinishHtml(context, channel);
     case kTargetDosFile: return WriteLines(context, channel.outputPath, channel.lines);
     case kTargetBatch:
-      return FinishNumbered(context, channel, WithSeparator(context.platform.CurrentDirectory()) + FileNameOf(channel.name));
+      if (!WriteLines(context, channel.outputPath, channel.lines)) return false;
+      ++channel.fileCounter;
+      return true;
     default: return false;
   }
 }

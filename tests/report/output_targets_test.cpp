@@ -108,10 +108,10 @@ TEST_F(OutputTargetTest, SpreadsheetFilesAreNumberedAndCopied) {
   EXPECT_TRUE(FileExists(Scratch("$$2.txt")));
 }
 
-TEST_F(OutputTargetTest, BatchOutputIsCopiedToTheWorkingFolder) {
+TEST_F(OutputTargetTest, BatchOutputGoesStraightToTheWorkingFolder) {
   EXPECT_TRUE(WriteOneLine(context, kTargetBatch));
   EXPECT_EQ(ReadBytes(dir.File("welle.txt")), Oem("Maß 20°") + "\r\n");
-  EXPECT_TRUE(FileExists(Scratch("$$$1.txt")));
+  EXPECT_FALSE(context.scratchFolder.Exists()) << "no scratch file, no folder";
 }
 
 TEST_F(OutputTargetTest, HtmlIsWrittenInTheWindowCodePageOrInPlainLetters) {

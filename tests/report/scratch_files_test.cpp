@@ -96,10 +96,10 @@ TEST_F(ScratchFiles, ATemporaryFolderTakenFromTheEnvironmentIsNamedAfterItsVaria
                             "Kein Ordner für temporäre Dateien benutzbar"}));
   EXPECT_EQ(ScratchFile(context, "a.txt"), "");
 
-  // Without a private folder no report is written anywhere.
+  // Without a private folder no report that needs a scratch file is written anywhere.
   test.ui.messages.clear();
   context.state.cancel = false;
-  EXPECT_FALSE(TextOutput(context).Open(kTargetBatch));
+  EXPECT_FALSE(TextOutput(context).Open(kTargetWindowsPrinter));
   EXPECT_TRUE(context.state.cancel);
   EXPECT_EQ(Messages().back(), "Kein Ordner für temporäre Dateien benutzbar");
 }
