@@ -9,6 +9,7 @@
 #include "dialogs/standard_dialogs.h"
 #include "graphics/colours.h"
 #include "platform/codepage.h"
+#include "report/text_output.h"
 
 namespace kalo {
 namespace {
@@ -112,13 +113,6 @@ const char* ConfigPageCaption(ConfigPage page) {
   return captions[static_cast<size_t>(page)];
 }
 
-const std::array<std::string, kOutputTargetChoices>& Tconfig::OutputTargetChoices() {
-  static const std::array<std::string, kOutputTargetChoices> choices = {
-      "Bildschirm", "Textdrucker", "Datei", "Windows-Drucker", "externes Textprogramm",
-      "TXT File (Excel, QPRO ...)", "HTML File (Netscape, Internet Explorer ...)"};
-  return choices;
-}
-
 Tconfig::Tconfig(Context& context) : context_(context) {
   Edit_dirworking = context.state.startupDirectory;
   std::string user = context.platform.GetEnvironment("USERNAME");
@@ -199,7 +193,7 @@ void Tconfig::Fill(const Configuration& c) {
   SpinEdit_spacelines = std::to_string(c.headerSpaceLines);
   RadioGroup_date = std::clamp(c.dateCode, 1, 4) - 1;
   CheckBox_ausdruckshowdialog = c.askTextDevice;
-  ComboBox_ausdruckdefault = OutputTargetChoices()[static_cast<size_t>(std::clamp(c.textDevice, 1, 7) - 1)];
+  ComboBox_ausdruckdefault = TextTargetChoices()[static_cast<size_t>(std::clamp(c.textDevice, 1, 7) - 1)];
   Edit_left = std::to_string(c.textWindowLeft);
   Edit_top = std::to_string(c.textWindowTop);
   Edit_width = std::to_string(c.textWindowWidth);
@@ -313,7 +307,7 @@ bool Tconfig::TakeOver(Configuration& c) {
   c.headerSpaceLines = Whole(SpinEdit_spacelines);
   c.dateCode = RadioGroup_date + 1;
   c.askTextDevice = CheckBox_ausdruckshowdialog;
-  const auto& targets = OutputTargetChoices();
+  const auto& targets = TextTargetChoices();
   auto target = std::find(targets.begin(), targets.end(), ComboBox_ausdruckdefault);
   if (target != targets.end()) c.textDevice = static_cast<int>(target - targets.begin()) + 1;
   c.textWindowLeft = Whole(Edit_left);

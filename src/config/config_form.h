@@ -40,7 +40,6 @@ struct ConfigColourRow {
 };
 
 inline constexpr int kLayerRows = 5;
-inline constexpr int kOutputTargetChoices = 7;
 
 class Tconfig {
  public:
@@ -104,7 +103,7 @@ class Tconfig {
   std::string SpinEdit_linesperpage, SpinEdit_spacelines;
   int RadioGroup_date = 0;
   bool CheckBox_ausdruckshowdialog = false;
-  std::string ComboBox_ausdruckdefault;  // one of OutputTargetChoices()
+  std::string ComboBox_ausdruckdefault;  // one of TextTargetChoices()
   std::string Edit_left, Edit_top, Edit_width, Edit_height;
   int RadioGroup_unit = 0;
   int RadioGroup_ausgrad = 1;  // "15.1234°", "15° 7' 26\""
@@ -133,7 +132,6 @@ class Tconfig {
   bool CheckBox_zeichdatum = true, CheckBox_zeichlogo = true;
 
   // The names of the text output targets 1..7 that "Ausgabeformat" offers.
-  static const std::array<std::string, kOutputTargetChoices>& OutputTargetChoices();
 
   // Shows every setting of the record in the fields.
   void Fill(const Configuration& config);

@@ -11,6 +11,7 @@
 
 #include "qt/config_dialog.h"
 #include "qt/qt_text.h"
+#include "report/text_output.h"
 
 namespace kalo {
 namespace {
@@ -211,7 +212,7 @@ QWidget* ConfigDialog::AusdruckPage() {
   grid->addWidget(Label("Ausgabeformat"), row, 0);
   outputTarget_ = new QComboBox;
   outputTarget_->setObjectName("ComboBox_ausdruckdefault");
-  for (const std::string& target : Tconfig::OutputTargetChoices()) outputTarget_->addItem(Text(target));
+  for (const std::string& target : TextTargetChoices()) outputTarget_->addItem(Text(target));
   grid->addWidget(outputTarget_, row, 1);
   EditRow(grid, "Textfenster  links", "Edit_left", form_.Edit_left, [this] { form_.ResetTextWindow(); });
   EditRow(grid, "oben", "Edit_top", form_.Edit_top);

@@ -13,11 +13,6 @@ namespace {
 constexpr const char* kLineIndent = "       ";
 constexpr const char* kFormFeed = "\f";
 
-std::vector<std::string> TargetChoices() {
-  return {"Bildschirm", "Textdrucker", "Datei", "Windows-Drucker", "externes Textprogramm",
-          "TXT File (Excel, QPRO ...)", "HTML File (Netscape, Internet Explorer ...)"};
-}
-
 // Numbers of spreadsheet files carry the spreadsheet's own decimal separator.
 std::string SpreadsheetNumber(std::string value, int separatorChoice) {
   char from = separatorChoice == 1 ? ',' : '.', to = separatorChoice == 1 ? '.' : ',';
@@ -27,6 +22,13 @@ std::string SpreadsheetNumber(std::string value, int separatorChoice) {
 }
 
 }  // namespace
+
+const std::vector<std::string>& TextTargetChoices() {
+  static const std::vector<std::string> choices = {
+      "Bildschirm", "Textdrucker", "Datei", "Windows-Drucker", "externes Textprogramm",
+      "TXT File (Excel, QPRO ...)", "HTML File (Netscape, Internet Explorer ...)"};
+  return choices;
+}
 
 TextOutput::TextOutput(Context& context) : context_(context), channel_(context.textChannel) {}
 
@@ -57,7 +59,7 @@ bool TextOutput::ChooseTarget(int kind) {
   channel_.target = context_.config.textDevice;
   if (!context_.config.askTextDevice) return true;
   int index = channel_.target >= 1 && channel_.target <= kTargetHtml ? channel_.target - 1 : 0;
-  if (!context_.ui.AskChoice("Ausgabe auf ..", TargetChoices(), index)) {
+  if (!context_.ui.AskChoice("Ausgabe auf ..", TextTargetChoices(), index)) {
     context_.state.cancel = true;
     return false;
   }

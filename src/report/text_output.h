@@ -7,6 +7,7 @@
 // Nothing is written while the cancel flag is set; a line that cannot be written sets it.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "report/separators.h"
 #include "report/text_channel.h"
@@ -14,6 +15,9 @@
 namespace kalo {
 
 struct Context;
+
+// The names of the targets 1..7 that "Ausgabe auf .." offers.
+const std::vector<std::string>& TextTargetChoices();
 
 class TextOutput {
  public:
