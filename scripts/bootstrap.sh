@@ -10,6 +10,9 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation poppler-utils
   fonts-noto-cjk qt6-translations-l10n
   libcairo2-dev libfontconfig-dev desktop-file-utils dpkg-dev
+  libshp-dev python3-dbfread python3-dbf
+  libxlsxwriter-dev libzip-dev libpugixml-dev python3-openpyxl
+  xdg-utils
 )
 
 missing=()

@@ -2,6 +2,7 @@
 // Services of the operating system that the core uses, behind one interface so that tests
 // can fix the environment, the working directory and the screen.
 #include <string>
+#include <vector>
 
 namespace kalo {
 
@@ -21,8 +22,12 @@ class Platform {
   virtual std::string CurrentDirectory() const = 0;
   virtual bool ChangeDirectory(const std::string& directory) = 0;
   virtual ScreenMetrics Screen() const = 0;
-  // Starts a program from a command line without waiting for it; false when it cannot start.
-  virtual bool StartProgram(const std::string& commandLine, bool hidden) = 0;
+  // Starts a program with its arguments, as a list and without a shell, so that blanks,
+  // quotes, ";" or "$" in an argument never run anything else. Not waited for; false when
+  // it cannot start.
+  virtual bool StartProcess(const std::vector<std::string>& arguments, bool hidden) = 0;
+  // Starts a program from a command line split at its blanks.
+  bool StartProgram(const std::string& commandLine, bool hidden);
   // The device that stands for the printer port "LPT" + port (1..4).
   virtual std::string PrinterPortPath(int port) const = 0;
 };
@@ -34,7 +39,7 @@ class PosixPlatform : public Platform {
   std::string CurrentDirectory() const override;
   bool ChangeDirectory(const std::string& directory) override;
   ScreenMetrics Screen() const override { return screen_; }
-  bool StartProgram(const std::string& commandLine, bool hidden) override;
+  bool StartProcess(const std::vector<std::string>& arguments, bool hidden) override;
   std::string PrinterPortPath(int port) const override;
   void SetScreen(ScreenMetrics screen) { screen_ = screen; }
 

@@ -48,8 +48,12 @@ bool PosixPlatform::ChangeDirectory(const std::string& directory) {
   return chdir(NativePath(directory).c_str()) == 0;
 }
 
-bool PosixPlatform::StartProgram(const std::string& commandLine, bool) {
-  std::vector<std::string> words = SplitAtBlanks(commandLine);
+bool Platform::StartProgram(const std::string& commandLine, bool hidden) {
+  return StartProcess(SplitAtBlanks(commandLine), hidden);
+}
+
+bool PosixPlatform::StartProcess(const std::vector<std::string>& arguments, bool) {
+  std::vector<std::string> words = arguments;
   if (words.empty()) return false;
   words[0] = NativePath(words[0]);
   std::vector<char*> argv;

@@ -22,8 +22,11 @@ class TestPlatform : public Platform {
     return true;
   }
   ScreenMetrics Screen() const override { return screen; }
-  bool StartProgram(const std::string& commandLine, bool) override {
+  bool StartProcess(const std::vector<std::string>& arguments, bool) override {
+    std::string commandLine;
+    for (const std::string& argument : arguments) commandLine += (commandLine.empty() ? "" : " ") + argument;
     startedPrograms.push_back(commandLine);
+    startedArguments.push_back(arguments);
     return startSucceeds;
   }
 
@@ -37,7 +40,8 @@ class TestPlatform : public Platform {
   std::string printerPortDirectory = "/nonexistent";
   std::string currentDirectory = "/nonexistent";
   ScreenMetrics screen;
-  std::vector<std::string> startedPrograms;
+  std::vector<std::string> startedPrograms;              // each joined with blanks
+  std::vector<std::vector<std::string>> startedArguments;  // each as passed
   bool startSucceeds = true;
 };
 
