@@ -1,5 +1,6 @@
 #include "app/context.h"
 
+#include "help/shipped_files.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 
@@ -12,6 +13,7 @@ std::string ProgramTitleLine() {
 Context::Context(Ui& ui, Platform& platform, const Clock& clock) : ui(ui), platform(platform), clock(clock) {
   state.startupDirectory = platform.CurrentDirectory();
   configDirectory = state.startupDirectory;
+  dataFolders = ProgramDataFolders(ExecutablePath());
   body.Initialise(Today());
 }
 

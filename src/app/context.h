@@ -1,24 +1,31 @@
 #pragma once
 // The program's long-lived objects, created once by the entry point and passed by
 // reference to every procedure.
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "cad/cad_state.h"
 #include "config/configuration.h"
 #include "edit/undo_history.h"
 #include "graphics/screen_plotter.h"
 #include "help/messages.h"
+#include "material/material_record.h"
 #include "model/body.h"
 #include "model/program_state.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/private_folder.h"
 #include "platform/ui.h"
+#include "print/print_settings.h"
 #include "report/text_channel.h"
 #include "views/diagram_state.h"
 #include "views/hatch_state.h"
 
 namespace kalo {
+
+class Spreadsheet;
+class SpreadsheetProgram;
 
 inline constexpr const char* kProgramName = "KALO";
 inline constexpr const char* kShortName = "kalo";
@@ -37,6 +44,7 @@ struct Context {
 
   Configuration config;
   std::string configDirectory;  // where kalo.cfg and kalo.cff live
+  std::vector<std::string> dataFolders;  // where the program's shipped files may lie
   Body body;
   MessageCollection messages;
   UndoHistory undo;
@@ -45,10 +53,16 @@ struct Context {
   CadState cad;
   HatchState hatch;      // the region being hatched
   DiagramState diagram;  // the diagram being drawn
+  MaterialRecord material;  // the material last picked from the material table
+  PrintState print;      // the graphics printout's settings for this run
   // The graphics window that the screen target draws on; none in the command line program.
   ScreenPlotter* screenPlotter = nullptr;
   // This run's own folder for scratch files, made on first use (report/scratch_files.h).
   PrivateFolder scratchFolder;
+  // The spreadsheet program of the machine; none in the command line program.
+  SpreadsheetProgram* spreadsheets = nullptr;
+  // The spreadsheet that OLE → Start Excel filled with the data file; none before.
+  std::shared_ptr<Spreadsheet> dataFileSheet;
 
   std::string Today() const;
   NumberFormat Numbers() const { return NumberFormatOf(config); }

@@ -62,9 +62,11 @@ void EditArcDivision(Context& context) {
   Recalculate(context);
 }
 
-bool EnterDensity(Context& context) {
+bool EnterDensity(Context& context) { return EnterDensity(context, context.body.rho); }
+
+bool EnterDensity(Context& context, long double proposed) {
   context.state.helpNumber = kDensityHelpNumber;
-  long double density = context.body.rho;
+  long double density = proposed;
   if (!AskReal(context, "Dichte des Werkstoffs [kg/dm3]", density, kMaxDensity, kMinDensity)) return false;
   context.body.rho = density;
   Recalculate(context);

@@ -14,6 +14,8 @@ void EditArcDivision(Context& context);
 // The density of the material (0.01..100 kg/dm3), then the calculation; false when
 // cancelled. Edit Werkstoff asks it after the material was chosen.
 bool EnterDensity(Context& context);
+// The same with another density proposed, such as that of a material just chosen.
+bool EnterDensity(Context& context, long double proposed);
 // Edit Reset: no elements, no results; on request the coordinates are cleared too.
 void EditReset(Context& context);
 

@@ -3,7 +3,13 @@
 #include "app/context.h"
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
+#include "help/shipped_files.h"
 #include "platform/codepage.h"
+#include "platform/platform_defaults.h"
+#include "platform/text_file.h"
+#include "report/external_program.h"
+#include "report/output_targets.h"
+#include "report/scratch_files.h"
 #include "views/show_view.h"
 
 namespace kalo {
@@ -12,8 +18,7 @@ namespace {
 // The desktop's opener hands web addresses and "mailto:" addresses to the user's programs.
 void OpenThroughDesktop(Context& context, const std::string& address) {
   context.state.cancel = false;
-  if (!context.platform.StartProgram("xdg-open " + address, false))
-    ErrorBox(context, address + Oem(" kann nicht geöffnet werden"));
+  if (!LaunchProgram(context, DesktopOpener(), address)) ErrorBox(context, address + Oem(" kann nicht geöffnet werden"));
 }
 
 }  // namespace
@@ -45,6 +50,26 @@ void HelpWebPage(Context& context) { OpenThroughDesktop(context, kMakerWebPage);
 void HelpEmail(Context& context) {
   std::string subject = std::string(kProgramName) + "%20" + kProgramVersion;
   OpenThroughDesktop(context, std::string("mailto:") + kMakerMailAddress + "?subject=" + subject);
+}
+
+std::string HistoryFilePath(const Context& context) {
+  return ShippedFilePath(context.config.pltDirectory, kHistoryFileName);
+}
+
+void HelpHistory(Context& context) {
+  context.state.cancel = false;
+  std::string path = HistoryFilePath(context);
+  std::vector<std::string> lines;
+  std::string error;
+  if (!ReadTextLines(path, lines, error)) {
+    ErrorBox(context, path + " not found !");
+    return;
+  }
+  // The text window reads the window code page.
+  for (std::string& line : lines) line = Cp850ToAnsi(line);
+  std::string shown = ScratchFile(context, kHistoryFileName);
+  if (shown.empty()) return;
+  if (WriteTextLines(shown, lines, error) || WriteFailed(context, shown, error)) context.ui.ShowTextFile(shown);
 }
 
 }  // namespace kalo

@@ -27,4 +27,10 @@ void HelpWebPage(Context& context);
 // A new e-mail to the maker whose subject names the program and its version.
 void HelpEmail(Context& context);
 
+// The version history shipped with the program, "history.txt" (code page 850).
+inline constexpr const char* kHistoryFileName = "history.txt";
+std::string HistoryFilePath(const Context& context);
+// Help History: the version history in the text window.
+void HelpHistory(Context& context);
+
 }  // namespace kalo

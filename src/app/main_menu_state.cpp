@@ -2,6 +2,7 @@
 
 #include "app/context.h"
 #include "edit/contour_check.h"
+#include "office/ole_commands.h"
 
 namespace kalo {
 
@@ -26,6 +27,7 @@ MainMenuState CurrentMenuState(const Context& context, const CaptionVocabulary& 
   menu.errorMessagesEnabled = count > 0;
   menu.undoEnabled = context.undo.CanUndo();
   menu.redoEnabled = context.undo.CanRedo();
+  menu.spreadsheetLinked = SpreadsheetLinked(context);
   const Body& body = context.body;
   for (const std::string& warning : ContourWarnings(CheckContour(body.contour, body.arcDivisionAngle)))
     menu.status += (menu.status.empty() ? "" : "   ") + warning;

@@ -20,6 +20,8 @@ struct MainMenuState {
   bool errorMessagesEnabled = false;
   bool undoEnabled = false;
   bool redoEnabled = false;
+  // OLE → Export and Import: a spreadsheet holds the data file.
+  bool spreadsheetLinked = false;
   // The status line of the graphics window: what the contour holds that gives surprising
   // results, one warning after the other.
   std::string status;

@@ -10,6 +10,9 @@
 #include "cad/dxf_writer.h"
 #include "cad/iges_writer.h"
 #include "cad/pdf_writer.h"
+#include "cad/plot_command_select.h"
+#include "cad/plot_command_start.h"
+#include "cad/plot_command_words.h"
 #include "cad/screen_target.h"
 #include "cad/svg_writer.h"
 #include "cad/txt_cad_writer.h"
@@ -78,8 +81,9 @@ bool ChooseOutputPath(Context& context, std::string& path) {
   switch (context.cad.target) {
     case kCadScreen: path.clear(); return true;
     case kCadPlotter:
-      path = ScratchFile(context, "penplot.dxf");
-      return !path.empty() && CheckWritable(context, path);
+      // The plot program outlives the run, so its file is not in the run's private folder.
+      path = TemporaryDirectory(context) + kPlotFileName;
+      return CheckWritable(context, path);
     default: return ChooseOutputFile(context, path);
   }
 }
@@ -94,15 +98,6 @@ std::unique_ptr<CadTarget> MakeTarget(Context& context, const std::string& path)
     case kCadPdf: return std::make_unique<PdfWriter>(path, context.config, context.clock.Now());
     default: return std::make_unique<ScreenTarget>(context);
   }
-}
-
-bool StartPlotProgram(Context& context) {
-  const Configuration& config = context.config;
-  int index = context.cad.plotCommandIndex;
-  if (index < 0 || index >= config.plotCommandCount || index >= kPlotCommandLines) index = 0;
-  if (context.platform.StartProgram(config.plotCommands[static_cast<size_t>(index)], true)) return true;
-  ErrorBox(context, "file not found");
-  return Cancel(context);
 }
 
 bool CloseScreen(Context& context) {
@@ -125,6 +120,7 @@ bool CadOpen(Context& context, int code) {
   cad.blockLevel = 0;
   if (code == kCadAsk) {
     if (!ChooseTarget(context)) return false;
+    if (cad.target == kCadPlotter && !CadSelectPlotCommand(context)) return false;
   } else if (code < kCadDxf || code > kCadLastTarget) {
     ErrorBox(context, "CAD-Code " + std::to_string(code) + " ?");
     return Cancel(context);
@@ -151,7 +147,7 @@ bool CadClose(Context& context) {
   if (context.state.cancel) return false;
   std::string error;
   if (!output->Finish(error)) return WriteFailed(context, cad.outputPath, error);
-  return cad.target != kCadPlotter || StartPlotProgram(context);
+  return cad.target != kCadPlotter || StartPlotCommand(context);
 }
 
 }  // namespace kalo

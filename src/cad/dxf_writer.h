@@ -16,6 +16,7 @@ struct Configuration;
 class DxfWriter : public CadTarget {
  public:
   DxfWriter(std::string path, const Configuration& config);
+  const std::string& Path() const { return path_; }
 
   void SetExtents(long double xmin, long double ymin, long double xmax, long double ymax) override;
   void Tables() override;

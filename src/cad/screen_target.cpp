@@ -30,9 +30,10 @@ void ScreenTarget::EndBlock() {
   if (!block_) return;
   std::string error;
   bool written = block_->Finish(error);
+  std::string path = block_->Path();
   block_.reset();
   if (written) return;
-  ErrorBox(context_, "Invalid temp directory");
+  ErrorBox(context_, "Invalid temp directory   " + path + ": " + error);
   context_.state.cancel = true;
 }
 
@@ -72,9 +73,11 @@ void ScreenTarget::Text(const std::string& text, long double x, long double y, c
 }
 
 void ScreenTarget::Solid(const std::array<CadPoint, 4>& corners) {
-  const auto& [a, b, c, d] = corners;
   Route([&](DxfWriter& block) { block.Solid(corners); },
-        [&](ScreenPlotter& screen) { screen.Solid(a.x, a.y, b.x, b.y, c.x, c.y, d.x, d.y); });
+        [&](ScreenPlotter& screen) {
+          const auto& [a, b, c, d] = corners;
+          screen.Solid(a.x, a.y, b.x, b.y, c.x, c.y, d.x, d.y);
+        });
 }
 
 void ScreenTarget::Insert(const std::string& name, long double x, long double y, long double angle,

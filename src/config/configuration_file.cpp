@@ -55,8 +55,12 @@ void SetScreenDependentValues(Configuration& config, const ScreenMetrics& screen
   config.inputWindowScale = InputWindowScale(clientHeight + kMainWindowFrame, clientHeight, screen.pixelsPerInchY);
 }
 
-// The user's own configuration folder: "vortane" in the XDG config folder ($XDG_CONFIG_HOME,
-// an absolute path, else ~/.config); empty without a home.
+ConfigurationFileNames NamesOf(const Context& context, const std::string& shortName) {
+  return {shortName, context.state.startupDirectory};
+}
+
+}  // namespace
+
 std::string UserConfigurationDirectory(const Platform& platform) {
   std::string base = platform.GetEnvironment("XDG_CONFIG_HOME");
   if (base.empty() || base[0] != '/') {
@@ -66,12 +70,6 @@ std::string UserConfigurationDirectory(const Platform& platform) {
   }
   return WithSeparator(base) + "vortane/";
 }
-
-ConfigurationFileNames NamesOf(const Context& context, const std::string& shortName) {
-  return {shortName, context.state.startupDirectory};
-}
-
-}  // namespace
 
 std::string ConfigurationFilePath(const std::string& directory, const std::string& shortName) {
   return WithSeparator(directory) + shortName + ".cfg";

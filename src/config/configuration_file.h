@@ -13,6 +13,10 @@ struct Configuration;
 // Configuration directory with separator + short name + ".cfg".
 std::string ConfigurationFilePath(const std::string& directory, const std::string& shortName);
 
+// The user's own settings folder: "vortane" in the XDG config folder ($XDG_CONFIG_HOME, an
+// absolute path, else ~/.config), with separator; empty without a home.
+std::string UserConfigurationDirectory(const Platform& platform);
+
 // Reads the configuration file named by the short name. When it is missing in the
 // configuration directory but found in the fallback folder, the fallback folder becomes the
 // configuration directory. When neither exists, the screen-dependent values are set and

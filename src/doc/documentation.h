@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform_defaults.h"
+
 namespace kalo {
 
 struct Signature {
@@ -59,10 +61,14 @@ inline constexpr size_t kChangeDateLength = 10;
 inline constexpr size_t kChangeEditorLength = 5;
 
 struct LinkedDocument {
-  std::string program = "NOTEPAD.EXE";  // 50 characters
-  std::string file;                     // 50 characters
+  std::string program = DefaultDocumentProgram();  // 50 characters
+  std::string file;                                // 50 characters
+  // Read from a data file and not yet confirmed in this run: starting it asks first, since
+  // a file from elsewhere can name any program.
+  bool fromDataFile = false;
 
-  bool operator==(const LinkedDocument&) const = default;
+  // Where the link came from is not part of its value.
+  bool operator==(const LinkedDocument& other) const { return program == other.program && file == other.file; }
 };
 
 inline constexpr size_t kLinkedDocumentCount = 5;

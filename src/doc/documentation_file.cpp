@@ -1,8 +1,11 @@
 #include "doc/documentation_file.h"
 
+#include <cctype>
+
 #include "model/data_file_format.h"
 #include "model/data_file_lines.h"
 #include "platform/codepage.h"
+#include "platform/paths.h"
 
 namespace kalo {
 namespace {
@@ -89,6 +92,13 @@ void ReadChanges(DataFileLines& lines, std::vector<Change>& changes) {
   }
 }
 
+// The Windows editor that older files name for every unused link means nothing here.
+std::string ProgramOfStoredLink(const std::string& program) {
+  std::string upper = TrimBlanks(program);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper == "NOTEPAD.EXE" ? DefaultDocumentProgram() : program;
+}
+
 const char* const kIncompleteLine = "unvollständige Zeile";
 
 // "date|name|date|name|date|name|count||"; returns the number of placed texts.
@@ -168,8 +178,9 @@ void ReadDocumentsSection(DataFileLines& lines, Documentation& documentation) {
   documentation.documents.fill(LinkedDocument{});
   for (long i = 0; i < count; ++i) {
     LinkedDocument& document = documentation.documents[static_cast<size_t>(i)];
-    document.program = lines.Text();
+    document.program = ProgramOfStoredLink(lines.Text());
     document.file = lines.Text();
+    document.fromDataFile = true;
     lines.Skip(1);
   }
 }

@@ -2,20 +2,12 @@
 
 namespace kalo {
 
-namespace {
-constexpr long double kPageWidthMm = 210;
-}  // namespace
-
 DeviceMapping::DeviceMapping(const GraphicsState& state) { Follow(state); }
 
-DeviceMapping::DeviceMapping(const GraphicsState& state, const PrinterPage& page, const Configuration& config)
-    : printer_(true) {
+DeviceMapping::DeviceMapping(const GraphicsState& state, const PrinterPage& page, const Configuration& config) {
   Follow(state);
   Resolution resolution = ResolutionOf(config);
-  offsetX_ = RoundToDevice(page.width * config.printOriginX / kPageWidthMm);
-  offsetY_ = RoundToDevice(page.width * config.printOriginY / kPageWidthMm);
-  factorX_ = static_cast<double>(page.width * config.printScale / resolution.width);
-  factorY_ = static_cast<double>(page.height * config.printScaleVertical / resolution.height);
+  page_.emplace(page.settings, page.width, page.height, resolution.width, resolution.height);
 }
 
 void DeviceMapping::Follow(const GraphicsState& state) {
@@ -29,24 +21,22 @@ void DeviceMapping::Follow(const GraphicsState& state) {
 
 int DeviceMapping::X(long double x) const {
   double pixels = (static_cast<double>(x) - originX_) * sx_;
-  if (!printer_) return left_ + RoundToDevice(pixels);
-  return offsetX_ + RoundToDevice((left_ + pixels) * factorX_);
+  return page_ ? page_->X(left_ + pixels) : left_ + RoundToDevice(pixels);
 }
 
 int DeviceMapping::Y(long double y) const {
   double pixels = (static_cast<double>(y) - originY_) * sy_;
-  if (!printer_) return bottom_ - RoundToDevice(pixels);
-  return offsetY_ + RoundToDevice((bottom_ - pixels) * factorY_);
+  return page_ ? page_->Y(bottom_ - pixels) : bottom_ - RoundToDevice(pixels);
 }
 
 int DeviceMapping::LengthX(long double length) const {
   double pixels = static_cast<double>(length) * sx_;
-  return RoundToDevice(printer_ ? pixels * factorX_ : pixels);
+  return page_ ? page_->LengthX(pixels) : RoundToDevice(pixels);
 }
 
 int DeviceMapping::LengthY(long double length) const {
   double pixels = static_cast<double>(length) * sy_;
-  return RoundToDevice(printer_ ? pixels * factorY_ : pixels);
+  return page_ ? page_->LengthY(pixels) : RoundToDevice(pixels);
 }
 
 }  // namespace kalo

@@ -1,24 +1,28 @@
 #pragma once
 // World coordinates to device pixels on the screen and, during printing, on the printer
 // page, for the graphics state at the time it was made or last followed.
+#include <optional>
+
 #include "graphics/graphics_state.h"
 #include "platform/canvas.h"
+#include "print/page_mapping.h"
 
 namespace kalo {
 
-// The printer pass of a paint: the page canvas and its printable size in pixels.
+// The printer pass of a paint: the page canvas, its printable size in pixels and the
+// print settings that place the picture on it.
 struct PrinterPage {
   Canvas& canvas;
   int width = 0;
   int height = 0;
+  PrintSettings settings;
 };
 
 class DeviceMapping {
  public:
   // The window's client area.
   explicit DeviceMapping(const GraphicsState& state);
-  // The printer page: the client area stretched over the page by the print scales and
-  // moved by the print origin (millimetres of a 210 mm wide page).
+  // The printer page: the client area placed on the page by the print settings.
   DeviceMapping(const GraphicsState& state, const PrinterPage& page, const Configuration& config);
 
   // Takes over a changed viewport, world window or zoom.
@@ -39,11 +43,7 @@ class DeviceMapping {
   double sy_ = 1;
   int left_ = 0;    // viewport x0
   int bottom_ = 0;  // viewport y1
-  bool printer_ = false;
-  int offsetX_ = 0;
-  int offsetY_ = 0;
-  double factorX_ = 1;  // printer pixels per client pixel
-  double factorY_ = 1;
+  std::optional<PageMapping> page_;  // client pixels to printer pixels while printing
 };
 
 }  // namespace kalo

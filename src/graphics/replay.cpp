@@ -53,7 +53,10 @@ class Replayer {
  public:
   Replayer(GraphWindow& window, Canvas& screen, const PrinterPage* printer)
       : window_(window), config_(window.Program().config), screen_(screen, DeviceMapping(window.State()), false) {
-    if (printer) printer_.emplace(printer->canvas, DeviceMapping(window.State(), *printer, config_), true);
+    if (printer) {
+      printer_.emplace(printer->canvas, DeviceMapping(window.State(), *printer, config_), true);
+      printBorder_ = printer->settings.border;
+    }
   }
 
   void Run() {
@@ -80,7 +83,7 @@ class Replayer {
   Target& TextTarget() { return printer_ ? *printer_ : screen_; }
 
   void DrawPrintBorder() {
-    if (!printer_ || !config_.printBorder) return;
+    if (!printer_ || !printBorder_) return;
     Target& target = *printer_;
     if (config_.colourGraphics) {
       target.pen.colour = PaletteColour(kBorderColour);
@@ -201,6 +204,7 @@ class Replayer {
   const Configuration& config_;
   Target screen_;
   std::optional<Target> printer_;
+  bool printBorder_ = false;
   long double textHeight_ = kStartTextSize;
   long double textWidth_ = kStartTextSize;
   long double textAngle_ = 0;

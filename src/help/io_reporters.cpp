@@ -1,10 +1,10 @@
 #include "help/io_reporters.h"
 
 #include <cerrno>
-#include <cstdio>
 
 #include "app/context.h"
 #include "help/message_boxes.h"
+#include "platform/file_replace.h"
 #include "platform/text_file.h"
 #include "platform/write_errors.h"
 
@@ -13,22 +13,11 @@ namespace {
 
 constexpr int kMaxAttempts = 20;
 
-// The error of creating the temporary file that the write of path goes to; 0 when it can be
-// created. The probe file is removed again, and an existing file of that name is never touched.
-int CreationError(const std::string& path) {
-  std::string probe = TemporaryNameFor(path);
-  FILE* file = std::fopen(probe.c_str(), "wb");
-  if (!file) return errno;
-  std::fclose(file);
-  std::remove(probe.c_str());
-  return 0;
-}
-
+// The error number of the failure (why the file cannot be created, or why writing it
+// failed), or 0.
 int AttemptWrite(const std::string& path, const std::vector<std::string>& lines) {
-  int error = CreationError(path);
-  if (error != 0) return error;
-  std::string ignored;
-  return WriteTextLines(path, lines, ignored) ? 0 : EIO;
+  if (int error = ReplaceProblem(path)) return error;
+  return ReplaceFile(path, TextLinesBytes(lines));
 }
 
 }  // namespace

@@ -6,14 +6,17 @@
 
 #include <cerrno>
 
+#include "platform/file_system_faults.h"
+
 namespace kalo {
 namespace {
 
 constexpr int kPrinterPatienceMs = 3000;
 
-int WriteAll(int port, const std::string& bytes) {
+int WriteAll(int port, const std::string& portPath, const std::string& bytes) {
   size_t written = 0;
   while (written < bytes.size()) {
+    if (int fault = InjectedFault(FileStep::kWrite, portPath)) return fault;
     ssize_t count = ::write(port, bytes.data() + written, bytes.size() - written);
     if (count > 0) {
       written += static_cast<size_t>(count);
@@ -31,12 +34,14 @@ int WriteAll(int port, const std::string& bytes) {
 
 int SendToPrinterPort(const std::string& portPath, const std::string& bytes, bool& closeFailed) {
   closeFailed = false;
+  if (int fault = InjectedFault(FileStep::kOpen, portPath)) return fault;
   int port = ::open(portPath.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
   if (port < 0) return errno;
-  int error = WriteAll(port, bytes);
-  if (::close(port) != 0 && error == 0) {
+  int error = WriteAll(port, portPath, bytes);
+  int closed = ::close(port) != 0 ? errno : InjectedFault(FileStep::kClose, portPath);
+  if (closed != 0 && error == 0) {
     closeFailed = true;
-    error = errno;
+    error = closed;
   }
   return error;
 }

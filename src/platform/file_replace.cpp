@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "platform/file_system_faults.h"
 #include "platform/paths.h"
 
 namespace kalo {
@@ -65,14 +66,21 @@ int ExistingProblem(const Target& target) {
 }
 
 // A new file of the temporary pattern in the folder ("" or ending in "/"), created
-// exclusively: its descriptor, or -1 with errno set.
-int CreateExclusive(const std::string& folder, std::string& name) {
+// exclusively for a write of target (empty for a probe of the folder): its descriptor, or -1
+// with errno set.
+int CreateExclusive(const std::string& folder, const std::string& target, std::string& name) {
   name = folder + kTemporaryPattern;
+  if (int fault = InjectedFault(FileStep::kOpen, target.empty() ? name : target)) {
+    errno = fault;
+    return -1;
+  }
   return mkostemp(name.data(), O_CLOEXEC);
 }
 
-int WriteAll(int file, const std::string& bytes) {
+// Writes all bytes into the open file that is written for target; 0 or the error number.
+int WriteAll(int file, const std::string& target, const std::string& bytes) {
   for (size_t done = 0; done < bytes.size();) {
+    if (int fault = InjectedFault(FileStep::kWrite, target)) return fault;
     ssize_t written = write(file, bytes.data() + done, bytes.size() - done);
     if (written > 0)
       done += static_cast<size_t>(written);
@@ -84,6 +92,12 @@ int WriteAll(int file, const std::string& bytes) {
   return 0;
 }
 
+// Closes the file written for target; 0 or the error number.
+int CloseWritten(int file, const std::string& target) {
+  if (close(file) != 0) return errno;
+  return InjectedFault(FileStep::kClose, target);
+}
+
 mode_t NewFileMode() {
   mode_t mask = umask(0);
   umask(mask);
@@ -91,11 +105,12 @@ mode_t NewFileMode() {
 }
 
 int WriteInPlace(const std::string& path, const std::string& bytes) {
+  if (int fault = InjectedFault(FileStep::kOpen, path)) return fault;
   int file = open(path.c_str(), O_WRONLY | O_CLOEXEC);
   if (file < 0) return errno;
-  int error = WriteAll(file, bytes);
-  if (close(file) != 0 && error == 0) error = errno;
-  return error;
+  int error = WriteAll(file, path, bytes);
+  int closed = CloseWritten(file, path);
+  return error != 0 ? error : closed;
 }
 
 // A file that replaces another keeps its permissions. It is not forced to the disk before
@@ -103,12 +118,14 @@ int WriteInPlace(const std::string& path, const std::string& bytes) {
 // the rename, and a flush per output would double the time of a command line run.
 int WriteBeside(const Target& target, const std::string& bytes) {
   std::string temporary;
-  int file = CreateExclusive(FolderOf(target.path), temporary);
+  int file = CreateExclusive(FolderOf(target.path), target.path, temporary);
   if (file < 0) return errno;
-  int error = WriteAll(file, bytes);
+  int error = WriteAll(file, target.path, bytes);
   mode_t mode = target.exists ? target.info.st_mode & 07777 : NewFileMode();
   if (error == 0 && fchmod(file, mode) != 0) error = errno;
-  if (close(file) != 0 && error == 0) error = errno;
+  int closed = CloseWritten(file, target.path);
+  if (error == 0) error = closed;
+  if (error == 0) error = InjectedFault(FileStep::kRename, target.path);
   if (error == 0 && std::rename(temporary.c_str(), target.path.c_str()) != 0) error = errno;
   if (error != 0) unlink(temporary.c_str());
   return error;
@@ -138,7 +155,7 @@ int ReplaceProblem(const std::string& path) {
 
 int CreateProblem(const std::string& directory) {
   std::string name;
-  int file = CreateExclusive(AsFolder(directory), name);
+  int file = CreateExclusive(AsFolder(directory), "", name);
   if (file < 0) return errno;
   close(file);
   unlink(name.c_str());
@@ -149,7 +166,7 @@ std::string ReserveNameBeside(const std::string& path) {
   Target target;
   FindTarget(path, target);
   std::string name;
-  int file = CreateExclusive(FolderOf(target.path), name);
+  int file = CreateExclusive(FolderOf(target.path), target.path, name);
   if (file < 0) return FolderOf(target.path) + kTemporaryPattern;
   close(file);
   return name;

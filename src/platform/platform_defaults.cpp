@@ -2,14 +2,22 @@
 
 namespace kalo {
 
-std::string DefaultTextProgram() { return "xdg-open"; }
+std::string DesktopOpener() { return "xdg-open"; }
 
-std::string DefaultHtmlBrowser() { return "xdg-open"; }
+std::string DefaultTextProgram() { return DesktopOpener(); }
+
+std::string DefaultHtmlBrowser() { return DesktopOpener(); }
+
+std::string DefaultDocumentProgram() { return DesktopOpener(); }
+
+std::string ProgramFileMask() { return "*"; }
 
 // LibreOffice Calc opens and saves dBase tables.
 std::string DefaultTableEditor() { return "localc"; }
 
-std::string DefaultPlotCommand() { return "penplot penplot.dxf /M1.0"; }
+std::string DefaultPlotProgram() { return "kalo-plot"; }
+
+std::string DefaultPlotCommand() { return DefaultPlotProgram() + " penplot.dxf /M1.0"; }
 
 std::string DefaultTemporaryDirectory() { return "/tmp"; }
 

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/file_replace.h"
+#include "platform/file_system_faults.h"
 #include "platform/paths.h"
 
 namespace kalo {
@@ -26,6 +27,7 @@ int PrivateFolder::CreateIn(const std::string& parent) {
   std::filesystem::path folder = std::filesystem::absolute(NativePath(parent), error);
   if (error) return error.value();
   std::string pattern = (folder / "kalo-XXXXXX").string();
+  if (int fault = InjectedFault(FileStep::kOpen, pattern)) return fault;
   if (!mkdtemp(pattern.data())) return errno;
   // A full disk may still take a folder and empty files; a byte written shows whether
   // there is room.

@@ -42,13 +42,17 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std
   return true;
 }
 
-bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
+std::string TextLinesBytes(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) {
     bytes += line;
     bytes += "\r\n";
   }
-  int failure = ReplaceFile(path, bytes);
+  return bytes;
+}
+
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
+  int failure = ReplaceFile(path, TextLinesBytes(lines));
   if (failure != 0) error = WriteErrorText(failure);
   return failure == 0;
 }

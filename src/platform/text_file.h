@@ -14,6 +14,8 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std
 // (platform/file_replace.h), so the old file stays untouched on any failure. On failure
 // error names the cause (code page 850).
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+// The bytes WriteTextLines writes: each line followed by CR LF.
+std::string TextLinesBytes(const std::vector<std::string>& lines);
 // Why a write of this name would fail now (the cause as WriteTextLines names it); empty when
 // it can succeed. Nothing is written.
 std::string WriteProblem(const std::string& path);

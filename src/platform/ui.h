@@ -8,16 +8,25 @@
 namespace kalo {
 
 struct AboutBox;
+class ChangeForm;
 class DiagramLimitsForm;
+class DocumentSetupForm;
+class DrawingInfoForm;
 class DrawingTextForm;
 class ErrorExplanationForm;
 class HelpPictureForm;
+class PrintForm;
 class SelectColourForm;
 class SelectDirForm;
+class TForm_confpenplot;
 class Tconfig;
 class TForm_einarray;
 class TForm_einkoord;
+class TForm_preview;
+class Tdbf4;
 class YesNoChoiceForm;
+struct GraphicsPrintJob;
+struct PrinterChoice;
 
 enum class Answer { Yes, No, Cancel };
 
@@ -59,6 +68,14 @@ class Ui {
   // The configuration dialog; it takes the settings over itself on "OK" and "&Speichern".
   // A Ui without this window answers cancel.
   virtual bool ShowConfigDialog(Tconfig&) { return false; }
+  // The plot program's parameters; a Ui without this window answers cancel.
+  virtual bool ShowPlotCommandForm(TForm_confpenplot&) { return false; }
+  // A step of the demonstration: its text on show for the given time while the program
+  // stays visible beneath; false when a key or a click ended the demonstration (a Ui
+  // without this overlay ends it at once).
+  virtual bool ShowDemoStep(const std::string&, int /*milliseconds*/) { return false; }
+  // A key pressed on the graphics window (its zoom and pan keys).
+  virtual void SendGraphicsKey(int /*virtualKey*/) {}
   // The standard dialogs with windows of their own.
   virtual bool AskYesNoChoice(YesNoChoiceForm& form) = 0;
   virtual bool AskDirectory(SelectDirForm& form) = 0;
@@ -72,6 +89,34 @@ class Ui {
   virtual void ShowNotice(const std::string&) {}
   // The program's information box.
   virtual void ShowAboutBox(const AboutBox&) {}
+  // The print dialog "Ausdruck"; a Ui without it answers cancel.
+  virtual bool ShowPrintForm(PrintForm&) { return false; }
+  // The name of the printer that graphics printouts go to (empty without one).
+  virtual std::string PrinterName() { return {}; }
+  // The printer dialog on that printer; false when cancelled (a Ui without one cancels).
+  virtual bool ChoosePrinter(PrinterChoice&) { return false; }
+  // Prints the graphics window's recorded drawing as the job places it; false when
+  // nothing was printed (a Ui without a printer prints nothing).
+  virtual bool PrintGraphics(const GraphicsPrintJob&) { return false; }
+  // The documentation windows: drawing information, one change, the linked documents. A Ui
+  // without these windows answers cancel.
+  virtual bool EditDrawingInformation(DrawingInfoForm&) { return false; }
+  virtual bool EditChange(ChangeForm&) { return false; }
+  virtual bool EditDocumentSetup(DocumentSetupForm&) { return false; }
+  // Opens a file or web address with the program the desktop chose for it, without the
+  // desktop's opener program; false when this Ui cannot.
+  virtual bool OpenWithDesktop(const std::string&) { return false; }
+  // The main window's caption, also while a longer step runs.
+  virtual void SetMainCaption(const std::string&) {}
+  // Lets the windows answer while a longer step runs, dropping what the user types or
+  // clicks meanwhile except Esc; false when Esc was pressed.
+  virtual bool ContinueLongStep() { return true; }
+  // The data file overview "TForm_preview"; its actions run while it is open. True when it
+  // closed because a file was chosen, false for Exit (a Ui without this window answers Exit).
+  virtual bool ShowDataFileTable(TForm_preview&) { return false; }
+  // The table browser on an open table; its actions run while it is open. True after OK
+  // (a Ui without this window answers cancel).
+  virtual bool ShowTableBrowser(Tdbf4&) { return false; }
 };
 
 }  // namespace kalo

@@ -1,5 +1,8 @@
 #include "qt/config_dialog.h"
 
+#include <functional>
+#include <iterator>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -46,12 +49,14 @@ ConfigDialog::ConfigDialog(Tconfig& form, bool plainLetters, QWidget* parent)
   pages_ = new QTabWidget(this);
   pages_->setObjectName("PageControl");
   layout->addWidget(pages_);
-  QWidget* (ConfigDialog::*builders[])() = {
-      &ConfigDialog::DirectoriesPage, &ConfigDialog::GrafikPage,  &ConfigDialog::CadPage,
-      &ConfigDialog::FarbePage,       &ConfigDialog::DruckerPage, &ConfigDialog::AusdruckPage,
-      &ConfigDialog::EinstellungenPage, &ConfigDialog::ExternPage, &ConfigDialog::ZeichnungPage};
+  // Each page is built after the ones before it are in place, in the order of ConfigPage.
+  std::function<QWidget*()> builders[] = {
+      [this] { return DirectoriesPage(); }, [this] { return GrafikPage(); },   [this] { return CadPage(); },
+      [this] { return FarbePage(); },       [this] { return DruckerPage(); },  [this] { return AusdruckPage(); },
+      [this] { return EinstellungenPage(); }, [this] { return ExternPage(); }, [this] { return ZeichnungPage(); }};
+  static_assert(std::size(builders) == kConfigPages);
   for (int page = 0; page < kConfigPages; ++page)
-    pages_->addTab((this->*builders[page])(), Label(ConfigPageCaption(static_cast<ConfigPage>(page)))->text());
+    pages_->addTab(builders[page](), Label(ConfigPageCaption(static_cast<ConfigPage>(page)))->text());
 
   auto* buttons = new QHBoxLayout;
   QPushButton* ok = PlainButton("Button_ok", "OK");

@@ -33,4 +33,8 @@ void AddHelpButtons(QDialogButtonBox* buttons, const HelpHandler& help) {
   AddHelpButton(buttons, "Button_helppicture", "Hilfe&bild", help, HelpKind::Picture);
 }
 
+void AddHelpTextButton(QDialogButtonBox* buttons, const QString& caption, const HelpHandler& help) {
+  if (help) AddHelpButton(buttons, "Button_help", caption, help, HelpKind::Text);
+}
+
 }  // namespace kalo

@@ -14,5 +14,7 @@ using HelpHandler = std::function<void(HelpKind)>;
 QDialogButtonBox* OkCancelButtons(QDialog* dialog, const HelpHandler& help = {});
 // "Button_helptext" and "Button_helppicture", added when there is help to show.
 void AddHelpButtons(QDialogButtonBox* buttons, const HelpHandler& help);
+// One "Button_help" with this caption that shows the help text, where there is help to show.
+void AddHelpTextButton(QDialogButtonBox* buttons, const QString& caption, const HelpHandler& help);
 
 }  // namespace kalo

@@ -14,6 +14,7 @@
 #include "app/context.h"
 #include "app/program_clock.h"
 #include "app/window_start.h"
+#include "office/xlsx/xlsx_spreadsheet.h"
 #include "qt/graph_widget.h"
 #include "qt/main_window.h"
 #include "qt/qt_ui.h"
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
   ui.SetConfiguration(context.config);
   ui.SetContext(context);
   context.state.arguments.assign(argv + 1, argv + argc);
+  kalo::XlsxSpreadsheets spreadsheets(context);
+  context.spreadsheets = &spreadsheets;
 
   kalo::TMainForm window(context);
   ui.SetParentWindow(&window);

@@ -8,16 +8,22 @@
 
 #include "app/config_commands.h"
 #include "app/context.h"
+#include "app/documentation_commands.h"
+#include "app/data_file_overview.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/help_commands.h"
 #include "app/language_commands.h"
 #include "app/main_menu_state.h"
+#include "app/material_commands.h"
+#include "app/print_commands.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "app/window_start.h"
 #include "cad/cad_driver.h"
+#include "demo/demo_run.h"
 #include "help/help_picture_browser.h"
+#include "office/ole_commands.h"
 #include "platform/codepage.h"
 #include "qt/graph_widget.h"
 #include "qt/qt_text.h"
@@ -102,14 +108,15 @@ void TMainForm::BuildFileMenu() {
   QMenu* file = AddMenu("mi_file", "&Datei");
   AddCommand(file, "mi_fileNew", "&Neu...", FileNew)->setShortcut(QKeySequence("Ctrl+N"));
   AddCommand(file, "mi_fileOpen", "Ö&ffnen...", FileOpen)->setShortcut(QKeySequence("Ctrl+O"));
-  AddLater(file, "mi_fileOpenTable", "Ö&ffnen... (&Tabelle)");
+  AddCommand(file, "mi_fileOpenTable", "Ö&ffnen... (&Tabelle)", FileOpenTable);
   AddCommand(file, "mi_fileSave", "&Speichern...", FileSave)->setShortcut(QKeySequence("Ctrl+S"));
   AddCommand(file, "mi_fileSaveAs", "Speichern &Unter...", FileSaveAs);
   file->addSeparator();
   AddCommand(file, "mi_fileImportDxf", "&Import (DXF)...", FileImportDxf);
   AddCommand(file, "mi_fileExportDxf", "Ex&port (DXF)...", FileExportDxf);
   file->addSeparator();
-  AddLater(file, "mi_filePrint", "&Drucken...")->setShortcut(QKeySequence("Ctrl+P"));
+  AddCommand(file, "mi_filePrint", "&Drucken...", [this](Context& c) { FilePrint(c, graph_->Window()); })
+      ->setShortcut(QKeySequence("Ctrl+P"));
   AddCommand(file, "mi_fileConfig", "E&instellungen", [this](Context& context) {
     FileConfig(context);
     graph_->update();  // the configured background colour
@@ -135,7 +142,7 @@ void TMainForm::BuildEditMenu() {
   edit->addSeparator();
   AddCommand(edit, "mi_editText", "Te&xt", EditText);
   AddCommand(edit, "mi_editGeometrie", "&Geometrie", EditGeometry);
-  AddLater(edit, "mi_editWerkstoff", "&Werkstoff");
+  AddCommand(edit, "mi_editWerkstoff", "&Werkstoff", SelectMaterial);
   AddCommand(edit, "mi_editBerechnung", "&Berechnung", EditArcDivision);
   AddCommand(edit, "mi_editReset", "&Rücksetzen", EditReset);
 }
@@ -167,27 +174,28 @@ void TMainForm::AddLaterItems(QMenu* menu, std::initializer_list<std::pair<const
 }
 
 void TMainForm::BuildLaterMenus() {
-  AddLaterItems(AddMenu("mi_database", "Datenban&k"), {{"mi_databaseWerkstoff", "&Werkstoff"}});
+  AddCommand(AddMenu("mi_database", "Datenban&k"), "mi_databaseWerkstoff", "&Werkstoff", EditMaterialTable);
 
   QMenu* documentation = AddMenu("mi_documentation", "D&okument");
-  AddLaterItems(documentation, {{"mi_docInfo", "&Zeichnungsdaten"},
-                                {"mi_docShowChanges", "Änderungen - &Info"},
-                                {"mi_docPrintChanges", "Änderungen - &Ausdruck"},
-                                {"mi_docNewChange", "&Neue Änderung"},
-                                {"mi_docModifyChange", "Letzte Änderung &bearbeiten"},
-                                {"mi_docDeleteChange", "Letzte Änderung &löschen"}});
+  AddCommand(documentation, "mi_docInfo", "&Zeichnungsdaten", DocumentationInfo);
+  AddCommand(documentation, "mi_docShowChanges", "Änderungen - &Info", DocumentationShowChanges);
+  AddCommand(documentation, "mi_docPrintChanges", "Änderungen - &Ausdruck", DocumentationPrintChanges);
+  AddCommand(documentation, "mi_docNewChange", "&Neue Änderung", DocumentationNewChange);
+  AddCommand(documentation, "mi_docModifyChange", "Letzte Änderung &bearbeiten", DocumentationModifyChange);
+  AddCommand(documentation, "mi_docDeleteChange", "Letzte Änderung &löschen", DocumentationDeleteChange);
   documentation->addSeparator();
-  for (int n = 1; n <= 5; ++n) {
+  for (size_t n = 1; n <= kLinkedDocumentCount; ++n) {
     std::string name = "mi_docDocument" + std::to_string(n);
     std::string caption = "D&okument &" + std::to_string(n);
-    AddLater(documentation, name.c_str(), caption.c_str());
+    AddCommand(documentation, name.c_str(), caption.c_str(), [n](Context& context) { DocumentationOpen(context, n); });
   }
-  AddLater(documentation, "mi_docSetup", "Dokument &Setup");
+  AddCommand(documentation, "mi_docSetup", "Dokument &Setup", DocumentationSetup);
 
-  AddLaterItems(AddMenu("mi_ole", "&OLE"), {{"mi_oleStartExcel", "Start Excel"},
-                                            {"mi_oleExport", "Export -> Excel"},
-                                            {"mi_oleImport", "Import -> Excel"},
-                                            {"mi_olePrintout", "Printout -> Excel"}});
+  QMenu* ole = AddMenu("mi_ole", "&OLE");
+  AddCommand(ole, "mi_oleStartExcel", "Start Excel", OleStartExcel);
+  oleExportItem_ = AddCommand(ole, "mi_oleExport", "Export KALO -> Excel", OleExport);
+  oleImportItem_ = AddCommand(ole, "mi_oleImport", "Import Excel -> KALO", OleImport);
+  AddCommand(ole, "mi_olePrintout", "Printout -> Excel", OlePrintout);
 }
 
 void TMainForm::BuildHelpMenu() {
@@ -204,8 +212,8 @@ void TMainForm::BuildHelpMenu() {
   AddCommand(help, "mi_helpWebPage", "&Homepage", HelpWebPage);
   AddCommand(help, "mi_helpEmail", "&E-Mail", HelpEmail);
   help->addSeparator();
-  AddLater(help, "mi_helpDemo", "&Demo");
-  AddLater(help, "mi_helpHistory", "&History");
+  AddCommand(help, "mi_helpDemo", "&Demo", HelpDemo);
+  AddCommand(help, "mi_helpHistory", "&History", HelpHistory);
   AddCommand(help, "mi_helpAbout", "&Info", HelpAbout);
 }
 
@@ -223,6 +231,8 @@ void TMainForm::UpdateMenus() {
   errorMessagesItem_->setEnabled(menu.errorMessagesEnabled);
   undoItem_->setEnabled(menu.undoEnabled);
   redoItem_->setEnabled(menu.redoEnabled);
+  oleExportItem_->setEnabled(menu.spreadsheetLinked);
+  oleImportItem_->setEnabled(menu.spreadsheetLinked);
   statusBar()->showMessage(Shown(menu.status, plain));
 }
 

@@ -65,6 +65,8 @@ class TMainForm : public QMainWindow {
   QAction* errorMessagesItem_ = nullptr;
   QAction* undoItem_ = nullptr;
   QAction* redoItem_ = nullptr;
+  QAction* oleExportItem_ = nullptr;
+  QAction* oleImportItem_ = nullptr;
 };
 
 }  // namespace kalo

@@ -1,28 +1,39 @@
 #include "qt/qt_ui.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
+#include <QUrl>
 
 #include "app/context.h"
 #include "app/help_commands.h"
 #include "help/help_text.h"
 #include "qt/about_box.h"
+#include "qt/change_dialog.h"
 #include "qt/choice_dialog.h"
 #include "qt/config_dialog.h"
 #include "qt/coordinate_dialog.h"
+#include "qt/demo_caption.h"
+#include "qt/data_file_table_dialog.h"
 #include "qt/diagram_limits_dialog.h"
+#include "qt/document_setup_dialog.h"
+#include "qt/drawing_info_dialog.h"
 #include "qt/drawing_text_dialog.h"
 #include "qt/element_list_dialog.h"
 #include "qt/error_explanation_dialog.h"
+#include "qt/escape_watch.h"
 #include "qt/help_picture_dialog.h"
 #include "qt/lines_dialog.h"
+#include "qt/plot_command_dialog.h"
+#include "qt/print_dialog.h"
 #include "qt/qt_text.h"
 #include "qt/select_colour_dialog.h"
 #include "qt/select_dir_dialog.h"
+#include "qt/table_browser_dialog.h"
 #include "qt/text_prompt_dialog.h"
 #include "qt/text_window.h"
 #include "qt/yes_no_choice_dialog.h"
@@ -202,6 +213,29 @@ bool QtUi::ShowHelpPictureBrowser(HelpPictureForm& form) {
   return request;
 }
 
+bool QtUi::ShowPrintForm(PrintForm& form) {
+  PrintDialog dialog(form, PlainLetters(), parent_);
+  return RunWithToolTip(dialog) == QDialog::Accepted;
+}
+
+std::string QtUi::PrinterName() { return Typed(graphicsPrinter_.Name()); }
+
+bool QtUi::ChoosePrinter(PrinterChoice& printer) { return graphicsPrinter_.Choose(printer, parent_); }
+
+bool QtUi::PrintGraphics(const GraphicsPrintJob& job) { return graphicsPrinter_.Print(job); }
+
+bool QtUi::ShowPlotCommandForm(TForm_confpenplot& form) {
+  PlotCommandDialog dialog(form, PlainLetters(), parent_);
+  return RunWithToolTip(dialog) == QDialog::Accepted;
+}
+
+bool QtUi::ShowDemoStep(const std::string& text, int milliseconds) {
+  DemoCaption caption(Shown(text, PlainLetters()), parent_);
+  return caption.Run(milliseconds);
+}
+
+void QtUi::SendGraphicsKey(int virtualKey) { PressGraphicsKey(parent_, virtualKey); }
+
 void QtUi::Beep() { QApplication::beep(); }
 
 int QtUi::RunWithToolTip(QDialog& dialog) {
@@ -230,11 +264,48 @@ void QtUi::ShowNotice(const std::string& text) {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void QtUi::SetMainCaption(const std::string& text) {
+  if (parent_) parent_->setWindowTitle(Shown(text, PlainLetters()));
+}
+
+bool QtUi::ContinueLongStep() { return !EscapeWatch::EscapePressed(); }
+
+bool QtUi::ShowDataFileTable(TForm_preview& form) {
+  DataFileTableDialog dialog(form, PlainLetters(), parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::ShowTableBrowser(Tdbf4& form) {
+  TableBrowserDialog dialog(form, PlainLetters(), parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
 void QtUi::ShowAboutBox(const AboutBox& box) {
   QStringList lines;
   for (const std::string& line : box.lines) lines << Shown(line, PlainLetters());
   TAboutBox dialog(Shown(box.caption, PlainLetters()), lines, parent_);
   dialog.exec();
+}
+
+bool QtUi::EditDrawingInformation(DrawingInfoForm& form) {
+  DrawingInfoDialog dialog(form, Help(), parent_);
+  return RunWithToolTip(dialog) == QDialog::Accepted;
+}
+
+bool QtUi::EditChange(ChangeForm& form) {
+  ChangeDialog dialog(form, Help(), parent_);
+  return RunWithToolTip(dialog) == QDialog::Accepted;
+}
+
+bool QtUi::EditDocumentSetup(DocumentSetupForm& form) {
+  DocumentSetupDialog dialog(form, Help(), parent_);
+  return RunWithToolTip(dialog) == QDialog::Accepted;
+}
+
+bool QtUi::OpenWithDesktop(const std::string& pathOrUrl) {
+  QString text = QString::fromStdString(pathOrUrl);
+  QUrl url = text.contains("://") || text.startsWith("mailto:") ? QUrl(text) : QUrl::fromLocalFile(text);
+  return QDesktopServices::openUrl(url);
 }
 
 }  // namespace kalo

@@ -10,6 +10,7 @@
 #include "config/configuration.h"
 #include "platform/ui.h"
 #include "qt/dialog_buttons.h"
+#include "qt/graphics_printer.h"
 #include "qt/text_printer.h"
 
 namespace kalo {
@@ -28,6 +29,8 @@ class QtUi : public Ui {
   void SetContext(Context& context) { context_ = &context; }
   // Where text printouts go (the system's printer after the print dialog unless set).
   TextPrinter& TextPrinting() { return textPrinter_; }
+  // Where graphics printouts go (the system's printer unless set).
+  GraphicsPrinter& GraphicsPrinting() { return graphicsPrinter_; }
 
   void MessageBox(const std::string& caption, const std::string& text) override;
   Answer Question(const std::string& text) override;
@@ -49,9 +52,24 @@ class QtUi : public Ui {
   bool AskColour(SelectColourForm& form) override;
   void ShowErrorExplanation(ErrorExplanationForm& form) override;
   bool ShowHelpPictureBrowser(HelpPictureForm& form) override;
+  bool ShowPlotCommandForm(TForm_confpenplot& form) override;
+  bool ShowDemoStep(const std::string& text, int milliseconds) override;
+  void SendGraphicsKey(int virtualKey) override;
   void Beep() override;
   void ShowNotice(const std::string& text) override;
   void ShowAboutBox(const AboutBox& box) override;
+  void SetMainCaption(const std::string& text) override;
+  bool ContinueLongStep() override;
+  bool ShowDataFileTable(TForm_preview& form) override;
+  bool ShowTableBrowser(Tdbf4& form) override;
+  bool EditDrawingInformation(DrawingInfoForm& form) override;
+  bool EditChange(ChangeForm& form) override;
+  bool EditDocumentSetup(DocumentSetupForm& form) override;
+  bool OpenWithDesktop(const std::string& pathOrUrl) override;
+  bool ShowPrintForm(PrintForm& form) override;
+  std::string PrinterName() override;
+  bool ChoosePrinter(PrinterChoice& printer) override;
+  bool PrintGraphics(const GraphicsPrintJob& job) override;
 
  private:
   bool PlainLetters() const { return config_->specialCharacters == 1; }
@@ -66,6 +84,7 @@ class QtUi : public Ui {
   QWidget* parent_ = nullptr;
   Context* context_ = nullptr;
   TextPrinter textPrinter_;
+  GraphicsPrinter graphicsPrinter_;
   QPointer<QWidget> notice_;
   std::optional<QPoint> helpPicturePosition_;  // where the help picture browser was last  // the notice on show; its parent window may delete it first
 };

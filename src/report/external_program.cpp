@@ -1,13 +1,20 @@
 #include "report/external_program.h"
 
 #include <sstream>
+#include <vector>
 
 #include "app/context.h"
 #include "help/message_boxes.h"
 #include "platform/paths.h"
+#include "platform/platform_defaults.h"
 #include "platform/text_file.h"
 
 namespace kalo {
+namespace {
+
+bool IsDesktopOpener(const std::string& program) { return FileNameOf(program) == DesktopOpener(); }
+
+}  // namespace
 
 bool ProgramExists(const Context& context, const std::string& program) {
   std::string name = TrimBlanks(program);
@@ -19,10 +26,16 @@ bool ProgramExists(const Context& context, const std::string& program) {
   return false;
 }
 
+bool LaunchProgram(Context& context, const std::string& program, const std::string& argument) {
+  std::string name = TrimBlanks(program);
+  std::vector<std::string> arguments{name};
+  if (!argument.empty()) arguments.push_back(argument);
+  if (ProgramExists(context, name) && context.platform.StartProcess(arguments, false)) return true;
+  return IsDesktopOpener(name) && !argument.empty() && context.ui.OpenWithDesktop(argument);
+}
+
 bool StartProgramWithFile(Context& context, const std::string& program, const std::string& path) {
-  if (ProgramExists(context, program) &&
-      context.platform.StartProgram(TrimBlanks(program) + " " + NativePath(path), false))
-    return true;
+  if (LaunchProgram(context, program, NativePath(path))) return true;
   ErrorBox(context, TrimBlanks(program) + " not found");
   return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Handing a finished output file to another program (text program, HTML browser).
+// Handing a finished output file, a linked document or a web address to another program
+// (text program, HTML browser, the desktop's opener).
 #include <string>
 
 namespace kalo {
@@ -10,8 +11,13 @@ struct Context;
 // directories of the PATH variable.
 bool ProgramExists(const Context& context, const std::string& program);
 
-// Starts program with the file as its argument, without waiting; when the program is
-// missing or cannot start, the message program + " not found" and false.
+// Starts program with the one argument (none when it is empty), without waiting. When the
+// desktop's opener is missing or cannot start, the window system opens the argument its
+// own way. False when nothing was started.
+bool LaunchProgram(Context& context, const std::string& program, const std::string& argument);
+
+// Starts program with the file as its argument, without waiting; when nothing could start,
+// the message program + " not found" and false.
 bool StartProgramWithFile(Context& context, const std::string& program, const std::string& path);
 
 }  // namespace kalo

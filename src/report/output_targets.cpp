@@ -7,6 +7,7 @@
 #include "app/context.h"
 #include "help/message_boxes.h"
 #include "platform/codepage.h"
+#include "platform/file_system_faults.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "platform/write_errors.h"
@@ -59,10 +60,13 @@ bool UseScratchFile(TextChannel& channel, const std::string& path) {
 
 // Appends to the printer port; 0 or the error number.
 int AppendBytes(const std::string& path, const std::string& bytes) {
+  if (int fault = InjectedFault(FileStep::kOpen, path)) return fault;
   FILE* port = std::fopen(NativePath(path).c_str(), "ab");
   if (!port) return errno;
-  int error = std::fwrite(bytes.data(), 1, bytes.size(), port) == bytes.size() ? 0 : errno;
+  int error = InjectedFault(FileStep::kWrite, path);
+  if (error == 0 && std::fwrite(bytes.data(), 1, bytes.size(), port) != bytes.size()) error = errno;
   if (std::fclose(port) != 0 && error == 0) error = errno;
+  if (error == 0) error = InjectedFault(FileStep::kClose, path);
   return error;
 }
 

@@ -160,6 +160,8 @@ TEST_F(EditViewHelp, RefreshShowsTheViewOnTheScreenElseTheConfiguredResultGraphi
 }
 
 TEST_F(EditViewHelp, HelpOpensTheMakersAddressesAndShowsTheEmblemWithTheInformation) {
+  testing::WriteBytes(dir.File("xdg-open"), "");
+  t.platform.environment["PATH"] = dir.Path();
   HelpWebPage(t.context);
   HelpEmail(t.context);
   EXPECT_EQ(t.platform.startedPrograms,
@@ -167,6 +169,11 @@ TEST_F(EditViewHelp, HelpOpensTheMakersAddressesAndShowsTheEmblemWithTheInformat
                                       "xdg-open mailto:kalo@example.com?subject=KALO%202.0"}));
   t.platform.startSucceeds = false;
   HelpWebPage(t.context);
+  EXPECT_EQ(t.ui.messages.size(), 1u);
+  // Without a working opener the window system opens the address its own way.
+  t.ui.desktopOpens = true;
+  HelpWebPage(t.context);
+  EXPECT_EQ(t.ui.desktopOpened, (std::vector<std::string>{kMakerWebPage, kMakerWebPage}));
   EXPECT_EQ(t.ui.messages.size(), 1u);
 
   HelpAbout(t.context);

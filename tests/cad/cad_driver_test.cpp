@@ -139,8 +139,9 @@ TEST_F(CadDriver, PlotterWritesPenplotAndStartsThePlotProgram) {
   CadEndSection(context);
   ASSERT_TRUE(CadClose(context));
   ASSERT_EQ(test.platform.startedPrograms.size(), 1u);
-  EXPECT_EQ(test.platform.startedPrograms[0], "wpenplot penplot.dxf /M1.0");
-  std::string json = CheckWithEzdxf(context.scratchFolder.Path() + "penplot.dxf");
+  // The plot file is in the temporary folder, where the plot program finds it.
+  EXPECT_EQ(test.platform.startedPrograms[0], "wpenplot " + dir.File("penplot.dxf") + " /M1.0");
+  std::string json = CheckWithEzdxf(dir.File("penplot.dxf"));
   EXPECT_NE(json.find(R"("entities": {"19:LINE": 4})"), std::string::npos) << json;
 
   test.platform.startSucceeds = false;

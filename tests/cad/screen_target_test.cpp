@@ -129,7 +129,7 @@ TEST_F(ScreenTarget, BrokenBlockFiles) {
   CadEndBlock(context);
   EXPECT_TRUE(context.state.cancel);
   EXPECT_TRUE(plotter.Starting("Line 0.000").empty());
-  EXPECT_EQ(test.ui.messages.back().text, "Invalid temp directory");
+  EXPECT_EQ(test.ui.messages.back().text.rfind("Invalid temp directory   ", 0), 0u);
 }
 
 TEST_F(ScreenTarget, LogoBlocksFromOutside) {

@@ -48,7 +48,7 @@ TEST(DocumentationFile, SectionsBeginWithTheirMarkers) {
   Documentation doc;
   Sections sections(doc);
   std::vector<std::string> expected = {Oem("ÄNDERUNGEN"), "0", std::string(20, '-'), "||||||0||", "", "", "", "",
-                                       "Dokumente", "5", std::string(20, '-'), "NOTEPAD.EXE", "", std::string(14, '-')};
+                                       "Dokumente", "5", std::string(20, '-'), "xdg-open", "", std::string(14, '-')};
   ASSERT_EQ(26u, sections.lines.size());
   EXPECT_EQ(expected, std::vector<std::string>(sections.lines.begin(), sections.lines.begin() + 14));
 }
@@ -61,7 +61,7 @@ TEST(DocumentationFile, FewerDocumentsLeaveTheRestAtTheirInitialValues) {
   ReadDocumentsSection(cursor, read);
   ASSERT_FALSE(cursor.Failed());
   EXPECT_EQ("prog", read.documents[0].program);
-  EXPECT_EQ("NOTEPAD.EXE", read.documents[3].program);
+  EXPECT_EQ("xdg-open", read.documents[3].program);
   EXPECT_EQ("", read.documents[3].file);
 }
 

@@ -50,10 +50,6 @@ TEST_F(ReplayTest, SmallDrawingAtExactDevicePixels) {
 }
 
 TEST_F(ReplayTest, PrintingDrawsTextOnThePrinterOnly) {
-  config.printOriginX = 21;  // both origins count in tenths of the page width: 128 pixels
-  config.printOriginY = 21;
-  config.printScaleVertical = 0.5L;  // 1 printer pixel per client pixel down, 2 across
-  config.printBorder = true;
   TenPixelsPerUnit();
   window.SetColor(4);
   window.SetLineWidth(2);
@@ -62,6 +58,10 @@ TEST_F(ReplayTest, PrintingDrawsTextOnThePrinterOnly) {
   window.SleepMs(5);
   RecordingCanvas screen, printer;
   PrinterPage page{printer, 1280, 960};
+  page.settings.originX = 21;  // both origins count in tenths of the page width: 128 pixels
+  page.settings.originY = 21;
+  page.settings.scaleY = 0.5L;  // 1 printer pixel per client pixel down, 2 across
+  page.settings.border = true;
   window.FormPaint(screen, &page);
   EXPECT_EQ(screen.Lines(), (Lines{"background 1,0,0", "pen 0,0,0 solid 1 copy", "pen 255,0,0 solid 1 copy",
                                    "brush 255,0,0", "pen 255,0,0 solid 2 copy", "move 10 460", "line 30 440"}));

@@ -6,15 +6,25 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "support/temp_dir.h"
 
 namespace kalo::testing {
 namespace {
 
+// The options of the sanitizers pass on to the child, so that a sanitized program started
+// by a test reports as the test itself does (with the same leak suppressions).
+void AddSanitizerOptions(std::vector<std::string>& environment) {
+  for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
+    if (const char* value = getenv(name)) environment.push_back(std::string(name) + "=" + value);
+}
+
 // Starts the program in its directory with the output thrown away and the error output on
 // errorFile; the child's id, or -1.
 pid_t Spawn(const ProcessStart& start, int errorFile) {
   std::vector<std::string> args = start.arguments, env = start.environment;
+  AddSanitizerOptions(env);
   std::vector<char*> argv, envp;
   for (std::string& argument : args) argv.push_back(argument.data());
   for (std::string& variable : env) envp.push_back(variable.data());

@@ -65,9 +65,30 @@ class ScriptedUi : public Ui {
   bool ShowHelpPictureBrowser(HelpPictureForm& form) override {
     return onHelpPictureBrowser && onHelpPictureBrowser(form);
   }
+  bool ShowPlotCommandForm(TForm_confpenplot& form) override { return onPlotCommandForm && onPlotCommandForm(form); }
+  bool ShowDemoStep(const std::string& text, int milliseconds) override {
+    demoSteps.push_back({text, milliseconds});
+    return onDemoStep && onDemoStep(text);
+  }
+  void SendGraphicsKey(int virtualKey) override { graphicsKeys.push_back(virtualKey); }
   void Beep() override { ++beeps; }
   void ShowNotice(const std::string& text) override { notices.push_back(text); }
   void ShowAboutBox(const AboutBox& box) override { aboutBoxes.push_back(box); }
+  void SetMainCaption(const std::string& text) override { mainCaptions.push_back(text); }
+  bool ContinueLongStep() override { return !onLongStep || onLongStep(); }
+  bool ShowDataFileTable(TForm_preview& form) override { return onDataFileTable && onDataFileTable(form); }
+  bool ShowTableBrowser(Tdbf4& form) override { return onTableBrowser && onTableBrowser(form); }
+  bool ShowPrintForm(PrintForm& form) override { return onPrintForm && onPrintForm(form); }
+  std::string PrinterName() override { return printerName; }
+  bool ChoosePrinter(PrinterChoice& printer) override { return onChoosePrinter && onChoosePrinter(printer); }
+  bool PrintGraphics(const GraphicsPrintJob& job) override { return onPrintGraphics && onPrintGraphics(job); }
+  bool EditDrawingInformation(DrawingInfoForm& form) override { return onDrawingInformation && onDrawingInformation(form); }
+  bool EditChange(ChangeForm& form) override { return onChange && onChange(form); }
+  bool EditDocumentSetup(DocumentSetupForm& form) override { return onDocumentSetup && onDocumentSetup(form); }
+  bool OpenWithDesktop(const std::string& pathOrUrl) override {
+    desktopOpened.push_back(pathOrUrl);
+    return desktopOpens;
+  }
 
   // Windows: a test sets what the user does in the window (fill the form, return OK).
   std::function<bool(DrawingTextForm&)> onDrawingTextForm;
@@ -80,6 +101,19 @@ class ScriptedUi : public Ui {
   std::function<bool(SelectColourForm&)> onSelectColour;
   std::function<void(ErrorExplanationForm&)> onErrorExplanation;
   std::function<bool(HelpPictureForm&)> onHelpPictureBrowser;
+  std::function<bool(TForm_preview&)> onDataFileTable;
+  std::function<bool(Tdbf4&)> onTableBrowser;
+  // Asked between the steps of a long command; false stands for Esc.
+  std::function<bool()> onLongStep;
+  std::function<bool(TForm_confpenplot&)> onPlotCommandForm;
+  std::function<bool(const std::string&)> onDemoStep;  // false ends the demonstration
+  std::function<bool(PrintForm&)> onPrintForm;
+  std::function<bool(PrinterChoice&)> onChoosePrinter;
+  std::function<bool(const GraphicsPrintJob&)> onPrintGraphics;
+  std::string printerName;
+  std::function<bool(DrawingInfoForm&)> onDrawingInformation;
+  std::function<bool(ChangeForm&)> onChange;
+  std::function<bool(DocumentSetupForm&)> onDocumentSetup;
 
   // Scripts: answers to questions, and texts for prompts and file dialogs (a missing
   // entry cancels).
@@ -87,6 +121,7 @@ class ScriptedUi : public Ui {
   std::deque<std::string> texts;
   std::deque<int> choices;  // chosen item indexes
   bool printSucceeds = true;
+  bool desktopOpens = false;  // what the window system's own opener answers
   int beeps = 0;
 
   std::vector<Message> messages;
@@ -94,6 +129,14 @@ class ScriptedUi : public Ui {
   std::vector<std::string> prompts;
   std::vector<std::string> notices;
   std::vector<AboutBox> aboutBoxes;
+  std::vector<std::string> mainCaptions;
+  struct DemoStepShown {
+    std::string text;
+    int milliseconds = 0;
+  };
+  std::vector<DemoStepShown> demoSteps;
+  std::vector<int> graphicsKeys;
+  std::vector<std::string> desktopOpened;  // files and addresses handed to the window system
   std::vector<std::string> shownLines;
   std::vector<std::string> choiceCaptions;
   std::vector<std::string> choiceItems;

@@ -1,0 +1,61 @@
+#include "app/data_file_overview.h"
+
+#include "app/context.h"
+#include "app/main_menu_state.h"
+#include "app/save_query.h"
+#include "app/undo_commands.h"
+#include "app/view_commands.h"
+#include "model/data_file_reader.h"
+#include "office/overview_export.h"
+#include "platform/paths.h"
+
+namespace kalo {
+
+TForm_preview::TForm_preview(Context& context)
+    : caption(std::string(kProgramName) + "  " + context.state.dataDirectory), context_(context) {}
+
+const std::string& TForm_preview::Cell(int row, int column) const {
+  static const std::string kNone;
+  if (column < 0 || column >= kTableColumns || row < 0 || row >= RowCount()) return kNone;
+  const TableRow& texts = row == 0 ? table.header : table.rows[static_cast<size_t>(row - 1)];
+  return texts[static_cast<size_t>(column)];
+}
+
+void TForm_preview::ColumnTitleClick(int column) { table.SortByColumn(column); }
+
+bool TForm_preview::CellClick(int row) {
+  if (row < 1 || row >= RowCount()) return false;
+  // The row is remembered by its file, so that sorting never makes another file look
+  // like the one opened last.
+  const std::string& file = Cell(row, kColumnFile);
+  if (file == chosenFile_) return false;
+  chosenFile_ = file;
+  context_.state.cancel = false;
+  return true;
+}
+
+void TForm_preview::mi_exportExcelClick() { ExportOverview(context_, table); }
+
+void FileOpenTable(Context& context) {
+  ProgramState& state = context.state;
+  state.cancel = false;
+  SaveQuery(context);
+  if (state.cancel) return;
+  state.currentFileName.clear();
+  if (context.screenPlotter) context.screenPlotter->Clear();
+  TForm_preview form(context);
+  ScanDataFiles(context, form.table);
+  StartUndoHistory(context, true);
+  context.ui.SetMainCaption(MainWindowCaption(context));
+  // Until the user leaves the grid or a chosen file cannot be read.
+  while (context.ui.ShowDataFileTable(form)) {
+    if (!ReadDataFile(context, WithSeparator(state.dataDirectory) + form.ChosenFile())) return;
+    state.modified = false;
+    StartUndoHistory(context, true);
+    RefreshView(context);
+    context.ui.SetMainCaption(MainWindowCaption(context));
+  }
+  state.cancel = true;
+}
+
+}  // namespace kalo

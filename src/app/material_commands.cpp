@@ -1,0 +1,21 @@
+#include "app/material_commands.h"
+
+#include "app/context.h"
+#include "app/edit_commands.h"
+#include "material/material_table.h"
+
+namespace kalo {
+
+void SelectMaterial(Context& context) {
+  context.state.cancel = false;
+  if (!OpenMaterialTable(context, MaterialTableMode::Selection)) return;
+  context.state.modified = true;
+  EnterDensity(context, context.material.density);
+}
+
+void EditMaterialTable(Context& context) {
+  context.state.cancel = false;
+  OpenMaterialTable(context, MaterialTableMode::Editing);
+}
+
+}  // namespace kalo

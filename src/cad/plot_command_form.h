@@ -1,0 +1,71 @@
+#pragma once
+// The form model of the plot program's parameter window "TForm_confpenplot": every control
+// as the window shows it, which controls are enabled, and the command line composed from
+// them after every change. Texts are code page 850.
+#include <string>
+#include <vector>
+
+namespace kalo {
+
+struct Context;
+
+class TForm_confpenplot {
+ public:
+  static constexpr int kHelpNumber = 2055;
+  static constexpr int kHelpPath = 2080, kHelpFormat = 2090, kHelpInterface = 2120, kHelpOutputDirectory = 2130,
+                       kHelpScale = 2140, kHelpRotate = 2145, kHelpOffsets = 2150, kHelpTextWidth = 2160,
+                       kHelpPostscriptFont = 2280;
+  static constexpr int kPostscriptFontLength = 28;
+
+  // FormCreate: the default parameters; the command line label shows commandLine until a
+  // control changes.
+  TForm_confpenplot(Context& context, const std::string& commandLine);
+
+  // The radio groups' items and the font list, in their order.
+  static const std::vector<std::string>& FormatNames();
+  static const std::vector<std::string>& InterfaceNames();
+  static const std::vector<std::string>& PostscriptFonts();
+
+  std::string caption = "PENPLOT";
+  std::string Edit_penplotPath;
+  int RadioGroup_outcode = 0;  // index into FormatNames
+  int RadioGroup_d = 1;        // 0 "seriell", 1 "parallel", 2 "Datei"
+  std::string Edit_com = "1", Edit_lpt = "1";
+  std::string Edit_outdir;
+  std::string Edit_scale = "1";
+  bool CheckBox_scale = false;  // "Maßstab anpassen ?"
+  bool CheckBox_rotate = false;
+  std::string Edit_xnull = "0", Edit_ynull = "0";
+  std::string Edit_textbreitenfaktor = "1";
+  std::string ComboBox_psfont;
+  std::string Label_commandline;
+
+  bool ComEnabled() const { return RadioGroup_d == 0; }
+  bool LptEnabled() const { return RadioGroup_d == 1; }
+  bool OutdirEnabled() const { return RadioGroup_d == 2; }
+  bool ScaleEnabled() const { return !CheckBox_scale; }
+  bool PsFontEnabled() const { return RadioGroup_outcode == 1; }
+
+  // After the window copied a changed control into the model: the command line again.
+  void ControlChanged();
+  // Ticked: the scale becomes 0 (fit to the sheet); unticked: the scale typed before.
+  void CheckBox_scaleClick();
+  // "...": the plot program from the file dialog, starting in the path's folder.
+  void Button_penplotpathClick();
+  // "Dir...": the output folder from the directory dialog.
+  void Button_outDirClick();
+  // "<": the temporary folder as output folder.
+  void Button_tempdirClick();
+  // The tooltip of a control with this help number; empty with the help level 0.
+  std::string Hint(int helpNumber) const;
+  void ShowHelpText();
+
+ private:
+  std::string ComposedLine() const;
+
+  Context& context_;
+  std::string temporaryDirectory_;
+  std::string scaleBeforeFit_ = "1";
+};
+
+}  // namespace kalo

@@ -1,0 +1,115 @@
+#include "dbase/dbf_field_value.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/codepage.h"
+#include "platform/paths.h"
+#include "report/number_format.h"
+
+namespace kalo {
+namespace {
+
+std::string Stripped(std::string_view stored) {
+  std::size_t first = stored.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  std::size_t last = stored.find_last_not_of(' ');
+  return std::string(stored.substr(first, last - first + 1));
+}
+
+bool EncodeNumber(const std::string& text, const DbfField& field, std::string& stored, std::string& error) {
+  long double value = 0;
+  if (!ParseReal(text, value)) {
+    error = "Keine Zahl im Feld " + field.name + ": " + text;
+    return false;
+  }
+  std::string digits = FormatDecimals(value, field.decimals);
+  if (static_cast<int>(digits.size()) > field.width) {
+    error = Oem("Zahl zu lang für das Feld ") + field.name + ": " + digits;
+    return false;
+  }
+  stored = std::string(field.width - digits.size(), ' ') + digits;
+  return true;
+}
+
+bool EncodeLogical(const std::string& text, const DbfField& field, std::string& stored, std::string& error) {
+  std::string word = FoldCase(text);
+  if (word == "t" || word == "y" || word == "j" || word == "1" || word == "true" || word == ".t.") {
+    stored = "T";
+  } else if (word == "f" || word == "n" || word == "0" || word == "false" || word == ".f.") {
+    stored = "F";
+  } else {
+    error = "Kein logischer Wert im Feld " + field.name + ": " + text;
+    return false;
+  }
+  return true;
+}
+
+bool EncodeDate(const std::string& text, const DbfField& field, std::string& stored, std::string& error) {
+  bool digits = text.size() == 8 && std::all_of(text.begin(), text.end(), [](char c) {
+                  return std::isdigit(static_cast<unsigned char>(c));
+                });
+  if (!digits) {
+    error = "Kein Datum JJJJMMTT im Feld " + field.name + ": " + text;
+    return false;
+  }
+  stored = text;
+  return true;
+}
+
+}  // namespace
+
+std::string DecodeField(std::string_view stored, const DbfField& field) {
+  std::string text = Stripped(stored);
+  std::replace(text.begin(), text.end(), '\0', ' ');
+  return field.type == 'C' ? AnsiToCp850(text) : text;
+}
+
+bool EncodeField(const std::string& text, const DbfField& field, std::string& stored, std::string& error) {
+  std::string trimmed = field.type == 'C' ? text : TrimBlanks(text);
+  if (trimmed.empty()) {
+    stored.assign(field.width, ' ');
+    return true;
+  }
+  switch (field.type) {
+    case 'C': {
+      stored = Cp850ToAnsi(text).substr(0, field.width);
+      std::replace(stored.begin(), stored.end(), '\0', ' ');
+      stored.resize(field.width, ' ');
+      return true;
+    }
+    case 'N':
+    case 'F': return EncodeNumber(trimmed, field, stored, error);
+    case 'L': return EncodeLogical(trimmed, field, stored, error);
+    case 'D': return EncodeDate(trimmed, field, stored, error);
+    default:
+      error = Oem("Memofelder können nicht geändert werden: ") + field.name;
+      return false;
+  }
+}
+
+bool StoredTrue(std::string_view stored) {
+  return !stored.empty() && std::string_view("TtYyJj").find(stored.front()) != std::string_view::npos;
+}
+
+double StoredNumber(std::string_view stored) {
+  std::string text = Stripped(stored);
+  return text.empty() ? -HUGE_VAL : std::strtod(text.c_str(), nullptr);
+}
+
+std::string FoldCase(std::string_view ansi) {
+  std::string folded(ansi);
+  for (char& c : folded) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte >= 'A' && byte <= 'Z') {
+      c = static_cast<char>(byte + 32);
+    } else if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) {  // À..Þ except ×
+      c = static_cast<char>(byte + 32);
+    }
+  }
+  return folded;
+}
+
+}  // namespace kalo

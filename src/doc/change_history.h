@@ -1,0 +1,22 @@
+#pragma once
+// The change history of the drawing: up to 25 changes in order of entry. Only the last
+// change can be modified or deleted.
+#include <string>
+
+namespace kalo {
+
+struct Context;
+
+// Adds a change dated today and edits it; a cancelled dialog leaves it with its date and
+// empty texts (and the cancel flag set). A 26th change is refused with
+// "Max. Änderungen = 25 !".
+void NewChange(Context& context);
+// Edits the last change; nothing on an empty list.
+void ModifyLastChange(Context& context);
+// Removes the last change; nothing on an empty list.
+void DeleteLastChange(Context& context);
+
+// The index of change n (from 1): "1", "2", … with index style 1, else "a", "b", ….
+std::string ChangeIndex(size_t n, int indexStyle);
+
+}  // namespace kalo

@@ -1,0 +1,64 @@
+#include "office/data_file_sheet.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/context.h"
+#include "calc/calculation.h"
+#include "help/message_boxes.h"
+#include "model/data_file_format.h"
+#include "model/data_file_lines.h"
+#include "model/data_file_reader.h"
+#include "office/spreadsheet_start.h"
+#include "platform/codepage.h"
+#include "platform/paths.h"
+#include "platform/spreadsheet.h"
+#include "platform/text_file.h"
+
+namespace kalo {
+namespace {
+
+bool Refuse(Context& context, const std::string& message) {
+  ErrorBox(context, message);
+  context.state.cancel = true;
+  return false;
+}
+
+}  // namespace
+
+bool WriteDataFileIntoSheet(Context& context, Spreadsheet& sheet) {
+  const std::string& name = context.state.currentFileName;
+  if (name.empty()) return Refuse(context, "File not found. Use \"File->Save\"");
+  std::string path = DataFilePath(context.state, name);
+  if (!CheckFileReadable(context, path)) return false;
+  std::vector<std::string> lines;
+  std::string error;
+  if (!ReadTextLines(path, lines, error)) return Refuse(context, "Datei " + FileNameOf(path) + ": " + error);
+  bool plainLetters = context.Units().plainLetters;
+  sheet.ClearCells();
+  for (size_t n = 0; n < lines.size(); ++n)
+    sheet.SetCell(static_cast<int>(n + 1), 1, DisplayUtf8(lines[n], plainLetters));
+  return ShowSpreadsheet(context, sheet);
+}
+
+bool ReadDataFileFromSheet(Context& context, Spreadsheet& sheet) {
+  std::vector<std::string> cells;
+  std::string error;
+  if (!sheet.ReadColumn(1, cells, error)) return Refuse(context, "Tabelle nicht lesbar: " + error);
+  std::vector<std::string> lines;
+  lines.reserve(cells.size());
+  for (const std::string& cell : cells) lines.push_back(Utf8ToCp850(cell));
+  // Read into a copy, so that a refused workbook leaves the current body as it was.
+  auto body = std::make_unique<Body>(context.body);
+  DataFileLines fileLines(lines);
+  ReadDataFileContent(fileLines, *body);
+  if (fileLines.Failed())
+    return Refuse(context, "Tabelle ist keine KALO-Datendatei: " + sheet.WorkbookPath() + ", Zeile " +
+                               std::to_string(fileLines.ErrorLine()) + ": " + fileLines.Error());
+  context.body = std::move(*body);
+  Calculate(context);
+  return true;
+}
+
+}  // namespace kalo

@@ -1,0 +1,20 @@
+#pragma once
+// A new spreadsheet object as every spreadsheet command begins: created, visible and with
+// an empty workbook.
+#include <memory>
+#include <string>
+
+#include "platform/spreadsheet.h"
+
+namespace kalo {
+
+struct Context;
+
+// None, with failureMessage shown and the cancel flag set, when there is no spreadsheet
+// program to start.
+std::unique_ptr<Spreadsheet> StartSpreadsheet(Context& context, const std::string& failureMessage);
+// Hands the object's workbooks to the spreadsheet program; false with the reason shown and
+// the cancel flag set when that fails.
+bool ShowSpreadsheet(Context& context, Spreadsheet& sheet);
+
+}  // namespace kalo

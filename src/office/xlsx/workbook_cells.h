@@ -1,0 +1,17 @@
+#pragma once
+// The cells of one workbook as they are kept until it is saved: texts (UTF-8) and numbers,
+// by row and column from 1.
+#include <map>
+#include <string>
+#include <utility>
+
+namespace kalo {
+
+struct WorkbookCell {
+  std::string text;
+  bool number = false;  // the text is a number the spreadsheet computes with
+};
+
+using WorkbookCells = std::map<std::pair<int, int>, WorkbookCell>;
+
+}  // namespace kalo

@@ -1,0 +1,157 @@
+#include "office/xlsx/xlsx_spreadsheet.h"
+
+#include <cstdlib>
+
+#include "app/context.h"
+#include "office/xlsx/workbook_cells.h"
+#include "office/xlsx/xlsx_reader.h"
+#include "office/xlsx/xlsx_writer.h"
+#include "platform/codepage.h"
+#include "platform/text_file.h"
+#include "report/external_program.h"
+#include "report/scratch_files.h"
+
+namespace kalo {
+namespace {
+
+struct Workbook {
+  WorkbookCells cells;
+  std::string path;  // where it was saved; empty before
+  bool changed = false;
+};
+
+// A field of a text file as the spreadsheet's text import takes it: a number (with "." or
+// a single "," as decimal separator, as the report writes it) in the form strtod reads.
+WorkbookCell Field(const std::string& text) {
+  std::string number = text;
+  if (number.find('.') == std::string::npos && number.find(',') == number.rfind(','))
+    if (size_t comma = number.find(','); comma != std::string::npos) number[comma] = '.';
+  if (number.empty() || number.find_first_not_of("0123456789.-+eE ") != std::string::npos ||
+      number.find_first_of("0123456789") == std::string::npos)
+    return {text, false};
+  char* end = nullptr;
+  std::strtod(number.c_str(), &end);
+  while (*end == ' ') ++end;
+  return *end == '\0' ? WorkbookCell{number, true} : WorkbookCell{text, false};
+}
+
+class XlsxSpreadsheet : public Spreadsheet {
+ public:
+  XlsxSpreadsheet(Context& context, std::vector<std::string> command, int& workbooksNamed)
+      : context_(context), command_(std::move(command)), workbooksNamed_(workbooksNamed) {}
+
+  void SetVisible(bool visible) override { visible_ = visible; }
+  void AddWorkbook() override { workbooks_.emplace_back(); }
+
+  bool OpenText(const std::string& path, std::string& error) override {
+    std::vector<std::string> lines;
+    std::string cause;
+    if (!ReadTextLines(path, lines, cause)) {
+      error = path + ": " + cause;
+      return false;
+    }
+    AddWorkbook();
+    bool plainLetters = context_.Units().plainLetters;
+    for (size_t row = 0; row < lines.size(); ++row) {
+      std::string line = lines[row];
+      int column = 1;
+      for (size_t start = 0;; ++column) {
+        size_t tab = line.find('\t', start);
+        Set(static_cast<int>(row + 1), column, Field(DisplayUtf8(line.substr(start, tab - start), plainLetters)));
+        if (tab == std::string::npos) break;
+        start = tab + 1;
+      }
+    }
+    return true;
+  }
+
+  void SetCell(int row, int column, const std::string& text) override { Set(row, column, {text, false}); }
+
+  void ClearCells() override {
+    if (workbooks_.empty()) return;
+    workbooks_.back().cells.clear();
+    workbooks_.back().changed = true;
+  }
+
+  bool Show(std::string& error) override {
+    for (Workbook& workbook : workbooks_) {
+      if (!workbook.changed || workbook.cells.empty()) continue;
+      if (!Save(workbook, error)) return false;
+      if (visible_ && !Open(workbook.path)) {
+        error = "Excel kann nicht gestartet werden";
+        return false;
+      }
+    }
+    return true;
+  }
+
+  bool ReadColumn(int column, std::vector<std::string>& texts, std::string& error) override {
+    std::string path = WorkbookPath();
+    if (path.empty()) {
+      error = Oem("die Arbeitsmappe wurde noch nicht gespeichert");
+      return false;
+    }
+    return ReadWorkbookColumn(path, column, texts, error);
+  }
+
+  std::string WorkbookPath() const override { return workbooks_.empty() ? "" : workbooks_.front().path; }
+
+ private:
+  void Set(int row, int column, WorkbookCell cell) {
+    if (workbooks_.empty()) AddWorkbook();
+    Workbook& workbook = workbooks_.back();
+    if (cell.text.empty())
+      workbook.cells.erase({row, column});
+    else
+      workbook.cells[{row, column}] = std::move(cell);
+    workbook.changed = true;
+  }
+
+  bool Save(Workbook& workbook, std::string& error) {
+    if (workbook.path.empty()) {
+      workbook.path = ScratchFile(context_, "Mappe" + std::to_string(workbooksNamed_ + 1) + ".xlsx");
+      if (workbook.path.empty()) {
+        error = Oem("Kein Ordner für temporäre Dateien verfügbar");
+        return false;
+      }
+      ++workbooksNamed_;
+    }
+    std::string cause;
+    if (!WriteWorkbook(workbook.path, workbook.cells, ScratchDirectory(context_), cause)) {
+      error = "Fehler bei Zugriff auf Diskette/Platte " + workbook.path + ": " + cause;
+      return false;
+    }
+    workbook.changed = false;
+    return true;
+  }
+
+  bool Open(const std::string& path) {
+    std::vector<std::string> arguments = command_;
+    arguments.push_back(path);
+    return context_.platform.StartProcess(arguments, false);
+  }
+
+  Context& context_;
+  std::vector<std::string> command_;
+  int& workbooksNamed_;
+  bool visible_ = false;
+  std::vector<Workbook> workbooks_;
+};
+
+}  // namespace
+
+std::vector<std::string> SpreadsheetCommand(const Context& context) {
+  const std::vector<std::vector<std::string>> commands = {
+      {"localc"}, {"libreoffice", "--calc"}, {"soffice", "--calc"}, {"xdg-open"}};
+  for (const auto& command : commands)
+    if (ProgramExists(context, command.front())) return command;
+  return {};
+}
+
+std::unique_ptr<Spreadsheet> XlsxSpreadsheets::CreateObject() {
+  std::vector<std::string> command = SpreadsheetCommand(context_);
+  if (command.empty()) return nullptr;
+  return std::make_unique<XlsxSpreadsheet>(context_, std::move(command), workbooksNamed_);
+}
+
+}  // namespace kalo

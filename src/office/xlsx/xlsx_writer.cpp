@@ -1,0 +1,63 @@
+#include "office/xlsx/xlsx_writer.h"
+
+#include <xlsxwriter.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/file_replace.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "platform/write_errors.h"
+
+namespace kalo {
+namespace {
+
+lxw_error WriteCells(lxw_worksheet* sheet, const WorkbookCells& cells) {
+  for (const auto& [position, cell] : cells) {
+    auto [row, column] = position;
+    if (row < 1 || column < 1 || row > LXW_ROW_MAX || column > LXW_COL_MAX || cell.text.empty()) continue;
+    auto r = static_cast<lxw_row_t>(row - 1);
+    auto c = static_cast<lxw_col_t>(column - 1);
+    lxw_error result = cell.number ? worksheet_write_number(sheet, r, c, std::strtod(cell.text.c_str(), nullptr), nullptr)
+                                   : worksheet_write_string(sheet, r, c, cell.text.c_str(), nullptr);
+    if (result != LXW_NO_ERROR) return result;
+  }
+  return LXW_NO_ERROR;
+}
+
+}  // namespace
+
+bool WriteWorkbook(const std::string& path, const WorkbookCells& cells, const std::string& scratchDirectory,
+                   std::string& error) {
+  std::string temporary = ReserveNameBeside(path);
+  std::vector<char> tmpdir(scratchDirectory.begin(), scratchDirectory.end());
+  tmpdir.push_back('\0');
+  lxw_workbook_options options{};
+  options.tmpdir = scratchDirectory.empty() ? nullptr : tmpdir.data();
+  lxw_workbook* workbook = workbook_new_opt(NativePath(temporary).c_str(), &options);
+  if (!workbook) {
+    RemoveFile(temporary);
+    error = "Arbeitsmappe kann nicht angelegt werden";
+    return false;
+  }
+  lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
+  lxw_error result = sheet ? WriteCells(sheet, cells) : LXW_ERROR_MEMORY_MALLOC_FAILED;
+  lxw_error closed = workbook_close(workbook);
+  if (result == LXW_NO_ERROR) result = closed;
+  if (result != LXW_NO_ERROR) {
+    RemoveFile(temporary);
+    error = lxw_strerror(result);
+    return false;
+  }
+  if (std::rename(NativePath(temporary).c_str(), NativePath(path).c_str()) != 0) {
+    error = WriteErrorText(errno);
+    RemoveFile(temporary);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kalo

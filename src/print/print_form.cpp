@@ -1,0 +1,139 @@
+#include "print/print_form.h"
+
+#include <climits>
+
+#include "app/context.h"
+#include "dbase/dbf_table.h"
+#include "dbase/table_browser_form.h"
+#include "dialogs/standard_dialogs.h"
+#include "help/help_text.h"
+#include "material/installed_table.h"
+#include "platform/codepage.h"
+#include "print/print_job.h"
+#include "print/printout_table.h"
+#include "report/number_format.h"
+
+namespace kalo {
+
+namespace {
+
+// The scales the configuration file accepts.
+constexpr long double kSmallestScale = 0.0001L, kLargestScale = 1000;
+constexpr int kColourPrintout = 2;  // "Windows-Druckmodus (1=mono 2=color)"
+constexpr int kTableDecimals = 4;   // of the scale fields of "printout.dbf"
+
+long double RealOf(const std::string& text) {
+  long double value = 0;
+  return ParseReal(text, value) ? value : 0;
+}
+
+int WholeOf(const std::string& text) {
+  long value = 0;
+  if (!ParseInteger(text, value) || value < INT_MIN || value > INT_MAX) return 0;
+  return static_cast<int>(value);
+}
+
+}  // namespace
+
+PrintForm::PrintForm(Context& context, const PrintSettings& opening)
+    : captions{.scaleX = Oem("Maßstab x"), .scaleY = Oem("Maßstab y"), .store = Oem("Ü&bernehmen Datenbank")},
+      context_(context) {
+  Show(opening);
+  RadioGroup_schattierung = context.config.printColourMode == kColourPrintout ? 1 : 0;
+  ShowPrinter(context.ui.PrinterName());
+}
+
+void PrintForm::Show(const PrintSettings& settings) {
+  NumberFormat format = context_.Numbers();
+  Edit_scalex = FormatSignificant(settings.scaleX, format);
+  Edit_scaley = FormatSignificant(settings.scaleY, format);
+  Edit_originx = std::to_string(settings.originX);
+  Edit_originy = std::to_string(settings.originY);
+  CheckBox_umrandung = settings.border;
+  RadioGroup_ausdruck = settings.landscape ? 1 : 0;
+}
+
+void PrintForm::ShowPrinter(const std::string& name) {
+  Label_printer = name.substr(0, kPrinterNameLength);
+  Label_printer.resize(kPrinterNameLength, ' ');
+}
+
+PrintSettings PrintForm::Shown() const {
+  return {RealOf(Edit_scalex),  RealOf(Edit_scaley), WholeOf(Edit_originx),
+          WholeOf(Edit_originy), CheckBox_umrandung, RadioGroup_ausdruck == 1};
+}
+
+bool PrintForm::Button_okClick() {
+  PrintSettings settings = Shown();
+  for (long double scale : {settings.scaleX, settings.scaleY}) {
+    if (scale >= kSmallestScale && scale <= kLargestScale) continue;
+    NumberFormat format = context_.Numbers();
+    context_.ui.Beep();
+    context_.ui.MessageBox(kProgramName, Oem("Gültiger Wertebereich: ") + FormatSignificant(kSmallestScale, format) +
+                                             " .. " + FormatSignificant(kLargestScale, format) + " !");
+    return false;
+  }
+  context_.print.settings = settings;
+  context_.config.printColourMode = RadioGroup_schattierung + 1;
+  return true;
+}
+
+void PrintForm::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
+
+void PrintForm::Button_printerClick() {
+  PrinterChoice printer{context_.ui.PrinterName(), RadioGroup_ausdruck == 1};
+  if (!context_.ui.ChoosePrinter(printer)) return;
+  ShowPrinter(printer.name);
+  RadioGroup_ausdruck = printer.landscape ? 1 : 0;
+}
+
+void PrintForm::Button_databaseClick() {
+  DbfTable table;
+  Tdbf4 browser(context_, table);
+  browser.SetTitles("", "Printout");
+  int remembered = context_.print.takenOverRecord;
+  if (OpenPrintoutTable(context_, table) && (remembered == 0 || GoToRememberedRecord(context_, table, remembered))) {
+    SetHelpNumber(context_, kTableHelpNumber);
+    if (browser.ShowTable(Tdbf4::kEditingMode) && table.Go(browser.RecordNumber())) {
+      context_.print.takenOverRecord = browser.RecordNumber();
+      Show(ReadPrintoutRecord(table));
+    }
+  }
+  table.Close();
+  context_.state.cancel = false;
+}
+
+void PrintForm::Show(const PrintoutRecord& record) {
+  Edit_scalex = record.xscale;
+  Edit_scaley = record.yscale;
+  Edit_originx = record.xorigin;
+  Edit_originy = record.yorigin;
+  RadioGroup_ausdruck = record.landscape ? 1 : 0;
+  RadioGroup_schattierung = record.monochrom ? 0 : 1;
+  CheckBox_anpassen = record.variable;
+  CheckBox_umrandung = record.borderline;
+}
+
+void PrintForm::Button_storeClick() {
+  DbfTable table;
+  std::string name;
+  if (OpenPrintoutTable(context_, table) && AskText(context_, "Name", kPrintoutNameLength, name))
+    StorePrintoutRecord(context_, table, ShownRecord(name));
+  table.Close();
+  context_.state.cancel = false;  // the dialog stays open
+}
+
+PrintoutRecord PrintForm::ShownRecord(const std::string& name) const {
+  PrintSettings settings = Shown();
+  return {name,
+          FormatDecimals(settings.scaleX, kTableDecimals),
+          FormatDecimals(settings.scaleY, kTableDecimals),
+          std::to_string(settings.originX),
+          std::to_string(settings.originY),
+          settings.landscape,
+          RadioGroup_schattierung == 0,
+          CheckBox_anpassen,
+          settings.border};
+}
+
+}  // namespace kalo

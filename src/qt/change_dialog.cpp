@@ -1,0 +1,57 @@
+#include "qt/change_dialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "qt/qt_text.h"
+
+namespace kalo {
+
+ChangeDialog::ChangeDialog(ChangeForm& form, const HelpHandler& help, QWidget* parent)
+    : QDialog(parent), form_(form) {
+  setObjectName("Aenderung");
+  setWindowTitle(FromUtf8(form.caption));
+  auto* layout = new QFormLayout(this);
+  title_ = AddEdit("Edit_title", form.Edit_title, kChangeTitleLength);
+  date_ = AddEdit("Edit_date", form.Edit_date, kChangeDateLength);
+  editor_ = AddEdit("Edit_editor", form.Edit_editor, kChangeEditorLength);
+  description_ = new QPlainTextEdit(FromUtf8(form.Memo_description), this);
+  description_->setObjectName("Memo_description");
+
+  auto* today = new QPushButton(FromUtf8(form.Button_dateCaption), this);
+  today->setObjectName("Button_date");
+  today->setAutoDefault(false);
+  connect(today, &QPushButton::clicked, this, [this] {
+    form_.Button_dateClick();
+    date_->setText(FromUtf8(form_.Edit_date));
+  });
+  auto* dateRow = new QHBoxLayout;
+  dateRow->addWidget(date_);
+  dateRow->addWidget(today);
+
+  layout->addRow(FromUtf8(form.Label_title), title_);
+  layout->addRow(FromUtf8(form.Label_date), dateRow);
+  layout->addRow(FromUtf8(form.Label_editor), editor_);
+  layout->addRow(FromUtf8(form.Label_description), description_);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
+  AddHelpTextButton(buttons, "&Hilfe", help);
+  layout->addRow(buttons);
+}
+
+QLineEdit* ChangeDialog::AddEdit(const char* name, const std::string& text, size_t maxLength) {
+  auto* edit = new QLineEdit(FromUtf8(text), this);
+  edit->setObjectName(name);
+  edit->setMaxLength(static_cast<int>(maxLength));
+  return edit;
+}
+
+void ChangeDialog::accept() {
+  form_.Edit_title = ToUtf8(title_->text());
+  form_.Edit_date = ToUtf8(date_->text());
+  form_.Edit_editor = ToUtf8(editor_->text());
+  form_.Memo_description = ToUtf8(description_->toPlainText());
+  QDialog::accept();
+}
+
+}  // namespace kalo

@@ -1,0 +1,28 @@
+#pragma once
+// The data file overview window "TForm_preview": one grid row per data file under the
+// column titles, a click on a title sorts, a click on a row opens its file; its menu
+// exports the grid to the spreadsheet or leaves the window.
+#include <QDialog>
+
+#include "app/data_file_overview.h"
+
+class QTableWidget;
+
+namespace kalo {
+
+class DataFileTableDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  DataFileTableDialog(TForm_preview& form, bool plainLetters, QWidget* parent = nullptr);
+
+ private:
+  void ShowRows();
+  void CellClicked(int row);
+
+  TForm_preview& form_;
+  bool plainLetters_;
+  QTableWidget* grid_;
+};
+
+}  // namespace kalo

@@ -1,0 +1,90 @@
+#include "qt/drawing_info_dialog.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qt/qt_text.h"
+
+namespace kalo {
+
+DrawingInfoDialog::DrawingInfoDialog(DrawingInfoForm& form, const HelpHandler& help, QWidget* parent)
+    : QDialog(parent), form_(form) {
+  setObjectName("Zeichnungsinfo");
+  setWindowTitle(FromUtf8(form.caption));
+  auto* layout = new QVBoxLayout(this);
+
+  auto* replacements = new QFormLayout;
+  ersatz_ = AddEdit("Edit_ersatz", form.Edit_ersatz, static_cast<int>(kReplacementLength));
+  ersetzt_ = AddEdit("Edit_ersetzt", form.Edit_ersetzt, static_cast<int>(kReplacementLength));
+  replacements->addRow(FromUtf8(form.Label_ersatz), ersatz_);
+  replacements->addRow(FromUtf8(form.Label_ersetzt), ersetzt_);
+  layout->addLayout(replacements);
+
+  auto* signatureGrid = new QGridLayout;
+  for (size_t column = 0; column < 2; ++column)
+    signatureGrid->addWidget(new QLabel(FromUtf8(form.signatureHeadings[column]), this), 0, static_cast<int>(column) + 1);
+  for (size_t row = 0; row < kSignatureRows; ++row) {
+    const DrawingInfoForm::SignatureRow& cells = form.signatures[row];
+    int gridRow = static_cast<int>(row) + 1;
+    QString suffix = QString::number(row + 1);
+    signatureGrid->addWidget(new QLabel(FromUtf8(cells.heading), this), gridRow, 0);
+    signatures_[row][0] = AddEdit("Edit_date" + suffix, cells.date, static_cast<int>(kSignatureFieldLength));
+    signatures_[row][1] = AddEdit("Edit_name" + suffix, cells.name, static_cast<int>(kSignatureFieldLength));
+    signatureGrid->addWidget(signatures_[row][0], gridRow, 1);
+    signatureGrid->addWidget(signatures_[row][1], gridRow, 2);
+    auto* today = new QPushButton(FromUtf8(form.Button_dateCaption), this);
+    today->setObjectName("Button_date" + suffix);
+    today->setAutoDefault(false);
+    connect(today, &QPushButton::clicked, this, [this, row] {
+      form_.Button_dateClick(row);
+      signatures_[row][0]->setText(FromUtf8(form_.signatures[row].date));
+    });
+    signatureGrid->addWidget(today, gridRow, 3);
+  }
+  layout->addLayout(signatureGrid);
+
+  auto* textGrid = new QGridLayout;
+  for (size_t column = 0; column < kTextColumns; ++column)
+    textGrid->addWidget(new QLabel(FromUtf8(form.textHeadings[column]), this), 0, static_cast<int>(column) + 1);
+  for (size_t row = 0; row < kMaxPlacedTexts; ++row) {
+    int gridRow = static_cast<int>(row) + 1;
+    textGrid->addWidget(new QLabel(QString::number(gridRow), this), gridRow, 0);
+    for (size_t column = 0; column < kTextColumns; ++column) {
+      bool isText = column + 1 == kTextColumns;
+      QString name = QString("Grid_text_%1_%2").arg(row + 1).arg(column + 1);
+      texts_[row][column] = AddEdit(name, form.texts[row][column], isText ? static_cast<int>(kPlacedTextLength) : 30);
+      textGrid->addWidget(texts_[row][column], gridRow, static_cast<int>(column) + 1);
+    }
+  }
+  textGrid->setColumnStretch(static_cast<int>(kTextColumns), 4);
+  layout->addLayout(textGrid);
+
+  QDialogButtonBox* buttons = OkCancelButtons(this);
+  AddHelpTextButton(buttons, "&Hilfe", help);
+  layout->addWidget(buttons);
+}
+
+QLineEdit* DrawingInfoDialog::AddEdit(const QString& name, const std::string& text, int maxLength) {
+  auto* edit = new QLineEdit(FromUtf8(text), this);
+  edit->setObjectName(name);
+  edit->setMaxLength(maxLength);
+  return edit;
+}
+
+void DrawingInfoDialog::accept() {
+  form_.Edit_ersatz = ToUtf8(ersatz_->text());
+  form_.Edit_ersetzt = ToUtf8(ersetzt_->text());
+  for (size_t row = 0; row < kSignatureRows; ++row) {
+    form_.signatures[row].date = ToUtf8(signatures_[row][0]->text());
+    form_.signatures[row].name = ToUtf8(signatures_[row][1]->text());
+  }
+  for (size_t row = 0; row < kMaxPlacedTexts; ++row)
+    for (size_t column = 0; column < kTextColumns; ++column) form_.texts[row][column] = ToUtf8(texts_[row][column]->text());
+  QDialog::accept();
+}
+
+}  // namespace kalo
