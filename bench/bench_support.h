@@ -8,7 +8,7 @@
 #include <numbers>
 #include <string>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 #include "platform/console_ui.h"
 #include "platform/platform.h"

@@ -10,7 +10,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "platform/clock.h"
 #include "platform/console_ui.h"
 #include "platform/platform.h"

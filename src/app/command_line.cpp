@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/context.h"
 #include "cad/cad_driver.h"
-#include "report/number_format.h"
+#include "context/context.h"
+#include "numbers/number_format.h"
 #include "views/show_view.h"
 
 namespace kalo {

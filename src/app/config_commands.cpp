@@ -1,7 +1,7 @@
 #include "app/config_commands.h"
 
-#include "app/context.h"
 #include "config/config_form.h"
+#include "context/context.h"
 
 namespace kalo {
 

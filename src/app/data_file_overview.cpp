@@ -1,10 +1,10 @@
 #include "app/data_file_overview.h"
 
-#include "app/context.h"
 #include "app/main_menu_state.h"
 #include "app/save_query.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
+#include "context/context.h"
 #include "model/data_file_reader.h"
 #include "office/overview_export.h"
 #include "platform/paths.h"

@@ -1,6 +1,6 @@
 #include "app/documentation_commands.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "doc/change_history.h"
 #include "doc/change_list_report.h"
 #include "doc/document_setup_form.h"

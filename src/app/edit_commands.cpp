@@ -1,8 +1,8 @@
 #include "app/edit_commands.h"
 
-#include "app/context.h"
 #include "app/view_commands.h"
 #include "calc/calculation.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "edit/element_list.h"
 #include "edit/undo_history.h"

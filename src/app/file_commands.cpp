@@ -1,12 +1,12 @@
 #include "app/file_commands.h"
 
-#include "app/context.h"
 #include "app/recent_list.h"
 #include "app/save_query.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "cad/block_files.h"
 #include "cad/cad_driver.h"
+#include "context/context.h"
 #include "edit/dxf_import.h"
 #include "help/message_boxes.h"
 #include "model/data_file_format.h"

@@ -1,6 +1,6 @@
 #include "app/help_commands.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
 #include "help/shipped_files.h"

@@ -1,6 +1,6 @@
 #include "app/language_commands.h"
 
-#include "app/context.h"
+#include "context/context.h"
 
 namespace kalo {
 

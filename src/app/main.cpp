@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/context.h"
 #include "app/program_clock.h"
 #include "app/settings_load.h"
 #include "app/startup.h"
 #include "app/window_launch.h"
+#include "context/context.h"
 #include "platform/console_ui.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/main_menu_state.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "edit/contour_check.h"
 #include "office/ole_commands.h"
 

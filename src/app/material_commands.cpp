@@ -1,7 +1,7 @@
 #include "app/material_commands.h"
 
-#include "app/context.h"
 #include "app/edit_commands.h"
+#include "context/context.h"
 #include "material/material_table.h"
 
 namespace kalo {

@@ -1,6 +1,6 @@
 #include "app/print_commands.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "graphics/graph_window.h"
 #include "help/help_text.h"
 #include "help/message_boxes.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "model/data_file_format.h"
 #include "platform/paths.h"
 

@@ -1,6 +1,6 @@
 #include "app/save_query.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "model/data_file_format.h"
 #include "model/data_file_writer.h"

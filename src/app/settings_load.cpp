@@ -1,8 +1,8 @@
 #include "app/settings_load.h"
 
-#include "app/context.h"
 #include "config/configuration_file.h"
 #include "config/recent_files.h"
+#include "context/context.h"
 
 namespace kalo {
 

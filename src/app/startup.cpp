@@ -4,11 +4,11 @@
 #include <system_error>
 
 #include "app/command_line.h"
-#include "app/context.h"
 #include "app/summary.h"
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
 #include "config/directory_check.h"
+#include "context/context.h"
 #include "edit/dxf_import.h"
 #include "help/message_boxes.h"
 #include "model/data_file_reader.h"

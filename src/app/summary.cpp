@@ -9,8 +9,8 @@
 #include <sstream>
 #include <thread>
 
-#include "app/context.h"
 #include "calc/solid_properties.h"
+#include "context/context.h"
 #include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/console_ui.h"

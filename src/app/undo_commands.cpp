@@ -1,8 +1,8 @@
 #include "app/undo_commands.h"
 
-#include "app/context.h"
 #include "app/view_commands.h"
 #include "calc/calculation.h"
+#include "context/context.h"
 
 namespace kalo {
 namespace {

@@ -1,7 +1,7 @@
 #include "app/view_commands.h"
 
-#include "app/context.h"
 #include "cad/cad_driver.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
 #include "report/full_report.h"

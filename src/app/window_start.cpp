@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/context.h"
 #include "app/settings_load.h"
 #include "app/undo_commands.h"
 #include "config/recent_files.h"
+#include "context/context.h"
 
 namespace kalo {
 namespace {

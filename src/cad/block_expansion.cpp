@@ -4,11 +4,11 @@
 #include <map>
 #include <vector>
 
-#include "app/context.h"
 #include "cad/block_files.h"
 #include "cad/cad_layers.h"
 #include "cad/cad_output.h"
 #include "cad/dxf_records.h"
+#include "context/context.h"
 #include "graphics/plane_geometry.h"
 #include "help/message_boxes.h"
 #include "platform/text_file.h"

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "report/scratch_files.h"
 
 namespace kalo {

@@ -1,11 +1,11 @@
 // The driver calls that route one primitive or one section mark to the output of the run.
 #include "cad/cad_driver.h"
 
-#include "app/context.h"
 #include "cad/block_expansion.h"
 #include "cad/cad_layers.h"
 #include "cad/cad_output.h"
 #include "cad/cad_text.h"
+#include "context/context.h"
 
 namespace kalo {
 

@@ -1,10 +1,10 @@
 // The drawing extents and the start of the entities: the screen's header line, the border
 // of the extents and the logo blocks.
-#include "app/context.h"
 #include "cad/block_files.h"
 #include "cad/cad_driver.h"
 #include "cad/cad_output.h"
 #include "cad/cad_text.h"
+#include "context/context.h"
 #include "platform/text_file.h"
 
 namespace kalo {

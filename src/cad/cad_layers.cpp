@@ -1,7 +1,7 @@
 #include "cad/cad_layers.h"
 
 #include "config/configuration.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 namespace {

@@ -1,8 +1,8 @@
 // Polylines: native POLYLINE records where the output has them, otherwise lines and arcs
 // from vertex to vertex.
-#include "app/context.h"
 #include "cad/cad_driver.h"
 #include "cad/cad_output.h"
+#include "context/context.h"
 #include "graphics/plane_geometry.h"
 
 namespace kalo {

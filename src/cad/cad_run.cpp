@@ -3,7 +3,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/context.h"
 #include "cad/block_files.h"
 #include "cad/cad_driver.h"
 #include "cad/cad_output.h"
@@ -16,6 +15,7 @@
 #include "cad/screen_target.h"
 #include "cad/svg_writer.h"
 #include "cad/txt_cad_writer.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 
 namespace kalo {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "config/configuration.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 namespace {

@@ -1,6 +1,6 @@
 #include "cad/dxf_records.h"
 
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cad/cad_target.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 

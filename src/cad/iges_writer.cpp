@@ -5,15 +5,15 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/context.h"
 #include "cad/dxf_numbers.h"
 #include "cad/iges_format.h"
 #include "config/configuration.h"
+#include "context/context.h"
 #include "graphics/plane_geometry.h"
 #include "help/messages.h"
+#include "numbers/number_format.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/number_format.h"
 
 namespace kalo {
 namespace {

@@ -1,12 +1,12 @@
 #include "cad/plot_command_form.h"
 
-#include "app/context.h"
 #include "cad/plot_command_words.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
+#include "numbers/number_format.h"
 #include "platform/paths.h"
 #include "platform/platform_defaults.h"
-#include "report/number_format.h"
 #include "report/scratch_files.h"
 
 namespace kalo {

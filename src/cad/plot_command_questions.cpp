@@ -5,9 +5,9 @@
 #include <cmath>
 #include <vector>
 
-#include "app/context.h"
 #include "cad/dxf_numbers.h"
 #include "cad/plot_command_words.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
 #include "help/message_boxes.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/context.h"
 #include "cad/plot_command_form.h"
 #include "cad/plot_command_questions.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
 #include "platform/paths.h"

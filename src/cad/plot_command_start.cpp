@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/context.h"
 #include "cad/plot_command_words.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "help/shipped_files.h"
 #include "platform/paths.h"

@@ -1,8 +1,8 @@
 #include "cad/screen_target.h"
 
-#include "app/context.h"
 #include "cad/block_files.h"
 #include "cad/cad_layers.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 
 namespace kalo {

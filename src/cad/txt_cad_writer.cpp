@@ -5,8 +5,8 @@
 
 #include "cad/dxf_numbers.h"
 #include "config/configuration.h"
+#include "numbers/number_format.h"
 #include "platform/text_file.h"
-#include "report/number_format.h"
 
 namespace kalo {
 

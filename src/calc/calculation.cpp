@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "app/context.h"
 #include "calc/chord_polygon.h"
 #include "calc/polygon_bounds.h"
 #include "calc/section_sums.h"
 #include "calc/solid_properties.h"
+#include "context/context.h"
 #include "graphics/plane_geometry.h"
 #include "platform/codepage.h"
 

@@ -5,7 +5,7 @@
 #include <numbers>
 #include <vector>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "graphics/colours.h"
 #include "platform/codepage.h"

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <vector>
 
-#include "app/context.h"
 #include "config/config_form.h"
 #include "config/configuration_file.h"
 #include "config/configuration_lines.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
 #include "help/message_boxes.h"

@@ -8,8 +8,8 @@
 #include <limits>
 #include <string_view>
 
+#include "numbers/number_format.h"
 #include "platform/paths.h"
-#include "report/number_format.h"
 
 namespace kalo {
 namespace {

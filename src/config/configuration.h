@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <string>
 
+#include "numbers/number_format.h"
+#include "numbers/units.h"
 #include "platform/platform_defaults.h"
-#include "report/number_format.h"
-#include "report/units.h"
 
 namespace kalo {
 

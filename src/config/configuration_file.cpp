@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/context.h"
 #include "config/configuration_lines.h"
+#include "context/context.h"
 #include "help/io_reporters.h"
 #include "platform/paths.h"
 #include "platform/platform_defaults.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <numbers>
 
-#include "app/context.h"
 #include "config/config_values.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 

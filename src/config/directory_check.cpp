@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/context.h"
 #include "config/config_values.h"
+#include "context/context.h"
 #include "help/io_reporters.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
-#include "report/number_format.h"
 
 namespace kalo {
 namespace {

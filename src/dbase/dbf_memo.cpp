@@ -1,8 +1,8 @@
 #include "dbase/dbf_memo.h"
 
+#include "numbers/number_format.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/number_format.h"
 
 namespace kalo {
 namespace {

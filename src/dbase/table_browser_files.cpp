@@ -2,7 +2,7 @@
 // in from another table or from delimited text.
 #include <cstdio>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dbase/dbf_table.h"
 #include "dbase/table_browser_form.h"
 #include "dbase/table_html_export.h"

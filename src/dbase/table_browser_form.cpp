@@ -1,6 +1,6 @@
 #include "dbase/table_browser_form.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dbase/dbf_table.h"
 #include "dbase/table_printout.h"
 #include "dialogs/standard_dialogs.h"

@@ -1,6 +1,6 @@
 #include "dbase/table_html_export.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dbase/dbf_table.h"
 #include "platform/codepage.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dbase/dbf_table.h"
 #include "report/table_writer.h"
 #include "report/text_output.h"

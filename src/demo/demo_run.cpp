@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/context.h"
 #include "calc/calculation.h"
+#include "context/context.h"
 #include "edit/contour_transform.h"
 #include "help/message_boxes.h"
 #include "help/shipped_files.h"

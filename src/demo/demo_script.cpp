@@ -4,8 +4,8 @@
 #include <map>
 #include <sstream>
 
+#include "numbers/number_format.h"
 #include "platform/paths.h"
-#include "report/number_format.h"
 
 namespace kalo {
 namespace {

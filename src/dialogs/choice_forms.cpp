@@ -1,6 +1,6 @@
 #include "dialogs/choice_forms.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "graphics/colours.h"
 #include "platform/codepage.h"
 

@@ -1,12 +1,12 @@
 #include "dialogs/standard_dialogs.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dialogs/choice_forms.h"
 #include "dialogs/select_dir_form.h"
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/number_format.h"
 
 namespace kalo {
 namespace {

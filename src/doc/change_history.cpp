@@ -1,6 +1,6 @@
 #include "doc/change_history.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "doc/change_form.h"
 #include "help/help_text.h"
 #include "help/message_boxes.h"

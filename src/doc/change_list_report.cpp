@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "doc/change_history.h"
 #include "platform/codepage.h"
 #include "report/line_layout.h"

@@ -1,6 +1,6 @@
 #include "doc/document_setup_form.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
 #include "platform/codepage.h"

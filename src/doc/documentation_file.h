@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "doc/documentation.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 

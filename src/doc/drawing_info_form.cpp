@@ -1,6 +1,6 @@
 #include "doc/drawing_info_form.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/help_text.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"

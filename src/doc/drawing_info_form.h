@@ -7,7 +7,7 @@
 #include <string>
 
 #include "doc/documentation.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 

@@ -1,7 +1,7 @@
 #include "edit/changed_contour.h"
 
-#include "app/context.h"
 #include "calc/calculation.h"
+#include "context/context.h"
 #include "help/message_summary.h"
 #include "views/show_view.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "edit/changed_contour.h"
 #include "help/message_boxes.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
 #include "model/length_entry.h"

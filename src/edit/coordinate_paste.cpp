@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "model/length_entry.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 namespace {

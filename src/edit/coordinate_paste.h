@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/contour.h"
-#include "report/units.h"
+#include "numbers/units.h"
 
 namespace kalo {
 

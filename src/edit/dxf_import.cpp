@@ -5,18 +5,18 @@
 #include <cmath>
 #include <vector>
 
-#include "app/context.h"
 #include "cad/cad_layers.h"
 #include "calc/calculation.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "edit/dxf_chains.h"
 #include "edit/dxf_loop_choice.h"
 #include "edit/dxf_reader.h"
 #include "help/message_boxes.h"
+#include "numbers/number_format.h"
+#include "numbers/units.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
-#include "report/number_format.h"
-#include "report/units.h"
 #include "views/view_style.h"
 
 namespace kalo {

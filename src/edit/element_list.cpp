@@ -1,7 +1,7 @@
 #include "edit/element_list.h"
 
-#include "app/context.h"
 #include "app/undo_commands.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "edit/changed_contour.h"
 #include "edit/contour_edit.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "edit/contour_check.h"
 #include "help/help_text.h"
 #include "help/message_summary.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "graphics/colours.h"
 #include "graphics/plane_geometry.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "graphics/graph_window.h"
 
 namespace kalo {

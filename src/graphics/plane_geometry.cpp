@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "help/messages.h"
-#include "report/number_format.h"
-#include "report/units.h"
+#include "numbers/number_format.h"
+#include "numbers/units.h"
 
 namespace kalo {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "graphics/colours.h"
 #include "graphics/graph_window.h"
 #include "graphics/plane_geometry.h"

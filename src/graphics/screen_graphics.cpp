@@ -1,6 +1,6 @@
 #include "graphics/screen_graphics.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 
 namespace kalo {

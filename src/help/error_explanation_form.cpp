@@ -1,6 +1,6 @@
 #include "help/error_explanation_form.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/error_explanation_save.h"
 #include "help/help_text.h"
 #include "help/message_boxes.h"

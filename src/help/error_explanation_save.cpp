@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/error_message_file.h"
 #include "help/io_reporters.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/shipped_files.h"
 #include "platform/text_file.h"
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/hpgl_interpreter.h"
 #include "help/shipped_files.h"
 #include "platform/text_file.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_picture.h"
 #include "help/help_picture_form.h"

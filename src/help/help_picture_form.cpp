@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/help_picture_index.h"
 #include "help/help_text.h"
 #include "platform/codepage.h"

@@ -1,6 +1,6 @@
 #include "help/help_picture_index.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/shipped_files.h"
 
 namespace kalo {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/help_picture.h"
 #include "help/shipped_files.h"
 #include "platform/codepage.h"

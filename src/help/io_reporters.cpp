@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "platform/file_replace.h"
 #include "platform/text_file.h"

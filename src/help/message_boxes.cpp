@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"

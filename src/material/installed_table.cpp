@@ -4,8 +4,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/context.h"
 #include "config/configuration_file.h"
+#include "context/context.h"
 #include "dbase/dbf_memo.h"
 #include "dbase/dbf_table.h"
 #include "help/message_boxes.h"

@@ -1,7 +1,7 @@
 #include "material/material_record.h"
 
 #include "dbase/dbf_table.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dbase/dbf_table.h"
 #include "dbase/table_browser_form.h"
 #include "help/message_boxes.h"

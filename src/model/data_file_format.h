@@ -3,8 +3,8 @@
 // extension and dialog filter, and where a name without directory or extension goes.
 #include <string>
 
+#include "numbers/number_format.h"
 #include "platform/ui.h"
-#include "report/number_format.h"
 
 namespace kalo {
 

@@ -1,7 +1,7 @@
 #include "model/data_file_lines.h"
 
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
-#include "report/number_format.h"
 
 namespace kalo {
 namespace {

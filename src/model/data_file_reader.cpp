@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/context.h"
 #include "calc/calculation.h"
+#include "context/context.h"
 #include "doc/documentation_file.h"
 #include "help/message_boxes.h"
 #include "model/data_file_format.h"

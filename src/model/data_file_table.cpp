@@ -7,7 +7,7 @@
 #include <ctime>
 #include <filesystem>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"

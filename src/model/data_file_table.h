@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "report/number_format.h"
-#include "report/units.h"
+#include "numbers/number_format.h"
+#include "numbers/units.h"
 
 namespace kalo {
 

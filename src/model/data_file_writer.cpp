@@ -1,6 +1,6 @@
 #include "model/data_file_writer.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "doc/documentation_file.h"
 #include "help/message_boxes.h"
 #include "model/data_file_format.h"

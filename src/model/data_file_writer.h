@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 

@@ -1,6 +1,6 @@
 #include "model/drawing_text_form.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 
 namespace kalo {

@@ -3,8 +3,8 @@
 // The model always holds millimetres and radians.
 #include <string>
 
-#include "report/number_format.h"
-#include "report/units.h"
+#include "numbers/number_format.h"
+#include "numbers/units.h"
 
 namespace kalo {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/context.h"
 #include "calc/calculation.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "model/data_file_format.h"
 #include "model/data_file_lines.h"

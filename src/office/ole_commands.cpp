@@ -1,9 +1,9 @@
 #include "office/ole_commands.h"
 
-#include "app/context.h"
 #include "app/save_query.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
 #include "model/data_file_writer.h"

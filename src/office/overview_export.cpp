@@ -1,6 +1,6 @@
 #include "office/overview_export.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "model/data_file_table.h"
 #include "office/spreadsheet_start.h"
 #include "platform/codepage.h"

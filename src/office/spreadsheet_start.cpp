@@ -1,6 +1,6 @@
 #include "office/spreadsheet_start.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 
 namespace kalo {

@@ -2,16 +2,16 @@
 
 #include <climits>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dbase/dbf_table.h"
 #include "dbase/table_browser_form.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
 #include "material/installed_table.h"
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
 #include "print/print_job.h"
 #include "print/printout_table.h"
-#include "report/number_format.h"
 
 namespace kalo {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dbase/dbf_table.h"
 #include "help/message_boxes.h"
 #include "material/installed_table.h"

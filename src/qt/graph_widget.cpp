@@ -10,7 +10,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "qt/painter_canvas.h"
 
 namespace kalo {

@@ -11,9 +11,9 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/context.h"
 #include "app/program_clock.h"
 #include "app/window_start.h"
+#include "context/context.h"
 #include "office/xlsx/xlsx_spreadsheet.h"
 #include "qt/graph_widget.h"
 #include "qt/main_window.h"

@@ -7,9 +7,8 @@
 #include <QStatusBar>
 
 #include "app/config_commands.h"
-#include "app/context.h"
-#include "app/documentation_commands.h"
 #include "app/data_file_overview.h"
+#include "app/documentation_commands.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/help_commands.h"
@@ -21,6 +20,7 @@
 #include "app/view_commands.h"
 #include "app/window_start.h"
 #include "cad/cad_driver.h"
+#include "context/context.h"
 #include "demo/demo_run.h"
 #include "help/help_picture_browser.h"
 #include "office/ole_commands.h"

@@ -9,16 +9,16 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "app/context.h"
 #include "app/help_commands.h"
+#include "context/context.h"
 #include "help/help_text.h"
 #include "qt/about_box.h"
 #include "qt/change_dialog.h"
 #include "qt/choice_dialog.h"
 #include "qt/config_dialog.h"
 #include "qt/coordinate_dialog.h"
-#include "qt/demo_caption.h"
 #include "qt/data_file_table_dialog.h"
+#include "qt/demo_caption.h"
 #include "qt/diagram_limits_dialog.h"
 #include "qt/document_setup_dialog.h"
 #include "qt/drawing_info_dialog.h"

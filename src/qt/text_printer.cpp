@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <memory>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "qt/qt_text.h"
 

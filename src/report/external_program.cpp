@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "platform/paths.h"
 #include "platform/platform_defaults.h"

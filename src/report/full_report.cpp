@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/context.h"
 #include "calc/solid_properties.h"
-#include "report/number_format.h"
+#include "context/context.h"
+#include "numbers/number_format.h"
 #include "report/result_catalogue.h"
 #include "report/result_report.h"
 #include "report/text_output.h"

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/context.h"
 #include "calc/solid_properties.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 #include "report/result_catalogue.h"
 

@@ -1,6 +1,6 @@
 #include "report/message_block.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/error_message_file.h"
 #include "report/text_output.h"
 

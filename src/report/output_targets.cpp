@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "platform/codepage.h"
 #include "platform/file_system_faults.h"

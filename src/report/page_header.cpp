@@ -2,7 +2,7 @@
 // targets, a few plain lines for spreadsheet text, and the document head for HTML.
 #include <cstdio>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "report/line_layout.h"
 #include "report/output_targets.h"

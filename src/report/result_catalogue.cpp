@@ -1,7 +1,7 @@
 #include "report/result_catalogue.h"
 
-#include "app/context.h"
 #include "calc/solid_properties.h"
+#include "context/context.h"
 #include "graphics/plane_geometry.h"
 #include "platform/codepage.h"
 

@@ -2,7 +2,7 @@
 
 #include <numbers>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 #include "report/line_layout.h"
 #include "report/message_block.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "platform/paths.h"
 #include "report/line_layout.h"
 #include "report/output_targets.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"

@@ -1,6 +1,6 @@
 #include "report/text_window_form.h"
 
-#include "app/context.h"
+#include "context/context.h"
 #include "report/external_program.h"
 
 namespace kalo {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/context.h"
 #include "cad/cad_driver.h"
+#include "context/context.h"
 #include "views/diagram.h"
 #include "views/hatching.h"
 #include "views/view_style.h"

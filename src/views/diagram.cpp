@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/context.h"
+#include "context/context.h"
 
 namespace kalo {
 

@@ -1,6 +1,6 @@
 #include "views/diagram_limits_form.h"
 
-#include "app/context.h"
+#include "context/context.h"
 
 namespace kalo {
 

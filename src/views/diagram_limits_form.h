@@ -3,7 +3,7 @@
 // texts, the axis texts beside them, and the actions of its buttons.
 #include <string>
 
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 #include "views/diagram_state.h"
 
 namespace kalo {

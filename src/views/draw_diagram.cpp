@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "views/diagram.h"
 #include "views/diagram_limits_form.h"
 #include "views/equal_scale.h"

@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include "app/context.h"
 #include "cad/block_files.h"
 #include "cad/cad_driver.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"

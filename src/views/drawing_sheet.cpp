@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/context.h"
 #include "cad/cad_driver.h"
+#include "context/context.h"
 #include "views/contour_views.h"
 #include "views/diagram.h"
 #include "views/draw_diagram.h"

@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "app/context.h"
 #include "cad/cad_driver.h"
+#include "context/context.h"
 #include "views/hatch_geometry.h"
 #include "views/view_style.h"
 

@@ -1,7 +1,7 @@
 #include "views/result_table.h"
 
-#include "app/context.h"
 #include "cad/cad_driver.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 #include "views/text_table.h"
 #include "views/view_style.h"

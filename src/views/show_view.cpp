@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/context.h"
 #include "cad/cad_driver.h"
+#include "context/context.h"
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
 #include "platform/codepage.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "support/test_context.h"
 
 namespace kalo {

@@ -8,8 +8,8 @@
 #include "dbase/dbf_table.h"
 #include "dbase/table_browser_form.h"
 #include "material/dbf_fixture.h"
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
-#include "report/number_format.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
 

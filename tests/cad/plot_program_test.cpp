@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/context.h"
 #include "cad/plot_command_start.h"
+#include "context/context.h"
 #include "support/run_process.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"

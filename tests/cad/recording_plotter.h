@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "graphics/screen_plotter.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo::testing {
 

@@ -2,8 +2,8 @@
 // Bodies for the calculation tests: a program context whose contour is set from a list.
 #include <initializer_list>
 
-#include "app/context.h"
 #include "calc/calculation.h"
+#include "context/context.h"
 #include "graphics/plane_geometry.h"
 #include "support/test_context.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "help/messages.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 namespace {

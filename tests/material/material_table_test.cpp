@@ -1,7 +1,7 @@
 // Picking a material from the table and browsing it, on a scripted browser.
 #include <gtest/gtest.h>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "dbase/dbf_table.h"
 #include "dbase/table_browser_form.h"
 #include "material/dbf_fixture.h"

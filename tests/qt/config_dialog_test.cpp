@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "platform/codepage.h"
 #include "support/test_context.h"
 

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/context.h"
-#include "calc/calculation.h"
 #include "cad/cad_driver.h"
+#include "calc/calculation.h"
+#include "context/context.h"
 #include "model/data_file_reader.h"
 #include "qt/graph_widget.h"
 #include "support/run_process.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A complete program context on scripted parts, dated 7 December 2026, 9:05.
-#include "app/context.h"
+#include "context/context.h"
 #include "support/scripted_ui.h"
 #include "support/test_platform.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "help/messages.h"
-#include "report/number_format.h"
+#include "numbers/number_format.h"
 
 namespace kalo {
 namespace {

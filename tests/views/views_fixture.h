@@ -5,9 +5,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/context.h"
 #include "cad/cad_fixture.h"
 #include "calc/calculation.h"
+#include "context/context.h"
 #include "views/show_view.h"
 
 namespace kalo::testing {

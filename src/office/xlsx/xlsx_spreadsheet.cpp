@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/context.h"
+#include "context/context.h"
 #include "office/xlsx/workbook_cells.h"
 #include "office/xlsx/xlsx_reader.h"
 #include "office/xlsx/xlsx_writer.h"

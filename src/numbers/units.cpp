@@ -1,4 +1,4 @@
-#include "report/units.h"
+#include "numbers/units.h"
 
 namespace kalo {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/context.h"
+#include "context/context.h"
 
 #include "help/shipped_files.h"
 #include "platform/codepage.h"
