@@ -2,7 +2,7 @@
 
 #include "context/context.h"
 #include "edit/contour_check.h"
-#include "office/ole_commands.h"
+#include "app/ole_commands.h"
 
 namespace kalo {
 

@@ -16,15 +16,6 @@ void Return(Context& context, const BodyInput& input) {
 
 }  // namespace
 
-void StartUndoHistory(Context& context, bool clean) { context.undo.Start(InputOf(context.body), clean); }
-
-void RememberChange(Context& context) { context.undo.Record(InputOf(context.body)); }
-
-void MarkSaved(Context& context) {
-  RememberChange(context);
-  context.undo.MarkClean();
-}
-
 void EditUndo(Context& context) {
   context.state.cancel = false;
   RememberChange(context);

@@ -1,6 +1,5 @@
 #include "edit/element_list.h"
 
-#include "app/undo_commands.h"
 #include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "edit/changed_contour.h"
@@ -9,6 +8,7 @@
 #include "edit/coordinate_form.h"
 #include "edit/coordinate_paste.h"
 #include "edit/element_list_form.h"
+#include "edit/undo_steps.h"
 #include "help/message_boxes.h"
 #include "platform/codepage.h"
 #include "views/show_view.h"

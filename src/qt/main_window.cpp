@@ -23,7 +23,7 @@
 #include "context/context.h"
 #include "demo/demo_run.h"
 #include "help/help_picture_browser.h"
-#include "office/ole_commands.h"
+#include "app/ole_commands.h"
 #include "platform/codepage.h"
 #include "qt/graph_widget.h"
 #include "qt/qt_text.h"

@@ -1,4 +1,4 @@
-#include "office/ole_commands.h"
+#include "app/ole_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ class OleCommandsTest : public ::testing::Test {
   }
 
   void Tool(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command = {"/usr/bin/python3", std::string(KALO_SOURCE_DIR) + "/tests/office/workbook_tool.py"};
+    std::vector<std::string> command = {"/usr/bin/python3", std::string(KALO_SOURCE_DIR) + "/tests/app/workbook_tool.py"};
     command.insert(command.end(), arguments.begin(), arguments.end());
     ProcessResult result = RunProcess(dir.Path(), command, {});
     ASSERT_EQ(result.exitCode, 0) << result.errorOutput;

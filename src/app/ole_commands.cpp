@@ -1,4 +1,4 @@
-#include "office/ole_commands.h"
+#include "app/ole_commands.h"
 
 #include "app/save_query.h"
 #include "app/undo_commands.h"
