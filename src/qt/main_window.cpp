@@ -52,7 +52,7 @@ TMainForm::TMainForm(Context& context, QWidget* parent)
   BuildFileMenu();
   BuildEditMenu();
   BuildViewMenus();
-  BuildLaterMenus();
+  BuildDocumentMenus();
   BuildHelpMenu();
   UpdateMenus();
 }
@@ -88,13 +88,6 @@ QAction* TMainForm::AddCommand(QMenu* menu, const char* name, const char* captio
   QAction* item = menu->addAction(Caption(caption));
   item->setObjectName(name);
   connect(item, &QAction::triggered, this, [this, command = std::move(command)] { Run(command); });
-  return item;
-}
-
-QAction* TMainForm::AddLater(QMenu* menu, const char* name, const char* caption) {
-  QAction* item = menu->addAction(Caption(caption));
-  item->setObjectName(name);
-  item->setEnabled(false);
   return item;
 }
 
@@ -169,11 +162,7 @@ void TMainForm::BuildViewMenus() {
   AddCommand(cad, "mi_cadPdf", "Zeichnung als &PDF...", [](Context& c) { DrawingOnTarget(c, kCadPdf); });
 }
 
-void TMainForm::AddLaterItems(QMenu* menu, std::initializer_list<std::pair<const char*, const char*>> items) {
-  for (auto [name, caption] : items) AddLater(menu, name, caption);
-}
-
-void TMainForm::BuildLaterMenus() {
+void TMainForm::BuildDocumentMenus() {
   AddCommand(AddMenu("mi_database", "Datenban&k"), "mi_databaseWerkstoff", "&Werkstoff", EditMaterialTable);
 
   QMenu* documentation = AddMenu("mi_documentation", "D&okument");

@@ -41,13 +41,10 @@ class TMainForm : public QMainWindow {
   void BuildFileMenu();
   void BuildEditMenu();
   void BuildViewMenus();
-  void BuildLaterMenus();
+  void BuildDocumentMenus();
   void BuildHelpMenu();
   // An item that runs the command and then shows the menu state again.
   QAction* AddCommand(QMenu* menu, const char* name, const char* caption, Command command);
-  // An item of a later version: present, but disabled.
-  QAction* AddLater(QMenu* menu, const char* name, const char* caption);
-  void AddLaterItems(QMenu* menu, std::initializer_list<std::pair<const char*, const char*>> items);
   QMenu* AddMenu(const char* name, const char* caption, QMenu* parent = nullptr);
   void Run(const Command& command);
   // A menu text (UTF-8) as the window shows it.
