@@ -1,0 +1,53 @@
+// Workbooks written and read back, and a workbook that cannot be written: the old file
+// stays, nothing is left beside it, and the cause is given.
+#include "office/xlsx/xlsx_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "office/xlsx/xlsx_reader.h"
+#include "platform/text_file.h"
+#include "support/temp_dir.h"
+
+namespace kalo::testing {
+namespace {
+
+WorkbookCells ColumnA(const std::vector<std::string>& texts) {
+  WorkbookCells cells;
+  for (size_t row = 0; row < texts.size(); ++row) cells[{static_cast<int>(row) + 1, 1}] = {texts[row]};
+  return cells;
+}
+
+TEST(XlsxWriter, ColumnAComesBackAsWritten) {
+  TempDir dir;
+  std::string error;
+  ASSERT_TRUE(WriteWorkbook(dir.File("book.xlsx"), ColumnA({"KALO", "Maße ü", "", "7.85"}), dir.Path(), error)) << error;
+  std::vector<std::string> texts;
+  ASSERT_TRUE(ReadWorkbookColumn(dir.File("book.xlsx"), 1, texts, error)) << error;
+  EXPECT_EQ(texts, (std::vector<std::string>{"KALO", "Maße ü", "", "7.85"}));
+  EXPECT_EQ(FolderEntries(dir.Path()), (std::set<std::string>{"book.xlsx"}));
+}
+
+TEST(XlsxWriter, AWorkbookThatCannotTakeItsPlaceLeavesTheOldOneAndNoTemporaryFile) {
+  TempDir dir;
+  // The target is a folder with a file in it: the finished workbook cannot be renamed there.
+  std::filesystem::create_directory(dir.File("book.xlsx"));
+  WriteBytes(dir.File("book.xlsx/keep"), "old");
+  std::string error;
+  EXPECT_FALSE(WriteWorkbook(dir.File("book.xlsx"), ColumnA({"KALO"}), dir.Path(), error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(FolderEntries(dir.Path()), (std::set<std::string>{"book.xlsx"}));
+  EXPECT_EQ(FolderEntries(dir.File("book.xlsx")), (std::set<std::string>{"keep"}));
+}
+
+TEST(XlsxWriter, AMissingFolderIsReportedAndNothingIsMade) {
+  TempDir dir;
+  std::string error;
+  EXPECT_FALSE(WriteWorkbook(dir.File("gone/book.xlsx"), ColumnA({"KALO"}), dir.Path(), error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(FolderEntries(dir.Path()).empty());
+}
+
+}  // namespace
+}  // namespace kalo::testing
