@@ -5,9 +5,8 @@
 #include <QCoreApplication>
 #include <QImage>
 
-#include "bench_support.h"
 #include "cad/cad_driver.h"
-#include "calc/calculation.h"
+#include "large_sheet.h"
 #include "qt/graph_widget.h"
 #include "views/show_view.h"
 
@@ -21,10 +20,7 @@ void BM_DrawingSheetRepaint(benchmark::State& state) {
   BenchContext bench;
   BenchDirectory directory;
   Context& context = bench.context;
-  SetLargeBody(context.body);
-  Calculate(context);
-  context.config.tempDirectory = directory.Path();  // the block files of the title block
-  context.state.currentFileName = "large";
+  PrepareLargeSheet(context, directory);
   context.config.resolutionX = kWidth - 1;
   context.config.resolutionY = kHeight - 1;
   GraphWidget widget(context);

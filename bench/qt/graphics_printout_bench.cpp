@@ -5,11 +5,10 @@
 #include <QCoreApplication>
 #include <QPrinter>
 
-#include "bench_support.h"
 #include "cad/cad_driver.h"
-#include "calc/calculation.h"
 #include "print/print_job.h"
 #include "print/print_settings.h"
+#include "large_sheet.h"
 #include "qt/graph_widget.h"
 #include "qt/graphics_printer.h"
 #include "views/show_view.h"
@@ -21,10 +20,7 @@ void BM_DrawingSheetPrintout(benchmark::State& state) {
   BenchContext bench;
   BenchDirectory directory;
   Context& context = bench.context;
-  SetLargeBody(context.body);
-  Calculate(context);
-  context.config.tempDirectory = directory.Path();  // the block files of the title block
-  context.state.currentFileName = "large";
+  PrepareLargeSheet(context, directory);
   GraphWidget widget(context);
   if (!ShowView(context, kCadScreen, kViewDrawingSheet)) state.SkipWithError("the sheet was not drawn");
   QCoreApplication::processEvents();
