@@ -10,16 +10,6 @@
 #include "report/scratch_files.h"
 
 namespace kalo {
-namespace {
-
-// A typed number as the decisions read it: "," counts as ".", text that is no number as 0.
-long double TypedNumber(const std::string& text) {
-  long double value = 0;
-  return ParseReal(text, value) ? value : 0;
-}
-
-}  // namespace
-
 const std::vector<std::string>& TForm_confpenplot::FormatNames() {
   static const std::vector<std::string> names = {"HP-GL Laserjet (HPL)", "Postscript (PS)", "HP-GL Plotter (PLT)",
                                                  "HP-GL/2 (PL2)", "Aristo (ART)"};
@@ -62,19 +52,19 @@ std::string TForm_confpenplot::ComposedLine() const {
   line += " /C" + std::string(kPlotFormatCodes[static_cast<size_t>(RadioGroup_outcode % kPlotFormats)]);
   if (interface != kPlotParallel) line += " /D" + std::to_string(interface);
   if (interface != kPlotFile) {
-    long double port = TypedNumber(interface == kPlotSerial ? Edit_com : Edit_lpt);
+    long double port = RealOrZero(interface == kPlotSerial ? Edit_com : Edit_lpt);
     if (port != 1) line += " /P" + std::to_string(static_cast<long>(port) + 1);
   }
   if (interface == kPlotFile && !TrimBlanks(Edit_outdir).empty())
     line += " /F" + PlotInputWord(TrimBlanks(Edit_outdir));
-  long double scale = TypedNumber(Edit_scale);
+  long double scale = RealOrZero(Edit_scale);
   if (scale == 0)
     line += " /M*";
   else if (scale != 1)
     line += " /M" + Edit_scale;
-  if (TypedNumber(Edit_xnull) != 0) line += " /X" + Edit_xnull;
-  if (TypedNumber(Edit_ynull) != 0) line += " /Y" + Edit_ynull;
-  if (TypedNumber(Edit_textbreitenfaktor) != 1) line += " /B" + Edit_textbreitenfaktor;
+  if (RealOrZero(Edit_xnull) != 0) line += " /X" + Edit_xnull;
+  if (RealOrZero(Edit_ynull) != 0) line += " /Y" + Edit_ynull;
+  if (RealOrZero(Edit_textbreitenfaktor) != 1) line += " /B" + Edit_textbreitenfaktor;
   if (CheckBox_rotate) line += " /R";
   if (PsFontEnabled() && !TrimBlanks(ComboBox_psfont).empty()) line += " /T" + TrimBlanks(ComboBox_psfont);
   return line;

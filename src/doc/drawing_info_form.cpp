@@ -11,8 +11,7 @@ namespace {
 std::string Stored(const std::string& shown, size_t maxLength) { return Utf8ToCp850(shown).substr(0, maxLength); }
 
 long double NumberOrZero(const std::string& shown) {
-  long double value = 0;
-  return ParseReal(Utf8ToCp850(shown), value) ? value : 0;
+  return RealOrZero(Utf8ToCp850(shown));
 }
 
 Signature StoredSignature(const DrawingInfoForm::SignatureRow& row) {

@@ -16,8 +16,7 @@ long Integer(const DbfTable& table, int field) {
 }
 
 long double Real(const DbfTable& table, int field) {
-  long double value = 0;
-  return ParseReal(table.FieldText(field), value) ? value : 0;
+  return RealOrZero(table.FieldText(field));
 }
 
 }  // namespace

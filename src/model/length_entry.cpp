@@ -3,17 +3,8 @@
 #include <numbers>
 
 namespace kalo {
-namespace {
-
-long double NumberOrZero(const std::string& text) {
-  long double value = 0;
-  return ParseReal(text, value) ? value : 0;
-}
-
-}  // namespace
-
 long double LengthFromEntry(const std::string& text, const UnitSystem& units) {
-  long double value = NumberOrZero(text);
+  long double value = RealOrZero(text);
   return units.inch ? value * kMmPerInch : value;
 }
 
@@ -28,7 +19,7 @@ long double DegreesToRadians(long double degrees) { return degrees * std::number
 
 long double RadiansToDegrees(long double radians) { return radians * 180 / std::numbers::pi_v<long double>; }
 
-long double AngleFromEntry(const std::string& text) { return DegreesToRadians(NumberOrZero(text)); }
+long double AngleFromEntry(const std::string& text) { return DegreesToRadians(RealOrZero(text)); }
 
 std::string AngleForEntry(long double radians, const NumberFormat& format) {
   return FormatSignificant(RadiansToDegrees(radians), format);

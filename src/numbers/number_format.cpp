@@ -125,6 +125,11 @@ bool ParseReal(const std::string& text, long double& value) {
   return true;
 }
 
+long double RealOrZero(const std::string& text) {
+  long double value = 0;
+  return ParseReal(text, value) ? value : 0;
+}
+
 bool ParseInteger(const std::string& text, long& value) {
   std::string trimmed = TrimmedCopy(text);
   if (trimmed.empty()) return false;

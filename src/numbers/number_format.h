@@ -30,6 +30,8 @@ std::string FormatSmallOrLarge(long double value, const NumberFormat& format);
 // Reads a number as the program writes it: the first "," counts as ".", surrounding
 // blanks are ignored; false when the text is no number.
 bool ParseReal(const std::string& text, long double& value);
+// The same, with 0 for a text that is no number.
+long double RealOrZero(const std::string& text);
 bool ParseInteger(const std::string& text, long& value);
 
 }  // namespace kalo

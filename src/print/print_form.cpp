@@ -22,10 +22,6 @@ constexpr long double kSmallestScale = 0.0001L, kLargestScale = 1000;
 constexpr int kColourPrintout = 2;  // "Windows-Druckmodus (1=mono 2=color)"
 constexpr int kTableDecimals = 4;   // of the scale fields of "printout.dbf"
 
-long double RealOf(const std::string& text) {
-  long double value = 0;
-  return ParseReal(text, value) ? value : 0;
-}
 
 int WholeOf(const std::string& text) {
   long value = 0;
@@ -59,7 +55,7 @@ void PrintForm::ShowPrinter(const std::string& name) {
 }
 
 PrintSettings PrintForm::Shown() const {
-  return {RealOf(Edit_scalex),  RealOf(Edit_scaley), WholeOf(Edit_originx),
+  return {RealOrZero(Edit_scalex),  RealOrZero(Edit_scaley), WholeOf(Edit_originx),
           WholeOf(Edit_originy), CheckBox_umrandung, RadioGroup_ausdruck == 1};
 }
 

@@ -57,7 +57,7 @@ TEST_F(ReplayTest, PrintingDrawsTextOnThePrinterOnly) {
   window.OutTextXY("T", 40, 10);
   window.SleepMs(5);
   RecordingCanvas screen, printer;
-  PrinterPage page{printer, 1280, 960};
+  PrinterPage page{printer, 1280, 960, {}};
   page.settings.originX = 21;  // both origins count in tenths of the page width: 128 pixels
   page.settings.originY = 21;
   page.settings.scaleY = 0.5L;  // 1 printer pixel per client pixel down, 2 across
@@ -94,7 +94,7 @@ TEST_F(ReplayTest, MonochromeGraphicsStillErasesWithTheBackground) {
   window.OutTextXY("x", 1, 1);
   window.SetColor(-1);  // changes nothing
   RecordingCanvas screen, printer;
-  PrinterPage page{printer, 640, 480};
+  PrinterPage page{printer, 640, 480, {}};
   window.FormPaint(screen, &page);
   EXPECT_EQ(screen.Lines(), (Lines{"background 255,255,255", "pen 0,0,0 solid 1 copy", "pen 0,0,0 solid 1 copy",
                                    "brush 0,0,0", "pen 255,255,255 solid 1 copy", "brush 255,255,255"}));
@@ -116,7 +116,7 @@ TEST_F(ReplayTest, TextStyleBitsOnScreenAndPrinter) {
   window.FormPaint(screen);
   EXPECT_EQ(screen.Describe(screen.calls.back()), "text 10 444 's' Arial 35 35 0 100 i 0,0,0");
   RecordingCanvas printer;
-  PrinterPage page{printer, 640, 480};
+  PrinterPage page{printer, 640, 480, {}};
   window.FormPaint(screen, &page);
   EXPECT_EQ(printer.Describe(printer.calls.back()), "text 10 444 's' Arial 35 35 0 100 0,0,0");
 }

@@ -26,8 +26,9 @@ TEST(CaptionVocabulary, TablesHoldOneRowPerEntryInOrderWithATextForEveryLanguage
   for (size_t i = 0; i < program.size(); ++i) {
     EXPECT_EQ(static_cast<size_t>(program[i].name), i);
     for (size_t language = 0; language < kProgramLanguages.size(); ++language)
-      if (program[i].name != ProgramCaption::Reset || kProgramLanguages[language] != kKorean)
+      if (program[i].name != ProgramCaption::Reset || kProgramLanguages[language] != kKorean) {
         EXPECT_TRUE(program[i].texts[language] && *program[i].texts[language]) << i;
+      }
   }
 }
 

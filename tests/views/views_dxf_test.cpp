@@ -124,7 +124,9 @@ TEST_P(SheetToScale, OutlineArcsLieOnTheScaledCircles) {
   // y where they differ in y too (the sphere's arc middle shows its y scale below).
   auto at = [&](int i) { return Point{double(contour[i].x), double(contour[i].y)}; };
   double sx = (outline[1].x - outline[0].x) / (at(2).x - at(1).x);
-  if (at(2).y != at(1).y) EXPECT_NEAR((outline[1].y - outline[0].y) / (at(2).y - at(1).y), sx, 1e-6);
+  if (at(2).y != at(1).y) {
+    EXPECT_NEAR((outline[1].y - outline[0].y) / (at(2).y - at(1).y), sx, 1e-6);
+  }
   auto map = [&](Point p) { return Point{outline[0].x + sx * (p.x - at(1).x), outline[0].y + sx * (p.y - at(1).y)}; };
   for (int i = 1; i <= contour.count; ++i) EXPECT_LT(Distance(outline[i - 1], map(at(i))), 2e-6) << i;
 
