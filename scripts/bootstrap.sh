@@ -13,6 +13,7 @@ packages=(
   libshp-dev python3-dbfread python3-dbf
   libxlsxwriter-dev libzip-dev libpugixml-dev python3-openpyxl
   xdg-utils
+  python3-gmpy2
   clang libclang-rt-14-dev
 )
 

@@ -38,9 +38,9 @@ void EditGeometry(Context& context) {
   EditElementList(context);
   bool changed = !(InputOf(context.body) == before);
   if (state.cancel) {
-    // What the user confirmed before cancelling stays, and must not be lost unsaved.
-    if (!changed) return;
-    state.modified = true;
+    // What the user confirmed before a cancelled prompt stays, and must not be lost unsaved;
+    // the list may also have shown changes that its Abbrechen took back.
+    if (changed) state.modified = true;
     Calculate(context);
     RefreshView(context);
     return;

@@ -1,6 +1,7 @@
 #include "calc/calculation.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "calc/chord_polygon.h"
@@ -18,13 +19,31 @@ constexpr long double kMm3PerDm3 = 1.0E6L;
 // Taken when the centroidal moments are equal, whatever the product moment.
 constexpr long double kEqualMomentsAngle = 1.5707963267948966L;
 
-// Coordinates near the limits of the number range let the sums overflow.
-bool AllFinite(const Body& body) {
+// Coordinates near the limits of the number range let the sums overflow, or give values
+// beyond what reports and result files can write (their numbers are doubles).
+bool Representable(long double value) {
+  return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<double>::max();
+}
+
+bool AllRepresentable(const Body& body, const SolidProperties& solid) {
   const BodyResults& r = body.results;
   for (long double value : {r.A, r.Sx, r.Sy, r.Ixx, r.Iyy, r.Ixy, r.Ip, r.xs, r.ys, r.Ixs, r.Iys, r.Ixys, r.Ips,
-                            r.alpha, r.I1, r.I2, r.Jx, body.mass, body.volume})
-    if (!std::isfinite(value)) return false;
+                            r.alpha, r.I1, r.I2, r.Jx, body.mass, body.volume, solid.centreOfMass, solid.JyCentre,
+                            solid.JyOrigin, solid.surface, solid.gyrationX, solid.gyrationY})
+    if (!Representable(value)) return false;
   return true;
+}
+
+// With true arcs the polygon only draws the body and gives its extremes: a division too fine
+// for the polygon's points is coarsened until the polygon fits.
+PolygonOutcome BuildDrawingPolygon(Body& body, MessageCollection& messages, const NumberFormat& format) {
+  long double division = body.arcDivisionAngle;
+  PolygonOutcome outcome = BuildPolygon(body.contour, division, body.polygon, messages, format);
+  while (outcome == PolygonOutcome::TooManyPoints) {
+    division = division >= 1 ? division * 2 : 1;  // at 360 degrees every arc has two chords
+    outcome = BuildPolygon(body.contour, division, body.polygon, messages, format);
+  }
+  return outcome;
 }
 
 std::string PolygonLimitMessage() { return "Fatal  : > " + std::to_string(kMaxPolygonIndex) + " Punkte !"; }
@@ -69,7 +88,11 @@ void Calculate(Context& context) {
   MessageCollection& messages = context.messages;
   Body& body = context.body;
   messages.Clear();
-  switch (BuildPolygon(body.contour, body.arcDivisionAngle, body.polygon, messages, context.Numbers())) {
+  bool exact = context.config.exactArcs;
+  PolygonOutcome outcome = exact ? BuildDrawingPolygon(body, messages, context.Numbers())
+                                 : BuildPolygon(body.contour, body.arcDivisionAngle, body.polygon, messages,
+                                                context.Numbers());
+  switch (outcome) {
     case PolygonOutcome::Empty:
       return;
     case PolygonOutcome::TooManyPoints:
@@ -80,8 +103,7 @@ void Calculate(Context& context) {
       break;
   }
   FindBounds(body.polygon, body.bounds);
-  StoreSums(context.config.exactArcs ? ExactSectionSums(body, messages) : SumSegments(body.polygon, body.rho, messages),
-            body);
+  StoreSums(exact ? ExactSectionSums(body, messages) : SumSegments(body.polygon, body.rho, messages), body);
   if (body.results.A == 0) {
     messages.Report("Fatal  : A = 0 !");
     messages.SetFatal();
@@ -91,7 +113,9 @@ void Calculate(Context& context) {
   body.mass = std::fabs(body.mass);
   body.results.Jx = std::fabs(body.results.Jx);
   if (body.rho > 0) body.volume = body.mass / body.rho * kMm3PerDm3;
-  if (!AllFinite(body)) {
+  MessageCollection checkOnly;
+  ArcModel model = exact ? ArcModel::Exact : ArcModel::Chords;
+  if (!AllRepresentable(body, ComputeSolidTotals(body, model, checkOnly, context.Numbers()))) {
     messages.Report(Oem("Fatal  : Zahlenüberlauf !"));
     messages.SetFatal();
   }

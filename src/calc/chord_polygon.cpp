@@ -33,11 +33,14 @@ bool SendArc(const ContourElement& from, const ContourElement& to, int element, 
   // Counter-clockwise arcs start at a1, clockwise ones at a2 (the angle of 'from').
   long double start = phi >= 0 ? a1 : a2;
   long double delta = phi >= 0 ? d : -d;
-  for (int j = 0; j <= chords; ++j) {
+  // The ends are the contour's own points: recomputed from the centre they would miss the
+  // next element by a rounding step, below the axis for an arc that ends on it.
+  if (!sink.Add(element, from.x, from.y)) return false;
+  for (int j = 1; j < chords; ++j) {
     long double angle = start + j * delta;
     if (!sink.Add(element, arc->xc + arc->r * std::cos(angle), arc->yc + arc->r * std::sin(angle))) return false;
   }
-  return true;
+  return sink.Add(element, to.x, to.y);
 }
 
 // Writes the points into the polygon until an index reaches the polygon limit.

@@ -1,95 +1,119 @@
 #include "calc/region_integrals.h"
 
-#include <array>
 #include <cmath>
+#include <initializer_list>
 
 namespace kalo {
 namespace {
 
-// Powers 0..N of a value.
-template <size_t N>
-std::array<long double, N + 1> Powers(long double value) {
-  std::array<long double, N + 1> powers{};
-  powers[0] = 1;
-  for (size_t k = 1; k <= N; ++k) powers[k] = powers[k - 1] * value;
-  return powers;
-}
-
-constexpr long double kBinomial[6][6] = {
-    {1}, {1, 1}, {1, 2, 1}, {1, 3, 3, 1}, {1, 4, 6, 4, 1}, {1, 5, 10, 10, 5, 1},
+// Gauss–Legendre rule of 12 nodes on [0, 1]: the nodes below 1/2 with their weights; the
+// rule is symmetric about 1/2. On a panel of at most one radian it integrates the segment's
+// integrands (trigonometric polynomials of degree 5 at most) to 1e-21.
+struct GaussNode {
+  long double position, weight;
 };
-// 1/n, multiplied rather than divided by in the loops below.
-constexpr long double kInverse[8] = {0, 1, 1.0L / 2, 1.0L / 3, 1.0L / 4, 1.0L / 5, 1.0L / 6, 1.0L / 7};
-
-// The highest powers the integrals need: x² (a) and y⁴·sin (b + 1 for y³, times sin θ).
-constexpr size_t kCosPowers = 2, kSinPowers = 5;
-// The highest power k of y in the integrals of cos^p·sin·y^k that are needed: y⁴ only with
-// cos⁰ (for y³), y² with cos and cos² (for x·y and x²·y).
-constexpr size_t kHighestPower[kCosPowers + 1] = {4, 2, 2};
-
-// An arc whose sagitta is below a billionth of its chord is taken as the chord.
-constexpr long double kNegligibleSagitta = 1.0E-9L;
-
-// The polar angle θ of a point on the circle, by its cosine and sine.
-struct Direction {
-  long double c, s;
+constexpr GaussNode kGaussNodes[] = {
+    {0.009219682876640374654725455L, 0.02358766819325591359730798L},
+    {0.04794137181476257166076707L, 0.05346966299765921548012736L},
+    {0.1150486629028476564815531L, 0.08003916427167311316732626L},
+    {0.2063410228566912763516488L, 0.1015837133615329608745322L},
+    {0.3160842505009099031236542L, 0.1167462682691774043804249L},
+    {0.4373832957442655422637793L, 0.1245735229067013925002812L},
 };
+constexpr long double kPanelWidth = 1;  // radian
 
-// M[p][q] = integral of cos^p·sin^q over the arc of the given sweep between two
-// directions, by the reduction formulas from its two ends.
-class TrigMoments {
- public:
-  TrigMoments(const Direction& from, const Direction& to, long double sweep) {
-    auto c0 = Powers<kCosPowers + 1>(from.c), c1 = Powers<kCosPowers + 1>(to.c);
-    auto s0 = Powers<kSinPowers>(from.s), s1 = Powers<kSinPowers>(to.s);
-    m_[0][0] = sweep;
-    m_[1][0] = s1[1] - s0[1];
-    m_[2][0] = 0.5L * (c1[1] * s1[1] - c0[1] * s0[1] + sweep);
-#pragma GCC unroll 3
-    for (size_t p = 0; p <= kCosPowers; ++p) {
-      m_[p][1] = -(c1[p + 1] - c0[p + 1]) * kInverse[p + 1];
-      for (size_t q = 2; q <= kHighestPower[p] + 1; ++q) {
-        long double ends = c1[p + 1] * s1[q - 1] - c0[p + 1] * s0[q - 1];
-        m_[p][q] = (static_cast<long double>(q - 1) * m_[p][q - 2] - ends) * kInverse[p + q];
+// The circular segment between a chord and its arc of radius r and half angle θ, in a
+// frame with u along the chord from its middle and v towards the arc: on the arc
+// u = r·sin t, v = r·(cos t − cos θ) for −θ ≤ t ≤ θ. The integral of u^i·v^j
+// over the segment is r^(i+j+2)/(j+1) times G(i, j) = ∫ sin^i t · w^(j+1) · cos t dt with
+// w = cos t − cos θ, and the arc's ∫ v ds is r² times W = ∫ w dt. Odd powers of u integrate
+// to 0. w is taken as 2·sin((θ − t)/2)·sin((θ + t)/2), which keeps its digits where it is
+// small, so the integrals hold their relative precision down to the smallest angle.
+struct SegmentIntegrals {
+  long double G00 = 0, G01 = 0, G02 = 0, G03 = 0, G20 = 0, G21 = 0, W = 0;
+
+  explicit SegmentIntegrals(long double theta) {
+    // The integrands are even in t: twice the integral over [0, θ].
+    long double panels = std::ceil(theta / kPanelWidth);
+    long double width = theta / panels;
+    for (long double panel = 0; panel < panels; ++panel)
+      for (const GaussNode& node : kGaussNodes) {
+        AddNode(theta, (panel + node.position) * width, (panels - panel - node.position) * width, node.weight);
+        long double mirrored = 1 - node.position;
+        AddNode(theta, (panel + mirrored) * width, (panels - panel - mirrored) * width, node.weight);
       }
-    }
+    for (long double* g : {&G00, &G01, &G02, &G03, &G20, &G21, &W}) *g *= 2 * width;
   }
-  long double operator()(size_t p, size_t q) const { return m_[p][q]; }
 
  private:
-  long double m_[kCosPowers + 1][kSinPowers + 1]{};
+  // t and θ − t, each from the panel so that neither loses digits to the other.
+  void AddNode(long double theta, long double t, long double rest, long double weight) {
+    long double c = std::cos(t), s = std::sin(t);
+    long double w = 2 * std::sin(rest / 2) * std::sin((theta + t) / 2);
+    long double wc = weight * w * c, ww = w * w;
+    G00 += wc;
+    G01 += wc * w;
+    G02 += wc * ww;
+    G03 += wc * ww * w;
+    G20 += wc * s * s;
+    G21 += wc * s * s * w;
+    W += weight * w;
+  }
 };
 
-// The integrals of the arc about centre with radius r from one direction to the other.
-RegionIntegrals CircularArc(const PlanePoint& centre, long double r, const Direction& from, const Direction& to,
-                            long double sweep) {
-  TrigMoments m(from, to, sweep);
-  const auto xc = Powers<kCosPowers>(centre.x);
-  const auto yc = Powers<kSinPowers>(centre.y), rr = Powers<kSinPowers>(r);
-  // T[p][k] = integral of cos^p θ · sin θ · y^k dθ.
-  long double t[kCosPowers + 1][kSinPowers]{};
-  for (size_t p = 0; p <= kCosPowers; ++p)
-    for (size_t k = 1; k <= kHighestPower[p]; ++k)
-#pragma GCC unroll 5  // the bounds are small constants: unrolled, the terms share registers
-      for (size_t j = 0; j <= k; ++j) t[p][k] += kBinomial[k][j] * yc[k - j] * rr[j] * m(p, j + 1);
-  // Integral of x^a·y^b over the region = r/(b+1) · integral of x^a·y^(b+1)·sin θ dθ.
-  auto region = [&](size_t a, size_t b) {
+// A polynomial in the segment's frame, up to degree 3: c[i][j] multiplies u^i·v^j.
+struct FramePolynomial {
+  long double c[4][4]{};
+
+  // The linear form offset + du·u + dv·v.
+  static FramePolynomial Linear(long double offset, long double du, long double dv) {
+    FramePolynomial p;
+    p.c[0][0] = offset;
+    p.c[1][0] = du;
+    p.c[0][1] = dv;
+    return p;
+  }
+  FramePolynomial operator*(const FramePolynomial& o) const {
+    FramePolynomial p;
+    for (size_t i = 0; i < 4; ++i)
+      for (size_t j = 0; i + j < 4; ++j)
+        for (size_t k = 0; k <= i; ++k)
+          for (size_t l = 0; l <= j; ++l) p.c[i][j] += c[k][l] * o.c[i - k][j - l];
+    return p;
+  }
+};
+
+// The moments of the segment in its frame (odd powers of u vanish).
+struct SegmentMoments {
+  long double m[4][4]{};
+
+  SegmentMoments(const SegmentIntegrals& g, long double r) {
+    long double r2 = r * r, r3 = r2 * r, r4 = r2 * r2, r5 = r4 * r;
+    m[0][0] = r2 * g.G00;
+    m[0][1] = r3 * g.G01 / 2;
+    m[0][2] = r4 * g.G02 / 3;
+    m[0][3] = r5 * g.G03 / 4;
+    m[2][0] = r4 * g.G20;
+    m[2][1] = r5 * g.G21 / 2;
+  }
+  long double Of(const FramePolynomial& p) const {
     long double sum = 0;
-    for (size_t p = 0; p <= a; ++p) sum += kBinomial[a][p] * xc[a - p] * rr[p] * t[p][b + 1];
-    return r * sum * kInverse[b + 1];
-  };
-  RegionIntegrals result;
-  result.A = region(0, 0);
-  result.Sx = region(0, 1);
-  result.Sy = region(1, 0);
-  result.Ixx = region(0, 2);
-  result.Iyy = region(2, 0);
-  result.Ixy = region(1, 1);
-  result.Y3 = region(0, 3);
-  result.X2Y = region(2, 1);
-  // ds = r·|dθ|: a clockwise arc runs through falling angles.
-  result.Yds = (sweep < 0 ? -r : r) * (centre.y * sweep + r * m(0, 1));
-  return result;
+    for (size_t i = 0; i < 4; i += 2)
+      for (size_t j = 0; i + j < 4; ++j) sum += p.c[i][j] * m[i][j];
+    return sum;
+  }
+};
+
+// Every integral of the line but its boundary term Yds.
+void AddAreaTerms(const LineTerms& t, RegionIntegrals& sum) {
+  sum.A += t.A();
+  sum.Sx += t.Sx();
+  sum.Sy += t.Sy();
+  sum.Ixx += t.Ixx();
+  sum.Iyy += t.Iyy();
+  sum.Ixy += t.Ixy();
+  sum.Y3 += t.Y3();
+  sum.X2Y += t.X2Y();
 }
 
 }  // namespace
@@ -109,41 +133,49 @@ RegionIntegrals& RegionIntegrals::operator+=(const RegionIntegrals& o) {
 
 void AddLineIntegrals(const PlanePoint& p1, const PlanePoint& p2, RegionIntegrals& sum) {
   LineTerms t(p1, p2);
-  sum.A += t.A();
-  sum.Sx += t.Sx();
-  sum.Sy += t.Sy();
-  sum.Ixx += t.Ixx();
-  sum.Iyy += t.Iyy();
-  sum.Ixy += t.Ixy();
-  sum.Y3 += t.Y3();
-  sum.X2Y += t.X2Y();
+  AddAreaTerms(t, sum);
   sum.Yds += t.Yds();
 }
 
-// On the arc x = xc + r·cos θ, y = yc + r·sin θ and dx = -r·sin θ dθ, so every integral is
-// a sum of the trigonometric moments M[p][q] weighted by the binomial powers of the centre.
-// The centre lies on the chord's normal at (chord/2)/tan(phi/2) from its middle; the
-// directions of the ends come from the points themselves.
+// The arc is its chord plus the circular segment between them, which lies to the right of
+// the chord's direction for a counter-clockwise arc and counts positive there; to the left,
+// and negative, for a clockwise one. The segment's integrals come from its own frame, so
+// an arc of any sweep keeps the precision of a straight line: no term grows with the
+// radius, which is without bound for small sweeps.
 void AddArcIntegrals(const PlanePoint& p1, const PlanePoint& p2, long double phi, RegionIntegrals& sum) {
-  // The half angle's sine and cosine in double precision (the extended ones take ten times
-  // as long): they hold to 1e-16, far finer than the coordinates of any drawing.
-  const double half = static_cast<double>(phi / 2);
-  const long double halfSine = std::sin(half), halfCosine = std::cos(half);
-  // tan(phi/4) = sin(phi/2) / (1 + cos(phi/2)) is twice the sagitta over the chord.
-  if (halfSine == 0 || std::fabs(halfSine / (1 + halfCosine)) / 2 < kNegligibleSagitta) {
+  long double theta = std::fabs(phi) / 2;
+  long double halfSine = std::sin(theta);
+  long double dx = p2.x - p1.x, dy = p2.y - p1.y;
+  long double chord = std::sqrt(dx * dx + dy * dy);
+  // A full turn has no centre; taken as the straight chord, as the chords of the polygon do.
+  if (halfSine == 0) {
     AddLineIntegrals(p1, p2, sum);
     return;
   }
-  long double dx = p2.x - p1.x, dy = p2.y - p1.y;
-  long double chord = std::sqrt(dx * dx + dy * dy);
   if (chord == 0) return;
-  long double toCentre = halfCosine / (2 * halfSine);
-  PlanePoint centre{(p1.x + p2.x) / 2 - dy * toCentre, (p1.y + p2.y) / 2 + dx * toCentre};
-  long double r = chord / (2 * std::fabs(halfSine));
-  long double inverseR = 1 / r;
-  Direction from{(p1.x - centre.x) * inverseR, (p1.y - centre.y) * inverseR};
-  Direction to{(p2.x - centre.x) * inverseR, (p2.y - centre.y) * inverseR};
-  sum += CircularArc(centre, r, from, to, phi);
+  AddAreaTerms(LineTerms(p1, p2), sum);
+  long double side = phi > 0 ? 1 : -1;
+  long double ex = dx / chord, ey = dy / chord;
+  long double nx = side * ey, ny = -side * ex;  // towards the arc
+  long double half = chord / 2;
+  long double r = half / halfSine;
+  SegmentIntegrals g(theta);
+  SegmentMoments moments(g, r);
+  FramePolynomial x = FramePolynomial::Linear((p1.x + p2.x) / 2, ex, nx);
+  FramePolynomial y = FramePolynomial::Linear((p1.y + p2.y) / 2, ey, ny);
+  FramePolynomial one = FramePolynomial::Linear(1, 0, 0);
+  FramePolynomial yy = y * y;
+  sum.A += side * moments.Of(one);
+  sum.Sx += side * moments.Of(y);
+  sum.Sy += side * moments.Of(x);
+  sum.Ixx += side * moments.Of(yy);
+  sum.Iyy += side * moments.Of(x * x);
+  sum.Ixy += side * moments.Of(x * y);
+  sum.Y3 += side * moments.Of(yy * y);
+  sum.X2Y += side * moments.Of(x * x * y);
+  // ∫ y ds over the arc: the middle's height over the arc length, plus the rise towards the
+  // arc (∫ u ds vanishes).
+  sum.Yds += (p1.y + p2.y) / 2 * 2 * r * theta + ny * r * r * g.W;
 }
 
 }  // namespace kalo

@@ -58,8 +58,7 @@ class LineTerms {
 void AddLineIntegrals(const PlanePoint& p1, const PlanePoint& p2, RegionIntegrals& sum);
 
 // Adds the contribution of the circular arc from p1 to p2 turning by phi (radians, positive
-// counter-clockwise). An arc that departs from its chord by less than a billionth of the
-// chord's length, or turns by a full circle, counts as the straight chord.
+// counter-clockwise), for any sweep up to a full turn; a full turn counts as the chord.
 void AddArcIntegrals(const PlanePoint& p1, const PlanePoint& p2, long double phi, RegionIntegrals& sum);
 
 }  // namespace kalo

@@ -1,6 +1,7 @@
 #include "calc/section_sums.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "calc/calculation.h"
 #include "graphics/plane_geometry.h"
@@ -12,14 +13,21 @@ namespace {
 constexpr long double kMassFactor = kPi / 3;  // with 1.0E-6 for mm³ and kg/dm³
 constexpr long double kCylinderMassFactor = kPi * 1.0E-6L;
 constexpr long double kInertiaFactor = kPi * 1.0E-13L;
-constexpr long double kCylinderInertiaFactor = kPi / 2 * 1.0E-12L;
 constexpr long double kTwoThirds = 2.0L / 3.0L;
 constexpr long double kOneSixth = 1.0L / 6.0L;
 
-// A radius below 0 (a point below the axis) gives no mass; kept out of line so that the
-// frustum terms stay small enough to be inlined into the segment loop.
+// A point closer to the axis than this share of the body's largest coordinate lies on it:
+// arc points computed from a centre miss the axis by rounding steps of that order.
+constexpr long double kAxisToleranceShare = 1.0E-12L;
+
+long double OnAxisAsZero(long double y, long double tolerance) { return y < 0 && y >= -tolerance ? 0 : y; }
+
+// A radius below 0 (a point below the axis) gives no mass, and a solid with a part left out
+// is no result; kept out of line so that the frustum terms stay small enough to be inlined
+// into the segment loop.
 [[gnu::noinline, gnu::cold]] bool RefuseNegativeRadius(MessageCollection& messages, const char* text) {
   messages.Report(text);
+  messages.SetFatal();
   return true;
 }
 
@@ -67,9 +75,10 @@ SectionSums SumSegments(const ContourPolygon& polygon, long double rho, MessageC
     Iyy += s.dIyy();
   });
   long double m = 0, Jx = 0;
+  long double tolerance = AxisTolerance(polygon);
   ForEachSegment(polygon, [&](const Segment& s) {
-    long double outer = std::max(s.y1, s.y2);
-    long double inner = std::min(s.y1, s.y2);
+    long double outer = OnAxisAsZero(std::max(s.y1, s.y2), tolerance);
+    long double inner = OnAxisAsZero(std::min(s.y1, s.y2), tolerance);
     m += GetMasseR(messages, outer, inner, s.dx, rho);
     Jx += GetJR(messages, outer, inner, s.dx, rho);
   });
@@ -83,12 +92,20 @@ long double GetMasseR(MessageCollection& messages, long double r1, long double r
   return (r1 * r1 + r1 * r2 + r2 * r2) * kMassFactor * h * rho * 1.0E-6L;
 }
 
+// (r1⁵ − r2⁵)/(r1 − r2) written out as its quotient: divided, two radii a rounding step
+// apart would give a value of the order of r⁴ made of rounding alone.
 long double GetJR(MessageCollection& messages, long double r1, long double r2, long double h, long double rho) {
   if (NegativeRadius(r1, r2, messages, "Fatal  : GetJR")) return 0;
-  if (r1 - r2 == 0) return r1 * r1 * r1 * r1 * kCylinderInertiaFactor * h * rho;
-  long double fifth1 = r1 * r1 * r1 * r1 * r1;
-  long double fifth2 = r2 * r2 * r2 * r2 * r2;
-  return (fifth1 - fifth2) / (r1 - r2) * kInertiaFactor * h * rho;
+  long double r1r1 = r1 * r1, r2r2 = r2 * r2;
+  long double quotient = r1r1 * r1r1 + r1r1 * r1 * r2 + r1r1 * r2r2 + r1 * r2 * r2r2 + r2r2 * r2r2;
+  return quotient * kInertiaFactor * h * rho;
+}
+
+long double AxisTolerance(const ContourPolygon& polygon) {
+  long double size = 0;
+  for (size_t p = 1; p <= polygon.count; ++p)
+    size = std::max({size, std::fabs(polygon.points[p].x), std::fabs(polygon.points[p].y)});
+  return size * kAxisToleranceShare;
 }
 
 }  // namespace kalo

@@ -17,4 +17,8 @@ struct SectionSums {
 // Counter-clockwise contours give positive values, clockwise ones the same values negated.
 SectionSums SumSegments(const ContourPolygon& polygon, long double rho, MessageCollection& messages);
 
+// Points below the axis by no more than this (mm) count as on it: a small share of the
+// polygon's largest coordinate.
+long double AxisTolerance(const ContourPolygon& polygon);
+
 }  // namespace kalo

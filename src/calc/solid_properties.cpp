@@ -20,12 +20,15 @@ long double Gyration(long double inertia, long double mass) {
   return mass > 0 && inertia > 0 ? std::sqrt(inertia / mass / kM2PerMm2) : 0;
 }
 
-// A point below the axis turns the section into no solid; reported as the frustum terms do.
-void ReportPointsBelowAxis(const Contour& contour, MessageCollection& messages) {
-  for (int i = 1; i <= contour.count && i <= kMaxElements; ++i) {
-    if (contour[i].y < 0) {
+// A point of the polygon below the axis turns the section into no solid; reported as the
+// frustum terms do.
+void ReportPointsBelowAxis(const ContourPolygon& polygon, MessageCollection& messages) {
+  long double tolerance = AxisTolerance(polygon);
+  for (size_t p = 1; p <= polygon.count; ++p) {
+    if (polygon.points[p].y < -tolerance) {
       messages.Report("Fatal  : GetMasseR");
       messages.Report("Fatal  : GetJR");
+      messages.SetFatal();
       return;
     }
   }
@@ -34,29 +37,44 @@ void ReportPointsBelowAxis(const Contour& contour, MessageCollection& messages) 
 // A clockwise contour gives every integral negated.
 long double Sense(const RegionIntegrals& total) { return total.A < 0 ? -1 : 1; }
 
-SolidProperties SolidOf(const RegionIntegrals& total, long double rho) {
+// The integrals are taken about the transverse axis through x = origin: about x = 0
+// directly, a small body far along the axis would lose its digits to the distance.
+SolidProperties SolidOf(const RegionIntegrals& total, long double rho, long double origin) {
   long double sense = Sense(total);
   SolidProperties solid;
   solid.volume = 2 * kPi * sense * total.Sx;
   solid.mass = Mass(sense * total.Sx, rho);
   solid.Jx = Inertia(sense * total.Y3, rho);
-  solid.JyOrigin = Inertia(sense * (total.X2Y + total.Y3 / 2), rho);
-  if (total.Sx != 0) solid.centreOfMass = total.Ixy / total.Sx;
-  long double offset = solid.centreOfMass;
-  solid.JyCentre = solid.JyOrigin - solid.mass * offset * offset * kM2PerMm2;
+  long double offset = total.Sx != 0 ? total.Ixy / total.Sx : 0;
+  solid.centreOfMass = origin + offset;
+  long double aboutOrigin = Inertia(sense * (total.X2Y + total.Y3 / 2), rho);
+  solid.JyCentre = aboutOrigin - solid.mass * offset * offset * kM2PerMm2;
+  solid.JyOrigin = solid.JyCentre + solid.mass * solid.centreOfMass * solid.centreOfMass * kM2PerMm2;
   solid.surface = 2 * kPi * total.Yds;
   solid.gyrationX = Gyration(solid.Jx, solid.mass);
   solid.gyrationY = Gyration(solid.JyCentre, solid.mass);
   return solid;
 }
 
+// The first point of the body: a transverse axis through the body itself.
+long double LocalOrigin(const Contour& contour) { return contour.count > 0 ? contour[1].x : 0; }
+
+Body ShiftedAlongTheAxis(const Body& body, long double dx) {
+  Body shifted = body;
+  for (int i = 1; i <= shifted.contour.count && i <= kMaxElements; ++i) shifted.contour[i].x += dx;
+  for (size_t p = 1; p <= shifted.polygon.count; ++p) shifted.polygon.points[p].x += dx;
+  return shifted;
+}
+
 }  // namespace
 
 SolidProperties ComputeSolidProperties(const Body& body, ArcModel model, MessageCollection& messages,
                                        const NumberFormat& format) {
+  long double origin = LocalOrigin(body.contour);
+  Body local = ShiftedAlongTheAxis(body, -origin);
   std::vector<RegionIntegrals> elements;
-  RegionIntegrals total = ContourIntegrals(body.contour, body.arcDivisionAngle, model, messages, format, &elements);
-  SolidProperties solid = SolidOf(total, body.rho);
+  RegionIntegrals total = ContourIntegrals(local.contour, local.arcDivisionAngle, model, messages, format, &elements);
+  SolidProperties solid = SolidOf(total, body.rho, origin);
   long double sense = Sense(total);
   solid.elementJx.reserve(elements.size());
   for (const RegionIntegrals& element : elements) solid.elementJx.push_back(Inertia(sense * element.Y3, body.rho));
@@ -65,13 +83,17 @@ SolidProperties ComputeSolidProperties(const Body& body, ArcModel model, Message
 
 SolidProperties ComputeSolidTotals(const Body& body, ArcModel model, MessageCollection& messages,
                                    const NumberFormat& format) {
-  if (model == ArcModel::Chords) return SolidOf(PolygonIntegrals(body.polygon), body.rho);
-  return SolidOf(ContourIntegrals(body.contour, body.arcDivisionAngle, model, messages, format), body.rho);
+  long double origin = LocalOrigin(body.contour);
+  Body local = ShiftedAlongTheAxis(body, -origin);
+  RegionIntegrals total = model == ArcModel::Chords
+                              ? PolygonIntegrals(local.polygon)
+                              : ContourIntegrals(local.contour, local.arcDivisionAngle, model, messages, format);
+  return SolidOf(total, body.rho, origin);
 }
 
 SectionSums ExactSectionSums(const Body& body, MessageCollection& messages) {
   RegionIntegrals t = ExactSectionIntegrals(body.contour);
-  ReportPointsBelowAxis(body.contour, messages);
+  ReportPointsBelowAxis(body.polygon, messages);
   return {t.A, t.Sx, t.Sy, t.Ixx, t.Iyy, t.Ixy, Mass(t.Sx, body.rho), Inertia(t.Y3, body.rho)};
 }
 

@@ -76,6 +76,11 @@ bool DecodeBoolean(const std::string& line) { return UpperCase(line) == "TRUE"; 
 
 bool DecodeBooleanUnlessFalse(const std::string& line) { return UpperCase(line) != "FALSE"; }
 
+bool DecodeYesNo(const std::string& line) {
+  std::string word = UpperCase(TrimBlanks(line));
+  return word == "TRUE" || word == "1" || word == "J" || word == "JA" || word == "Y" || word == "YES";
+}
+
 char DecodeCharacter(const std::string& line) { return line.empty() || !IsPrintable(line[0]) ? 'N' : line[0]; }
 
 std::string EncodeText(const std::string& text) {

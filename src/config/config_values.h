@@ -20,6 +20,9 @@ std::string EncodeBoolean(bool value);
 bool DecodeBoolean(const std::string& line);
 // True unless the line is "FALSE" in any case.
 bool DecodeBooleanUnlessFalse(const std::string& line);
+// True for "TRUE", "1", "J", "JA", "Y" and "YES" in any case and between blanks, false for
+// anything else: for settings that are documented for editing by hand.
+bool DecodeYesNo(const std::string& line);
 
 // The first character of the line; 'N' for none or a control character.
 char DecodeCharacter(const std::string& line);

@@ -258,7 +258,9 @@ class ConfigurationWalk {
     Value(c_.titleBlockWithoutFileName);
     Value(c_.titleBlockWithoutDate);
     Value(c_.titleBlockWithoutLogo);
-    Row(Oem("Bögen exakt"), c_.exactArcs);
+    Key(Oem("Bögen exakt"));
+    std::string exact = EncodeBoolean(c_.exactArcs);
+    if (Value(exact)) c_.exactArcs = DecodeYesNo(exact);
   }
 
   // A key line and its value; the rule is applied to a value read.

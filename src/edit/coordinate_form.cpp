@@ -34,16 +34,26 @@ void TForm_einkoord::Show() {
   Edit_w = AngleForEntry(element.phi, format);
 }
 
+// A field that holds no number, or one out of range, keeps the form open: the message names
+// the field and the range.
+bool TForm_einkoord::Refuse(const std::string& field, const std::string& range) {
+  context_.ui.Beep();
+  ShowText(context_, field + ": " + range);
+  return false;
+}
+
 bool TForm_einkoord::Store() {
-  long double phi = AngleFromEntry(Edit_w);
-  if (std::fabs(RadiansToDegrees(phi)) >= kFullTurnDegrees) {
-    context_.ui.Beep();
-    ShowText(context_, Oem("Gültiger Wertebereich: -360 .. 360 (ohne -360 und 360) !"));
-    return false;
-  }
   UnitSystem units = context_.Units();
-  ContourElement& element = context_.body.contour[n_];
-  element = {LengthFromEntry(Edit_y, units), LengthFromEntry(Edit_z, units), phi};
+  std::optional<long double> x = LengthFromEntry(Edit_y, units), y = LengthFromEntry(Edit_z, units);
+  std::optional<long double> phi = AngleFromEntry(Edit_w);
+  NumberFormat format = context_.Numbers();
+  std::string lengthRange = Oem("Gültiger Wertebereich: ") + FormatSignificant(-kLargestTypedLength, format) +
+                            " .. " + FormatSignificant(kLargestTypedLength, format) + " !";
+  if (!x) return Refuse(Label_y, lengthRange);
+  if (!y) return Refuse(Label_z, lengthRange);
+  if (!phi || !(std::fabs(RadiansToDegrees(*phi)) < kFullTurnDegrees))
+    return Refuse(Label_w, Oem("Gültiger Wertebereich: -360 .. 360 (ohne -360 und 360) !"));
+  context_.body.contour[n_] = {*x, *y, *phi};
   return true;
 }
 

@@ -27,8 +27,9 @@ class TForm_einkoord {
   std::string Button_metric = "mm <--> inch";
 
   int Element() const { return n_; }
-  // Stores the fields into the element; false (nothing stored, the range shown) when the
-  // arc angle is a full turn or more. The window closes only after true.
+  // Stores the fields into the element; false (nothing stored, the field and its range
+  // shown) when a field holds no number, a coordinate lies beyond the largest that can be
+  // typed or the arc angle is a full turn or more. The window closes only after true.
   bool Button_okClick();
   // The previous / next element, after the typed values were stored; never beyond 1..count.
   void SpinDownClick();
@@ -41,6 +42,7 @@ class TForm_einkoord {
  private:
   void Show();
   bool Store();
+  bool Refuse(const std::string& field, const std::string& range);
   bool InContour() const;
 
   Context& context_;

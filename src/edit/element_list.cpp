@@ -8,7 +8,7 @@
 #include "edit/coordinate_form.h"
 #include "edit/coordinate_paste.h"
 #include "edit/element_list_form.h"
-#include "edit/undo_steps.h"
+#include "edit/undo_history.h"
 #include "help/message_boxes.h"
 #include "platform/codepage.h"
 #include "views/show_view.h"
@@ -120,18 +120,19 @@ bool EditElement(Context& context, int n) {
 }
 
 void EditElementList(Context& context) {
+  BodyInput opened = InputOf(context.body);
   int selected = 0;
   for (;;) {
     context.state.helpNumber = TForm_einarray::kHelpNumber;
     TForm_einarray form(context, selected);
     if (!context.ui.ShowElementList(form)) {
+      // Abbrechen gives back the body as the list found it, whatever was changed on the way.
+      RestoreInput(context.body, opened);
       context.state.cancel = true;
       return;
     }
     selected = form.selected;
-    bool goOn = CarryOut(context, form);
-    RememberChange(context);
-    if (!goOn) break;
+    if (!CarryOut(context, form)) break;
   }
   if (context.state.cancel || context.config.helpLevel == 0 || context.body.contour.count == 0) return;
   CalculateAndShow(context, kViewGeometryWithTable, true);

@@ -1,10 +1,12 @@
 #include "model/length_entry.h"
 
+#include <cmath>
 #include <numbers>
 
 namespace kalo {
-long double LengthFromEntry(const std::string& text, const UnitSystem& units) {
-  long double value = RealOrZero(text);
+std::optional<long double> LengthFromEntry(const std::string& text, const UnitSystem& units) {
+  long double value = 0;
+  if (!ParseReal(text, value) || !(std::fabs(value) <= kLargestTypedLength)) return std::nullopt;
   return units.inch ? value * kMmPerInch : value;
 }
 
@@ -19,7 +21,11 @@ long double DegreesToRadians(long double degrees) { return degrees * std::number
 
 long double RadiansToDegrees(long double radians) { return radians * 180 / std::numbers::pi_v<long double>; }
 
-long double AngleFromEntry(const std::string& text) { return DegreesToRadians(RealOrZero(text)); }
+std::optional<long double> AngleFromEntry(const std::string& text) {
+  long double degrees = 0;
+  if (!ParseReal(text, degrees)) return std::nullopt;
+  return DegreesToRadians(degrees);
+}
 
 std::string AngleForEntry(long double radians, const NumberFormat& format) {
   return FormatSignificant(RadiansToDegrees(radians), format);

@@ -54,11 +54,11 @@ TEST_F(Undo, EveryKindOfChangeIsUndoneAndRedoneByteForByte) {
   Run(EditText);
   written.push_back(Written());
   t.ui.onElementList = [rounds = 0](TForm_einarray& form) mutable {
-    form.action = ElementListAction::Delete;
+    form.action = rounds++ == 0 ? ElementListAction::Delete : ElementListAction::Ok;
     form.selected = 2;
-    return rounds++ == 0;
+    return true;
   };
-  Run(EditGeometry);  // deletes one element, then cancels
+  Run(EditGeometry);  // deletes one element, then OK
   written.push_back(Written());
   t.ui.answers = {Answer::Yes};
   Run(EditReset);
@@ -79,20 +79,29 @@ TEST_F(Undo, EveryKindOfChangeIsUndoneAndRedoneByteForByte) {
   }
 }
 
-TEST_F(Undo, EachRoundOfTheElementListIsAStep) {
+TEST_F(Undo, TheElementListIsOneStepAndAbbrechenGivesTheBodyBack) {
   ASSERT_EQ(t.context.body.contour.count, 14);
-  t.ui.onElementList = [](TForm_einarray& form) {
-    form.action = ElementListAction::Delete;
-    form.selected = 1;
-    return form.ListBox1.size() > 2;
+  auto deleteUntil = [](size_t left, bool ok) {
+    return [left, ok](TForm_einarray& form) {
+      bool more = form.ListBox1.size() > left;
+      form.action = more ? ElementListAction::Delete : ElementListAction::Ok;
+      form.selected = 1;
+      return more || ok;
+    };
   };
+  t.ui.onElementList = deleteUntil(2, false);
+  Run(EditGeometry);
+  EXPECT_EQ(t.context.body.contour.count, 14);
+  EXPECT_FALSE(state.modified);
+  EXPECT_FALSE(t.context.undo.CanUndo());
+
+  t.ui.onElementList = deleteUntil(2, true);
   Run(EditGeometry);
   EXPECT_EQ(t.context.body.contour.count, 2);
-  EXPECT_TRUE(state.modified);  // the list was cancelled, but the deletions stay
+  EXPECT_TRUE(state.modified);
   Run(EditUndo);
-  EXPECT_EQ(t.context.body.contour.count, 3);
-  Run(EditUndo);
-  EXPECT_EQ(t.context.body.contour.count, 4);
+  EXPECT_EQ(t.context.body.contour.count, 14);
+  EXPECT_FALSE(state.modified);
 }
 
 // Four LINE entities around the rectangle 0 <= x <= 100, 0 <= y <= 10.

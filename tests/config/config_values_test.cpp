@@ -39,6 +39,8 @@ TEST(ConfigValues, BooleansAndCharacters) {
   EXPECT_TRUE(DecodeBoolean("true"));
   EXPECT_FALSE(DecodeBoolean("TRUE "));
   EXPECT_FALSE(DecodeBoolean("J"));
+  for (const char* yes : {"TRUE", "true", "1", "J", "ja", "Yes", "y", " 1 "}) EXPECT_TRUE(DecodeYesNo(yes)) << yes;
+  for (const char* no : {"FALSE", "0", "N", "nein", "no", "", "2"}) EXPECT_FALSE(DecodeYesNo(no)) << no;
   EXPECT_TRUE(DecodeBooleanUnlessFalse(""));
   EXPECT_FALSE(DecodeBooleanUnlessFalse("False"));
   EXPECT_EQ(DecodeCharacter("Ja"), 'J');

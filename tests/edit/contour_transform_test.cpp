@@ -130,7 +130,7 @@ class TransformPrompts : public ::testing::Test {
 
 TEST_F(TransformPrompts, SevenPromptsInOrderInTheCurrentUnit) {
   t.context.config.units = 1;
-  t.ui.texts = {"400", "90", "1", "0", "1", "1"};  // 400 degrees is refused and asked again
+  t.ui.texts = {"400", "90", "1", "-5", "1", "1"};  // 400 degrees is refused and asked again
   t.ui.choices = {1};                              // "Spiegeln um Achse y"
   TransformContour(t.context);
   EXPECT_FALSE(t.context.state.cancel);
@@ -143,8 +143,9 @@ TEST_F(TransformPrompts, SevenPromptsInOrderInTheCurrentUnit) {
   EXPECT_EQ(t.ui.preselections.back(), 2);
   EXPECT_EQ(yesNoPrompts, std::vector<std::string>{"Richtungssinn umkehren"});
   EXPECT_EQ(yesNoHelp, 8440);
-  // Rotated by 90 degrees, shifted by 1 inch in x, mirrored in y.
-  ExpectPoint(t.context.body.contour[2], 25.4L, -100);
+  // Rotated by 90 degrees, shifted by 1 inch in x and -5 inch in y, mirrored in y: above the
+  // axis again.
+  ExpectPoint(t.context.body.contour[2], 25.4L, 27);
 }
 
 TEST_F(TransformPrompts, ACancelChangesNothing) {

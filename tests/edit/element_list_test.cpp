@@ -76,7 +76,16 @@ class ElementList : public ::testing::Test {
 
 TEST_F(ElementList, AppendedElementsStartAtTheirPredecessor) {
   rounds = {{ElementListAction::Append, 0}, {ElementListAction::Append, 0}, {ElementListAction::Ok, 0}};
-  forms = {Typed("12,5", "4", "0"), Typed("20", "abc", "90")};
+  // "6o" typed for 60 is refused with the field named, and the form stays open.
+  forms = {Typed("12,5", "4", "0"), [this](TForm_einkoord& form) {
+             form.Edit_y = "20";
+             form.Edit_z = "6o";
+             form.Edit_w = "90";
+             EXPECT_FALSE(form.Button_okClick());
+             EXPECT_EQ(t.ui.messages.back().text, Oem("Y 2: Gültiger Wertebereich: -1000000000000000 .. 1000000000000000 !"));
+             form.Edit_z = "0";
+             return form.Button_okClick();
+           }};
   EditElementList(t.context);
   EXPECT_FALSE(t.context.state.cancel);
   ASSERT_EQ(opened.size(), 2u);
@@ -86,7 +95,7 @@ TEST_F(ElementList, AppendedElementsStartAtTheirPredecessor) {
   EXPECT_EQ(opened[1].y, "4");
   ASSERT_EQ(contour.count, 2);
   EXPECT_EQ(contour[1].x, 12.5L);
-  EXPECT_EQ(contour[2].y, 0);  // a text that is no number is stored as 0
+  EXPECT_EQ(contour[2].y, 0);
   EXPECT_NEAR(static_cast<double>(contour[2].phi), std::numbers::pi / 2, 1e-15);
   EXPECT_EQ(shownLists.back()[1], Oem("Pos.002:     x=   20.000 mm     y=    0.000 mm     phi=  90.0 °"));
 }
@@ -159,14 +168,16 @@ TEST_F(ElementList, PastedRowsAreAppendedOrRefusedWhole) {
   EXPECT_EQ(t.ui.messages.back().text, Oem("Keine Koordinaten in Zeile 1, 3, 4: nichts übernommen."));
 }
 
-TEST_F(ElementList, CancelKeepsWhatWasConfirmedBefore) {
+TEST_F(ElementList, AbbrechenGivesTheBodyBackAsTheListFoundIt) {
   Rectangle();
-  rounds = {{ElementListAction::Change, 0}};
+  rounds = {{ElementListAction::Change, 0}, {ElementListAction::Delete, 2}};
   forms = {Typed("1", "2", "0")};
-  EditElementList(t.context);  // the list cancelled after the change
+  EditElementList(t.context);  // the list cancelled after the changes
   EXPECT_TRUE(t.context.state.cancel);
-  EXPECT_EQ(contour[1].x, 1);
-  EXPECT_EQ(contour[1].y, 2);
+  EXPECT_EQ(contour.count, 4);
+  EXPECT_EQ(contour[1].x, 0);
+  EXPECT_EQ(contour[1].y, 0);
+  EXPECT_EQ(contour[2].x, 100);
 }
 
 TEST_F(ElementList, TheListWarnsAboutAClockwiseContourBelowTheAxisWithoutRefusingIt) {
