@@ -48,26 +48,30 @@ PolygonOutcome BuildDrawingPolygon(Body& body, MessageCollection& messages, cons
 
 std::string PolygonLimitMessage() { return "Fatal  : > " + std::to_string(kMaxPolygonIndex) + " Punkte !"; }
 
+// The plane values about the drawing's origin, moved from the origin of the sums.
 void StoreSums(const SectionSums& sums, Body& body) {
   BodyResults& r = body.results;
-  r.A = sums.A;
-  r.Sx = sums.Sx;
-  r.Sy = sums.Sy;
-  r.Ixx = sums.Ixx;
-  r.Iyy = sums.Iyy;
-  r.Ixy = sums.Ixy;
-  r.Ip = sums.Ixx + sums.Iyy;
+  const long double x0 = sums.origin.x, y0 = sums.origin.y, A = sums.A;
+  r.A = A;
+  r.Sx = sums.Sx + y0 * A;
+  r.Sy = sums.Sy + x0 * A;
+  r.Ixx = sums.Ixx + 2 * y0 * sums.Sx + y0 * y0 * A;
+  r.Iyy = sums.Iyy + 2 * x0 * sums.Sy + x0 * x0 * A;
+  r.Ixy = sums.Ixy + x0 * sums.Sx + y0 * sums.Sy + x0 * y0 * A;
+  r.Ip = r.Ixx + r.Iyy;
   r.Jx = sums.Jx;
   body.mass = sums.m;
 }
 
-// Centroid, centroidal and principal moments from the sums; A is not 0.
-void DeriveCentroidalValues(BodyResults& r) {
-  r.xs = r.Sy / r.A;
-  r.ys = r.Sx / r.A;
-  r.Ixs = r.Ixx - r.ys * r.ys * r.A;
-  r.Iys = r.Iyy - r.xs * r.xs * r.A;
-  r.Ixys = r.Ixy - r.xs * r.ys * r.A;
+// Centroid, centroidal and principal moments from the sums about their own origin, which
+// lies in the body; A is not 0.
+void DeriveCentroidalValues(const SectionSums& sums, BodyResults& r) {
+  long double dx = sums.Sy / sums.A, dy = sums.Sx / sums.A;
+  r.xs = sums.origin.x + dx;
+  r.ys = sums.origin.y + dy;
+  r.Ixs = sums.Ixx - dy * dy * sums.A;
+  r.Iys = sums.Iyy - dx * dx * sums.A;
+  r.Ixys = sums.Ixy - dx * dy * sums.A;
   r.Ips = r.Ixs + r.Iys;
   long double difference = r.Iys - r.Ixs;
   r.alpha = difference == 0 ? kEqualMomentsAngle : 0.5L * std::atan(2 * r.Ixys / difference);
@@ -103,13 +107,14 @@ void Calculate(Context& context) {
       break;
   }
   FindBounds(body.polygon, body.bounds);
-  StoreSums(exact ? ExactSectionSums(body, messages) : SumSegments(body.polygon, body.rho, messages), body);
+  SectionSums sums = exact ? ExactSectionSums(body, messages) : SumSegments(body.polygon, body.rho, messages);
+  StoreSums(sums, body);
   if (body.results.A == 0) {
     messages.Report("Fatal  : A = 0 !");
     messages.SetFatal();
     return;
   }
-  DeriveCentroidalValues(body.results);
+  DeriveCentroidalValues(sums, body.results);
   body.mass = std::fabs(body.mass);
   body.results.Jx = std::fabs(body.results.Jx);
   if (body.rho > 0) body.volume = body.mass / body.rho * kMm3PerDm3;

@@ -35,10 +35,18 @@ bool NegativeRadius(long double r1, long double r2, MessageCollection& messages,
   return (r1 < 0 || r2 < 0) && RefuseNegativeRadius(messages, text);
 }
 
-// The terms of one polygon segment from (x1, y1) to (x2, y2).
+// The terms of one polygon segment from (x1, y1) to (x2, y2), its points taken relative to
+// an origin.
 struct Segment {
-  Segment(const PolygonPoint& p1, const PolygonPoint& p2)
-      : x1(p1.x), y1(p1.y), x2(p2.x), y2(p2.y), xm((x1 + x2) * 0.5L), ym((y1 + y2) * 0.5L), dx(x2 - x1), dy(y2 - y1) {}
+  Segment(const PolygonPoint& p1, const PolygonPoint& p2, const PlanePoint& origin)
+      : x1(p1.x - origin.x),
+        y1(p1.y - origin.y),
+        x2(p2.x - origin.x),
+        y2(p2.y - origin.y),
+        xm((x1 + x2) * 0.5L),
+        ym((y1 + y2) * 0.5L),
+        dx(x2 - x1),
+        dy(y2 - y1) {}
 
   long double dA() const { return -ym * dx; }
   long double dSx() const { return kTwoThirds * ym * dA() + kOneSixth * y1 * y2 * dx; }
@@ -52,8 +60,8 @@ struct Segment {
 
 // Calls term for every segment p -> p+1, p = 1..count-1, in that order.
 template <typename Term>
-void ForEachSegment(const ContourPolygon& polygon, Term term) {
-  for (size_t p = 1; p < polygon.count; ++p) term(Segment(polygon.points[p], polygon.points[p + 1]));
+void ForEachSegment(const ContourPolygon& polygon, const PlanePoint& origin, Term term) {
+  for (size_t p = 1; p < polygon.count; ++p) term(Segment(polygon.points[p], polygon.points[p + 1], origin));
 }
 
 }  // namespace
@@ -62,27 +70,28 @@ void ForEachSegment(const ContourPolygon& polygon, Term term) {
 // the frustum terms): all sums at once do not fit the floating-point registers, and a sum
 // kept in memory makes every segment wait for the store of the one before.
 SectionSums SumSegments(const ContourPolygon& polygon, long double rho, MessageCollection& messages) {
+  const PlanePoint origin = polygon.points[1];
   long double A = 0, Sx = 0, Ixx = 0, Ixy = 0;
-  ForEachSegment(polygon, [&](const Segment& s) {
+  ForEachSegment(polygon, origin, [&](const Segment& s) {
     A += s.dA();
     Sx += s.dSx();
     Ixx += s.dIxx();
     Ixy += s.dIxy();
   });
   long double Sy = 0, Iyy = 0;
-  ForEachSegment(polygon, [&](const Segment& s) {
+  ForEachSegment(polygon, origin, [&](const Segment& s) {
     Sy += s.dSy();
     Iyy += s.dIyy();
   });
   long double m = 0, Jx = 0;
   long double tolerance = AxisTolerance(polygon);
-  ForEachSegment(polygon, [&](const Segment& s) {
+  ForEachSegment(polygon, PlanePoint{}, [&](const Segment& s) {  // radii from the axis itself
     long double outer = OnAxisAsZero(std::max(s.y1, s.y2), tolerance);
     long double inner = OnAxisAsZero(std::min(s.y1, s.y2), tolerance);
     m += GetMasseR(messages, outer, inner, s.dx, rho);
     Jx += GetJR(messages, outer, inner, s.dx, rho);
   });
-  return {A, Sx, Sy, Ixx, Iyy, Ixy, m, Jx};
+  return {origin, A, Sx, Sy, Ixx, Iyy, Ixy, m, Jx};
 }
 
 // Defined beside the segment sums so that the loop can inline them.

@@ -92,9 +92,19 @@ SolidProperties ComputeSolidTotals(const Body& body, ArcModel model, MessageColl
 }
 
 SectionSums ExactSectionSums(const Body& body, MessageCollection& messages) {
-  RegionIntegrals t = ExactSectionIntegrals(body.contour);
+  PlanePoint origin{body.contour[1].x, body.contour[1].y};
+  Contour local = body.contour;
+  for (int i = 1; i <= local.count && i <= kMaxElements; ++i) {
+    local[i].x -= origin.x;
+    local[i].y -= origin.y;
+  }
+  RegionIntegrals t = ExactSectionIntegrals(local);
   ReportPointsBelowAxis(body.polygon, messages);
-  return {t.A, t.Sx, t.Sy, t.Ixx, t.Iyy, t.Ixy, Mass(t.Sx, body.rho), Inertia(t.Y3, body.rho)};
+  // Mass and Jx need the moments about the axis: y = origin.y + y'.
+  long double h = origin.y;
+  long double Sx = t.Sx + h * t.A;
+  long double Y3 = t.Y3 + 3 * h * t.Ixx + 3 * h * h * t.Sx + h * h * h * t.A;
+  return {origin, t.A, t.Sx, t.Sy, t.Ixx, t.Iyy, t.Ixy, Mass(Sx, body.rho), Inertia(Y3, body.rho)};
 }
 
 }  // namespace kalo

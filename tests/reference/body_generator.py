@@ -113,10 +113,13 @@ def ball(rng):
 
 
 def transformed(contour, rng):
-    """Scaled to tiny or huge sizes and moved along and away from the axis."""
+    """Scaled to tiny or huge sizes and moved along and away from the axis; a tiny body not
+    so far that its coordinates' last digits (written as doubles, read as extended reals)
+    would change its shape by more than the tolerance."""
     scale = rng.choice((1, 1, 1e-4, 1e3, 10 ** rng.uniform(-3, 3)))
-    shift_x = rng.choice((0, 0, 1e5, -3e4, rng.uniform(-1e3, 1e3)))
-    shift_y = rng.choice((0, 0, 0, 1e4, rng.uniform(0, 100)))
+    far = 1e5 if scale >= 0.1 else 1e3
+    shift_x = rng.choice((0, 0, far, -0.3 * far, rng.uniform(-1e3, 1e3)))
+    shift_y = rng.choice((0, 0, 0, 0.1 * far, rng.uniform(0, 100)))
     return [(x * scale + shift_x, y * scale + shift_y, phi) for x, y, phi in contour]
 
 

@@ -180,11 +180,13 @@ def body_values(contour, density, division_deg, exact):
     jx = mass_factor * micro * sense * t["Y3"]
     jy_origin = mass_factor * micro * sense * (t["X2Y"] + t["Y3"] / 2)
     xm = t["Ixy"] / t["Sx"]
+    xs, ys = t["Sy"] / t["A"], t["Sx"] / t["A"]
     # The section values keep the sign of the contour's direction; volume, mass and Jx are
     # taken as magnitudes, the transverse values with the sign of the area.
     return {
         "A_mm2": t["A"], "Sx_mm3": t["Sx"], "Sy_mm3": t["Sy"], "Ixx_mm4": t["Ixx"], "Iyy_mm4": t["Iyy"],
-        "Ixy_mm4": t["Ixy"],
+        "Ixy_mm4": t["Ixy"], "xs_mm": xs, "ys_mm": ys, "Ixs_mm4": t["Ixx"] - ys * ys * t["A"],
+        "Iys_mm4": t["Iyy"] - xs * xs * t["A"], "Ixys_mm4": t["Ixy"] - xs * ys * t["A"],
         "V_mm3": 2 * pi * abs(t["Sx"]), "m_kg": abs(mass), "Jx_kgm2": abs(jx), "xm_mm": xm,
         "Jy_origin_kgm2": jy_origin, "Jy_centre_kgm2": jy_origin - mass * xm * xm * micro,
         "surface_mm2": 2 * pi * t["Yds"],
