@@ -29,7 +29,8 @@ import sys
 work, count = sys.argv[1], int(sys.argv[2])
 template = open("data/examples/flange.kal", encoding="cp850", newline="").read().split("\r\n")
 head = template[:template.index("No. Elements") + 1]
-tail = template[template.index("7.8500000"):]
+elements = int(template[len(head)])
+tail = template[len(head) + 2 + 5 * elements:]  # from the density on
 contours = []
 for n in range(count):
     inner = n % 3 * 5.0  # a shaft or a ring

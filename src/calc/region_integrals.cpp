@@ -7,8 +7,8 @@ namespace kalo {
 namespace {
 
 // Gauss–Legendre rule of 12 nodes on [0, 1]: the nodes below 1/2 with their weights; the
-// rule is symmetric about 1/2. On a panel of at most one radian it integrates the segment's
-// integrands (trigonometric polynomials of degree 5 at most) to 1e-21.
+// rule is symmetric about 1/2. On a panel of at most 1.6 radians it integrates the segment's
+// integrands (trigonometric polynomials of degree 5 at most) to 2e-17.
 struct GaussNode {
   long double position, weight;
 };
@@ -20,7 +20,7 @@ constexpr GaussNode kGaussNodes[] = {
     {0.3160842505009099031236542L, 0.1167462682691774043804249L},
     {0.4373832957442655422637793L, 0.1245735229067013925002812L},
 };
-constexpr long double kPanelWidth = 1;  // radian
+constexpr long double kPanelWidth = 1.6L;  // radian
 
 // The circular segment between a chord and its arc of radius r and half angle θ, in a
 // frame with u along the chord from its middle and v towards the arc: on the arc
@@ -46,10 +46,13 @@ struct SegmentIntegrals {
   }
 
  private:
-  // t and θ − t, each from the panel so that neither loses digits to the other.
+  // t and θ − t, each from the panel so that neither loses digits to the other. Sines and
+  // cosines in double precision (the extended ones take several times as long): they hold
+  // to 1e-16, far finer than the coordinates of any drawing.
   void AddNode(long double theta, long double t, long double rest, long double weight) {
-    long double c = std::cos(t), s = std::sin(t);
-    long double w = 2 * std::sin(rest / 2) * std::sin((theta + t) / 2);
+    const double node = static_cast<double>(t);
+    long double c = std::cos(node), s = std::sin(node);
+    long double w = 2 * std::sin(static_cast<double>(rest / 2)) * std::sin(static_cast<double>((theta + t) / 2));
     long double wc = weight * w * c, ww = w * w;
     G00 += wc;
     G01 += wc * w;
@@ -61,48 +64,40 @@ struct SegmentIntegrals {
   }
 };
 
-// A polynomial in the segment's frame, up to degree 3: c[i][j] multiplies u^i·v^j.
-struct FramePolynomial {
-  long double c[4][4]{};
-
-  // The linear form offset + du·u + dv·v.
-  static FramePolynomial Linear(long double offset, long double du, long double dv) {
-    FramePolynomial p;
-    p.c[0][0] = offset;
-    p.c[1][0] = du;
-    p.c[0][1] = dv;
-    return p;
-  }
-  FramePolynomial operator*(const FramePolynomial& o) const {
-    FramePolynomial p;
-    for (size_t i = 0; i < 4; ++i)
-      for (size_t j = 0; i + j < 4; ++j)
-        for (size_t k = 0; k <= i; ++k)
-          for (size_t l = 0; l <= j; ++l) p.c[i][j] += c[k][l] * o.c[i - k][j - l];
-    return p;
-  }
-};
-
-// The moments of the segment in its frame (odd powers of u vanish).
+// The moments L[i][j] = ∫ u^i·v^j of the segment in its frame (odd powers of u vanish),
+// for i + j ≤ 3, with the sign the segment counts with.
 struct SegmentMoments {
-  long double m[4][4]{};
+  long double L00, L01, L02, L03, L20, L21;
 
-  SegmentMoments(const SegmentIntegrals& g, long double r) {
-    long double r2 = r * r, r3 = r2 * r, r4 = r2 * r2, r5 = r4 * r;
-    m[0][0] = r2 * g.G00;
-    m[0][1] = r3 * g.G01 / 2;
-    m[0][2] = r4 * g.G02 / 3;
-    m[0][3] = r5 * g.G03 / 4;
-    m[2][0] = r4 * g.G20;
-    m[2][1] = r5 * g.G21 / 2;
-  }
-  long double Of(const FramePolynomial& p) const {
-    long double sum = 0;
-    for (size_t i = 0; i < 4; i += 2)
-      for (size_t j = 0; i + j < 4; ++j) sum += p.c[i][j] * m[i][j];
-    return sum;
+  SegmentMoments(const SegmentIntegrals& g, long double r, long double sign) {
+    long double r2 = sign * r * r, r3 = r2 * r, r4 = r3 * r, r5 = r4 * r;
+    L00 = r2 * g.G00;
+    L01 = r3 * g.G01 / 2;
+    L02 = r4 * g.G02 / 3;
+    L03 = r5 * g.G03 / 4;
+    L20 = r4 * g.G20;
+    L21 = r5 * g.G21 / 2;
   }
 };
+
+// The region integrals of the segment in drawing coordinates x = mx + ex·u + nx·v,
+// y = my + ey·u + ny·v, each polynomial expanded in u and v and its even powers of u kept;
+// Yds is left to the arc.
+RegionIntegrals SegmentIntegralsAt(const SegmentMoments& l, long double mx, long double my, long double ex,
+                                   long double ey, long double nx, long double ny) {
+  RegionIntegrals r;
+  r.A = l.L00;
+  r.Sx = my * l.L00 + ny * l.L01;
+  r.Sy = mx * l.L00 + nx * l.L01;
+  r.Ixx = my * my * l.L00 + 2 * my * ny * l.L01 + ny * ny * l.L02 + ey * ey * l.L20;
+  r.Iyy = mx * mx * l.L00 + 2 * mx * nx * l.L01 + nx * nx * l.L02 + ex * ex * l.L20;
+  r.Ixy = mx * my * l.L00 + (mx * ny + my * nx) * l.L01 + nx * ny * l.L02 + ex * ey * l.L20;
+  r.Y3 = my * my * my * l.L00 + 3 * my * my * ny * l.L01 + 3 * my * ny * ny * l.L02 + ny * ny * ny * l.L03 +
+         3 * ey * ey * (my * l.L20 + ny * l.L21);
+  r.X2Y = mx * mx * my * l.L00 + (mx * mx * ny + 2 * mx * nx * my) * l.L01 + (2 * mx * nx * ny + nx * nx * my) * l.L02 +
+          nx * nx * ny * l.L03 + (2 * mx * ex * ey + ex * ex * my) * l.L20 + (2 * nx * ex * ey + ex * ex * ny) * l.L21;
+  return r;
+}
 
 // Every integral of the line but its boundary term Yds.
 void AddAreaTerms(const LineTerms& t, RegionIntegrals& sum) {
@@ -160,19 +155,7 @@ void AddArcIntegrals(const PlanePoint& p1, const PlanePoint& p2, long double phi
   long double half = chord / 2;
   long double r = half / halfSine;
   SegmentIntegrals g(theta);
-  SegmentMoments moments(g, r);
-  FramePolynomial x = FramePolynomial::Linear((p1.x + p2.x) / 2, ex, nx);
-  FramePolynomial y = FramePolynomial::Linear((p1.y + p2.y) / 2, ey, ny);
-  FramePolynomial one = FramePolynomial::Linear(1, 0, 0);
-  FramePolynomial yy = y * y;
-  sum.A += side * moments.Of(one);
-  sum.Sx += side * moments.Of(y);
-  sum.Sy += side * moments.Of(x);
-  sum.Ixx += side * moments.Of(yy);
-  sum.Iyy += side * moments.Of(x * x);
-  sum.Ixy += side * moments.Of(x * y);
-  sum.Y3 += side * moments.Of(yy * y);
-  sum.X2Y += side * moments.Of(x * x * y);
+  sum += SegmentIntegralsAt(SegmentMoments(g, r, side), (p1.x + p2.x) / 2, (p1.y + p2.y) / 2, ex, ey, nx, ny);
   // ∫ y ds over the arc: the middle's height over the arc length, plus the rise towards the
   // arc (∫ u ds vanishes).
   sum.Yds += (p1.y + p2.y) / 2 * 2 * r * theta + ny * r * r * g.W;

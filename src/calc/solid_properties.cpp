@@ -84,11 +84,14 @@ SolidProperties ComputeSolidProperties(const Body& body, ArcModel model, Message
 SolidProperties ComputeSolidTotals(const Body& body, ArcModel model, MessageCollection& messages,
                                    const NumberFormat& format) {
   long double origin = LocalOrigin(body.contour);
-  Body local = ShiftedAlongTheAxis(body, -origin);
-  RegionIntegrals total = model == ArcModel::Chords
-                              ? PolygonIntegrals(local.polygon)
-                              : ContourIntegrals(local.contour, local.arcDivisionAngle, model, messages, format);
-  return SolidOf(total, body.rho, origin);
+  auto totals = [&](const Body& local) {
+    RegionIntegrals total = model == ArcModel::Chords
+                                ? PolygonIntegrals(local.polygon)
+                                : ContourIntegrals(local.contour, local.arcDivisionAngle, model, messages, format);
+    return SolidOf(total, body.rho, origin);
+  };
+  // Most drawings start on x = 0: no copy to shift.
+  return origin == 0 ? totals(body) : totals(ShiftedAlongTheAxis(body, -origin));
 }
 
 SectionSums ExactSectionSums(const Body& body, MessageCollection& messages) {

@@ -101,5 +101,21 @@ TEST_F(GeometryDialogs, CoordinateFormStepsSwitchesUnitsAndRefusesAFullTurn) {
   ASSERT_EQ(t.ui.messages.size(), 1u);  // the range, and the window stays open
 }
 
+TEST_F(GeometryDialogs, LettersInACoordinateAreRefusedNamingTheField) {
+  TForm_einkoord form(t.context, 2);
+  CoordinateDialog dialog(form, false);
+  Find<QLineEdit>(dialog, "Edit_z")->setText("6o");
+  Find<QPushButton>(dialog, "Button_ok")->click();
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(t.context.body.contour[2].y, 0);
+  ASSERT_EQ(t.ui.messages.size(), 1u);
+  EXPECT_TRUE(t.ui.messages[0].text.starts_with("Y 2: ")) << t.ui.messages[0].text;
+  EXPECT_EQ(Find<QLineEdit>(dialog, "Edit_z")->text(), "6o");  // kept for correcting
+  Find<QLineEdit>(dialog, "Edit_z")->setText("60");
+  Find<QPushButton>(dialog, "Button_ok")->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(t.context.body.contour[2].y, 60);
+}
+
 }  // namespace
 }  // namespace kalo
