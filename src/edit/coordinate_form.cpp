@@ -47,8 +47,8 @@ bool TForm_einkoord::Store() {
   std::optional<long double> x = LengthFromEntry(Edit_y, units), y = LengthFromEntry(Edit_z, units);
   std::optional<long double> phi = AngleFromEntry(Edit_w);
   NumberFormat format = context_.Numbers();
-  std::string lengthRange = Oem("Gültiger Wertebereich: ") + FormatSignificant(-kLargestTypedLength, format) +
-                            " .. " + FormatSignificant(kLargestTypedLength, format) + " !";
+  std::string lengthRange = Oem("Gültiger Wertebereich: ") + FormatSmallOrLarge(-kLargestTypedLength, format) +
+                            " .. " + FormatSmallOrLarge(kLargestTypedLength, format) + " !";
   if (!x) return Refuse(Label_y, lengthRange);
   if (!y) return Refuse(Label_z, lengthRange);
   if (!phi || !(std::fabs(RadiansToDegrees(*phi)) < kFullTurnDegrees))

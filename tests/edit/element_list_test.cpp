@@ -82,7 +82,7 @@ TEST_F(ElementList, AppendedElementsStartAtTheirPredecessor) {
              form.Edit_z = "6o";
              form.Edit_w = "90";
              EXPECT_FALSE(form.Button_okClick());
-             EXPECT_EQ(t.ui.messages.back().text, Oem("Y 2: Gültiger Wertebereich: -1000000000000000 .. 1000000000000000 !"));
+             EXPECT_EQ(t.ui.messages.back().text, Oem("Y 2: Gültiger Wertebereich: -1E15 .. 1E15 !"));
              form.Edit_z = "0";
              return form.Button_okClick();
            }};
