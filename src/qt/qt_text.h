@@ -7,6 +7,9 @@ namespace kalo {
 
 // Through the display conversion: empty for 255 characters or more, plain letters when set.
 QString Shown(const std::string& cp850, bool plainLetters);
+// The same for a text of any length (a message box's text, such as a help text), which one
+// display conversion would show as nothing from 255 characters on.
+QString ShownWhole(const std::string& cp850, bool plainLetters);
 // A form model's field text (UTF-8) for a widget and back.
 QString FromUtf8(const std::string& utf8);
 std::string ToUtf8(const QString& text);

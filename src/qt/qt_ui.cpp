@@ -65,8 +65,8 @@ void ResizeClient(QWidget& window, QSize client) { window.resize(window.size() +
 }  // namespace
 
 void QtUi::MessageBox(const std::string& caption, const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, Shown(caption, PlainLetters()), Shown(text, PlainLetters()), QMessageBox::Ok,
-                  parent_);
+  QMessageBox box(QMessageBox::NoIcon, Shown(caption, PlainLetters()), ShownWhole(text, PlainLetters()),
+                  QMessageBox::Ok, parent_);
   box.exec();
 }
 

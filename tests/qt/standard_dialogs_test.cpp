@@ -5,12 +5,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 
+#include "help/help_text.h"
+#include "platform/codepage.h"
 #include "qt/choice_dialog.h"
 #include "qt/qt_ui.h"
 #include "qt/select_colour_dialog.h"
@@ -79,6 +82,25 @@ TEST(StandardDialogWindows, HelpButtonsShowTheHelpTextAndKeepTheDialogOpen) {
   ASSERT_EQ(t.ui.messages.size(), 2u);
   EXPECT_EQ(t.ui.messages[0].caption, "HILFETEXT Nr.8320");
   EXPECT_EQ(t.ui.messages[0].text, "Datei " + dir.File("kalo.hlp") + " nicht gefunden ! ");
+}
+
+// A help text runs to several hundred characters: the real message box shows all of it.
+TEST(StandardDialogWindows, TheMessageBoxShowsAWholeHelpText) {
+  TestContext t;
+  t.context.config.pltDirectory = std::string(KALO_SOURCE_DIR) + "/data";
+  std::string text;
+  for (const std::string& line : LookUpHelp(t.context, 8200).lines) text += line + " ";
+  ASSERT_GT(text.size(), 300u);
+  QtUi ui(t.context.config);
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    shown = box->text();
+    box->accept();
+  });
+  ui.MessageBox("HILFETEXT Nr.8200", text);
+  EXPECT_EQ(shown.toStdString(), Cp850ToUtf8(text));
 }
 
 TEST(StandardDialogWindows, YesNoColourAndDirectoryWindowsFillTheirForms) {
