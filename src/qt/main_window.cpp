@@ -210,7 +210,9 @@ void TMainForm::UpdateMenus() {
   FollowLanguage();
   bool plain = context_.config.specialCharacters == 1;
   MainMenuState menu = CurrentMenuState(context_, captions_);
-  setWindowTitle(Shown(menu.caption, plain));
+  // The platform's modified marker ("*") stands where "[*]" is while the body is modified.
+  setWindowTitle(Shown(menu.caption, plain) + " [*]");
+  setWindowModified(context_.state.modified);
   for (size_t i = 0; i < recentItems_.size(); ++i) {
     recentItems_[i]->setText(Shown(menu.recentCaptions[i], plain));
     recentItems_[i]->setVisible(!menu.recentCaptions[i].empty());

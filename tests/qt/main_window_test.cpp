@@ -83,13 +83,15 @@ TEST_F(MainWindow, ItemsRunTheCommandsAndTheCaptionFollows) {
   Item("mi_editText")->trigger();
   EXPECT_EQ(t.context.body.texts.name, "Welle");
   EXPECT_TRUE(t.context.state.modified);
+  EXPECT_TRUE(window.isWindowModified());  // the caption carries the modified marker
 
   t.ui.texts = {dir.File("welle.kal")};
   Item("mi_fileSave")->trigger();
-  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KALO  Berechnung rotationssymmetrischer Körper  -  welle.kal"));
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KALO  Berechnung rotationssymmetrischer Körper  -  welle.kal [*]"));
+  EXPECT_FALSE(window.isWindowModified());
   EXPECT_FALSE(Item("mi_file1")->isVisible());  // Save does not add to the recent list
   Item("mi_fileNew")->trigger();
-  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KALO  Berechnung rotationssymmetrischer Körper"));
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KALO  Berechnung rotationssymmetrischer Körper [*]"));
 }
 
 TEST_F(MainWindow, ClosingAsksForUnsavedInputAndStaysOpenOnCancel) {
