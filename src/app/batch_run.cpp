@@ -5,6 +5,7 @@
 #include "edit/dxf_import.h"
 #include "help/message_boxes.h"
 #include "model/data_file_reader.h"
+#include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "report/full_report.h"
@@ -40,7 +41,7 @@ void ReportCalculationFailure(Context& context) {
 bool WriteJson(Context& context, const Command& command) {
   std::string path = context.state.currentFileName + ".json", error;
   if (WriteTextLines(path, JsonResultLines(context, command.fileName), error)) return true;
-  ErrorBox(context, path + ": " + error);
+  ErrorBox(context, FileNameText(path) + ": " + error);
   return false;
 }
 
@@ -89,7 +90,7 @@ std::string BatchSwitchProblem(const Command& command) {
     for (size_t k = 0; k < i; ++k) {
       std::string name = BatchOutputName(command.outputs[i], baseName, dxfInput);
       if (name == BatchOutputName(command.outputs[k], baseName, dxfInput))
-        return command.outputs[k].text + " und " + command.outputs[i].text + " schreiben beide " + name;
+        return command.outputs[k].text + " und " + command.outputs[i].text + " schreiben beide " + FileNameText(name);
     }
   return "";
 }

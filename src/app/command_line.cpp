@@ -5,6 +5,7 @@
 
 #include "cad/cad_driver.h"
 #include "context/context.h"
+#include "platform/codepage.h"
 #include "views/show_view.h"
 
 namespace kalo {
@@ -122,7 +123,7 @@ std::string InvalidCadSwitchMessage(const OutputSwitch& output) {
 }
 
 std::string UnknownSwitchMessage(const std::string& argument) {
-  return "unbekannter Schalter " + argument + "  (bekannt: /I, /A, /JSON, /CADi:j, /E, /G, /NOGUI)";
+  return "unbekannter Schalter " + FileNameText(argument) + "  (bekannt: /I, /A, /JSON, /CADi:j, /E, /G, /NOGUI)";
 }
 
 std::string NothingToDoMessage() {

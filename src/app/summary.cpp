@@ -13,8 +13,8 @@
 
 #include "calc/solid_properties.h"
 #include "context/context.h"
-#include "model/data_file_reader.h"
 #include "help/message_boxes.h"
+#include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/console_ui.h"
 #include "platform/paths.h"
@@ -44,7 +44,7 @@ std::string Row(const std::vector<std::string>& fields) {
 
 // The row of a file that gave nothing: its name and the message.
 std::string FailedRow(const std::string& file, const std::string& message) {
-  return Row({file, "", "", "", "", "", "", "", "", "", "", message});
+  return Row({FileNameText(file), "", "", "", "", "", "", "", "", "", "", message});
 }
 
 // The first line of what the console Ui wrote, without its "Fehler :" caption.
@@ -82,12 +82,12 @@ class SummaryWorker {
     const Body& body = context_.body;
     if (body.contour.count == 0 || context_.messages.Fatal()) {
       std::string message = body.contour.count == 0 ? "keine Geometrie eingegeben !" : JoinedMessages(context_.messages);
-      row = Row({file, body.texts.name, body.texts.number, std::to_string(body.contour.count), "", "", "", "", "", "",
+      row = Row({FileNameText(file), body.texts.name, body.texts.number, std::to_string(body.contour.count), "", "", "", "", "", "",
                  "", message});
       return false;
     }
     SolidProperties solid = CurrentSolid(context_, false);
-    row = Row({file, body.texts.name, body.texts.number, std::to_string(body.contour.count),
+    row = Row({FileNameText(file), body.texts.name, body.texts.number, std::to_string(body.contour.count),
                JsonNumber(body.results.A), JsonNumber(body.volume), JsonNumber(body.mass), JsonNumber(body.results.Jx),
                JsonNumber(solid.centreOfMass), JsonNumber(solid.JyCentre), JsonNumber(solid.surface),
                JoinedMessages(context_.messages)});
@@ -123,7 +123,7 @@ std::vector<std::string> SummaryFiles(const std::vector<std::string>& inputs, st
     std::filesystem::path folder(NativePath(input));
     if (!std::filesystem::is_directory(folder, error)) {
       if (input.ends_with(kNativeSeparator) && !std::filesystem::exists(folder, error))
-        problems.push_back("Ordner " + input + " nicht gefunden");
+        problems.push_back("Ordner " + FileNameText(input) + " nicht gefunden");
       else
         files.push_back(input);
       continue;
@@ -133,7 +133,7 @@ std::vector<std::string> SummaryFiles(const std::vector<std::string>& inputs, st
     for (; !error && entry != end; entry.increment(error))
       if (entry->path().extension() == std::string(".") + kDataFileExtension) found.push_back(entry->path().string());
     if (error) {
-      problems.push_back("Ordner " + input + " kann nicht gelesen werden: " + ReadErrorText(error.value()));
+      problems.push_back("Ordner " + FileNameText(input) + " kann nicht gelesen werden: " + ReadErrorText(error.value()));
       continue;
     }
     std::sort(found.begin(), found.end());

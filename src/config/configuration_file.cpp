@@ -8,6 +8,7 @@
 #include "context/context.h"
 #include "help/io_reporters.h"
 #include "help/message_boxes.h"
+#include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/platform_defaults.h"
 #include "platform/text_file.h"
@@ -74,7 +75,7 @@ std::string UserConfigurationDirectory(const Platform& platform) {
 bool ReadSettingsLines(Context& context, const std::string& path, std::vector<std::string>& lines) {
   std::string error;
   if (ReadTextLines(path, lines, error, kSettingsFileLimit)) return true;
-  ErrorBox(context, path + ": " + error + ", nicht gelesen");
+  ErrorBox(context, FileNameText(path) + ": " + error + ", nicht gelesen");
   lines.clear();
   return false;
 }

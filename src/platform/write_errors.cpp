@@ -60,7 +60,7 @@ std::string WriteErrorText(int errorNumber, const std::string& path) {
   std::string link = errorNumber == kForeignLink ? ForeignLinkOnPath(path, owner) : "";
   if (link.empty()) return WriteErrorText(errorNumber);
   std::string ownerName = UserName(owner);
-  return Oem("symbolische Verknüpfung ") + link + " von " + ownerName + Oem(" nicht gefolgt (gehört weder Ihnen noch dem Besitzer des Ordners)");
+  return Oem("symbolische Verknüpfung ") + FileNameText(link) + " von " + ownerName + Oem(" nicht gefolgt (gehört weder Ihnen noch dem Besitzer des Ordners)");
 }
 
 }  // namespace kalo

@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "platform/codepage.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
-#include "support/unprivileged.h"
 #include "support/test_context.h"
+#include "support/unprivileged.h"
 
 namespace kalo {
 namespace {
@@ -38,7 +39,8 @@ TEST_F(SummaryTest, RowsAreTheSameWithOneThreadAndWithMany) {
   EXPECT_EQ(singleFailures, 2u);
   EXPECT_EQ(manyFailures, 2u);
   ASSERT_EQ(single.size(), files.size());
-  for (size_t i = 0; i < files.size(); ++i) EXPECT_TRUE(single[i].starts_with(files[i] + ",")) << single[i];
+  for (size_t i = 0; i < files.size(); ++i)
+    EXPECT_TRUE(Cp850ToUtf8(single[i]).starts_with(files[i] + ",")) << single[i];
   EXPECT_NE(single[17].find("kaputt.kal"), std::string::npos);
   EXPECT_NE(single.back().find("nicht gefunden"), std::string::npos) << single.back();
 }
