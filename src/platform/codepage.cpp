@@ -290,8 +290,9 @@ std::string MapPlainLetterTable(std::string_view cp850) {
 
 std::string DisplayAnsi(std::string_view cp850, bool plainLetters) {
   if (cp850.size() >= 255) return {};
-  if (plainLetters) return MapPlainLetterTable(SpellOutPlainLetters(cp850));
-  return Cp850ToAnsi(cp850);
+  if (!plainLetters) return Cp850ToAnsi(cp850);
+  return ConvertParts(
+      cp850, [](std::string_view text) { return MapPlainLetterTable(SpellOutPlainLetters(text)); }, Utf8ToAnsi);
 }
 
 std::string DisplayUtf8(std::string_view cp850, bool plainLetters) {

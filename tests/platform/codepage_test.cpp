@@ -41,6 +41,7 @@ TEST(CodePage, FileNamesInTextsKeepTheirBytes) {
   EXPECT_EQ(Cp850ToAnsi(text), "Datei Gr\xf6\xdf" "e\xff.kal f\xfcr");
   EXPECT_EQ(Cp850ToUtf8(FileNameText("a\x0e\x0f")), "a??");
   EXPECT_EQ(Cp850ToUtf8(Oem("ü") + FileNameText("ü")), "üü");
+  EXPECT_EQ(DisplayUtf8(Oem("Maß ") + FileNameText("Maß.kal"), true), "Mass Maß.kal");
 
   EXPECT_EQ(NameInCp850("Größe.kal"), Oem("Größe.kal"));
   EXPECT_EQ(NameInCp850("\xce\xa9mega \xe6\xb0\xb4.kal"), "<U+03A9>mega <U+6C34>.kal");
