@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_run.h"
 #include "app/command_line.h"
 #include "app/window_launch.h"
 
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     start = end + 1;
   }
   kalo::Command command = kalo::ParseCommandLine(arguments);
-  if (!kalo::IsBatchCadOutput(command)) (void)kalo::InvalidCadSwitchMessage(command);
+  (void)kalo::BatchSwitchProblem(command);
   (void)kalo::HasNoGuiSwitch(arguments);
   (void)kalo::NeedsWindow(arguments);
   return 0;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of fuzz/ with clang (libFuzzer with AddressSanitizer, LeakSanitizer
 # and UndefinedBehaviorSanitizer) into build-fuzz/ and runs each for the given seconds,
-# starting from its seeds in fuzz/corpus/<target>/; what it learns stays in build-fuzz/corpus/.
+# starting from its seeds in fuzz/corpus/<target>/ and the inputs of faults found before in
+# fuzz/regressions/<target>/ (each run first), with the dictionary fuzz/kalo.dict; what it
+# learns stays in build-fuzz/corpus/. Every fuzz/<name>_fuzzer.cpp is a target.
 # usage: scripts/fuzz.sh SECONDS [TARGET...]     TARGET: data_file, hpgl, … (default: all)
 # A crash, a leak or an input taking over a second fails the run; the input that did it is
 # left in build-fuzz/findings/<target>/.
@@ -34,8 +36,10 @@ for target in "${targets[@]}"; do
   findings=build-fuzz/findings/$target
   log=build-fuzz/$target.log
   mkdir -p "$corpus" "$findings"
+  inputs=("$corpus" "fuzz/corpus/$target")
+  [ -d "fuzz/regressions/$target" ] && inputs+=("fuzz/regressions/$target")
   if build-fuzz/fuzz/"${target}"_fuzzer -max_total_time="$seconds" -timeout=1 -detect_leaks=1 -rss_limit_mb=2048 \
-      -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" "fuzz/corpus/$target" >"$log" 2>&1; then
+      -dict=fuzz/kalo.dict -artifact_prefix="$findings/" -print_final_stats=1 "${inputs[@]}" >"$log" 2>&1; then
     outcome=ok
   else
     outcome=FAILED

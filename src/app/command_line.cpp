@@ -5,7 +5,7 @@
 
 #include "cad/cad_driver.h"
 #include "context/context.h"
-#include "numbers/number_format.h"
+#include "platform/codepage.h"
 #include "views/show_view.h"
 
 namespace kalo {
@@ -16,10 +16,42 @@ std::string UpperCase(std::string text) {
   return text;
 }
 
-// The integer value of a text; a text that is no integer gives 0.
-int IntegerOrZero(const std::string& text) {
-  long value = 0;
-  return ParseInteger(text, value) ? static_cast<int>(value) : 0;
+bool AllDigits(const std::string& text) {
+  return !text.empty() && text.size() <= 4 &&
+         std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+// "/CADi:j" with one digit i and a number j; any other form gives target and view 0, which
+// IsBatchCadOutput refuses.
+OutputSwitch CadSwitch(const std::string& text) {
+  OutputSwitch output{OutputKind::Cad, text};
+  std::string target = text.substr(4, 1), view = text.size() > 6 ? text.substr(6) : "";
+  if (text.size() > 6 && text[5] == ':' && AllDigits(target) && AllDigits(view)) {
+    output.cadTarget = std::stoi(target);
+    output.cadView = std::stoi(view);
+  }
+  return output;
+}
+
+// The output switch the argument (upper-cased) names; false when it names none.
+bool ParseOutputSwitch(const std::string& argument, OutputSwitch& output) {
+  std::string upper = UpperCase(argument);
+  if (upper == "/I") {
+    output = {OutputKind::TextReport, argument};
+  } else if (upper == "/A") {
+    output = {OutputKind::FullReport, argument};
+  } else if (upper == "/JSON") {
+    output = {OutputKind::JsonResults, argument};
+  } else if (upper.starts_with("/CAD")) {
+    output = CadSwitch(argument);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool SameOutput(const OutputSwitch& a, const OutputSwitch& b) {
+  return UpperCase(a.text) == UpperCase(b.text);
 }
 
 // The Linux options: a first argument starting with "--".
@@ -40,6 +72,14 @@ Command LongOption(const std::vector<std::string>& arguments) {
   return command;
 }
 
+// What a file name with these switches asks for.
+CommandKind KindOfRun(const Command& command, bool named, bool noGui) {
+  if (!command.unknownSwitch.empty()) return CommandKind::UnknownSwitch;
+  if (!command.outputs.empty()) return CommandKind::Batch;
+  if (noGui) return CommandKind::NothingToDo;
+  return named ? CommandKind::InteractiveNamed : CommandKind::InteractiveWithFile;
+}
+
 }  // namespace
 
 Command ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -52,35 +92,42 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (first.starts_with("--")) return LongOption(arguments);
   command.fileName = first;
-  const std::string second = arguments.size() > 1 ? arguments[1] : "";
-  if (second == "/E" || second == "/e" || second == "/G" || second == "/g") {
-    command.kind = CommandKind::InteractiveNamed;
-  } else if (second == "/I" || second == "/i") {
-    command.kind = CommandKind::TextReport;
-  } else if (second == "/A" || second == "/a") {
-    command.kind = CommandKind::FullReport;
-  } else if (UpperCase(second) == "/JSON") {
-    command.kind = CommandKind::JsonResults;
-  } else if (UpperCase(second.substr(0, 4)) == "/CAD") {
-    command.kind = CommandKind::CadOutput;
-    command.cadSwitch = second;
-    command.cadTarget = IntegerOrZero(second.substr(4, 1));
-    command.cadView = second.size() > 6 ? IntegerOrZero(second.substr(6)) : 0;
-  } else {
-    command.kind = CommandKind::InteractiveWithFile;
+  bool named = false;
+  for (size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    std::string upper = UpperCase(argument);
+    OutputSwitch output;
+    if (upper == "/NOGUI") continue;
+    if (upper == "/E" || upper == "/G") {
+      named = true;
+    } else if (ParseOutputSwitch(argument, output)) {
+      auto same = [&output](const OutputSwitch& known) { return SameOutput(known, output); };
+      if (std::none_of(command.outputs.begin(), command.outputs.end(), same)) command.outputs.push_back(output);
+    } else if (command.unknownSwitch.empty()) {
+      command.unknownSwitch = argument;
+    }
   }
+  command.kind = KindOfRun(command, named, HasNoGuiSwitch(arguments));
   return command;
 }
 
-bool IsBatchCadOutput(const Command& command) {
-  int target = command.cadTarget;
+bool IsBatchCadOutput(const OutputSwitch& output) {
+  int target = output.cadTarget;
   bool fileTarget = target == kCadDxf || target == kCadIges || (target >= kCadTxt && target <= kCadPdf);
-  return fileTarget && command.cadView >= kViewGeometryWithTable && command.cadView <= kViewPolyline;
+  return fileTarget && output.cadView >= kViewGeometryWithTable && output.cadView <= kViewPolyline;
 }
 
-std::string InvalidCadSwitchMessage(const Command& command) {
-  return command.cadSwitch + " ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT, 6=SVG, 7=PDF und j: Ansicht " +
+std::string InvalidCadSwitchMessage(const OutputSwitch& output) {
+  return output.text + " ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT, 6=SVG, 7=PDF und j: Ansicht " +
          std::to_string(kViewGeometryWithTable) + ".." + std::to_string(kViewPolyline);
+}
+
+std::string UnknownSwitchMessage(const std::string& argument) {
+  return "unbekannter Schalter " + FileNameText(argument) + "  (bekannt: /I, /A, /JSON, /CADi:j, /E, /G, /NOGUI)";
+}
+
+std::string NothingToDoMessage() {
+  return "/NOGUI ohne Ausgabe: kein Fenster und nichts zu schreiben (/I, /A, /JSON oder /CADi:j fehlt)";
 }
 
 bool HasNoGuiSwitch(const std::vector<std::string>& arguments) {
@@ -123,12 +170,13 @@ std::vector<std::string> LongUsageLines() {
       "",
       "/A       -> TXT file with all results (after the /I report)",
       "/JSON    -> JSON file with all results in full precision",
+      "Output switches combine: w" + name + " test.kal /I /CAD1:5 /JSON reads and calculates once",
       "",
       name + " --summary FILE_OR_FOLDER...   -> one CSV row per data file on the output",
       name + " --help                        -> this screen",
       name + " --version                     -> program version",
       "",
-      "Exit codes: 0 success, 1 file or calculation error, 2 unknown option",
+      "Exit codes: 0 success, 1 file, switch or calculation error, 2 unknown option",
   });
   return lines;
 }

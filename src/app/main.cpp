@@ -3,8 +3,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <iostream>
+#include <new>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,6 +18,8 @@
 #include "app/window_launch.h"
 #include "context/context.h"
 #include "platform/console_ui.h"
+#include "platform/file_system_faults.h"
+#include "platform/signal_cleanup.h"
 
 namespace {
 
@@ -41,12 +47,26 @@ int StartWindowProgram(const kalo::Platform& platform, int argc, char** argv) {
   return 1;
 }
 
-}  // namespace
+// The test seam for signals: with KALO_STOP_BEFORE_RENAME set, the process stops itself
+// (SIGSTOP) when a complete output is about to take its target's place, so that a test can
+// deliver a signal at that known point.
+class StopBeforeRename : public kalo::FileSystemFaults {
+ public:
+  int Fault(kalo::FileStep step, const std::string&) override {
+    if (step == kalo::FileStep::kRename) raise(SIGSTOP);
+    return 0;
+  }
+};
 
-int main(int argc, char** argv) {
+int RunCommandLine(int argc, char** argv) {
   kalo::PosixPlatform platform;
   std::vector<std::string> arguments(argv + 1, argv + argc);
   if (kalo::NeedsWindow(arguments)) return StartWindowProgram(platform, argc, argv);
+
+  kalo::RemovePendingOnSignals();
+  StopBeforeRename stop;
+  std::optional<kalo::ScopedFileSystemFaults> stopping;
+  if (!platform.GetEnvironment("KALO_STOP_BEFORE_RENAME").empty()) stopping.emplace(stop);
 
   kalo::ConsoleUi ui(std::cout, std::cerr);
   kalo::SystemClock clock = kalo::ClockFromEnvironment();
@@ -54,4 +74,18 @@ int main(int argc, char** argv) {
   context.state.arguments = std::move(arguments);
   kalo::LoadSettings(context);
   return kalo::Startup(context).exitCode;
+}
+
+}  // namespace
+
+// Memory running out anywhere ends the run with its cause, never with an abort; every
+// output written so far is complete, and none is half written.
+int main(int argc, char** argv) {
+  try {
+    return RunCommandLine(argc, argv);
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+  std::cerr << "kalo: zu wenig Speicher\n";
+  return 1;
 }

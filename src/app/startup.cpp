@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/batch_run.h"
 #include "app/command_line.h"
 #include "app/summary.h"
-#include "cad/cad_driver.h"
 #include "calc/calculation.h"
 #include "config/directory_check.h"
 #include "context/context.h"
@@ -15,96 +15,18 @@
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/full_report.h"
-#include "report/json_results.h"
-#include "report/result_report.h"
 #include "views/show_view.h"
 
 namespace kalo {
 namespace {
 
-// A drawing made from an imported DXF drawing is named so that it never replaces its input.
-constexpr const char* kImportedDrawingSuffix = "-kalo";
-
 StartupOutcome EndProcess(int exitCode) { return {true, exitCode}; }
-
-// Reads the data file of a batch chain, or imports its DXF drawing (taking the largest
-// loop, as no one can choose); its name then is the base name.
-bool ReadBatchFile(Context& context, const std::string& fileName) {
-  if (IsDxfFileName(fileName))
-    ImportDxfContour(context, fileName, DxfLoopChoice::Largest);
-  else
-    ReadDataFile(context, fileName);
-  if (context.state.cancel) return false;
-  context.state.currentFileName = BaseNameOf(fileName);
-  return true;
-}
-
-// A batch run must never look successful when it produced nothing: the collected
-// messages of a failed calculation go to the error stream.
-void ReportCalculationFailure(Context& context) {
-  for (const std::string& message : context.messages.Texts()) ErrorBox(context, message);
-}
-
-// The data file of a batch chain, read and calculated; false when the chain cannot go on.
-bool PrepareBatchBody(Context& context, const Command& command) {
-  if (!ReadBatchFile(context, command.fileName)) return false;
-  if (context.body.contour.count == 0) {
-    ErrorBox(context, "keine Geometrie eingegeben !");
-    return false;
-  }
-  if (!context.messages.Fatal()) return true;
-  ReportCalculationFailure(context);
-  return false;
-}
-
-StartupOutcome RunTextReportChain(Context& context, const Command& command) {
-  if (!PrepareBatchBody(context, command)) return EndProcess(1);
-  return EndProcess(Report(context, kReportBatch) ? 0 : 1);
-}
-
-StartupOutcome RunFullReportChain(Context& context, const Command& command) {
-  if (!PrepareBatchBody(context, command)) return EndProcess(1);
-  return EndProcess(FullReport(context, kReportBatch) ? 0 : 1);
-}
-
-// FILE.json in the working directory. A file that cannot be read or holds no contour gives
-// no JSON file; a failed calculation gives one with its messages and no results.
-StartupOutcome RunJsonChain(Context& context, const Command& command) {
-  if (!ReadBatchFile(context, command.fileName)) return EndProcess(1);
-  if (context.body.contour.count == 0) {
-    ErrorBox(context, "keine Geometrie eingegeben !");
-    return EndProcess(1);
-  }
-  bool calculated = !context.messages.Fatal();
-  if (!calculated) ReportCalculationFailure(context);
-  std::string path = context.state.currentFileName + ".json", error;
-  if (!WriteTextLines(path, JsonResultLines(context, command.fileName), error)) {
-    ErrorBox(context, path + ": " + error);
-    return EndProcess(1);
-  }
-  return EndProcess(calculated ? 0 : 1);
-}
 
 // An option this program does not know: the usage screen on the error stream.
 StartupOutcome RefuseUnknownOption(Context& context, const Command& command) {
   context.ui.MessageBox("", "kalo: unbekannte Option " + command.fileName);
   for (const std::string& line : LongUsageLines()) context.ui.MessageBox("", line);
   return EndProcess(2);
-}
-
-StartupOutcome RunCadChain(Context& context, const Command& command) {
-  if (!IsBatchCadOutput(command)) {
-    ErrorBox(context, InvalidCadSwitchMessage(command));
-    return EndProcess(1);
-  }
-  if (!PrepareBatchBody(context, command)) return EndProcess(1);
-  if (IsDxfFileName(command.fileName) && command.cadTarget == kCadDxf)
-    context.state.currentFileName += kImportedDrawingSuffix;
-  context.state.cadBatch = true;
-  bool written = ShowView(context, command.cadTarget, command.cadView);
-  context.state.cadBatch = false;
-  return EndProcess(written ? 0 : 1);
 }
 
 // Anything at all under the name: a file, a folder, a device, a dangling link.
@@ -202,14 +124,14 @@ StartupOutcome Startup(Context& context) {
     case CommandKind::Usage:
       context.ui.ShowLines(UsageLines());
       return EndProcess(0);
-    case CommandKind::TextReport:
-      return RunTextReportChain(context, command);
-    case CommandKind::CadOutput:
-      return RunCadChain(context, command);
-    case CommandKind::FullReport:
-      return RunFullReportChain(context, command);
-    case CommandKind::JsonResults:
-      return RunJsonChain(context, command);
+    case CommandKind::Batch:
+      return EndProcess(RunBatch(context, command));
+    case CommandKind::UnknownSwitch:
+      ErrorBox(context, UnknownSwitchMessage(command.unknownSwitch));
+      return EndProcess(1);
+    case CommandKind::NothingToDo:
+      ErrorBox(context, NothingToDoMessage());
+      return EndProcess(1);
     case CommandKind::Summary:
       return EndProcess(RunSummary(context, command.summaryInputs));
     case CommandKind::LongUsage:

@@ -6,15 +6,19 @@
 #include <atomic>
 #include <filesystem>
 #include <iostream>
+#include <new>
+#include <stdexcept>
 #include <sstream>
 #include <thread>
 
 #include "calc/solid_properties.h"
 #include "context/context.h"
+#include "help/message_boxes.h"
 #include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/console_ui.h"
 #include "platform/paths.h"
+#include "platform/write_errors.h"
 #include "report/json_results.h"
 #include "report/result_catalogue.h"
 
@@ -36,6 +40,11 @@ std::string Row(const std::vector<std::string>& fields) {
   std::string row;
   for (size_t i = 0; i < fields.size(); ++i) row += (i > 0 ? "," : "") + CsvField(fields[i]);
   return row;
+}
+
+// The row of a file that gave nothing: its name and the message.
+std::string FailedRow(const std::string& file, const std::string& message) {
+  return Row({FileNameText(file), "", "", "", "", "", "", "", "", "", "", message});
 }
 
 // The first line of what the console Ui wrote, without its "Fehler :" caption.
@@ -67,18 +76,18 @@ class SummaryWorker {
     context_.state.cancel = false;
     // The reader replaces the body only when the whole file was read, and calculates it.
     if (!ReadDataFile(context_, file) || context_.state.cancel) {
-      row = Row({file, "", "", "", "", "", "", "", "", "", "", Utf8ToCp850(CapturedMessage(err_.str()))});
+      row = FailedRow(file, Utf8ToCp850(CapturedMessage(err_.str())));
       return false;
     }
     const Body& body = context_.body;
     if (body.contour.count == 0 || context_.messages.Fatal()) {
       std::string message = body.contour.count == 0 ? "keine Geometrie eingegeben !" : JoinedMessages(context_.messages);
-      row = Row({file, body.texts.name, body.texts.number, std::to_string(body.contour.count), "", "", "", "", "", "",
+      row = Row({FileNameText(file), body.texts.name, body.texts.number, std::to_string(body.contour.count), "", "", "", "", "", "",
                  "", message});
       return false;
     }
     SolidProperties solid = CurrentSolid(context_, false);
-    row = Row({file, body.texts.name, body.texts.number, std::to_string(body.contour.count),
+    row = Row({FileNameText(file), body.texts.name, body.texts.number, std::to_string(body.contour.count),
                JsonNumber(body.results.A), JsonNumber(body.volume), JsonNumber(body.mass), JsonNumber(body.results.Jx),
                JsonNumber(solid.centreOfMass), JsonNumber(solid.JyCentre), JsonNumber(solid.surface),
                JoinedMessages(context_.messages)});
@@ -91,22 +100,42 @@ class SummaryWorker {
   Context context_;
 };
 
+// A file that needs more memory than there is gets its row with that message; an
+// exception must never leave a worker thread.
+bool SummariseGuarded(SummaryWorker& worker, const std::string& file, std::string& row) {
+  try {
+    return worker.Summarise(file, row);
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+  row = FailedRow(file, "zu wenig Speicher");
+  return false;
+}
+
 bool ErrorStreamIsTerminal() { return isatty(STDERR_FILENO) == 1; }
 
 }  // namespace
 
-std::vector<std::string> SummaryFiles(const std::vector<std::string>& inputs) {
+std::vector<std::string> SummaryFiles(const std::vector<std::string>& inputs, std::vector<std::string>& problems) {
   std::vector<std::string> files;
   for (const std::string& input : inputs) {
     std::error_code error;
     std::filesystem::path folder(NativePath(input));
     if (!std::filesystem::is_directory(folder, error)) {
-      files.push_back(input);
+      if (input.ends_with(kNativeSeparator) && !std::filesystem::exists(folder, error))
+        problems.push_back("Ordner " + FileNameText(input) + " nicht gefunden");
+      else
+        files.push_back(input);
       continue;
     }
     std::vector<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-      if (entry.path().extension() == std::string(".") + kDataFileExtension) found.push_back(entry.path().string());
+    std::filesystem::directory_iterator entry(folder, error), end;
+    for (; !error && entry != end; entry.increment(error))
+      if (entry->path().extension() == std::string(".") + kDataFileExtension) found.push_back(entry->path().string());
+    if (error) {
+      problems.push_back("Ordner " + FileNameText(input) + " kann nicht gelesen werden: " + ReadErrorText(error.value()));
+      continue;
+    }
     std::sort(found.begin(), found.end());
     files.insert(files.end(), found.begin(), found.end());
   }
@@ -125,7 +154,7 @@ std::vector<std::string> SummaryRows(const Context& context, const std::vector<s
   auto work = [&](bool reportsProgress) {
     SummaryWorker worker(context);
     for (size_t i = next++; i < files.size(); i = next++) {
-      if (!worker.Summarise(files[i], rows[i])) ++failed;
+      if (!SummariseGuarded(worker, files[i], rows[i])) ++failed;
       size_t finished = ++done;
       if (reportsProgress && finished % kProgressStep == 0) progress(finished, files.size());
     }
@@ -150,10 +179,13 @@ int RunSummary(Context& context, const std::vector<std::string>& inputs) {
     if (terminal) std::cerr << '\r' << done << " / " << total << (done == total ? "\n" : "") << std::flush;
   };
   size_t failures = 0;
-  std::vector<std::string> rows = SummaryRows(context, SummaryFiles(inputs), 0, progress, failures);
+  std::vector<std::string> problems;
+  std::vector<std::string> files = SummaryFiles(inputs, problems);
+  for (const std::string& problem : problems) ErrorBox(context, problem);
+  std::vector<std::string> rows = SummaryRows(context, files, 0, progress, failures);
   rows.insert(rows.begin(), SummaryHeader());
   context.ui.ShowLines(rows);
-  return failures == 0 ? 0 : 1;
+  return failures == 0 && problems.empty() ? 0 : 1;
 }
 
 }  // namespace kalo

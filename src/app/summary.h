@@ -10,7 +10,9 @@ namespace kalo {
 struct Context;
 
 // The data files named: a folder gives its .kal files in name order, anything else itself.
-std::vector<std::string> SummaryFiles(const std::vector<std::string>& inputs);
+// A folder that cannot be listed, or a name ending in "/" that does not exist, gives no
+// files and a message in problems.
+std::vector<std::string> SummaryFiles(const std::vector<std::string>& inputs, std::vector<std::string>& problems);
 
 // The header row.
 std::string SummaryHeader();
@@ -23,7 +25,8 @@ std::vector<std::string> SummaryRows(const Context& context, const std::vector<s
                                      const std::function<void(size_t, size_t)>& progress, size_t& failures);
 
 // The whole command: the table on the output stream, a progress line on the error stream
-// when that is a terminal. Exit code 0, or 1 when a file gave no results.
+// when that is a terminal. Exit code 0, or 1 when a file gave no results or a folder could
+// not be listed.
 int RunSummary(Context& context, const std::vector<std::string>& inputs);
 
 }  // namespace kalo

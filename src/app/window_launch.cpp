@@ -8,18 +8,12 @@ namespace kalo {
 
 bool NeedsWindow(const std::vector<std::string>& arguments) {
   switch (ParseCommandLine(arguments).kind) {
-    case CommandKind::Usage:
-    case CommandKind::TextReport:
-    case CommandKind::CadOutput:
-    case CommandKind::FullReport:
-    case CommandKind::JsonResults:
-    case CommandKind::Summary:
-    case CommandKind::LongUsage:
-    case CommandKind::Version:
-    case CommandKind::UnknownOption:
-      return false;
-    default:
+    case CommandKind::Interactive:
+    case CommandKind::InteractiveNamed:
+    case CommandKind::InteractiveWithFile:
       return true;
+    default:
+      return false;
   }
 }
 

@@ -9,7 +9,8 @@ class Platform;
 
 inline constexpr const char* kWindowProgramName = "kalo-gui";
 
-// True when the command line asks for the window: no batch chain and no usage screen.
+// True when the command line asks for the window: no batch chain, no usage screen, no
+// /NOGUI and no unknown switch.
 bool NeedsWindow(const std::vector<std::string>& arguments);
 // A display for the window: DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM is set.
 bool HasDisplay(const Platform& platform);

@@ -20,6 +20,8 @@ enum CadTargetCode : int {
   kCadLastTarget = kCadPdf,
 };
 
+// The file extension of a file target ("dxf", "igs", "txt", "svg", "pdf"); "" for the others.
+const char* CadFileExtension(int target);
 // Starts an output run on the target (0 lets the user choose); false, with the cancel flag
 // set, when the run was cancelled or the output cannot be created.
 bool CadOpen(Context& context, int code);

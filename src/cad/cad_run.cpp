@@ -49,21 +49,10 @@ bool CheckWritable(Context& context, const std::string& path) {
   return problem.empty() || WriteFailed(context, path, problem);
 }
 
-const char* FileExtension(int target) {
-  switch (target) {
-    case kCadDxf: return "dxf";
-    case kCadIges: return "igs";
-    case kCadTxt: return "txt";
-    case kCadSvg: return "svg";
-    case kCadPdf: return "pdf";
-    default: return "";
-  }
-}
-
 // In a /CAD chain the data file's base name in the current directory; otherwise the save
 // dialog, where a name typed without an extension gets the target's one.
 bool ChooseOutputFile(Context& context, std::string& path) {
-  std::string extension = FileExtension(context.cad.target);
+  std::string extension = CadFileExtension(context.cad.target);
   if (context.state.cadBatch) {
     path = WithSeparator(context.platform.CurrentDirectory()) + BodyFileName(context, extension);
   } else {
@@ -148,6 +137,17 @@ bool CadClose(Context& context) {
   std::string error;
   if (!output->Finish(error)) return WriteFailed(context, cad.outputPath, error);
   return cad.target != kCadPlotter || StartPlotCommand(context);
+}
+
+const char* CadFileExtension(int target) {
+  switch (target) {
+    case kCadDxf: return "dxf";
+    case kCadIges: return "igs";
+    case kCadTxt: return "txt";
+    case kCadSvg: return "svg";
+    case kCadPdf: return "pdf";
+    default: return "";
+  }
 }
 
 }  // namespace kalo

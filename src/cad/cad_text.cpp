@@ -21,7 +21,7 @@ std::string ClockTime(const DateTime& now) {
 
 std::string DataFileFullName(const ProgramState& state) {
   if (state.currentFileName.empty()) return "";
-  std::string name = state.dataDirectory + state.currentFileName + "." + kDataFileExtension;
+  std::string name = NameInCp850(state.dataDirectory + state.currentFileName + "." + kDataFileExtension);
   if (name.size() <= kLongFileName) return name;
   return name.substr(0, kFileNameHead) + " ... " + name.substr(name.size() - kFileNameTail);
 }

@@ -3,12 +3,15 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
+#include <fcntl.h>
 #include <strings.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <numbers>
 #include <utility>
+#include <vector>
 
 #include "platform/file_replace.h"
 #include "platform/write_errors.h"
@@ -70,6 +73,29 @@ bool FontInstalled(const std::string& family) {
   return installed;
 }
 
+// Descriptors fontconfig may need at once to read its configuration and a font.
+constexpr int kFontDescriptors = 8;
+
+// Whether the process can still open that many files: fontconfig finds no font at all when
+// it cannot open its files, which must not read as a font that is missing.
+bool DescriptorsRunShort() {
+  std::vector<int> opened;
+  for (int i = 0; i < kFontDescriptors; ++i) {
+    int file = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (file < 0) break;
+    opened.push_back(file);
+  }
+  for (int file : opened) close(file);
+  return opened.size() < static_cast<size_t>(kFontDescriptors);
+}
+
+// Why the font cannot be used.
+std::string FontProblem(const std::string& family) {
+  std::string font = "Schriftart \"" + family + "\"";
+  if (DescriptorsRunShort()) return font + " nicht lesbar: zu viele offene Dateien";
+  return font + " ist nicht installiert";
+}
+
 }  // namespace
 
 PdfWriter::PdfWriter(std::string path, const Configuration& config, const DateTime& now)
@@ -128,10 +154,10 @@ void PdfWriter::DrawArc(CadPoint centre, double r, double startAngle, double end
 
 void PdfWriter::DrawText(const PageText& text) {
   if (text.utf8.empty()) return;
-  if (!missingFont_.empty()) return;
+  if (!fontProblem_.empty()) return;
   if (text.font != installedFont_) {
     if (!FontInstalled(text.font)) {
-      missingFont_ = text.font;
+      fontProblem_ = FontProblem(text.font);
       return;
     }
     installedFont_ = text.font;
@@ -163,8 +189,8 @@ void PdfWriter::FillPolygon(const std::array<CadPoint, 4>& corners) {
 }
 
 bool PdfWriter::Finish(std::string& error) {
-  if (!missingFont_.empty()) {
-    error = "Schriftart \"" + missingFont_ + "\" ist nicht installiert";
+  if (!fontProblem_.empty()) {
+    error = fontProblem_;
     return false;
   }
   Page();
@@ -177,7 +203,7 @@ bool PdfWriter::Finish(std::string& error) {
     return false;
   }
   int failure = ReplaceFile(path_, bytes_);
-  if (failure != 0) error = WriteErrorText(failure);
+  if (failure != 0) error = WriteErrorText(failure, path_);
   return failure == 0;
 }
 

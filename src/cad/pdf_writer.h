@@ -41,7 +41,7 @@ class PdfWriter : public SheetTarget {
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cairo_ = nullptr;
   std::string installedFont_;  // the font last found installed
-  std::string missingFont_;
+  std::string fontProblem_;  // why a text could not be set; the drawing then fails
 };
 
 }  // namespace kalo

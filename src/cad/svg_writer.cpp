@@ -114,7 +114,7 @@ bool SvgWriter::Finish(std::string& error) {
                     "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n" + body_ +
                     (openGroup_.empty() ? "" : "</g>\n") + "</svg>\n";
   int failure = ReplaceFile(path_, svg);
-  if (failure != 0) error = WriteErrorText(failure);
+  if (failure != 0) error = WriteErrorText(failure, path_);
   return failure == 0;
 }
 

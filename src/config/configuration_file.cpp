@@ -7,6 +7,8 @@
 #include "config/configuration_lines.h"
 #include "context/context.h"
 #include "help/io_reporters.h"
+#include "help/message_boxes.h"
+#include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/platform_defaults.h"
 #include "platform/text_file.h"
@@ -42,9 +44,8 @@ class LineWriter : public LineChannel {
   std::vector<std::string> lines;
 };
 
-bool ReadLinesOf(const std::string& path, std::vector<std::string>& lines) {
-  std::string error;
-  return FileExists(path) && ReadTextLines(path, lines, error);
+bool ReadLinesOf(Context& context, const std::string& path, std::vector<std::string>& lines) {
+  return FileExists(path) && ReadSettingsLines(context, path, lines);
 }
 
 // Before the main window exists, its frame is the one the formula allows for.
@@ -71,6 +72,14 @@ std::string UserConfigurationDirectory(const Platform& platform) {
   return WithSeparator(base) + "vortane/";
 }
 
+bool ReadSettingsLines(Context& context, const std::string& path, std::vector<std::string>& lines) {
+  std::string error;
+  if (ReadTextLines(path, lines, error, kSettingsFileLimit)) return true;
+  ErrorBox(context, FileNameText(path) + ": " + error + ", nicht gelesen");
+  lines.clear();
+  return false;
+}
+
 std::string ConfigurationFilePath(const std::string& directory, const std::string& shortName) {
   return WithSeparator(directory) + shortName + ".cfg";
 }
@@ -80,8 +89,8 @@ void ReadConfiguration(Context& context, const std::string& shortName, const std
   config.graphicsCorrectionFactor = 1.0L;
   if (config.defaultDataDirectory.empty()) config.defaultDataDirectory = WithSeparator(context.state.startupDirectory);
   std::vector<std::string> lines;
-  if (!ReadLinesOf(ConfigurationFilePath(context.configDirectory, shortName), lines)) {
-    if (!ReadLinesOf(ConfigurationFilePath(fallbackDirectory, shortName), lines)) {
+  if (!ReadLinesOf(context, ConfigurationFilePath(context.configDirectory, shortName), lines)) {
+    if (!ReadLinesOf(context, ConfigurationFilePath(fallbackDirectory, shortName), lines)) {
       SetScreenDependentValues(config, context.platform.Screen());
       context.state.cancel = true;
       return;

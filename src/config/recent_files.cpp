@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "config/config_values.h"
+#include "config/configuration_file.h"
 #include "context/context.h"
 #include "help/io_reporters.h"
 #include "platform/paths.h"
@@ -16,9 +17,8 @@ std::string RecentFilesPath(const Context& context) {
 
 void ReadRecentFiles(Context& context) {
   std::vector<std::string> lines;
-  std::string error;
   std::string path = RecentFilesPath(context);
-  if (!FileExists(path) || !ReadTextLines(path, lines, error)) lines.clear();
+  if (FileExists(path)) ReadSettingsLines(context, path, lines);
   auto& entries = context.state.recentFiles;
   for (size_t k = 0; k < entries.size(); ++k) entries[k] = k + 1 < lines.size() ? lines[k + 1] : std::string();
 }

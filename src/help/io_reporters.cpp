@@ -39,7 +39,7 @@ std::string CreationWarning(int errorCode) {
 
 std::string WriteFailureMessage(int errorCode, const std::string& path) {
   std::string message = errorCode == ENOSPC ? "Diskette/Platte voll" : "file write error";
-  return message + "   " + path + ": " + WriteErrorText(errorCode);
+  return message + "   " + path + ": " + WriteErrorText(errorCode, path);
 }
 
 bool RewriteWithRetry(Context& context, const std::string& path, const std::vector<std::string>& lines) {

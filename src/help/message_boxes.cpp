@@ -26,7 +26,7 @@ bool AskYesNo(Context& context, const std::string& question) {
 bool CheckFileReadable(Context& context, const std::string& path) {
   std::ifstream in(NativePath(path), std::ios::binary);
   if (in && !DirectoryExists(path)) return true;
-  ErrorBox(context, "Datei " + TrimBlanks(path) + " nicht gefunden oder kein Zugriffsrecht !");
+  ErrorBox(context, "Datei " + FileNameText(TrimBlanks(path)) + " nicht gefunden oder kein Zugriffsrecht !");
   context.state.cancel = true;
   return false;
 }

@@ -56,7 +56,7 @@ std::string CopyTo(Context& context, const std::string& path, const std::string&
   }
   RemoveFile(copy);  // a new file, so that it does not keep a read-only earlier copy's mode
   if (int error = ReplaceFile(copy, bytes)) {
-    ErrorBox(context, copy + ": " + WriteErrorText(error));
+    ErrorBox(context, copy + ": " + WriteErrorText(error, copy));
     context.state.cancel = true;
     return {};
   }

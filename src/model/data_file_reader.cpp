@@ -87,17 +87,17 @@ bool ReadDataFile(Context& context, const std::string& name) {
     return false;
   }
   if (std::string reason = UnlikeDataFile(path); !reason.empty())
-    return Refuse(context, "Datei " + FileNameOf(path) + ": " + reason);
+    return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ": " + reason);
   if (!CheckFileReadable(context, path)) return false;
   std::vector<std::string> fileLines;
   std::string error;
-  if (!ReadTextLines(path, fileLines, error)) return Refuse(context, "Datei " + FileNameOf(path) + ": " + error);
+  if (!ReadTextLines(path, fileLines, error)) return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ": " + error);
   // Read into a copy, so that a refused file leaves the current body as it was.
   auto body = std::make_unique<Body>(context.body);
   DataFileLines lines(fileLines);
   ReadDataFileContent(lines, *body);
   if (lines.Failed())
-    return Refuse(context, "Datei " + FileNameOf(path) + ", Zeile " + std::to_string(lines.ErrorLine()) + ": " +
+    return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ", Zeile " + std::to_string(lines.ErrorLine()) + ": " +
                                lines.Error());
   context.body = std::move(*body);
   context.state.modified = false;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace kalo {
 namespace {
@@ -129,16 +130,88 @@ std::string Recode(std::string_view in, char32_t (*from)(unsigned char), char32_
   return out;
 }
 
-}  // namespace
+// A file name inside a code page 850 text stands between these two control characters,
+// which no text of the program holds.
+constexpr char kNameStart = '\x0E';
+constexpr char kNameEnd = '\x0F';
 
-std::string Oem(std::string_view utf8) { return Utf8ToCp850(utf8); }
-
-std::string Cp850ToUtf8(std::string_view cp850) {
+// Converts the text piece by piece: code page 850 parts with text, file names with name.
+template <typename TextPart, typename NamePart>
+std::string ConvertParts(std::string_view cp850, TextPart text, NamePart name) {
   std::string out;
   out.reserve(cp850.size() + cp850.size() / 4);
+  for (size_t pos = 0; pos < cp850.size();) {
+    size_t start = cp850.find(kNameStart, pos);
+    out += text(cp850.substr(pos, start == std::string_view::npos ? std::string_view::npos : start - pos));
+    if (start == std::string_view::npos) break;
+    size_t end = cp850.find(kNameEnd, start + 1);
+    out += name(cp850.substr(start + 1, end == std::string_view::npos ? std::string_view::npos : end - start - 1));
+    pos = end == std::string_view::npos ? cp850.size() : end + 1;
+  }
+  return out;
+}
+
+std::string PlainCp850ToUtf8(std::string_view cp850) {
+  std::string out;
   for (unsigned char c : cp850) AppendUtf8(out, Cp850Char(c));
   return out;
 }
+
+std::string Unchanged(std::string_view bytes) { return std::string(bytes); }
+
+}  // namespace
+
+size_t Utf8SequenceLength(std::string_view s, size_t pos) {
+  unsigned char c = static_cast<unsigned char>(s[pos]);
+  if (c < 0x80) return 1;
+  size_t extra = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : 0;
+  if (extra == 0 || pos + extra >= s.size()) return 0;
+  char32_t u = c & (0x3F >> extra);
+  for (size_t i = 1; i <= extra; ++i) {
+    unsigned char next = static_cast<unsigned char>(s[pos + i]);
+    if ((next & 0xC0) != 0x80) return 0;
+    u = (u << 6) | (next & 0x3F);
+  }
+  // Overlong forms, surrogates and values beyond Unicode are no characters.
+  static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+  if (u < kSmallest[extra] || (u >= 0xD800 && u <= 0xDFFF) || u > 0x10FFFF) return 0;
+  return extra + 1;
+}
+
+std::string FileNameText(std::string_view name) {
+  std::string text(1, kNameStart);
+  for (char c : name) text += c == kNameStart || c == kNameEnd ? '?' : c;
+  return text + kNameEnd;
+}
+
+std::string NameInCp850(std::string_view name) {
+  std::string out;
+  for (size_t pos = 0; pos < name.size();) {
+    size_t length = Utf8SequenceLength(name, pos);
+    char spelled[16];
+    if (length == 0) {
+      std::snprintf(spelled, sizeof spelled, "<%02X>", static_cast<unsigned char>(name[pos]));
+      out += spelled;
+      ++pos;
+      continue;
+    }
+    size_t next = pos;
+    char32_t u = NextUtf8(name, next);
+    char mapped = FromUnicode(u, Cp850Char, 0);
+    if (mapped != 0 || u == 0) {
+      out += mapped;
+    } else {
+      std::snprintf(spelled, sizeof spelled, "<U+%04X>", static_cast<unsigned>(u));
+      out += spelled;
+    }
+    pos += length;
+  }
+  return out;
+}
+
+std::string Oem(std::string_view utf8) { return Utf8ToCp850(utf8); }
+
+std::string Cp850ToUtf8(std::string_view cp850) { return ConvertParts(cp850, PlainCp850ToUtf8, Unchanged); }
 
 std::string Utf8ToCp850(std::string_view utf8) {
   std::string out;
@@ -147,7 +220,10 @@ std::string Utf8ToCp850(std::string_view utf8) {
   return out;
 }
 
-std::string Cp850ToAnsi(std::string_view cp850) { return Recode(cp850, Cp850Char, AnsiChar, true); }
+std::string Cp850ToAnsi(std::string_view cp850) {
+  return ConvertParts(
+      cp850, [](std::string_view text) { return Recode(text, Cp850Char, AnsiChar, true); }, Utf8ToAnsi);
+}
 
 std::string AnsiToCp850(std::string_view ansi) { return Recode(ansi, AnsiChar, Cp850Char, false); }
 
@@ -214,8 +290,9 @@ std::string MapPlainLetterTable(std::string_view cp850) {
 
 std::string DisplayAnsi(std::string_view cp850, bool plainLetters) {
   if (cp850.size() >= 255) return {};
-  if (plainLetters) return MapPlainLetterTable(SpellOutPlainLetters(cp850));
-  return Cp850ToAnsi(cp850);
+  if (!plainLetters) return Cp850ToAnsi(cp850);
+  return ConvertParts(
+      cp850, [](std::string_view text) { return MapPlainLetterTable(SpellOutPlainLetters(text)); }, Utf8ToAnsi);
 }
 
 std::string DisplayUtf8(std::string_view cp850, bool plainLetters) {

@@ -1,5 +1,6 @@
 #include "platform/file_replace.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,15 +9,19 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 
 #include "platform/file_system_faults.h"
 #include "platform/paths.h"
+#include "platform/signal_cleanup.h"
 
 namespace kalo {
 namespace {
 
 constexpr int kMaxLinks = 40;
 constexpr const char* kTemporaryPattern = ".kalo-XXXXXX";
+constexpr time_t kStaleAfterSeconds = 24 * 60 * 60;
 
 // The file a write goes to, found by following symbolic links.
 struct Target {
@@ -37,9 +42,22 @@ std::string AsFolder(const std::string& directory) {
   return folder;
 }
 
+uid_t FolderOwner(const std::string& path) {
+  std::string folder = FolderOf(path);
+  struct stat info {};
+  return stat(folder.empty() ? "." : folder.c_str(), &info) == 0 ? info.st_uid : geteuid();
+}
+
+// A link is followed only when it belongs to the running user or to the owner of its
+// folder: a link another user planted in a shared folder such as /tmp could otherwise
+// make this program replace any file the running user may write.
+bool MayFollow(const std::string& link, const struct stat& info) {
+  return info.st_uid == geteuid() || info.st_uid == FolderOwner(link);
+}
+
 // Follows the links from path to the file they end at (which need not exist yet); 0 or
-// the error number.
-int FindTarget(const std::string& path, Target& target) {
+// the error number. refused: the link that was not followed, if any.
+int FindTarget(const std::string& path, Target& target, std::string* refused = nullptr) {
   target.path = NativePath(path);
   if (target.path.empty()) return ENOENT;
   for (int hop = 0; hop < kMaxLinks; ++hop) {
@@ -49,6 +67,10 @@ int FindTarget(const std::string& path, Target& target) {
     }
     target.exists = true;
     if (!S_ISLNK(target.info.st_mode)) return 0;
+    if (!MayFollow(target.path, target.info)) {
+      if (refused) *refused = target.path;
+      return kForeignLink;
+    }
     std::array<char, PATH_MAX> link;
     ssize_t length = readlink(target.path.c_str(), link.data(), link.size());
     if (length < 0) return errno;
@@ -66,15 +88,39 @@ int ExistingProblem(const Target& target) {
 }
 
 // A new file of the temporary pattern in the folder ("" or ending in "/"), created
-// exclusively for a write of target (empty for a probe of the folder): its descriptor, or -1
-// with errno set.
-int CreateExclusive(const std::string& folder, const std::string& target, std::string& name) {
+// exclusively for a write of target (empty for a probe of the folder) and registered for
+// removal on a signal in slot: its descriptor, or -1 with errno set.
+int CreateExclusive(const std::string& folder, const std::string& target, std::string& name, int& slot) {
   name = folder + kTemporaryPattern;
+  slot = -1;
   if (int fault = InjectedFault(FileStep::kOpen, target.empty() ? name : target)) {
     errno = fault;
     return -1;
   }
-  return mkostemp(name.data(), O_CLOEXEC);
+  SignalsHeldBack heldBack;
+  int file = mkostemp(name.data(), O_CLOEXEC);
+  if (file >= 0) slot = RegisterPending(name, PendingKind::kFile);
+  return file;
+}
+
+// The file of a write that was never renamed: this process was ended before. Only the
+// running user's files of exactly the temporary pattern that are older than a day are
+// taken away; a younger one may belong to a run that is still writing.
+void RemoveStaleTemporaries(const std::string& folder) {
+  DIR* listing = opendir(folder.empty() ? "." : folder.c_str());
+  if (!listing) return;
+  const std::string prefix = std::string(kTemporaryPattern).substr(0, 6);
+  time_t dayAgo = time(nullptr) - kStaleAfterSeconds;
+  while (const dirent* entry = readdir(listing)) {
+    std::string name = entry->d_name;
+    struct stat info {};
+    if (name.size() != std::strlen(kTemporaryPattern) || !name.starts_with(prefix) ||
+        fstatat(dirfd(listing), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+      continue;
+    if (S_ISREG(info.st_mode) && info.st_uid == geteuid() && info.st_mtime < dayAgo)
+      unlinkat(dirfd(listing), entry->d_name, 0);
+  }
+  closedir(listing);
 }
 
 // Writes all bytes into the open file that is written for target; 0 or the error number.
@@ -118,7 +164,9 @@ int WriteInPlace(const std::string& path, const std::string& bytes) {
 // the rename, and a flush per output would double the time of a command line run.
 int WriteBeside(const Target& target, const std::string& bytes) {
   std::string temporary;
-  int file = CreateExclusive(FolderOf(target.path), target.path, temporary);
+  int slot = -1;
+  RemoveStaleTemporaries(FolderOf(target.path));
+  int file = CreateExclusive(FolderOf(target.path), target.path, temporary, slot);
   if (file < 0) return errno;
   int error = WriteAll(file, target.path, bytes);
   mode_t mode = target.exists ? target.info.st_mode & 07777 : NewFileMode();
@@ -128,6 +176,7 @@ int WriteBeside(const Target& target, const std::string& bytes) {
   if (error == 0) error = InjectedFault(FileStep::kRename, target.path);
   if (error == 0 && std::rename(temporary.c_str(), target.path.c_str()) != 0) error = errno;
   if (error != 0) unlink(temporary.c_str());
+  ReleasePending(slot);
   return error;
 }
 
@@ -155,18 +204,31 @@ int ReplaceProblem(const std::string& path) {
 
 int CreateProblem(const std::string& directory) {
   std::string name;
-  int file = CreateExclusive(AsFolder(directory), "", name);
+  int slot = -1;
+  int file = CreateExclusive(AsFolder(directory), "", name, slot);
   if (file < 0) return errno;
   close(file);
   unlink(name.c_str());
+  ReleasePending(slot);
   return 0;
+}
+
+std::string ForeignLinkOnPath(const std::string& path, unsigned& owner) {
+  Target target;
+  std::string refused;
+  if (FindTarget(path, target, &refused) != kForeignLink) return "";
+  owner = target.info.st_uid;
+  return refused;
 }
 
 std::string ReserveNameBeside(const std::string& path) {
   Target target;
   FindTarget(path, target);
   std::string name;
-  int file = CreateExclusive(FolderOf(target.path), target.path, name);
+  int slot = -1;
+  int file = CreateExclusive(FolderOf(target.path), target.path, name, slot);
+  // The caller removes the file when it is done with the name.
+  ReleasePending(slot);
   if (file < 0) return FolderOf(target.path) + kTemporaryPattern;
   close(file);
   return name;

@@ -9,6 +9,7 @@
 #include "platform/file_replace.h"
 #include "platform/file_system_faults.h"
 #include "platform/paths.h"
+#include "platform/signal_cleanup.h"
 
 namespace kalo {
 
@@ -18,6 +19,8 @@ void PrivateFolder::Remove() {
   if (path_.empty()) return;
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+  ReleasePending(pendingSlot_);
+  pendingSlot_ = -1;
   path_.clear();
 }
 
@@ -28,7 +31,11 @@ int PrivateFolder::CreateIn(const std::string& parent) {
   if (error) return error.value();
   std::string pattern = (folder / "kalo-XXXXXX").string();
   if (int fault = InjectedFault(FileStep::kOpen, pattern)) return fault;
-  if (!mkdtemp(pattern.data())) return errno;
+  {
+    SignalsHeldBack heldBack;
+    if (!mkdtemp(pattern.data())) return errno;
+    pendingSlot_ = RegisterPending(pattern, PendingKind::kFolder);
+  }
   // A full disk may still take a folder and empty files; a byte written shows whether
   // there is room.
   std::string probe = pattern + kNativeSeparator + "room";
@@ -36,6 +43,8 @@ int PrivateFolder::CreateIn(const std::string& parent) {
   std::filesystem::remove(probe, error);
   if (full) {
     std::filesystem::remove(pattern, error);
+    ReleasePending(pendingSlot_);
+    pendingSlot_ = -1;
     return full;
   }
   path_ = pattern + kNativeSeparator;

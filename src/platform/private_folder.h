@@ -1,7 +1,8 @@
 #pragma once
 // A folder that belongs to one program run: created exclusively under a fresh name (mode
 // 0700, so no other user can read or place anything in it) and removed with everything in
-// it when the object ends, whether the run succeeded or not.
+// it when the object ends, whether the run succeeded or not, or when the run is ended by a
+// signal (platform/signal_cleanup.h).
 #include <string>
 
 namespace kalo {
@@ -25,6 +26,7 @@ class PrivateFolder {
   void Remove();
 
   std::string path_;
+  int pendingSlot_ = -1;  // its registration for removal on a signal
 };
 
 }  // namespace kalo

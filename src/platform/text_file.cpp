@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/codepage.h"
 #include "platform/file_replace.h"
 #include "platform/paths.h"
 #include "platform/write_errors.h"
@@ -19,15 +20,34 @@ std::string SystemError() { return std::strerror(errno); }
 
 }  // namespace
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error) {
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error, size_t maxBytes) {
   std::ifstream in(NativePath(path), std::ios::binary);
   if (!in) {
     error = SystemError();
     return false;
   }
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // The size is looked at before anything is read: a file far beyond the bound (a sparse
+  // file of gigabytes) costs no time and no memory. A device or pipe, which says nothing of
+  // its size, is read only up to the bound.
+  std::streamoff size = in.seekg(0, std::ios::end).tellg();
+  if (size >= 0) {
+    in.seekg(0);
+  } else {
+    in.clear();
+    size = 0;
+  }
+  std::string content;
+  if (static_cast<unsigned long long>(size) <= maxBytes) {
+    content.reserve(static_cast<size_t>(size));
+    for (std::istreambuf_iterator<char> byte(in), end; byte != end && content.size() <= maxBytes; ++byte)
+      content += *byte;
+  }
   if (in.bad()) {
     error = SystemError();
+    return false;
+  }
+  if (static_cast<unsigned long long>(size) > maxBytes || content.size() > maxBytes) {
+    error = Oem("Datei zu groß (mehr als ") + std::to_string(maxBytes) + " Bytes)";
     return false;
   }
   lines.clear();
@@ -53,13 +73,13 @@ std::string TextLinesBytes(const std::vector<std::string>& lines) {
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
   int failure = ReplaceFile(path, TextLinesBytes(lines));
-  if (failure != 0) error = WriteErrorText(failure);
+  if (failure != 0) error = WriteErrorText(failure, path);
   return failure == 0;
 }
 
 std::string WriteProblem(const std::string& path) {
   int problem = ReplaceProblem(path);
-  return problem == 0 ? std::string() : WriteErrorText(problem);
+  return problem == 0 ? std::string() : WriteErrorText(problem, path);
 }
 
 bool FileExists(const std::string& path) {

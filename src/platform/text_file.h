@@ -1,13 +1,16 @@
 #pragma once
 // Line-oriented text files with CR LF line ends, as the program's files are.
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace kalo {
 
 // Reads all lines; CR LF and LF both end a line, a last line without an end counts.
-// On failure returns false and leaves the reason in error (in code page 850).
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error);
+// On failure returns false and leaves the reason in error (in code page 850); a file of more
+// than maxBytes is not read at all.
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error,
+                   size_t maxBytes = SIZE_MAX);
 
 // Writes the lines, each followed by CR LF, as the new content of the file: written to a
 // fresh file beside the target and renamed over it only when everything was written

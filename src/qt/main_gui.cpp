@@ -14,6 +14,7 @@
 #include "app/program_clock.h"
 #include "app/window_start.h"
 #include "context/context.h"
+#include "platform/signal_cleanup.h"
 #include "office/xlsx/xlsx_spreadsheet.h"
 #include "qt/graph_widget.h"
 #include "qt/main_window.h"
@@ -62,6 +63,8 @@ class StartupTrace : public QObject {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // A window ended by SIGTERM, SIGINT or SIGHUP takes its scratch folder with it.
+  kalo::RemovePendingOnSignals();
   QApplication::setApplicationName(kalo::kProgramName);
   kalo::Configuration startConfiguration;
   kalo::QtUi ui(startConfiguration);

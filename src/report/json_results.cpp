@@ -41,17 +41,26 @@ std::string DrawingMember(const DrawingTexts& texts) {
 
 std::string JsonString(const std::string& cp850) {
   std::string quoted = "\"";
-  for (unsigned char c : Cp850ToUtf8(cp850)) {
-    if (c == '"' || c == '\\') {
+  std::string utf8 = Cp850ToUtf8(cp850);
+  for (size_t pos = 0; pos < utf8.size();) {
+    unsigned char c = static_cast<unsigned char>(utf8[pos]);
+    size_t length = Utf8SequenceLength(utf8, pos);
+    char escape[8];
+    if (length == 0) {
+      // A byte of a file name that is no UTF-8: the lone surrogate that stands for it where
+      // file names are decoded with "surrogateescape", so the name's bytes come back.
+      std::snprintf(escape, sizeof escape, "\\u%04x", 0xDC00 + c);
+      quoted += escape;
+    } else if (c == '"' || c == '\\') {
       quoted += '\\';
       quoted += static_cast<char>(c);
     } else if (c < 0x20) {
-      char escape[8];
       std::snprintf(escape, sizeof escape, "\\u%04x", c);
       quoted += escape;
     } else {
-      quoted += static_cast<char>(c);
+      quoted.append(utf8, pos, length);
     }
+    pos += length == 0 ? 1 : length;
   }
   return quoted + "\"";
 }
@@ -67,7 +76,7 @@ std::vector<std::string> JsonResultLines(const Context& context, const std::stri
   std::vector<std::string> members = {
       Member("schema_version", std::to_string(kJsonSchemaVersion)),
       Member("program", JsonString(std::string(kProgramName) + " " + kProgramVersion)),
-      Member("file", JsonString(fileName)),
+      Member("file", JsonString(FileNameText(fileName))),
       Member("ok", calculated ? "true" : "false"),
       DrawingMember(context.body.texts),
   };

@@ -135,7 +135,7 @@ bool FinishHtml(Context& context, TextChannel& channel) {
 }  // namespace
 
 bool WriteFailed(Context& context, const std::string& path, const std::string& cause) {
-  ErrorBox(context, "Fehler bei Zugriff auf Diskette/Platte " + path + ": " + cause);
+  ErrorBox(context, "Fehler bei Zugriff auf Diskette/Platte " + FileNameText(path) + ": " + cause);
   context.state.cancel = true;
   return false;
 }

@@ -4,6 +4,7 @@
 
 #include "context/context.h"
 #include "help/message_boxes.h"
+#include "platform/codepage.h"
 #include "report/line_layout.h"
 #include "report/output_targets.h"
 #include "report/text_output.h"
@@ -45,9 +46,9 @@ std::string TextOutput::FramedLine(const std::string& content) const {
 
 std::string TextOutput::CurrentFileLine() const {
   const ProgramState& state = context_.state;
-  std::string file = state.currentFileName + "." + kDataFileExtension;
+  std::string file = NameInCp850(state.currentFileName + "." + kDataFileExtension);
   if (state.commandLineFile) return file;
-  std::string full = state.dataDirectory + file;
+  std::string full = NameInCp850(state.dataDirectory) + file;
   return full.size() < kFullPathLimit ? full : file;
 }
 
@@ -97,7 +98,7 @@ void TextOutput::TextPageHeader(const std::string& tableHead) {
 
 void TextOutput::TabPageHeader() {
   Line(channel_.headerTexts[0] + " " + context_.Today() + "\t" + TimeText(context_.clock.Now()));
-  Line(channel_.name);
+  Line(NameInCp850(channel_.name));
   for (size_t i = 1; i < kHeaderTextCount; ++i)
     if (HeaderTextShown(channel_, i)) Line(channel_.headerTexts[i]);
   Line(" ");
@@ -105,7 +106,7 @@ void TextOutput::TabPageHeader() {
 
 void TextOutput::HtmlPageHeader() {
   const std::string& title = channel_.headerTexts[0];
-  Markup("<!-- " + channel_.name + " -->");
+  Markup("<!-- " + NameInCp850(channel_.name) + " -->");
   Markup("<HTML>");
   Markup("<head><title>" + title + "</title></head>");
   Markup("<BODY BGCOLOR=\"#C0C0C0\">");

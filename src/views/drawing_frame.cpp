@@ -124,7 +124,7 @@ std::string TimeText(const DateTime& now) {
 
 std::string DataFileFullName(const ProgramState& state) {
   if (state.currentFileName.empty()) return "";
-  return WithSeparator(state.dataDirectory) + state.currentFileName + "." + kDataFileExtension;
+  return NameInCp850(WithSeparator(state.dataDirectory) + state.currentFileName + "." + kDataFileExtension);
 }
 
 // File name and date below the sheet, the program line above it, the maker's logo.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <random>
 #include <string>
 #include <vector>
@@ -80,6 +82,37 @@ TEST_F(BatchFaults, CadSwitchWithoutSuchTargetOrViewFailsNamingTheValidOnes) {
   for (const char* output : {"body.dxf", "body.igs", "body.txt"}) EXPECT_FALSE(FileExists(dir.File(output)));
 }
 
+// One run writes every output asked for, each as the run of that switch alone writes it.
+TEST_F(BatchFaults, OneRunWritesEveryOutputAskedFor) {
+  CopyExample("pulley", "body.kal");
+  const std::vector<std::pair<std::string, std::string>> outputs = {
+      {"/I", "body.txt"}, {"/CAD1:5", "body.dxf"}, {"/CAD7:5", "body.pdf"}, {"/JSON", "body.json"}};
+  std::map<std::string, std::string> alone;
+  for (const auto& [output, file] : outputs) {
+    ASSERT_EQ(Kalo({"body.kal", output, "/NOGUI"}).exitCode, 0) << output;
+    alone[file] = testing::ReadBytes(dir.File(file));
+    std::filesystem::remove(dir.File(file));
+  }
+  testing::ProcessResult together = Kalo({"body.kal", "/I", "/CAD1:5", "/NOGUI", "/CAD7:5", "/JSON"});
+  ASSERT_EQ(together.exitCode, 0) << together.errorOutput;
+  for (const auto& [file, bytes] : alone) EXPECT_EQ(testing::ReadBytes(dir.File(file)), bytes) << file;
+}
+
+// A malformed switch or two switches writing one file stop the run before anything is
+// written, wherever they stand.
+TEST_F(BatchFaults, AMalformedOrClashingSwitchWritesNothing) {
+  CopyExample("flange", "body.kal");
+  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+           {"/I", "/CAD1,5"}, {"/JSON", "/CAD1:5", "/CAD1:9"}, {"/I", "/CAD5:6"}, {"/JSON", "/JSN"}}) {
+    std::vector<std::string> command = {"body.kal"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    testing::ProcessResult result = Kalo(command);
+    EXPECT_EQ(result.exitCode, 1) << arguments.back();
+    EXPECT_NE(result.errorOutput.find(arguments.back()), std::string::npos) << result.errorOutput;
+  }
+  EXPECT_EQ(testing::FolderEntries(dir.Path()), (std::set<std::string>{"body.kal", "stderr.log"}));
+}
+
 TEST_F(BatchFaults, ConfigurationOfRandomBytesStillLetsEveryChainSucceed) {
   CopyExample("flange", "body.kal");
   std::mt19937 random(1796634300);
@@ -114,6 +147,60 @@ TEST_F(BatchFaults, ConfigurationOfAbsurdValuesStillLetsEveryChainSucceed) {
   testing::SetValue(lines, "Mode für Textausdruck 1:* 2:-", "1e999");
   testing::WriteLines(dir.File("kalo.cfg"), lines);
   ExpectChainsSucceed();
+}
+
+// Settings files of a gigabyte (sparse: no disk, no time) are not read at all; the chain
+// says so and runs on the defaults.
+TEST_F(BatchFaults, SettingsFilesBeyondTheirBoundArePassedOverWithAMessage) {
+  CopyExample("flange", "body.kal");
+  for (const char* name : {"kalo.cfg", "kalo.cff"}) {
+    testing::WriteBytes(dir.File(name), "");
+    std::filesystem::resize_file(dir.File(name), 1ull << 30);
+  }
+  testing::ProcessResult result = Kalo({"body.kal", "/I", "/NOGUI"});
+  EXPECT_EQ(result.exitCode, 0) << result.errorOutput;
+  for (const char* name : {"kalo.cfg", "kalo.cff"})
+    EXPECT_NE(result.errorOutput.find(dir.File(name) + ": Datei zu groß (mehr als 1048576 Bytes), nicht gelesen"),
+              std::string::npos)
+        << result.errorOutput;
+  EXPECT_NE(testing::ReadBytes(dir.File("body.txt")).find("ERGEBNISSE"), std::string::npos);
+}
+
+// Memory running out ends the run with 1 and its cause, never with an abort.
+TEST_F(BatchFaults, TooLittleMemoryEndsWithItsCause) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+  // Under 12 MB of address space a report is written, but a data file of almost 4 MB (the
+  // most a data file may have) in one line cannot be read.
+  CopyExample("shaft", "body.kal");
+  testing::WriteBytes(dir.File("riesig.kal"), std::string((4 << 20) - 16, 'x'));
+  auto run = [&](const std::string& arguments) {
+    std::string script = "ulimit -v 12000 && exec " + std::string(KALO_EXECUTABLE) + " " + arguments;
+    return testing::RunProcess(dir.Path(), {"/bin/sh", "-c", script}, {"TEMP=" + dir.Path(), "PATH=/usr/bin:/bin"});
+  };
+  EXPECT_EQ(run("body.kal /I").exitCode, 0);
+  for (const char* chain : {"/I", "/JSON"}) {
+    testing::ProcessResult result = run(std::string("riesig.kal ") + chain);
+    EXPECT_EQ(result.exitCode, 1) << chain << "\n" << result.errorOutput;
+    EXPECT_NE(result.errorOutput.find("kalo: zu wenig Speicher"), std::string::npos) << result.errorOutput;
+  }
+  EXPECT_FALSE(FileExists(dir.File("riesig.txt")));
+#endif
+}
+
+// With almost no file descriptors left, the PDF drawing names that cause, not a missing font.
+TEST_F(BatchFaults, APdfWithoutFreeDescriptorsNamesTheRealCause) {
+  CopyExample("shaft", "body.kal");
+  // One descriptor free beside the standard streams (whatever the test runner left open is
+  // closed first): too few for fontconfig.
+  testing::ProcessResult result =
+      testing::RunProcess(dir.Path(), testing::WithDescriptorLimit(4, {KALO_EXECUTABLE, "body.kal", "/CAD7:5"}),
+                          {"TEMP=" + dir.Path(), "PATH=/usr/bin:/bin"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.errorOutput.find("zu viele offene Dateien"), std::string::npos) << result.errorOutput;
+  EXPECT_EQ(result.errorOutput.find("nicht installiert"), std::string::npos) << result.errorOutput;
+  EXPECT_FALSE(FileExists(dir.File("body.pdf")));
 }
 
 TEST_F(BatchFaults, CommandLineNamesAreLinuxPaths) {

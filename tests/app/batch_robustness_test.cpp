@@ -3,6 +3,7 @@
 // names, read-only or on a full device, and with temporary folders that cannot be used.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -192,6 +193,41 @@ TEST_F(BatchRobustness, OutputsThroughLinksWithLongNamesOrBesideLookalikesOfTemp
                                    longName + ".kal", longName + ".txt", longName + ".dxf"}));
   for (const char* name : {".kalo-AAAAAA", ".kalo-XXXXXX", "shaft.dxf.tmp~"})
     EXPECT_EQ(testing::ReadBytes(work.File(name)), name);
+  ExpectNoScratchLeft();
+}
+
+// In a folder shared as /tmp is, a link that another user planted under an output's name
+// is not followed: the file it points to stays, and the message names the link and its
+// owner. A link of the folder's owner is followed, as the kernel's protected_symlinks does.
+TEST_F(BatchRobustness, ALinkPlantedByAnotherUserIsNotFollowed) {
+  if (!testing::RunningAsRoot()) GTEST_SKIP() << "needs root: the link must belong to another user (nobody)";
+  testing::ShareLikeTmp(work.Path());
+  fs::create_directory(work.File("root"));
+  std::string secret = work.File("root/secret");
+  testing::WriteBytes(secret, "geheim");
+  chmod(secret.c_str(), 0600);
+  fs::create_symlink(secret, work.File("shaft.txt"));
+  fs::create_symlink(secret, work.File("shaft.dxf"));
+  for (const char* link : {"shaft.txt", "shaft.dxf"}) ASSERT_EQ(lchown(work.File(link).c_str(), 65534, 65534), 0);
+
+  for (const std::string& chain : {kReport, kDrawing}) {
+    ProcessResult result = Run(Kalo("shaft", chain));
+    EXPECT_EQ(result.exitCode, 1) << chain;
+    std::string link = work.File(OutputName("shaft", chain));
+    EXPECT_NE(result.errorOutput.find("Verknüpfung " + link + " von nobody nicht gefolgt"), std::string::npos)
+        << result.errorOutput;
+    EXPECT_TRUE(fs::is_symlink(link));
+  }
+  EXPECT_EQ(testing::ReadBytes(secret), "geheim");
+
+  // The folder's owner may link: nobody's own folder.
+  fs::create_directory(work.File("nobody"));
+  ASSERT_EQ(chown(work.File("nobody").c_str(), 65534, 65534), 0);
+  fs::create_symlink("../root/secret", work.File("nobody/shaft.txt"));
+  ASSERT_EQ(lchown(work.File("nobody/shaft.txt").c_str(), 65534, 65534), 0);
+  ProcessResult followed = Run(Kalo(work.File("nobody"), Example("shaft"), kReport, temp.Path()));
+  EXPECT_EQ(followed.exitCode, 0) << followed.errorOutput;
+  EXPECT_EQ(testing::ReadBytes(secret), SingleRun("shaft", kReport));
   ExpectNoScratchLeft();
 }
 

@@ -1,41 +1,82 @@
+#include "app/batch_run.h"
 #include "app/command_line.h"
+#include "platform/codepage.h"
 
 #include <gtest/gtest.h>
 
 namespace kalo {
 namespace {
 
-TEST(CommandLine, SwitchesAreRecognisedInEitherSpelling) {
+TEST(CommandLine, SwitchesAreRecognisedInEitherSpellingAndAnyOrder) {
   EXPECT_EQ(ParseCommandLine({}).kind, CommandKind::Interactive);
   EXPECT_EQ(ParseCommandLine({"/?"}).kind, CommandKind::Usage);
   EXPECT_EQ(ParseCommandLine({"?"}).kind, CommandKind::Usage);
-  EXPECT_EQ(ParseCommandLine({"a.kal", "/i"}).kind, CommandKind::TextReport);
-  EXPECT_EQ(ParseCommandLine({"a.kal", "/I"}).kind, CommandKind::TextReport);
+  for (const char* report : {"/i", "/I"}) {
+    Command command = ParseCommandLine({"a.kal", report});
+    EXPECT_EQ(command.kind, CommandKind::Batch);
+    ASSERT_EQ(command.outputs.size(), 1u);
+    EXPECT_EQ(command.outputs[0].kind, OutputKind::TextReport);
+  }
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/NOGUI", "/i"}).kind, CommandKind::Batch);
   EXPECT_EQ(ParseCommandLine({"a.kal", "/e"}).kind, CommandKind::InteractiveNamed);
   EXPECT_EQ(ParseCommandLine({"a.kal", "/G"}).kind, CommandKind::InteractiveNamed);
   EXPECT_EQ(ParseCommandLine({"a.kal"}).kind, CommandKind::InteractiveWithFile);
-  EXPECT_EQ(ParseCommandLine({"a.kal", "/NOGUI"}).kind, CommandKind::InteractiveWithFile);
-  EXPECT_EQ(ParseCommandLine({"a.kal", "/x"}).fileName, "a.kal");
 }
 
-TEST(CommandLine, CadSwitchGivesTargetAndView) {
+TEST(CommandLine, NoGuiNeverMeansTheWindowAndAnUnknownSwitchIsNamed) {
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/NOGUI"}).kind, CommandKind::NothingToDo);
+  EXPECT_EQ(ParseCommandLine({"a.kal", "/E", "/nogui"}).kind, CommandKind::NothingToDo);
+  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+           {"a.kal", "/JSN", "/NOGUI"}, {"a.kal", "/I", "/JSN"}, {"a.kal", "/JSN"}}) {
+    Command command = ParseCommandLine(arguments);
+    EXPECT_EQ(command.kind, CommandKind::UnknownSwitch);
+    EXPECT_EQ(command.unknownSwitch, "/JSN");
+    EXPECT_EQ(command.fileName, "a.kal");
+  }
+  EXPECT_TRUE(Cp850ToUtf8(UnknownSwitchMessage("/x")).starts_with("unbekannter Schalter /x "));
+}
+
+TEST(CommandLine, OutputSwitchesCombineEachOnceInTheirOrder) {
+  Command command = ParseCommandLine({"a.kal", "/I", "/CAD1:5", "/cad7:5", "/json", "/cad1:5", "/NOGUI"});
+  ASSERT_EQ(command.kind, CommandKind::Batch);
+  ASSERT_EQ(command.outputs.size(), 4u);
+  EXPECT_EQ(command.outputs[1].cadTarget, 1);
+  EXPECT_EQ(command.outputs[2].cadTarget, 7);
+  EXPECT_EQ(command.outputs[2].cadView, 5);
+  EXPECT_EQ(command.outputs[3].kind, OutputKind::JsonResults);
+}
+
+TEST(CommandLine, CadSwitchGivesTargetAndViewOnlyInItsForm) {
   Command dxf = ParseCommandLine({"a.kal", "/cad1:12"});
-  EXPECT_EQ(dxf.kind, CommandKind::CadOutput);
-  EXPECT_EQ(dxf.cadTarget, 1);
-  EXPECT_EQ(dxf.cadView, 12);
-  Command noView = ParseCommandLine({"a.kal", "/CAD5:x"});
-  EXPECT_EQ(noView.cadTarget, 5);
-  EXPECT_EQ(noView.cadView, 0);
-  EXPECT_EQ(ParseCommandLine({"a.kal", "/CAD"}).cadTarget, 0);
+  EXPECT_EQ(dxf.kind, CommandKind::Batch);
+  EXPECT_EQ(dxf.outputs[0].cadTarget, 1);
+  EXPECT_EQ(dxf.outputs[0].cadView, 12);
+  for (const char* malformed : {"/CAD5:x", "/CAD", "/CAD1,5", "/CAD1:", "/CAD15", "/CAD1:5x", "/CAD1:-5", "/CADx:1"}) {
+    Command command = ParseCommandLine({"a.kal", malformed});
+    EXPECT_EQ(command.kind, CommandKind::Batch) << malformed;
+    EXPECT_EQ(command.outputs[0].cadView * command.outputs[0].cadTarget, 0) << malformed;
+  }
 }
 
-TEST(CommandLine, BatchDrawsViewsOneToSixIntoDxfIgesOrTxtFiles) {
-  for (const char* valid : {"/CAD1:1", "/cad2:6", "/CAD5:3"})
-    EXPECT_TRUE(IsBatchCadOutput(ParseCommandLine({"a.kal", valid}))) << valid;
-  for (const char* invalid : {"/CAD3:1", "/CAD4:1", "/CAD1:0", "/CAD1:7", "/CAD1", "/CADx:y", "/CAD0:1"})
-    EXPECT_FALSE(IsBatchCadOutput(ParseCommandLine({"a.kal", invalid}))) << invalid;
-  EXPECT_EQ(InvalidCadSwitchMessage(ParseCommandLine({"a.kal", "/CAD3:1"})),
+TEST(CommandLine, BatchDrawsViewsOneToSixIntoFiles) {
+  for (const char* valid : {"/CAD1:1", "/cad2:6", "/CAD5:3", "/CAD6:2", "/CAD7:5"})
+    EXPECT_TRUE(IsBatchCadOutput(ParseCommandLine({"a.kal", valid}).outputs[0])) << valid;
+  for (const char* invalid : {"/CAD3:1", "/CAD4:1", "/CAD1:0", "/CAD1:7", "/CAD1", "/CADx:y", "/CAD0:1", "/CAD1,5"})
+    EXPECT_FALSE(IsBatchCadOutput(ParseCommandLine({"a.kal", invalid}).outputs[0])) << invalid;
+  EXPECT_EQ(InvalidCadSwitchMessage(ParseCommandLine({"a.kal", "/CAD3:1"}).outputs[0]),
             "/CAD3:1 ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT, 6=SVG, 7=PDF und j: Ansicht 1..6");
+}
+
+TEST(CommandLine, SwitchesWritingOneFileOrMalformedAreRefusedTogether) {
+  EXPECT_EQ(BatchSwitchProblem(ParseCommandLine({"a.kal", "/I", "/CAD1:5", "/CAD7:5", "/JSON"})), "");
+  EXPECT_EQ(Cp850ToUtf8(BatchSwitchProblem(ParseCommandLine({"w/a.kal", "/I", "/CAD5:6"}))), "/I und /CAD5:6 schreiben beide a.txt");
+  EXPECT_EQ(Cp850ToUtf8(BatchSwitchProblem(ParseCommandLine({"a.kal", "/cad1:5", "/CAD1:6"}))),
+            "/cad1:5 und /CAD1:6 schreiben beide a.dxf");
+  EXPECT_EQ(Cp850ToUtf8(BatchSwitchProblem(ParseCommandLine({"a.kal", "/I", "/A"}))), "/I und /A schreiben beide a.txt");
+  // The drawing of a DXF input gets a name of its own.
+  EXPECT_EQ(BatchSwitchProblem(ParseCommandLine({"a.dxf", "/CAD1:5", "/CAD2:5"})), "");
+  EXPECT_EQ(BatchOutputName(ParseCommandLine({"a.dxf", "/CAD1:5"}).outputs[0], "a", true), "a-kalo.dxf");
+  EXPECT_NE(BatchSwitchProblem(ParseCommandLine({"a.kal", "/I", "/CAD1,5"})).find("/CAD1,5 ?"), std::string::npos);
 }
 
 TEST(CommandLine, NoGuiStandsAnywhereInAnyCase) {

@@ -66,13 +66,15 @@ TEST(WindowProgram, CommandLineProgramHandsInteractiveRunsToTheWindowProgram) {
   EXPECT_FALSE(NeedsWindow({"welle.kal", "/i"}));
   EXPECT_FALSE(NeedsWindow({"welle.kal", "/cad1:1"}));
   EXPECT_FALSE(NeedsWindow({"/?"}));
+  EXPECT_FALSE(NeedsWindow({"welle.kal", "/NOGUI"}));
+  EXPECT_FALSE(NeedsWindow({"welle.kal", "/JSN"}));
 
   // A copy of kalo with a stand-in window program beside it that writes down its arguments.
   testing::TempDir dir;
   std::string kalo = dir.File("kalo");
   std::filesystem::copy_file(KALO_EXECUTABLE, kalo);
   auto run = [&](const std::vector<std::string>& environment) {
-    return testing::RunProcess(dir.Path(), {kalo, "welle.kal", "/NOGUI"}, environment);
+    return testing::RunProcess(dir.Path(), {kalo, "welle.kal", "/E"}, environment);
   };
   testing::ProcessResult noDisplay = run({});
   EXPECT_EQ(noDisplay.exitCode, 1);
@@ -85,7 +87,24 @@ TEST(WindowProgram, CommandLineProgramHandsInteractiveRunsToTheWindowProgram) {
   testing::WriteBytes(dir.File("kalo-gui"), "#!/bin/sh\necho \"$0|$*\" > arguments.txt\nexit 7\n");
   chmod(dir.File("kalo-gui").c_str(), 0755);
   EXPECT_EQ(run({"QT_QPA_PLATFORM=offscreen"}).exitCode, 7);
-  EXPECT_EQ(testing::ReadBytes(dir.File("arguments.txt")), dir.File("kalo-gui") + "|welle.kal /NOGUI\n");
+  EXPECT_EQ(testing::ReadBytes(dir.File("arguments.txt")), dir.File("kalo-gui") + "|welle.kal /E\n");
+
+  // With /NOGUI or a mistyped switch the window never opens, display or not: a script
+  // would wait for it forever.
+  std::filesystem::remove(dir.File("arguments.txt"));
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"welle.kal", "/NOGUI"}, {"welle.kal", "/JSN", "/NOGUI"}, {"welle.kal", "/JSN"}}) {
+    std::vector<std::string> command = {kalo};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    for (const std::vector<std::string>& environment : {std::vector<std::string>{}, {"DISPLAY=:0"}}) {
+      testing::ProcessResult refused = testing::RunProcess(dir.Path(), command, environment);
+      EXPECT_EQ(refused.exitCode, 1) << arguments[1];
+      EXPECT_NE(refused.errorOutput.find(arguments[1] == "/JSN" ? "unbekannter Schalter /JSN" : "/NOGUI ohne Ausgabe"),
+                std::string::npos)
+          << refused.errorOutput;
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("arguments.txt")));
 }
 
 }  // namespace

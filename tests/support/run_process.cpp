@@ -58,6 +58,24 @@ std::string ReadFromStart(int file) {
 
 }  // namespace
 
+std::vector<std::string> WithDescriptorLimit(int limit, std::vector<std::string> command) {
+  const char* script = R"(
+import os, resource, sys
+os.closerange(3, 1 << 16)
+resource.setrlimit(resource.RLIMIT_NOFILE, (int(sys.argv[1]), int(sys.argv[1])))
+os.execv(sys.argv[2], sys.argv[2:])
+)";
+  command.insert(command.begin(), {"/usr/bin/python3", "-c", script, std::to_string(limit)});
+  return command;
+}
+
+pid_t StartProcess(const ProcessStart& start) {
+  int errorFile = open("/dev/null", O_WRONLY | O_CLOEXEC);
+  pid_t child = Spawn(start, errorFile);
+  close(errorFile);
+  return child;
+}
+
 ProcessResult RunProcess(const std::string& directory, const std::vector<std::string>& arguments,
                          const std::vector<std::string>& environment) {
   std::string errorPath = directory + "/stderr.log";

@@ -18,8 +18,13 @@ class ScriptedUi : public Ui {
     std::string text;
   };
 
+  // Messages are kept as the user reads them: file names without the marks that carry
+  // them through the conversions (platform/codepage.h).
   void MessageBox(const std::string& caption, const std::string& text) override {
-    messages.push_back({caption, text});
+    std::string shown;
+    for (char c : text)
+      if (c != '\x0E' && c != '\x0F') shown += c;
+    messages.push_back({caption, shown});
   }
   Answer Question(const std::string& text) override {
     questions.push_back(text);

@@ -1,0 +1,118 @@
+#include "app/batch_run.h"
+
+#include "cad/cad_driver.h"
+#include "context/context.h"
+#include "edit/dxf_import.h"
+#include "help/message_boxes.h"
+#include "model/data_file_reader.h"
+#include "platform/codepage.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "report/full_report.h"
+#include "report/json_results.h"
+#include "report/result_report.h"
+#include "views/show_view.h"
+
+namespace kalo {
+namespace {
+
+// A drawing made from an imported DXF drawing is named so that it never replaces its input.
+constexpr const char* kImportedDrawingSuffix = "-kalo";
+
+// Reads the data file of a batch chain, or imports its DXF drawing (taking the largest
+// loop, as no one can choose); its name then is the base name.
+bool ReadBatchFile(Context& context, const std::string& fileName) {
+  if (IsDxfFileName(fileName))
+    ImportDxfContour(context, fileName, DxfLoopChoice::Largest);
+  else
+    ReadDataFile(context, fileName);
+  if (context.state.cancel) return false;
+  context.state.currentFileName = BaseNameOf(fileName);
+  return true;
+}
+
+// A batch run must never look successful when it produced nothing: the collected
+// messages of a failed calculation go to the error stream.
+void ReportCalculationFailure(Context& context) {
+  for (const std::string& message : context.messages.Texts()) ErrorBox(context, message);
+}
+
+// FILE.json: every result, or after a failed calculation its messages and no results.
+bool WriteJson(Context& context, const Command& command) {
+  std::string path = context.state.currentFileName + ".json", error;
+  if (WriteTextLines(path, JsonResultLines(context, command.fileName), error)) return true;
+  ErrorBox(context, FileNameText(path) + ": " + error);
+  return false;
+}
+
+bool WriteDrawing(Context& context, const Command& command, const OutputSwitch& output) {
+  std::string baseName = context.state.currentFileName;
+  context.state.currentFileName = FileNameOf(BatchOutputName(output, baseName, IsDxfFileName(command.fileName)));
+  context.state.currentFileName.erase(context.state.currentFileName.rfind('.'));
+  context.state.cadBatch = true;
+  bool written = ShowView(context, output.cadTarget, output.cadView);
+  context.state.cadBatch = false;
+  context.state.currentFileName = baseName;
+  return written;
+}
+
+bool WriteOutput(Context& context, const Command& command, const OutputSwitch& output) {
+  context.state.cancel = false;
+  switch (output.kind) {
+    case OutputKind::TextReport: return Report(context, kReportBatch);
+    case OutputKind::FullReport: return FullReport(context, kReportBatch);
+    case OutputKind::JsonResults: return WriteJson(context, command);
+    case OutputKind::Cad: return WriteDrawing(context, command, output);
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string BatchOutputName(const OutputSwitch& output, const std::string& baseName, bool dxfInput) {
+  switch (output.kind) {
+    case OutputKind::TextReport:
+    case OutputKind::FullReport: return baseName + ".txt";
+    case OutputKind::JsonResults: return baseName + ".json";
+    case OutputKind::Cad:
+      return baseName + (dxfInput && output.cadTarget == kCadDxf ? kImportedDrawingSuffix : "") + "." +
+             CadFileExtension(output.cadTarget);
+  }
+  return baseName;
+}
+
+std::string BatchSwitchProblem(const Command& command) {
+  for (const OutputSwitch& output : command.outputs)
+    if (output.kind == OutputKind::Cad && !IsBatchCadOutput(output)) return InvalidCadSwitchMessage(output);
+  std::string baseName = BaseNameOf(command.fileName);
+  bool dxfInput = IsDxfFileName(command.fileName);
+  for (size_t i = 0; i < command.outputs.size(); ++i)
+    for (size_t k = 0; k < i; ++k) {
+      std::string name = BatchOutputName(command.outputs[i], baseName, dxfInput);
+      if (name == BatchOutputName(command.outputs[k], baseName, dxfInput))
+        return command.outputs[k].text + " und " + command.outputs[i].text + " schreiben beide " + FileNameText(name);
+    }
+  return "";
+}
+
+int RunBatch(Context& context, const Command& command) {
+  if (std::string problem = BatchSwitchProblem(command); !problem.empty()) {
+    ErrorBox(context, problem);
+    return 1;
+  }
+  if (!ReadBatchFile(context, command.fileName)) return 1;
+  if (context.body.contour.count == 0) {
+    ErrorBox(context, "keine Geometrie eingegeben !");
+    return 1;
+  }
+  // A failed calculation leaves nothing to report or draw; the JSON file says it failed.
+  bool calculated = !context.messages.Fatal();
+  if (!calculated) ReportCalculationFailure(context);
+  bool allWritten = calculated;
+  for (const OutputSwitch& output : command.outputs)
+    if (calculated || output.kind == OutputKind::JsonResults)
+      allWritten = WriteOutput(context, command, output) && allWritten;
+  return allWritten ? 0 : 1;
+}
+
+}  // namespace kalo
