@@ -9,9 +9,11 @@
 #include "calc/calculation.h"
 #include "context/context.h"
 #include "dialogs/standard_dialogs.h"
+#include "dxf/dxf_entity_reader.h"
+#include "dxf/dxf_placement.h"
 #include "edit/dxf_chains.h"
+#include "edit/dxf_contour.h"
 #include "edit/dxf_loop_choice.h"
-#include "edit/dxf_reader.h"
 #include "help/message_boxes.h"
 #include "numbers/number_format.h"
 #include "numbers/units.h"
@@ -28,6 +30,10 @@ namespace {
 // more decimals.
 constexpr long double kRelativeTolerance = 1e-6L;
 constexpr long double kSmallestTolerance = 0.001L;
+// Splines and ellipses are followed within this (mm); coarser ones are offered when the
+// contour would get too many elements.
+constexpr long double kApproximationTolerance = 0.001L;
+constexpr long double kCoarserTolerances[] = {0.002L, 0.005L, 0.01L, 0.02L, 0.05L, 0.1L, 0.2L, 0.5L, 1.0L};
 
 bool Refuse(Context& context, const std::string& path, const std::string& what) {
   ErrorBox(context, "DXF-Datei " + FileNameOf(path) + ": " + what);
@@ -76,11 +82,9 @@ std::string OpenChainText(const DxfChaining& chaining) {
 
 std::string ChoiceText(const Context& context, const DxfContourCandidate& candidate) {
   UnitSystem units = context.Units();
-  std::string text = std::to_string(candidate.elements.size()) + Oem(" Elemente, Fläche ") +
-                     FormatSignificant(AreaForDisplay(candidate.area, units), context.Numbers()) + " " +
-                     AreaUnitText(units);
-  if (!candidate.unsupported.empty()) text += " (" + candidate.unsupported + ")";
-  return text + ", Layer " + candidate.layer;
+  return std::to_string(candidate.elements.size()) + Oem(" Elemente, Fläche ") +
+         FormatSignificant(AreaForDisplay(candidate.area, units), context.Numbers()) + " " + AreaUnitText(units) +
+         ", Layer " + candidate.layer;
 }
 
 // The chosen candidate; none when the user cancelled.
@@ -96,25 +100,78 @@ const DxfContourCandidate* Choose(Context& context, const std::vector<DxfContour
   return &candidates[static_cast<size_t>(index - 1)];
 }
 
-void TakeContour(Context& context, const std::vector<DxfVertex>& elements) {
+void TakeContour(Context& context, const std::vector<DxfVertex>& elements, std::vector<std::string> notes) {
   Contour& contour = context.body.contour;
   contour.Reset();
   for (size_t i = 0; i < elements.size(); ++i)
     contour[static_cast<int>(i + 1)] = {elements[i].x, elements[i].y, elements[i].phi};
   contour.count = static_cast<uint16_t>(elements.size());
   context.state.modified = false;
+  context.state.importNotes = std::move(notes);
   Calculate(context);
   context.state.cancel = false;
 }
 
+std::string MillimetreText(long double value) { return FormatSignificant(value, NumberFormat{}) + " mm"; }
+
+// What the drawing holds, read and placed; false with the refusal in error.
+struct DrawingCurves {
+  DxfDrawing drawing;
+  DxfUnit unit;
+  DxfPlacedCurves placed;
+};
+
+bool PlaceAt(const DrawingCurves& drawing, long double tolerance, DxfPlacedCurves& placed, std::string& error) {
+  return PlaceCurves(drawing.drawing, {drawing.unit.millimetres, tolerance}, placed, error);
+}
+
+// The elements of the loop when its splines and ellipses are followed within the tolerance.
+size_t ElementsAt(const DrawingCurves& drawing, const DxfContourCandidate& chosen, long double tolerance,
+                  long double joinTolerance) {
+  DxfPlacedCurves coarser;
+  std::string error;
+  if (!PlaceAt(drawing, tolerance, coarser, error) || coarser.curves.size() != drawing.placed.curves.size())
+    return SIZE_MAX;
+  return ContourElementsOf(LoopVertices(coarser.curves, InFileOrder(chosen.loop)), joinTolerance).size();
+}
+
+std::string TooManyElementsText(const DrawingCurves& drawing, const DxfContourCandidate& chosen,
+                                long double joinTolerance) {
+  std::string text = " hat " + std::to_string(chosen.elements.size()) + Oem(" Elemente; höchstens ") +
+                     std::to_string(kMaxElements) + Oem(" sind möglich");
+  if (chosen.approximatedElements == 0) return text;
+  text += " (" + std::to_string(chosen.approximatedElements) + Oem(" davon folgen SPLINE/ELLIPSE mit Toleranz ") +
+          MillimetreText(kApproximationTolerance) + ")";
+  for (long double tolerance : kCoarserTolerances) {
+    size_t count = ElementsAt(drawing, chosen, tolerance, joinTolerance);
+    if (count <= static_cast<size_t>(kMaxElements))
+      return text + "; mit Toleranz " + MillimetreText(tolerance) + Oem(" wären es ") + std::to_string(count);
+  }
+  return text + "; auch mit Toleranz " + MillimetreText(kCoarserTolerances[std::size(kCoarserTolerances) - 1]) +
+         Oem(" wären es zu viele");
+}
+
+std::string NotesText(const std::vector<std::string>& notes) {
+  std::string text;
+  for (const std::string& note : notes) text += "; " + note;
+  return text;
+}
+
 }  // namespace
 
-bool ImportDxfContour(Context& context, const std::string& path, DxfLoopChoice choice) {
+bool ImportDxfContour(Context& context, const std::string& path, const DxfImportOptions& options) {
   if (!CheckFileReadable(context, path)) return false;
-  std::vector<DxfCurve> curves;
+  DrawingCurves drawing;
   std::string error;
-  if (!ReadDxfCurves(path, curves, error)) return Refuse(context, path, error);
-  if (curves.empty()) return Refuse(context, path, Oem("keine Linien, Bögen, Kreise oder Polylinien gefunden"));
+  if (!ReadDxfDrawing(path, drawing.drawing, error)) return Refuse(context, path, error);
+  drawing.unit = DrawingUnit(drawing.drawing.header, options.units);
+  if (!PlaceAt(drawing, kApproximationTolerance, drawing.placed, error)) return Refuse(context, path, error);
+  std::vector<std::string> notes = drawing.drawing.notes;
+  if (!drawing.unit.message.empty()) notes.push_back(drawing.unit.message);
+  notes.insert(notes.end(), drawing.placed.notes.begin(), drawing.placed.notes.end());
+  const std::vector<DxfCurve>& curves = drawing.placed.curves;
+  if (curves.empty())
+    return Refuse(context, path, Oem("keine Linien, Bögen, Kreise oder Polylinien gefunden") + NotesText(notes));
 
   std::string contourLayer = LayerName(context.config, kLayerOutline);
   std::vector<size_t> selected = CurvesToChain(curves, contourLayer);
@@ -122,18 +179,17 @@ bool ImportDxfContour(Context& context, const std::string& path, DxfLoopChoice c
   long double tolerance = ToleranceOf(curves, selected);
   DxfChaining chaining = ChainCurves(curves, selected, tolerance);
   if (chaining.loops.empty())
-    return Refuse(context, path, "keine geschlossene Kontur" + where + OpenChainText(chaining));
+    return Refuse(context, path, "keine geschlossene Kontur" + where + OpenChainText(chaining) + NotesText(notes));
 
   std::vector<DxfContourCandidate> candidates = ContourCandidates(curves, chaining.loops, tolerance);
-  const DxfContourCandidate* chosen = Choose(context, candidates, choice);
+  const DxfContourCandidate* chosen = Choose(context, candidates, options.choice);
   if (!chosen) return false;
-  if (!chosen->unsupported.empty())
-    return Refuse(context, path, "die Kontur" + where + " besteht auch aus " + chosen->unsupported +
-                                     Oem("-Kurven; übernommen werden LINE, ARC, CIRCLE, POLYLINE und LWPOLYLINE"));
   if (chosen->elements.size() > static_cast<size_t>(kMaxElements))
-    return Refuse(context, path, "die Kontur" + where + " hat " + std::to_string(chosen->elements.size()) +
-                                     Oem(" Elemente; höchstens ") + std::to_string(kMaxElements) + Oem(" sind möglich"));
-  TakeContour(context, chosen->elements);
+    return Refuse(context, path, "die Kontur" + where + TooManyElementsText(drawing, *chosen, tolerance));
+  if (chosen->approximatedElements > 0)
+    notes.push_back("SPLINE/ELLIPSE durch " + std::to_string(chosen->approximatedElements) +
+                    Oem(" Bögen und Linien angenähert (Toleranz ") + MillimetreText(kApproximationTolerance) + ")");
+  TakeContour(context, chosen->elements, std::move(notes));
   return true;
 }
 

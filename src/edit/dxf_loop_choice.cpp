@@ -5,7 +5,7 @@
 #include <numeric>
 
 #include "edit/dxf_contour.h"
-#include "edit/dxf_geometry.h"
+#include "dxf/dxf_geometry.h"
 
 namespace kalo {
 namespace {
@@ -28,10 +28,10 @@ DxfContourCandidate CandidateOf(const std::vector<DxfCurve>& curves, const DxfLo
   candidate.elements = ContourElementsOf(LoopVertices(curves, ordered), tolerance);
   candidate.area = std::fabs(SignedArea(candidate.elements));
   candidate.layer = curves[ordered.front().curve].layer;
+  candidate.loop = loop;
   for (const DxfCurveUse& use : ordered) {
-    if (IsContourCurve(curves[use.curve].kind)) continue;
-    candidate.unsupported = DxfCurveName(curves[use.curve].kind);
-    break;
+    const DxfCurve& curve = curves[use.curve];
+    if (curve.approximated) candidate.approximatedElements += curve.vertices.size() - (curve.closed ? 0 : 1);
   }
   return candidate;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "edit/dxf_chains.h"
-#include "edit/dxf_curves.h"
+#include "dxf/dxf_curves.h"
 
 namespace kalo {
 
@@ -12,7 +12,9 @@ struct DxfContourCandidate {
   std::vector<DxfVertex> elements;  // as ContourElementsOf gives them
   long double area = 0;             // mm²
   std::string layer;                // of the loop's first curve in the file
-  std::string unsupported;          // a curve of the loop with no element form ("SPLINE"), else empty
+  DxfLoop loop;
+  // Elements that follow splines and ellipses (or unevenly scaled arcs) of the loop.
+  size_t approximatedElements = 0;
 };
 
 // One candidate per loop, the largest area first (equal areas in file order). A loop that
