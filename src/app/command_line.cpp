@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "app/dxf_switches.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -130,6 +132,7 @@ std::vector<std::string> LongUsageLines() {
       "",
       "Exit codes: 0 success, 1 file or calculation error, 2 unknown option",
   });
+  for (const std::string& line : DxfSwitchUsageLines()) lines.push_back(line);
   return lines;
 }
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/command_line.h"
+#include "app/dxf_switches.h"
 #include "app/summary.h"
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
@@ -28,11 +29,22 @@ constexpr const char* kImportedDrawingSuffix = "-kalo";
 
 StartupOutcome EndProcess(int exitCode) { return {true, exitCode}; }
 
+// Imports the drawing with the switches of the command line; a wrong switch is reported and
+// sets the cancel flag.
+bool ImportDrawingAsSwitched(Context& context, const std::string& fileName, DxfLoopChoice choice) {
+  DxfImportOptions options;
+  std::string error;
+  if (DxfSwitchesOf(context.state.arguments, choice, options, error)) return ImportDxfContour(context, fileName, options);
+  ErrorBox(context, error);
+  context.state.cancel = true;
+  return false;
+}
+
 // Reads the data file of a batch chain, or imports its DXF drawing (taking the largest
 // loop, as no one can choose); its name then is the base name.
 bool ReadBatchFile(Context& context, const std::string& fileName) {
   if (IsDxfFileName(fileName))
-    ImportDxfContour(context, fileName, DxfLoopChoice::Largest);
+    ImportDrawingAsSwitched(context, fileName, DxfLoopChoice::Largest);
   else
     ReadDataFile(context, fileName);
   if (context.state.cancel) return false;
@@ -144,7 +156,7 @@ StartupOutcome OpenCommandLineFile(Context& context, const Command& command) {
 // file named there, it keeps names relative to the working directory. A drawing that
 // cannot be used leaves the empty body after its message.
 void ImportCommandLineDrawing(Context& context, const Command& command) {
-  if (ImportDxfContour(context, command.fileName)) ShowDrawingAfterStart(context);
+  if (ImportDrawingAsSwitched(context, command.fileName, DxfLoopChoice::Ask)) ShowDrawingAfterStart(context);
   context.state.commandLineFile = true;
   context.state.cancel = false;
 }

@@ -10,9 +10,10 @@
 #include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "dxf/dxf_entity_reader.h"
+#include "dxf/dxf_geometry.h"
 #include "dxf/dxf_placement.h"
 #include "edit/dxf_chains.h"
-#include "edit/dxf_contour.h"
+#include "edit/dxf_junctions.h"
 #include "edit/dxf_loop_choice.h"
 #include "help/message_boxes.h"
 #include "numbers/number_format.h"
@@ -30,6 +31,10 @@ namespace {
 // more decimals.
 constexpr long double kRelativeTolerance = 1e-6L;
 constexpr long double kSmallestTolerance = 0.001L;
+// Gaps up to this (mm, or this share of the drawing's size when that is more) are closed
+// with a warning; wider ones keep a loop open.
+constexpr long double kClosedGap = 0.05L;
+constexpr long double kClosedGapShare = 1e-4L;
 // Splines and ellipses are followed within this (mm); coarser ones are offered when the
 // contour would get too many elements.
 constexpr long double kApproximationTolerance = 0.001L;
@@ -58,17 +63,22 @@ std::vector<size_t> CurvesToChain(const std::vector<DxfCurve>& curves, const std
   return onLayer.empty() ? all : onLayer;
 }
 
-long double ToleranceOf(const std::vector<DxfCurve>& curves, const std::vector<size_t>& selected) {
+// The box round the points of the curves.
+Box BoxOf(const std::vector<DxfCurve>& curves, const std::vector<size_t>& selected) {
   const DxfVertex& start = curves[selected.front()].vertices.front();
-  long double xmin = start.x, xmax = start.x, ymin = start.y, ymax = start.y;
+  Box box{start.x, start.y, start.x, start.y};
   for (size_t index : selected)
-    for (const DxfVertex& v : curves[index].vertices) {
-      xmin = std::min(xmin, v.x);
-      xmax = std::max(xmax, v.x);
-      ymin = std::min(ymin, v.y);
-      ymax = std::max(ymax, v.y);
-    }
-  return std::max(kRelativeTolerance * std::hypot(xmax - xmin, ymax - ymin), kSmallestTolerance);
+    for (const DxfVertex& v : curves[index].vertices)
+      box = {std::min(box.xmin, v.x), std::min(box.ymin, v.y), std::max(box.xmax, v.x), std::max(box.ymax, v.y)};
+  return box;
+}
+
+long double Diagonal(const Box& box) { return std::hypot(box.xmax - box.xmin, box.ymax - box.ymin); }
+
+std::vector<size_t> AllOf(const std::vector<DxfCurve>& curves) {
+  std::vector<size_t> all(curves.size());
+  for (size_t i = 0; i < all.size(); ++i) all[i] = i;
+  return all;
 }
 
 std::string PointText(const PlanePoint& p) { return "(" + FormatDecimals(p.x, 3) + " | " + FormatDecimals(p.y, 3) + ")"; }
@@ -114,36 +124,84 @@ void TakeContour(Context& context, const std::vector<DxfVertex>& elements, std::
 
 std::string MillimetreText(long double value) { return FormatSignificant(value, NumberFormat{}) + " mm"; }
 
-// What the drawing holds, read and placed; false with the refusal in error.
+// What the drawing holds, read and placed.
 struct DrawingCurves {
   DxfDrawing drawing;
   DxfUnit unit;
   DxfPlacedCurves placed;
+  std::vector<size_t> selected;  // the curves to chain
+  long double tolerance = 0;     // within which ends meet
 };
 
 bool PlaceAt(const DrawingCurves& drawing, long double tolerance, DxfPlacedCurves& placed, std::string& error) {
   return PlaceCurves(drawing.drawing, {drawing.unit.millimetres, tolerance}, placed, error);
 }
 
+// The loops of the selected curves, cut at junctions, chained with the tolerance.
+struct Found {
+  DxfSplitCurves split;
+  DxfChaining chaining;
+  std::vector<DxfContourCandidate> candidates;
+  long double tolerance = 0;
+};
+
+Found FindContours(const std::vector<DxfCurve>& curves, const std::vector<size_t>& selected, long double tolerance,
+                   const DxfCandidateRules& rules) {
+  Found found;
+  found.tolerance = tolerance;
+  found.split = SplitAtJunctions(curves, selected, tolerance);
+  found.chaining = ChainCurves(found.split.curves, found.split.selected, tolerance);
+  found.candidates = ContourCandidates(found.split.curves, found.chaining.loops, tolerance, rules);
+  return found;
+}
+
+// Whether the loops found with gaps closed offer a better contour: one where there was none,
+// one at the axis where there was none, or a larger one.
+bool Better(const Found& closed, const Found& exact) {
+  if (closed.candidates.empty()) return false;
+  if (exact.candidates.empty()) return true;
+  const DxfContourCandidate& a = closed.candidates.front();
+  const DxfContourCandidate& b = exact.candidates.front();
+  if (a.axis.atAxis != b.axis.atAxis) return a.axis.atAxis;
+  return a.area > b.area * (1 + 1e-9L) + 1e-9L;
+}
+
+// Where consecutive curves of the loop meet only within the wider tolerance.
+std::vector<std::string> GapNotes(const std::vector<DxfCurve>& curves, const DxfLoop& loop, long double tolerance) {
+  std::vector<std::string> notes;
+  for (size_t i = 0; i < loop.size(); ++i) {
+    const DxfCurveUse& use = loop[i];
+    const DxfCurveUse& next = loop[(i + 1) % loop.size()];
+    const std::vector<DxfVertex>& a = curves[use.curve].vertices;
+    const std::vector<DxfVertex>& b = curves[next.curve].vertices;
+    const DxfVertex& end = use.reversed ? a.front() : a.back();
+    const DxfVertex& start = next.reversed ? b.back() : b.front();
+    long double gap = Distance(end, start);
+    if (gap > tolerance && !curves[use.curve].closed)
+      notes.push_back(Oem("Lücke ") + FormatDecimals(gap, 4) + " mm bei " + PointText({end.x, end.y}) + " geschlossen");
+  }
+  return notes;
+}
+
 // The elements of the loop when its splines and ellipses are followed within the tolerance.
-size_t ElementsAt(const DrawingCurves& drawing, const DxfContourCandidate& chosen, long double tolerance,
-                  long double joinTolerance) {
+size_t ElementsAt(const DrawingCurves& drawing, const Found& found, const DxfContourCandidate& chosen,
+                  long double tolerance) {
   DxfPlacedCurves coarser;
   std::string error;
   if (!PlaceAt(drawing, tolerance, coarser, error) || coarser.curves.size() != drawing.placed.curves.size())
     return SIZE_MAX;
-  return ContourElementsOf(LoopVertices(coarser.curves, InFileOrder(chosen.loop)), joinTolerance).size();
+  DxfSplitCurves split = SplitAtJunctions(coarser.curves, drawing.selected, found.tolerance);
+  return ElementsOnAxis(split.curves, chosen.loop, chosen.axis, found.tolerance).size();
 }
 
-std::string TooManyElementsText(const DrawingCurves& drawing, const DxfContourCandidate& chosen,
-                                long double joinTolerance) {
+std::string TooManyElementsText(const DrawingCurves& drawing, const Found& found, const DxfContourCandidate& chosen) {
   std::string text = " hat " + std::to_string(chosen.elements.size()) + Oem(" Elemente; höchstens ") +
                      std::to_string(kMaxElements) + Oem(" sind möglich");
   if (chosen.approximatedElements == 0) return text;
   text += " (" + std::to_string(chosen.approximatedElements) + Oem(" davon folgen SPLINE/ELLIPSE mit Toleranz ") +
           MillimetreText(kApproximationTolerance) + ")";
   for (long double tolerance : kCoarserTolerances) {
-    size_t count = ElementsAt(drawing, chosen, tolerance, joinTolerance);
+    size_t count = ElementsAt(drawing, found, chosen, tolerance);
     if (count <= static_cast<size_t>(kMaxElements))
       return text + "; mit Toleranz " + MillimetreText(tolerance) + Oem(" wären es ") + std::to_string(count);
   }
@@ -155,6 +213,26 @@ std::string NotesText(const std::vector<std::string>& notes) {
   std::string text;
   for (const std::string& note : notes) text += "; " + note;
   return text;
+}
+
+// What the rules decided for the chosen contour.
+std::vector<std::string> ChoiceNotes(const Context& context, const Found& found, const Found& exact,
+                                     const DxfContourCandidate& chosen, DxfLoopChoice choice) {
+  std::vector<std::string> notes;
+  if (found.split.cuts > 0)
+    notes.push_back("Linien an " + std::to_string(found.split.cuts) + Oem(" Kreuzungen und Einmündungen geteilt"));
+  if (&found != &exact) {
+    std::vector<std::string> gaps = GapNotes(found.split.curves, chosen.loop, exact.tolerance);
+    notes.insert(notes.end(), gaps.begin(), gaps.end());
+  }
+  if (found.candidates.size() > 1 && choice == DxfLoopChoice::Largest)
+    notes.push_back(std::to_string(found.candidates.size()) + Oem(" geschlossene Konturen; übernommen: ") +
+                    ChoiceText(context, chosen) + (chosen.axis.atAxis ? " (an der Achse)" : Oem(" (die größte)")));
+  notes.push_back(chosen.axis.note);
+  if (chosen.approximatedElements > 0)
+    notes.push_back("SPLINE/ELLIPSE durch " + std::to_string(chosen.approximatedElements) +
+                    Oem(" Bögen und Linien angenähert (Toleranz ") + MillimetreText(kApproximationTolerance) + ")");
+  return notes;
 }
 
 }  // namespace
@@ -174,21 +252,25 @@ bool ImportDxfContour(Context& context, const std::string& path, const DxfImport
     return Refuse(context, path, Oem("keine Linien, Bögen, Kreise oder Polylinien gefunden") + NotesText(notes));
 
   std::string contourLayer = LayerName(context.config, kLayerOutline);
-  std::vector<size_t> selected = CurvesToChain(curves, contourLayer);
-  std::string where = SameName(curves[selected.front()].layer, contourLayer) ? " auf Layer " + contourLayer : "";
-  long double tolerance = ToleranceOf(curves, selected);
-  DxfChaining chaining = ChainCurves(curves, selected, tolerance);
-  if (chaining.loops.empty())
-    return Refuse(context, path, "keine geschlossene Kontur" + where + OpenChainText(chaining) + NotesText(notes));
+  drawing.selected = CurvesToChain(curves, contourLayer);
+  std::string where = SameName(curves[drawing.selected.front()].layer, contourLayer) ? " auf Layer " + contourLayer : "";
+  long double size = Diagonal(BoxOf(curves, drawing.selected));
+  drawing.tolerance = std::max(kRelativeTolerance * size, kSmallestTolerance);
+  DxfCandidateRules rules{CentreLinesOf(curves), options.axis, BoxOf(curves, AllOf(curves)), !where.empty()};
+  Found exact = FindContours(curves, drawing.selected, drawing.tolerance, rules);
+  Found closed = FindContours(curves, drawing.selected, std::max(kClosedGapShare * size, kClosedGap), rules);
+  const Found& found = Better(closed, exact) ? closed : exact;
+  if (found.candidates.empty()) {
+    std::string what = found.chaining.loops.empty() ? "keine geschlossene Kontur" : "nur Rahmen oder Schriftfeld, keine Kontur";
+    return Refuse(context, path, what + where + OpenChainText(exact.chaining) + NotesText(notes));
+  }
 
-  std::vector<DxfContourCandidate> candidates = ContourCandidates(curves, chaining.loops, tolerance);
-  const DxfContourCandidate* chosen = Choose(context, candidates, options.choice);
+  const DxfContourCandidate* chosen = Choose(context, found.candidates, options.choice);
   if (!chosen) return false;
   if (chosen->elements.size() > static_cast<size_t>(kMaxElements))
-    return Refuse(context, path, "die Kontur" + where + TooManyElementsText(drawing, *chosen, tolerance));
-  if (chosen->approximatedElements > 0)
-    notes.push_back("SPLINE/ELLIPSE durch " + std::to_string(chosen->approximatedElements) +
-                    Oem(" Bögen und Linien angenähert (Toleranz ") + MillimetreText(kApproximationTolerance) + ")");
+    return Refuse(context, path, "die Kontur" + where + TooManyElementsText(drawing, found, *chosen));
+  std::vector<std::string> decided = ChoiceNotes(context, found, exact, *chosen, options.choice);
+  notes.insert(notes.end(), decided.begin(), decided.end());
   TakeContour(context, chosen->elements, std::move(notes));
   return true;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dxf/dxf_units.h"
+#include "edit/dxf_axis.h"
 
 namespace kalo {
 
@@ -15,12 +16,6 @@ struct Context;
 enum class DxfLoopChoice {
   Ask,      // the user chooses from a list; cancelling ends the import quietly
   Largest,  // the first of the list (the likeliest contour), where no one can answer (batch chains)
-};
-
-// Which line of the drawing is the body's axis, when the user says so.
-enum class DxfAxisChoice {
-  X,  // the drawing's x axis (y = 0)
-  Y,  // the drawing's y axis (x = 0): the contour is turned so that it becomes the x axis
 };
 
 struct DxfImportOptions {

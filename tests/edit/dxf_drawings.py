@@ -81,11 +81,11 @@ def foreign_layers(path):
 
 
 def two_loops(path):
-    """A ring section 20 by 50 and a smaller one 10 by 40 beside it."""
+    """A ring section 20 by 50 and a smaller one 10 by 40 beside it, neither touching an axis."""
     doc = ezdxf.new("R2004", units=4)
     msp = doc.modelspace()
-    msp.add_lwpolyline([(0, 10), (20, 10), (20, 60), (0, 60)], close=True, dxfattribs={"layer": "A"})
-    msp.add_lwpolyline([(50, 10), (60, 10), (60, 50), (50, 50)], close=True, dxfattribs={"layer": "B"})
+    msp.add_lwpolyline([(10, 10), (30, 10), (30, 60), (10, 60)], close=True, dxfattribs={"layer": "A"})
+    msp.add_lwpolyline([(60, 10), (70, 10), (70, 50), (60, 50)], close=True, dxfattribs={"layer": "B"})
     doc.saveas(path)
 
 

@@ -82,8 +82,8 @@ TEST_F(DxfImport, LooseLinesOnEveryLayerAreIgnored) {
 
 TEST_F(DxfImport, SeveralLoopsAreOfferedLargestFirst) {
   std::string path = Drawing("two_loops");
-  const std::vector<ContourElement> large = {{0, 10, 0}, {20, 10, 0}, {20, 60, 0}, {0, 60, 0}};
-  const std::vector<ContourElement> small = {{50, 10, 0}, {60, 10, 0}, {60, 50, 0}, {50, 50, 0}};
+  const std::vector<ContourElement> large = {{10, 10, 0}, {30, 10, 0}, {30, 60, 0}, {10, 60, 0}};
+  const std::vector<ContourElement> small = {{60, 10, 0}, {70, 10, 0}, {70, 50, 0}, {60, 50, 0}};
 
   test.ui.choices = {1};
   ASSERT_TRUE(ImportDxfContour(context, path)) << Messages();
