@@ -130,9 +130,19 @@ def binary(path):
     doc.saveas(path, fmt="bin")
 
 
+def wavy_spline(path):
+    """A plate whose top is a cubic spline waving through 60 control points: followed within
+    0.001 mm it takes more than 200 arcs."""
+    doc = ezdxf.new("R2018", units=4)
+    msp = doc.modelspace()
+    add_lines(msp, [((100, 40), (100, 0)), ((100, 0), (0, 0)), ((0, 0), (0, 40))])
+    msp.add_open_spline([(100 * k / 59, 40 + (5 if k % 2 else -5) * (0 < k < 59)) for k in range(60)], degree=3)
+    doc.saveas(path)
+
+
 KINDS = {function.__name__: function for function in (
     lwpolyline, shuffled, mirrored, annotated, foreign_layers, two_loops, gap, spline, circle, full_section,
-    many_points, binary)}
+    many_points, binary, wavy_spline)}
 
 if __name__ == "__main__":
     KINDS[sys.argv[1]](sys.argv[2])

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <regex>
 
 #include "edit/dxf_import_fixture.h"
 #include "model/data_file_reader.h"
@@ -161,6 +162,53 @@ TEST_F(DxfImport, FilesThatAreNoUsableDxfAreRefused) {
 
   test.ui.messages.clear();
   ExpectRefused(dir.File("fehlt.dxf"), "nicht gefunden");
+}
+
+// The plate as a closed LWPOLYLINE on layer "5", after the given entities.
+std::string PlateAfter(const std::string& entities) {
+  return "0\nSECTION\n2\nENTITIES\n" + entities +
+         "0\nLWPOLYLINE\n8\n5\n90\n1073741824\n70\n1\n10\n0\n20\n0\n10\n100\n20\n0\n10\n100\n20\n40\n42\n"
+         "0.41421356237309503\n10\n60\n20\n80\n10\n0\n20\n80\n0\nENDSEC\n0\nEOF\n";
+}
+
+TEST_F(DxfImport, LongLinesAndForgedCountsAreReadSafely) {
+  // A layer name of 5000 bytes, a LEADER claiming 1431655766 vertices, and the plate's
+  // LWPOLYLINE claiming 1073741824.
+  std::string path = dir.File("feindlich.dxf");
+  WriteBytes(path, PlateAfter("0\nLINE\n8\n" + std::string(5000, 'L') + "\n10\n0\n20\n0\n11\n1\n21\n1\n" +
+                              "0\nLEADER\n8\nMASSE\n76\n1431655766\n10\n1\n20\n1\n"));
+  ASSERT_TRUE(ImportDxfContour(context, path)) << Messages();
+  ExpectElements(kPlate);
+}
+
+TEST_F(DxfImport, NumbersAndBlocksThatCannotBeAreRefused) {
+  std::string path = dir.File("nan.dxf");
+  WriteBytes(path, PlateAfter("0\nLINE\n8\nMASSE\n10\nnan\n20\n0\n"));
+  ExpectRefused(path, "\"nan\" ist keine Zahl");
+  test.ui.messages.clear();
+  std::string huge = dir.File("riesig.dxf");
+  WriteBytes(huge, PlateAfter("0\nLINE\n8\nMASSE\n10\n0\n20\n1e308\n"));
+  ExpectRefused(huge, "LINE, Gruppe 20, Zeile 12");
+  test.ui.messages.clear();
+  std::string self = dir.File("selbst.dxf");
+  WriteBytes(self, "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\nINSERT\n2\nB\n0\nENDBLK\n0\nENDSEC\n" +
+                       PlateAfter("0\nINSERT\n2\nB\n"));
+  ExpectRefused(self, Oem("Block B fügt sich selbst ein"));
+}
+
+TEST_F(DxfImport, SplineTooFineForTheElementsNamesATolerance) {
+  std::string path = Drawing("wavy_spline");
+  std::string before = Snapshot(context.body);
+  EXPECT_FALSE(ImportDxfContour(context, path));
+  ASSERT_EQ(test.ui.messages.size(), 1u);
+  const std::string& message = test.ui.messages.front().text;
+  EXPECT_EQ(Snapshot(context.body), before);
+  std::smatch match;
+  ASSERT_TRUE(std::regex_search(message, match, std::regex("hat ([0-9]+) Elemente.*mit Toleranz ([0-9.]+) mm w.+ren es ([0-9]+)")))
+      << message;
+  EXPECT_GT(std::stoi(match[1]), kMaxElements);
+  EXPECT_LE(std::stoi(match[3]), kMaxElements);
+  EXPECT_GT(std::stod(match[2]), 0.001);
 }
 
 TEST(DxfFileName, ExtensionInAnyLetterCase) {
