@@ -295,8 +295,11 @@ class EntityReader {
     return false;
   }
 
-  // A name of the drawing in the program's code page.
+  // A name of the drawing in the program's code page; plain ASCII, as most names are, is the
+  // same in every code page.
   std::string Text(std::string_view text) const {
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+      return std::string(text);
     return drawing_.header.acadVersion >= kFirstUtf8Version ? Utf8ToCp850(text) : AnsiToCp850(text);
   }
   std::string Quoted(std::string_view text) const { return Text(text.substr(0, kQuotedLength)); }

@@ -96,13 +96,11 @@ DxfSplitCurves SplitAtJunctions(const std::vector<DxfCurve>& curves, const std::
     }
   }
   DxfSplitCurves split;
-  std::vector<bool> isSelected(curves.size(), false);
-  for (size_t index : selected) isSelected[index] = true;
-  for (size_t index = 0; index < curves.size(); ++index) {
+  for (size_t index : selected) {
     std::vector<DxfCurve> pieces = cuts[index].empty() ? std::vector<DxfCurve>{curves[index]} : Pieces(curves[index], cuts[index], tolerance);
     split.cuts += pieces.size() - 1;
     for (DxfCurve& piece : pieces) {
-      if (isSelected[index]) split.selected.push_back(split.curves.size());
+      split.selected.push_back(split.curves.size());
       split.curves.push_back(std::move(piece));
     }
   }

@@ -10,8 +10,9 @@
 namespace kalo {
 
 struct DxfSplitCurves {
-  std::vector<DxfCurve> curves;  // every curve, a cut LINE replaced by its pieces in its place
-  std::vector<size_t> selected;  // the selected curves and pieces among them
+  // The selected curves in their order, a cut LINE replaced by its pieces in its place.
+  std::vector<DxfCurve> curves;
+  std::vector<size_t> selected;  // all of them: 0 .. curves.size() - 1
   size_t cuts = 0;               // how many cuts were made
 };
 

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "edit/dxf_import_fixture.h"
+#include "edit/dxf_import_form.h"
 #include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
@@ -209,6 +210,37 @@ TEST_F(DxfImport, SplineTooFineForTheElementsNamesATolerance) {
   EXPECT_GT(std::stoi(match[1]), kMaxElements);
   EXPECT_LE(std::stoi(match[3]), kMaxElements);
   EXPECT_GT(std::stod(match[2]), 0.001);
+}
+
+TEST_F(DxfImport, PreviewShowsTheChoicesAndTakesWhatWasChosen) {
+  std::string path = Drawing("two_loops");
+  std::string before = Snapshot(context.body);
+  test.ui.dxfImportForm = [](DxfImportForm&) { return false; };
+  EXPECT_FALSE(ImportDxfContour(context, path));
+  EXPECT_TRUE(context.state.cancel);
+  EXPECT_EQ(Snapshot(context.body), before);
+
+  std::vector<std::string> notesByRule, notesAsStated;
+  test.ui.dxfImportForm = [&](DxfImportForm& form) {
+    EXPECT_EQ(form.loopItems.size(), 2u);
+    EXPECT_EQ(form.drawing.size(), 8u);  // both rectangles
+    EXPECT_EQ(form.contour.size(), 4u);  // the larger one, chosen first
+    notesByRule = form.notes;
+    form.axis = 2;  // the drawing's y axis
+    form.loop = 1;
+    form.Changed();
+    notesAsStated = form.notes;
+    EXPECT_TRUE(form.canTake);
+    return true;
+  };
+  ASSERT_TRUE(ImportDxfContour(context, path)) << Messages();
+  ASSERT_FALSE(notesByRule.empty());
+  EXPECT_NE(notesByRule.back().find("y = 0 angenommen"), std::string::npos) << notesByRule.back();
+  ASSERT_FALSE(notesAsStated.empty());
+  EXPECT_NE(notesAsStated.back().find("wie angegeben: y-Achse"), std::string::npos) << notesAsStated.back();
+  // The small ring turned about the drawing's y axis: a disc from radius 60 to 70, 40 thick.
+  EXPECT_NEAR(context.body.volume, kPi * (70 * 70 - 60 * 60) * 40, 1e-6);
+  EXPECT_EQ(context.state.importNotes, notesAsStated);
 }
 
 TEST(DxfFileName, ExtensionInAnyLetterCase) {
