@@ -268,7 +268,7 @@ class EntityReader {
   // The value as a number of the type: the whole text, with an optional "+"; a real number
   // must be finite and within kMaxDxfNumber.
   template <typename Number>
-  bool Parse(std::string_view name, Number& value, const std::string& what) {
+  bool Parse(std::string_view name, Number& value, const char* what) {
     std::string_view text = group_.value;
     if (text.starts_with('+')) text.remove_prefix(1);
     auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -277,12 +277,13 @@ class EntityReader {
     if (!valid) Refuse(what, name);
     return valid;
   }
-  bool Real(std::string_view name, double& value) { return Parse(name, value, Oem("keine Zahl im Bereich ±1e15")); }
+  bool Real(std::string_view name, double& value) { return Parse(name, value, "keine Zahl im Bereich ±1e15"); }
   bool Integer(std::string_view name, int& value) { return Parse(name, value, "keine ganze Zahl"); }
 
-  void Refuse(const std::string& what, std::string_view name) {
+  // what: UTF-8.
+  void Refuse(const char* what, std::string_view name) {
     if (!error_.empty()) return;
-    error_ = "\"" + Quoted(group_.value) + "\" ist " + what + " (" + std::string(name) + ", Gruppe " +
+    error_ = "\"" + Quoted(group_.value) + "\" ist " + Oem(what) + " (" + std::string(name) + ", Gruppe " +
              std::to_string(group_.code) + ", Zeile " + std::to_string(group_.line + 1) + ")";
   }
 

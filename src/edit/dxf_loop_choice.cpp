@@ -31,8 +31,22 @@ bool OnFrameLayer(const std::string& layer) {
                      [&](const char* part) { return key.find(part) != std::string::npos; });
 }
 
+// The loop without the points where it runs straight on (lines cut where others end on them).
+std::vector<DxfVertex> Corners(const std::vector<DxfVertex>& loop, long double tolerance) {
+  std::vector<DxfVertex> corners;
+  for (size_t i = 0; i < loop.size(); ++i) {
+    const DxfVertex& before = loop[(i + loop.size() - 1) % loop.size()];
+    const DxfVertex& at = loop[i];
+    const DxfVertex& after = loop[(i + 1) % loop.size()];
+    long double cross = (at.x - before.x) * (after.y - at.y) - (at.y - before.y) * (after.x - at.x);
+    if (before.phi != 0 || at.phi != 0 || std::fabs(cross) > tolerance * Distance(before, after)) corners.push_back(at);
+  }
+  return corners;
+}
+
 // A rectangle of four straight sides round the whole drawing.
-bool IsSheetBorder(const std::vector<DxfVertex>& loop, const Box& drawing, long double tolerance) {
+bool IsSheetBorder(const std::vector<DxfVertex>& points, const Box& drawing, long double tolerance) {
+  std::vector<DxfVertex> loop = Corners(points, tolerance);
   if (loop.size() != 4 || std::any_of(loop.begin(), loop.end(), [](const DxfVertex& v) { return v.phi != 0; }))
     return false;
   for (size_t i = 0; i < 4; ++i) {

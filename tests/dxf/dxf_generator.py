@@ -232,10 +232,16 @@ def generate(kind, version, seed, path):
         emit_all(msp, full_section(pieces), Placement(shift=(rng.uniform(-50, 50), y0)), contour)
         expected["note"] = "Vollschnitt"
     elif kind == "frame":
+        # The sheet's border round everything (as one polyline, or as four lines that the
+        # title block's lines end on) and the title block: the border is the largest loop
+        # reaching across the axis, yet never the contour.
         emit_all(msp, pieces, Placement(), {"layer": "0"})
-        msp.add_lwpolyline([(-100, -100), (400, -100), (400, 250), (-100, 250)], close=True,
-                           dxfattribs={"layer": "0"}) if version != "R12" else \
-            msp.add_polyline2d([(-100, -100), (400, -100), (400, 250), (-100, 250)], close=True)
+        corners = [(-100, -100), (400, -100), (400, 250), (-100, 250)]
+        if version == "R12":
+            for a, b in zip(corners, corners[1:] + corners[:1]):
+                msp.add_line(a, b)
+        else:
+            msp.add_lwpolyline(corners, close=True)
         for a, b in (((250, -100), (250, -40)), ((250, -40), (400, -40)), ((250, -70), (400, -70))):
             msp.add_line(a, b)
     elif kind == "untrimmed":
