@@ -13,7 +13,7 @@ FileHandle OpenRegularFile(const std::string& path, long long maxSize, std::stri
   // Non-blocking, so that opening a FIFO returns at once; fstat then tells what it is.
   int descriptor = open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (descriptor < 0) {
-    error = "nicht lesbar";
+    error = "nicht gefunden oder kein Zugriffsrecht";
     return nullptr;
   }
   struct stat status {};
@@ -32,7 +32,7 @@ FileHandle OpenRegularFile(const std::string& path, long long maxSize, std::stri
   std::FILE* file = fdopen(descriptor, "rb");
   if (!file) {
     close(descriptor);
-    error = "nicht lesbar";
+    error = "nicht gefunden oder kein Zugriffsrecht";
   }
   return FileHandle(file);
 }

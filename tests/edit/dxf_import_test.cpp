@@ -1,5 +1,6 @@
 // The contour import on drawings made by ezdxf as other CAD programs make them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <numbers>
@@ -163,6 +164,12 @@ TEST_F(DxfImport, FilesThatAreNoUsableDxfAreRefused) {
 
   test.ui.messages.clear();
   ExpectRefused(dir.File("fehlt.dxf"), "nicht gefunden");
+
+  // A pipe named like a drawing is refused at once, never waited on.
+  std::string fifo = dir.File("rohr.dxf");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  test.ui.messages.clear();
+  ExpectRefused(fifo, "FIFO");
 }
 
 // The plate as a closed LWPOLYLINE on layer "5", after the given entities.
