@@ -10,7 +10,7 @@
 #include <numbers>
 
 #include "bench_support.h"
-#include "edit/dxf_geometry.h"
+#include "dxf/dxf_geometry.h"
 #include "edit/dxf_import.h"
 
 namespace kalo::bench {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3-ezdxf libdxflib-dev
+  python3-ezdxf
   qt6-base-dev libgl-dev fonts-liberation poppler-utils
   fonts-noto-cjk qt6-translations-l10n
   libcairo2-dev libfontconfig-dev desktop-file-utils dpkg-dev

@@ -1,5 +1,6 @@
 #include "app/batch_run.h"
 
+#include "app/dxf_switches.h"
 #include "cad/cad_driver.h"
 #include "context/context.h"
 #include "edit/dxf_import.h"
@@ -23,7 +24,7 @@ constexpr const char* kImportedDrawingSuffix = "-kalo";
 // loop, as no one can choose); its name then is the base name.
 bool ReadBatchFile(Context& context, const std::string& fileName) {
   if (IsDxfFileName(fileName))
-    ImportDxfContour(context, fileName, DxfLoopChoice::Largest);
+    ImportDrawingAsSwitched(context, fileName, DxfLoopChoice::Largest);
   else
     ReadDataFile(context, fileName);
   if (context.state.cancel) return false;

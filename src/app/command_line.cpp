@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "app/dxf_switches.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -97,7 +99,7 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     const std::string& argument = arguments[i];
     std::string upper = UpperCase(argument);
     OutputSwitch output;
-    if (upper == "/NOGUI") continue;
+    if (upper == "/NOGUI" || IsDxfSwitch(argument)) continue;
     if (upper == "/E" || upper == "/G") {
       named = true;
     } else if (ParseOutputSwitch(argument, output)) {
@@ -123,7 +125,7 @@ std::string InvalidCadSwitchMessage(const OutputSwitch& output) {
 }
 
 std::string UnknownSwitchMessage(const std::string& argument) {
-  return "unbekannter Schalter " + FileNameText(argument) + "  (bekannt: /I, /A, /JSON, /CADi:j, /E, /G, /NOGUI)";
+  return "unbekannter Schalter " + FileNameText(argument) + "  (bekannt: /I, /A, /JSON, /CADi:j, /E, /G, /NOGUI, /AXIS=, /UNITS=)";
 }
 
 std::string NothingToDoMessage() {
@@ -178,6 +180,7 @@ std::vector<std::string> LongUsageLines() {
       "",
       "Exit codes: 0 success, 1 file, switch or calculation error, 2 unknown option",
   });
+  for (const std::string& line : DxfSwitchUsageLines()) lines.push_back(line);
   return lines;
 }
 

@@ -29,8 +29,10 @@ MainMenuState CurrentMenuState(const Context& context, const CaptionVocabulary& 
   menu.redoEnabled = context.undo.CanRedo();
   menu.spreadsheetLinked = SpreadsheetLinked(context);
   const Body& body = context.body;
+  std::vector<std::string> warnings = context.state.importNotes;
   for (const std::string& warning : ContourWarnings(CheckContour(body.contour, body.arcDivisionAngle)))
-    menu.status += (menu.status.empty() ? "" : "   ") + warning;
+    warnings.push_back(warning);
+  for (const std::string& warning : warnings) menu.status += (menu.status.empty() ? "" : "   ") + warning;
   return menu;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/batch_run.h"
 #include "app/command_line.h"
+#include "app/dxf_switches.h"
 #include "app/summary.h"
 #include "calc/calculation.h"
 #include "config/directory_check.h"
@@ -66,7 +67,7 @@ StartupOutcome OpenCommandLineFile(Context& context, const Command& command) {
 // file named there, it keeps names relative to the working directory. A drawing that
 // cannot be used leaves the empty body after its message.
 void ImportCommandLineDrawing(Context& context, const Command& command) {
-  if (ImportDxfContour(context, command.fileName)) ShowDrawingAfterStart(context);
+  if (ImportDrawingAsSwitched(context, command.fileName, DxfLoopChoice::Ask)) ShowDrawingAfterStart(context);
   context.state.commandLineFile = true;
   context.state.cancel = false;
 }

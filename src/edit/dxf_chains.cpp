@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "edit/dxf_geometry.h"
+#include "dxf/dxf_geometry.h"
 #include "edit/dxf_graph.h"
 
 namespace kalo {

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "edit/dxf_curves.h"
+#include "dxf/dxf_curves.h"
 #include "model/plane_point.h"
 
 namespace kalo {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "edit/dxf_geometry.h"
+#include "dxf/dxf_geometry.h"
 #include "graphics/plane_geometry.h"
 
 namespace kalo {

@@ -2,7 +2,7 @@
 // Contour elements from the points of a closed loop of a drawing.
 #include <vector>
 
-#include "edit/dxf_curves.h"
+#include "dxf/dxf_curves.h"
 
 namespace kalo {
 

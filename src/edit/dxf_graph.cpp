@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "edit/dxf_geometry.h"
+#include "dxf/dxf_geometry.h"
 
 namespace kalo {
 namespace {

@@ -1,7 +1,6 @@
 #include "edit/dxf_import.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <vector>
 
@@ -9,9 +8,10 @@
 #include "calc/calculation.h"
 #include "context/context.h"
 #include "dialogs/standard_dialogs.h"
-#include "edit/dxf_chains.h"
-#include "edit/dxf_loop_choice.h"
-#include "edit/dxf_reader.h"
+#include "dxf/dxf_entity_reader.h"
+#include "dxf/dxf_geometry.h"
+#include "edit/dxf_contour_search.h"
+#include "edit/dxf_import_form.h"
 #include "help/message_boxes.h"
 #include "numbers/number_format.h"
 #include "numbers/units.h"
@@ -22,12 +22,11 @@
 namespace kalo {
 namespace {
 
-// Ends of curves meet when they lie within a millionth of the drawing's size of each
-// other, and always within a thousandth of a millimetre: finer than the three decimals the
-// data file keeps, coarser than the rounding of arc ends in files written with four or
-// more decimals.
-constexpr long double kRelativeTolerance = 1e-6L;
-constexpr long double kSmallestTolerance = 0.001L;
+// Arcs are shown in the preview as chords of at most this angle.
+constexpr long double kPreviewChordAngle = kPi / 18;
+const std::optional<DxfAxisChoice> kAxisChoices[] = {std::nullopt, DxfAxisChoice::X, DxfAxisChoice::Y};
+const std::optional<DxfUnitChoice> kUnitChoices[] = {std::nullopt, DxfUnitChoice::Millimetre, DxfUnitChoice::Inch,
+                                                     DxfUnitChoice::Metre};
 
 bool Refuse(Context& context, const std::string& path, const std::string& what) {
   ErrorBox(context, "DXF-Datei " + FileNameOf(path) + ": " + what);
@@ -35,58 +34,16 @@ bool Refuse(Context& context, const std::string& path, const std::string& what) 
   return false;
 }
 
-// Layer names do not depend on letter case.
-bool SameName(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-    return std::toupper(x) == std::toupper(y);
-  });
-}
-
-// The curves to chain: those on the layer, or all when it has none.
-std::vector<size_t> CurvesToChain(const std::vector<DxfCurve>& curves, const std::string& layer) {
-  std::vector<size_t> onLayer, all;
-  for (size_t i = 0; i < curves.size(); ++i) {
-    all.push_back(i);
-    if (SameName(curves[i].layer, layer)) onLayer.push_back(i);
-  }
-  return onLayer.empty() ? all : onLayer;
-}
-
-long double ToleranceOf(const std::vector<DxfCurve>& curves, const std::vector<size_t>& selected) {
-  const DxfVertex& start = curves[selected.front()].vertices.front();
-  long double xmin = start.x, xmax = start.x, ymin = start.y, ymax = start.y;
-  for (size_t index : selected)
-    for (const DxfVertex& v : curves[index].vertices) {
-      xmin = std::min(xmin, v.x);
-      xmax = std::max(xmax, v.x);
-      ymin = std::min(ymin, v.y);
-      ymax = std::max(ymax, v.y);
-    }
-  return std::max(kRelativeTolerance * std::hypot(xmax - xmin, ymax - ymin), kSmallestTolerance);
-}
-
-std::string PointText(const PlanePoint& p) { return "(" + FormatDecimals(p.x, 3) + " | " + FormatDecimals(p.y, 3) + ")"; }
-
-std::string OpenChainText(const DxfChaining& chaining) {
-  if (!chaining.openChain) return "";
-  long double gap = std::hypot(chaining.openTo.x - chaining.openFrom.x, chaining.openTo.y - chaining.openFrom.y);
-  return Oem("; die längste offene Kette endet bei ") + PointText(chaining.openFrom) + " und " +
-         PointText(chaining.openTo) + Oem(" (Lücke ") + FormatDecimals(gap, 3) + " mm)";
-}
-
 std::string ChoiceText(const Context& context, const DxfContourCandidate& candidate) {
   UnitSystem units = context.Units();
-  std::string text = std::to_string(candidate.elements.size()) + Oem(" Elemente, Fläche ") +
-                     FormatSignificant(AreaForDisplay(candidate.area, units), context.Numbers()) + " " +
-                     AreaUnitText(units);
-  if (!candidate.unsupported.empty()) text += " (" + candidate.unsupported + ")";
-  return text + ", Layer " + candidate.layer;
+  return std::to_string(candidate.elements.size()) + Oem(" Elemente, Fläche ") +
+         FormatSignificant(AreaForDisplay(candidate.area, units), context.Numbers()) + " " + AreaUnitText(units) +
+         ", Layer " + candidate.layer;
 }
 
-// The chosen candidate; none when the user cancelled.
-const DxfContourCandidate* Choose(Context& context, const std::vector<DxfContourCandidate>& candidates,
-                                  DxfLoopChoice choice) {
-  if (candidates.size() == 1 || choice == DxfLoopChoice::Largest) return &candidates.front();
+// The chosen candidate by the list of AskChoice; none when the user cancelled.
+const DxfContourCandidate* Choose(Context& context, const std::vector<DxfContourCandidate>& candidates) {
+  if (candidates.size() == 1) return &candidates.front();
   std::vector<std::string> items;
   for (size_t i = 0; i < candidates.size() && i < static_cast<size_t>(kLineListSize); ++i)
     items.push_back(ChoiceText(context, candidates[i]));
@@ -96,50 +53,114 @@ const DxfContourCandidate* Choose(Context& context, const std::vector<DxfContour
   return &candidates[static_cast<size_t>(index - 1)];
 }
 
-void TakeContour(Context& context, const std::vector<DxfVertex>& elements) {
+// The run of points as short lines, arcs as chords.
+void AddChords(const std::vector<DxfVertex>& points, bool closed, std::vector<DxfPreviewSegment>& segments) {
+  for (size_t i = 0; i + (closed ? 0 : 1) < points.size(); ++i) {
+    const DxfVertex& from = points[i];
+    const DxfVertex& to = points[(i + 1) % points.size()];
+    int chords = std::max(1, static_cast<int>(std::ceil(std::fabs(from.phi) / kPreviewChordAngle)));
+    PlanePoint start{from.x, from.y};
+    for (int k = 1; k <= chords; ++k) {
+      PlanePoint end = PointAlong(from, to, static_cast<long double>(k) / chords);
+      segments.push_back({start, end});
+      start = end;
+    }
+  }
+}
+
+// The form's offers and preview for the search; the chosen loop as the form says.
+void ShowSearch(const Context& context, const DxfSearch& search, DxfImportForm& form) {
+  form.loopItems.clear();
+  form.drawing.clear();
+  form.contour.clear();
+  form.notes.clear();
+  form.canTake = search.error.empty();
+  for (const DxfCurve& curve : search.placed.curves) AddChords(curve.vertices, curve.closed, form.drawing);
+  if (!form.canTake) {
+    form.notes = {search.error};
+    return;
+  }
+  const std::vector<DxfContourCandidate>& candidates = search.Found().candidates;
+  for (const DxfContourCandidate& candidate : candidates) form.loopItems.push_back(ChoiceText(context, candidate));
+  form.loop = std::clamp(form.loop, 0, static_cast<int>(candidates.size()) - 1);
+  const DxfContourCandidate& chosen = candidates[static_cast<size_t>(form.loop)];
+  AddChords(LoopVertices(search.Found().split.curves, chosen.loop), true, form.contour);
+  form.notes = DecisionNotes(search, chosen, "");
+  if (chosen.elements.size() > static_cast<size_t>(kMaxElements)) {
+    form.notes.push_back(TooManyElementsText(search, chosen));
+    form.canTake = false;
+  }
+  // The axis across the drawing's preview.
+  long double reach = 0;
+  for (const DxfPreviewSegment& s : form.drawing)
+    for (const PlanePoint& p : {s.from, s.to})
+      reach = std::max(reach, std::hypot(p.x - chosen.axis.origin.x, p.y - chosen.axis.origin.y));
+  PlanePoint along{std::cos(chosen.axis.angle) * reach, std::sin(chosen.axis.angle) * reach};
+  form.axisLine = {{chosen.axis.origin.x - along.x, chosen.axis.origin.y - along.y},
+                   {chosen.axis.origin.x + along.x, chosen.axis.origin.y + along.y}};
+}
+
+// The contour chosen in the preview window; none when the user cancelled.
+const DxfContourCandidate* ChooseInPreview(Context& context, const DxfDrawing& drawing, DxfImportOptions& options,
+                                           const std::string& contourLayer, DxfSearch& search) {
+  DxfImportForm form;
+  form.SetRefresh([&](DxfImportForm& changed) {
+    options.axis = kAxisChoices[std::clamp(changed.axis, 0, 2)];
+    options.units = kUnitChoices[std::clamp(changed.units, 0, 3)];
+    SearchContours(drawing, options, contourLayer, search);
+    ShowSearch(context, search, changed);
+  });
+  ShowSearch(context, search, form);
+  if (!context.ui.ShowDxfImportForm(form) || !form.canTake) return nullptr;
+  return &search.Found().candidates[static_cast<size_t>(form.loop)];
+}
+
+void TakeContour(Context& context, const std::vector<DxfVertex>& elements, std::vector<std::string> notes) {
   Contour& contour = context.body.contour;
   contour.Reset();
   for (size_t i = 0; i < elements.size(); ++i)
     contour[static_cast<int>(i + 1)] = {elements[i].x, elements[i].y, elements[i].phi};
   contour.count = static_cast<uint16_t>(elements.size());
   context.state.modified = false;
+  context.state.importNotes = std::move(notes);
   Calculate(context);
   context.state.cancel = false;
 }
 
 }  // namespace
 
-bool ImportDxfContour(Context& context, const std::string& path, DxfLoopChoice choice) {
-  if (!CheckFileReadable(context, path)) return false;
-  std::vector<DxfCurve> curves;
+bool ImportDxfContour(Context& context, const std::string& path, const DxfImportOptions& stated) {
+  // The reader opens the file itself without waiting: a FIFO or device is refused at once.
+  DxfDrawing drawing;
   std::string error;
-  if (!ReadDxfCurves(path, curves, error)) return Refuse(context, path, error);
-  if (curves.empty()) return Refuse(context, path, Oem("keine Linien, Bögen, Kreise oder Polylinien gefunden"));
-
+  if (!ReadDxfDrawing(path, drawing, error)) return Refuse(context, path, error);
+  DxfImportOptions options = stated;
   std::string contourLayer = LayerName(context.config, kLayerOutline);
-  std::vector<size_t> selected = CurvesToChain(curves, contourLayer);
-  std::string where = SameName(curves[selected.front()].layer, contourLayer) ? " auf Layer " + contourLayer : "";
-  long double tolerance = ToleranceOf(curves, selected);
-  DxfChaining chaining = ChainCurves(curves, selected, tolerance);
-  if (chaining.loops.empty())
-    return Refuse(context, path, "keine geschlossene Kontur" + where + OpenChainText(chaining));
+  DxfSearch search;
+  SearchContours(drawing, options, contourLayer, search);
+  if (!search.error.empty()) return Refuse(context, path, search.error);
 
-  std::vector<DxfContourCandidate> candidates = ContourCandidates(curves, chaining.loops, tolerance);
-  const DxfContourCandidate* chosen = Choose(context, candidates, choice);
-  if (!chosen) return false;
-  if (!chosen->unsupported.empty())
-    return Refuse(context, path, "die Kontur" + where + " besteht auch aus " + chosen->unsupported +
-                                     Oem("-Kurven; übernommen werden LINE, ARC, CIRCLE, POLYLINE und LWPOLYLINE"));
+  const std::vector<DxfContourCandidate>& candidates = search.Found().candidates;
+  const DxfContourCandidate* chosen = &candidates.front();
+  bool ask = options.choice == DxfLoopChoice::Ask;
+  if (ask && context.ui.HasDxfImportPreview())
+    chosen = ChooseInPreview(context, drawing, options, contourLayer, search);
+  else if (ask)
+    chosen = Choose(context, candidates);
+  if (!chosen) {
+    context.state.cancel = true;
+    return false;
+  }
   if (chosen->elements.size() > static_cast<size_t>(kMaxElements))
-    return Refuse(context, path, "die Kontur" + where + " hat " + std::to_string(chosen->elements.size()) +
-                                     Oem(" Elemente; höchstens ") + std::to_string(kMaxElements) + Oem(" sind möglich"));
-  TakeContour(context, chosen->elements);
+    return Refuse(context, path, TooManyElementsText(search, *chosen));
+  std::string choiceText = ask ? "" : ChoiceText(context, *chosen);
+  TakeContour(context, chosen->elements, DecisionNotes(search, *chosen, choiceText));
   return true;
 }
 
 bool IsDxfFileName(const std::string& name) {
   std::string file = FileNameOf(name);
-  return file.size() > 4 && SameName(file.substr(file.size() - 4), ".dxf");
+  return file.size() > 4 && DxfNameKey(file.substr(file.size() - 4)) == ".DXF";
 }
 
 }  // namespace kalo

@@ -102,6 +102,7 @@ bool ReadDataFile(Context& context, const std::string& name) {
   context.body = std::move(*body);
   context.state.modified = false;
   context.state.currentFileName = BaseNameOf(path);
+  context.state.importNotes.clear();
   if (name.empty()) context.state.dataDirectory = DirectoryOf(path);
   Calculate(context);
   return true;

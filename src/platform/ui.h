@@ -13,6 +13,7 @@ class DiagramLimitsForm;
 class DocumentSetupForm;
 class DrawingInfoForm;
 class DrawingTextForm;
+class DxfImportForm;
 class ErrorExplanationForm;
 class HelpPictureForm;
 class PrintForm;
@@ -82,6 +83,11 @@ class Ui {
   virtual bool AskColour(SelectColourForm& form) = 0;
   // The explanation of an error message; its actions run while it is open.
   virtual void ShowErrorExplanation(ErrorExplanationForm& form) = 0;
+  // Whether File → Import (DXF) can show its preview window; without it a drawing with
+  // several contours asks with AskChoice.
+  virtual bool HasDxfImportPreview() const { return false; }
+  // The DXF import's preview window: true when the user takes the chosen contour.
+  virtual bool ShowDxfImportForm(DxfImportForm&) { return false; }
   // The help picture browser; true when the window closed with a request, false for OK
   // (a Ui without this window ends the browser).
   virtual bool ShowHelpPictureBrowser(HelpPictureForm&) { return false; }

@@ -23,6 +23,7 @@
 #include "qt/document_setup_dialog.h"
 #include "qt/drawing_info_dialog.h"
 #include "qt/drawing_text_dialog.h"
+#include "qt/dxf_import_dialog.h"
 #include "qt/element_list_dialog.h"
 #include "qt/error_explanation_dialog.h"
 #include "qt/escape_watch.h"
@@ -143,6 +144,11 @@ bool QtUi::ShowDrawingTextForm(DrawingTextForm& form) {
 
 bool QtUi::ShowElementList(TForm_einarray& form) {
   ElementListDialog dialog(form, PlainLetters(), parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::ShowDxfImportForm(DxfImportForm& form) {
+  DxfImportDialog dialog(form, PlainLetters(), parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 

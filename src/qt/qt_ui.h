@@ -44,6 +44,8 @@ class QtUi : public Ui {
   void SetWaitCursor(bool waiting) override;
   bool ShowDrawingTextForm(DrawingTextForm& form) override;
   bool ShowElementList(TForm_einarray& form) override;
+  bool HasDxfImportPreview() const override { return true; }
+  bool ShowDxfImportForm(DxfImportForm& form) override;
   bool ShowCoordinateForm(TForm_einkoord& form) override;
   bool EditDiagramLimits(DiagramLimitsForm& form) override;
   bool ShowConfigDialog(Tconfig& form) override;

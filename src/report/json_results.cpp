@@ -85,7 +85,9 @@ std::vector<std::string> JsonResultLines(const Context& context, const std::stri
     for (const ResultGroup& group : ResultCatalogue(context, solid)) members.push_back(GroupMember(group));
     members.push_back(ArrayMember("element_Jx_kgm2", solid.elementJx, JsonNumber));
   }
-  members.push_back(ArrayMember("messages", context.messages.Texts(), JsonString));
+  std::vector<std::string> messages = context.state.importNotes;
+  messages.insert(messages.end(), context.messages.Texts().begin(), context.messages.Texts().end());
+  members.push_back(ArrayMember("messages", messages, JsonString));
   std::vector<std::string> lines = {"{"};
   AppendMembers(lines, members, "  ");
   lines.push_back("}");

@@ -26,4 +26,11 @@ void WriteMessageBlock(Context& context, TextOutput& output) {
   }
 }
 
+void WriteImportNotes(const Context& context, TextOutput& output) {
+  if (context.state.importNotes.empty()) return;
+  output.Line("");
+  output.Line("DXF-IMPORT");
+  for (const std::string& note : context.state.importNotes) output.Line(note);
+}
+
 }  // namespace kalo

@@ -7,5 +7,8 @@ struct Context;
 class TextOutput;
 
 void WriteMessageBlock(Context& context, TextOutput& output);
+// What the DXF import of the contour decided by a rule, under its own heading; nothing for
+// a body read from a data file.
+void WriteImportNotes(const Context& context, TextOutput& output);
 
 }  // namespace kalo

@@ -94,6 +94,7 @@ bool Report(Context& context, int kind, const ReportAppendix& appendix) {
       WriteContourTable(context, output);
     }
     WriteResults(context, output);
+    WriteImportNotes(context, output);
     output.EndPage();
     if (!context.messages.Empty()) {
       output.PageHeader();

@@ -6,7 +6,7 @@
 
 #include "edit/dxf_chains.h"
 #include "edit/dxf_contour.h"
-#include "edit/dxf_geometry.h"
+#include "dxf/dxf_geometry.h"
 
 namespace kalo {
 namespace {
@@ -14,8 +14,16 @@ namespace {
 constexpr long double kPi = std::numbers::pi_v<long double>;
 constexpr long double kTolerance = 1e-6L;
 
+DxfCurve Curve(DxfCurveKind kind, std::vector<DxfVertex> vertices) {
+  DxfCurve curve;
+  curve.kind = kind;
+  curve.layer = "0";
+  curve.vertices = std::move(vertices);
+  return curve;
+}
+
 DxfCurve Line(long double x1, long double y1, long double x2, long double y2) {
-  return {DxfCurveKind::Line, "0", {{x1, y1, 0}, {x2, y2, 0}}, false};
+  return Curve(DxfCurveKind::Line, {{x1, y1, 0}, {x2, y2, 0}});
 }
 
 // All curves chained, each loop as its points from its first curve in the file.
@@ -57,8 +65,8 @@ TEST(DxfChains, BridgeBetweenTwoLoopsBelongsToNeither) {
 
 TEST(DxfChains, LineDrawnTwiceAndArcsBackwardsChainOnce) {
   // Half circles above and below the axis: the upper one reversed in the file.
-  DxfCurve upper{DxfCurveKind::Arc, "0", {{-5, 0, -kPi}, {5, 0, 0}}, false};
-  DxfCurve lower{DxfCurveKind::Arc, "0", {{-5, 0, kPi}, {5, 0, 0}}, false};
+  DxfCurve upper = Curve(DxfCurveKind::Arc, {{-5, 0, -kPi}, {5, 0, 0}});
+  DxfCurve lower = Curve(DxfCurveKind::Arc, {{-5, 0, kPi}, {5, 0, 0}});
   auto loops = Loops({upper, lower, Line(-5, 0, 5, 0), Line(5, 0, -5, 0)});
   // The line drawn twice counts once, and as it runs inside the outline it is left out.
   ASSERT_EQ(loops.size(), 1u);
@@ -68,7 +76,7 @@ TEST(DxfChains, LineDrawnTwiceAndArcsBackwardsChainOnce) {
 
 TEST(DxfChains, OpenPolylineIsAPieceOfAChain) {
   // Joined at its ends only: its inner points are no place for other curves to join.
-  DxfCurve polyline{DxfCurveKind::Polyline, "0", {{0, 10, 0}, {10, 10, -kPi / 2}, {20, 0, 0}}, false};
+  DxfCurve polyline = Curve(DxfCurveKind::Polyline, {{0, 10, 0}, {10, 10, -kPi / 2}, {20, 0, 0}});
   auto loops = Loops({Line(0, 0, 0, 10), polyline, Line(0, 0, 20, 0), Line(10, 10, 10, 0)});
   ASSERT_EQ(loops.size(), 1u);
   ExpectPoints(loops[0], {{0, 0, 0}, {0, 10, 0}, {10, 10, -kPi / 2}, {20, 0, 0}});

@@ -1,10 +1,13 @@
 // The contour import on drawings made by ezdxf as other CAD programs make them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <numbers>
+#include <regex>
 
 #include "edit/dxf_import_fixture.h"
+#include "edit/dxf_import_form.h"
 #include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
@@ -82,8 +85,8 @@ TEST_F(DxfImport, LooseLinesOnEveryLayerAreIgnored) {
 
 TEST_F(DxfImport, SeveralLoopsAreOfferedLargestFirst) {
   std::string path = Drawing("two_loops");
-  const std::vector<ContourElement> large = {{0, 10, 0}, {20, 10, 0}, {20, 60, 0}, {0, 60, 0}};
-  const std::vector<ContourElement> small = {{50, 10, 0}, {60, 10, 0}, {60, 50, 0}, {50, 50, 0}};
+  const std::vector<ContourElement> large = {{10, 10, 0}, {30, 10, 0}, {30, 60, 0}, {10, 60, 0}};
+  const std::vector<ContourElement> small = {{60, 10, 0}, {70, 10, 0}, {70, 50, 0}, {60, 50, 0}};
 
   test.ui.choices = {1};
   ASSERT_TRUE(ImportDxfContour(context, path)) << Messages();
@@ -161,6 +164,90 @@ TEST_F(DxfImport, FilesThatAreNoUsableDxfAreRefused) {
 
   test.ui.messages.clear();
   ExpectRefused(dir.File("fehlt.dxf"), "nicht gefunden");
+
+  // A pipe named like a drawing is refused at once, never waited on.
+  std::string fifo = dir.File("rohr.dxf");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  test.ui.messages.clear();
+  ExpectRefused(fifo, "FIFO");
+}
+
+// The plate as a closed LWPOLYLINE on layer "5", after the given entities.
+std::string PlateAfter(const std::string& entities) {
+  return "0\nSECTION\n2\nENTITIES\n" + entities +
+         "0\nLWPOLYLINE\n8\n5\n90\n1073741824\n70\n1\n10\n0\n20\n0\n10\n100\n20\n0\n10\n100\n20\n40\n42\n"
+         "0.41421356237309503\n10\n60\n20\n80\n10\n0\n20\n80\n0\nENDSEC\n0\nEOF\n";
+}
+
+TEST_F(DxfImport, LongLinesAndForgedCountsAreReadSafely) {
+  // A layer name of 5000 bytes, a LEADER claiming 1431655766 vertices, and the plate's
+  // LWPOLYLINE claiming 1073741824.
+  std::string path = dir.File("feindlich.dxf");
+  WriteBytes(path, PlateAfter("0\nLINE\n8\n" + std::string(5000, 'L') + "\n10\n0\n20\n0\n11\n1\n21\n1\n" +
+                              "0\nLEADER\n8\nMASSE\n76\n1431655766\n10\n1\n20\n1\n"));
+  ASSERT_TRUE(ImportDxfContour(context, path)) << Messages();
+  ExpectElements(kPlate);
+}
+
+TEST_F(DxfImport, NumbersAndBlocksThatCannotBeAreRefused) {
+  std::string path = dir.File("nan.dxf");
+  WriteBytes(path, PlateAfter("0\nLINE\n8\nMASSE\n10\nnan\n20\n0\n"));
+  ExpectRefused(path, "\"nan\" ist keine Zahl");
+  test.ui.messages.clear();
+  std::string huge = dir.File("riesig.dxf");
+  WriteBytes(huge, PlateAfter("0\nLINE\n8\nMASSE\n10\n0\n20\n1e308\n"));
+  ExpectRefused(huge, "LINE, Gruppe 20, Zeile 12");
+  test.ui.messages.clear();
+  std::string self = dir.File("selbst.dxf");
+  WriteBytes(self, "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\nINSERT\n2\nB\n0\nENDBLK\n0\nENDSEC\n" +
+                       PlateAfter("0\nINSERT\n2\nB\n"));
+  ExpectRefused(self, Oem("Block B fügt sich selbst ein"));
+}
+
+TEST_F(DxfImport, SplineTooFineForTheElementsNamesATolerance) {
+  std::string path = Drawing("wavy_spline");
+  std::string before = Snapshot(context.body);
+  EXPECT_FALSE(ImportDxfContour(context, path));
+  ASSERT_EQ(test.ui.messages.size(), 1u);
+  const std::string& message = test.ui.messages.front().text;
+  EXPECT_EQ(Snapshot(context.body), before);
+  std::smatch match;
+  ASSERT_TRUE(std::regex_search(message, match, std::regex("hat ([0-9]+) Elemente.*mit Toleranz ([0-9.]+) mm w.+ren es ([0-9]+)")))
+      << message;
+  EXPECT_GT(std::stoi(match[1]), kMaxElements);
+  EXPECT_LE(std::stoi(match[3]), kMaxElements);
+  EXPECT_GT(std::stod(match[2]), 0.001);
+}
+
+TEST_F(DxfImport, PreviewShowsTheChoicesAndTakesWhatWasChosen) {
+  std::string path = Drawing("two_loops");
+  std::string before = Snapshot(context.body);
+  test.ui.dxfImportForm = [](DxfImportForm&) { return false; };
+  EXPECT_FALSE(ImportDxfContour(context, path));
+  EXPECT_TRUE(context.state.cancel);
+  EXPECT_EQ(Snapshot(context.body), before);
+
+  std::vector<std::string> notesByRule, notesAsStated;
+  test.ui.dxfImportForm = [&](DxfImportForm& form) {
+    EXPECT_EQ(form.loopItems.size(), 2u);
+    EXPECT_EQ(form.drawing.size(), 8u);  // both rectangles
+    EXPECT_EQ(form.contour.size(), 4u);  // the larger one, chosen first
+    notesByRule = form.notes;
+    form.axis = 2;  // the drawing's y axis
+    form.loop = 1;
+    form.Changed();
+    notesAsStated = form.notes;
+    EXPECT_TRUE(form.canTake);
+    return true;
+  };
+  ASSERT_TRUE(ImportDxfContour(context, path)) << Messages();
+  ASSERT_FALSE(notesByRule.empty());
+  EXPECT_NE(notesByRule.back().find("y = 0 angenommen"), std::string::npos) << notesByRule.back();
+  ASSERT_FALSE(notesAsStated.empty());
+  EXPECT_NE(notesAsStated.back().find("wie angegeben: y-Achse"), std::string::npos) << notesAsStated.back();
+  // The small ring turned about the drawing's y axis: a disc from radius 60 to 70, 40 thick.
+  EXPECT_NEAR(context.body.volume, kPi * (70 * 70 - 60 * 60) * 40, 1e-6);
+  EXPECT_EQ(context.state.importNotes, notesAsStated);
 }
 
 TEST(DxfFileName, ExtensionInAnyLetterCase) {

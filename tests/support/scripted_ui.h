@@ -40,6 +40,10 @@ class ScriptedUi : public Ui {
   bool AskSaveFileName(const std::string&, const std::string&, std::string& path) override { return TakeText(path); }
   bool AskOpenFileName(const std::string&, const std::string&, std::string& path) override { return TakeText(path); }
   void ShowLines(const std::vector<std::string>& lines) override { shownLines = lines; }
+  // The DXF import's preview window, when a test gives one: it sees the form and answers.
+  bool HasDxfImportPreview() const override { return static_cast<bool>(dxfImportForm); }
+  bool ShowDxfImportForm(DxfImportForm& form) override { return dxfImportForm(form); }
+  std::function<bool(DxfImportForm&)> dxfImportForm;
   bool AskChoice(const std::string& caption, const std::vector<std::string>& items, int& index) override {
     choiceCaptions.push_back(caption);
     choiceItems = items;

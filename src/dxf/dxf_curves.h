@@ -18,16 +18,16 @@ struct DxfVertex {
 
 struct DxfCurve {
   DxfCurveKind kind = DxfCurveKind::Line;
-  std::string layer;
-  // In drawing order. A closed curve's last phi leads back to its first point; an open
-  // curve's last phi is 0. Splines and ellipses carry points on or near the curve with
-  // straight segments between them: enough to chain them and to tell their area.
+  std::string layer;  // code page 850
+  // In drawing order, in mm. A closed curve's last phi leads back to its first point; an
+  // open curve's last phi is 0.
   std::vector<DxfVertex> vertices;
   bool closed = false;
+  std::string linetype;  // its own, else its layer's, in upper case; empty when neither names one
+  long line = 0;         // where the entity stands in the file
+  // A spline or ellipse followed by arcs and lines within the approximation tolerance.
+  bool approximated = false;
 };
-
-// Splines and ellipses have no form as contour elements.
-bool IsContourCurve(DxfCurveKind kind);
 // The entity name for messages: "LINE", "ARC", "CIRCLE", "POLYLINE", "SPLINE", "ELLIPSE".
 const char* DxfCurveName(DxfCurveKind kind);
 

@@ -3,7 +3,7 @@
 // one, straight or as an arc turning by the first point's phi.
 #include <vector>
 
-#include "edit/dxf_curves.h"
+#include "dxf/dxf_curves.h"
 #include "model/plane_point.h"
 
 namespace kalo {
@@ -36,6 +36,8 @@ Box LoopBox(const std::vector<DxfVertex>& loop);
 // Area enclosed by a closed run of points (the last segment leads back to the first
 // point), counter-clockwise positive.
 long double SignedArea(const std::vector<DxfVertex>& loop);
+// Shortest distance from p to the segment from 'from' to 'to'.
+long double DistanceToSegment(const PlanePoint& p, const DxfVertex& from, const DxfVertex& to);
 // Shortest distance from p to the closed run of points.
 long double DistanceToLoop(const PlanePoint& p, const std::vector<DxfVertex>& loop);
 

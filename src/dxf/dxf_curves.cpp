@@ -1,8 +1,6 @@
-#include "edit/dxf_curves.h"
+#include "dxf/dxf_curves.h"
 
 namespace kalo {
-
-bool IsContourCurve(DxfCurveKind kind) { return kind != DxfCurveKind::Spline && kind != DxfCurveKind::Ellipse; }
 
 const char* DxfCurveName(DxfCurveKind kind) {
   switch (kind) {

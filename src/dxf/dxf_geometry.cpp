@@ -1,4 +1,4 @@
-#include "edit/dxf_geometry.h"
+#include "dxf/dxf_geometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,19 +21,6 @@ long double Normalised(long double angle) {
 bool Passes(const SegmentArc& arc, long double phi, long double angle) {
   long double travelled = phi > 0 ? Normalised(angle - arc.startAngle) : Normalised(arc.startAngle - angle);
   return travelled <= std::fabs(phi);
-}
-
-long double DistanceToSegment(const PlanePoint& p, const DxfVertex& from, const DxfVertex& to) {
-  if (IsArc(from, to)) {
-    SegmentArc arc = ArcOf(from, to);
-    long double dx = p.x - arc.centre.x, dy = p.y - arc.centre.y;
-    if (Passes(arc, from.phi, std::atan2(dy, dx))) return std::fabs(std::hypot(dx, dy) - arc.radius);
-    return std::min(std::hypot(p.x - from.x, p.y - from.y), std::hypot(p.x - to.x, p.y - to.y));
-  }
-  long double dx = to.x - from.x, dy = to.y - from.y;
-  long double lengthSquared = dx * dx + dy * dy;
-  long double t = lengthSquared > 0 ? std::clamp(((p.x - from.x) * dx + (p.y - from.y) * dy) / lengthSquared, 0.0L, 1.0L) : 0;
-  return std::hypot(p.x - (from.x + t * dx), p.y - (from.y + t * dy));
 }
 
 }  // namespace
@@ -109,6 +96,19 @@ long double SignedArea(const std::vector<DxfVertex>& loop) {
     }
   }
   return area;
+}
+
+long double DistanceToSegment(const PlanePoint& p, const DxfVertex& from, const DxfVertex& to) {
+  if (IsArc(from, to)) {
+    SegmentArc arc = ArcOf(from, to);
+    long double dx = p.x - arc.centre.x, dy = p.y - arc.centre.y;
+    if (Passes(arc, from.phi, std::atan2(dy, dx))) return std::fabs(std::hypot(dx, dy) - arc.radius);
+    return std::min(std::hypot(p.x - from.x, p.y - from.y), std::hypot(p.x - to.x, p.y - to.y));
+  }
+  long double dx = to.x - from.x, dy = to.y - from.y;
+  long double lengthSquared = dx * dx + dy * dy;
+  long double t = lengthSquared > 0 ? std::clamp(((p.x - from.x) * dx + (p.y - from.y) * dy) / lengthSquared, 0.0L, 1.0L) : 0;
+  return std::hypot(p.x - (from.x + t * dx), p.y - (from.y + t * dy));
 }
 
 long double DistanceToLoop(const PlanePoint& p, const std::vector<DxfVertex>& loop) {

@@ -1,0 +1,26 @@
+#pragma once
+// The switches of the command line for a DXF drawing: /AXIS=x|y and /UNITS=mm|in|m, anywhere
+// after the file name, in any letter case.
+#include <string>
+#include <vector>
+
+#include "edit/dxf_import.h"
+
+namespace kalo {
+
+struct Context;
+
+// The import options the arguments state for a batch chain (the largest likely loop) or the
+// window. False, with the wrong switch and what is possible in error, for a value that is
+// none of those.
+bool DxfSwitchesOf(const std::vector<std::string>& arguments, DxfLoopChoice choice, DxfImportOptions& options,
+                   std::string& error);
+// /AXIS=… or /UNITS=… in any letter case (its value is checked when the drawing is read).
+bool IsDxfSwitch(const std::string& argument);
+// Imports the drawing with the switches of the command line; a wrong switch is reported and
+// sets the cancel flag.
+bool ImportDrawingAsSwitched(Context& context, const std::string& fileName, DxfLoopChoice choice);
+// The lines of --help that describe them.
+std::vector<std::string> DxfSwitchUsageLines();
+
+}  // namespace kalo
