@@ -14,6 +14,7 @@ packages=(
   libxlsxwriter-dev libzip-dev libpugixml-dev python3-openpyxl
   xdg-utils
   python3-gmpy2
+  python3-pil
   clang libclang-rt-14-dev
 )
 

@@ -6,19 +6,15 @@
 #include "cad/block_expansion.h"
 #include "cad/cad_layers.h"
 #include "cad/dxf_numbers.h"
+#include "cad/text_box.h"
 #include "config/configuration.h"
 #include "graphics/colours.h"
 #include "graphics/plane_geometry.h"
-#include "platform/codepage.h"
 
 namespace kalo {
 namespace {
 
-// A CAD text height is the height of the capitals; common sans faces have capitals of
-// about 0.72 of their font size.
-constexpr double kFontSizePerCapHeight = 1.0 / 0.72;
 constexpr double kLineWidthPerScreenPixel = 0.25;
-constexpr int kCadTextInWindowCodePage = 2;
 constexpr int kWhite = 15;
 
 std::vector<double> DashesOf(int lineStyle) {
@@ -138,10 +134,9 @@ void SheetTarget::Draw(const Primitive& p, const CadBlockTransform& placement, i
       break;
     }
     case Primitive::Kind::Text: {
-      bool windowCodePage = config_.cadTextMode == kCadTextInWindowCodePage;
       int fontStyle = config_.graphicsFontStyle;
       PageText text;
-      text.utf8 = windowCodePage ? AnsiToUtf8(p.text) : Cp850ToUtf8(p.text);
+      text.utf8 = PageTextUtf8(config_, p.text);
       text.at = at;
       text.fontSize = kFontSizePerCapHeight * static_cast<double>(p.style.height * placement.yScale);
       text.rotation = static_cast<double>(p.style.rotation + placement.rotation);

@@ -100,6 +100,21 @@ TEST_F(PageOutput, PdfSheetHasTheSheetsSizeInMillimetresAndItsTexts) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 }
 
+// Every view of every shipped example, written as DXF, SVG, PDF and TXT: the extents of each
+// file hold every line, arc, solid and text (texts measured in the drawing's font).
+TEST_F(PageOutput, EveryViewOfEveryExampleHoldsEverythingDrawnInsideItsExtents) {
+  for (const char* example : {"flange", "pulley", "shaft", "sphere", "torus"}) {
+    UseExample(example);
+    for (int view = 1; view <= 6; ++view) {
+      for (int format : {1, 5, 6, 7})
+        ASSERT_EQ(Kalo({"body.kal", "/CAD" + std::to_string(format) + ":" + std::to_string(view)}).exitCode, 0);
+      testing::ProcessResult check = testing::RunProcess(
+          dir.Path(), {"/usr/bin/python3", std::string(KALO_SOURCE_DIR) + "/tests/cad/extents_check.py", "body"}, {});
+      EXPECT_EQ(check.exitCode, 0) << example << " view " << view << "\n" << check.errorOutput;
+    }
+  }
+}
+
 TEST_F(PageOutput, EqualRunsGiveEqualFiles) {
   UseExample("flange");
   ASSERT_EQ(Kalo({"body.kal", "/CAD7:5"}).exitCode, 0);
