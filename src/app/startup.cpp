@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/colour_switch.h"
 #include "app/command_line.h"
 #include "app/summary.h"
 #include "cad/cad_driver.h"
@@ -101,6 +102,7 @@ StartupOutcome RunCadChain(Context& context, const Command& command) {
   if (!PrepareBatchBody(context, command)) return EndProcess(1);
   if (IsDxfFileName(command.fileName) && command.cadTarget == kCadDxf)
     context.state.currentFileName += kImportedDrawingSuffix;
+  if (HasColourSwitch(context.state.arguments)) context.config.pageLayerColours = true;
   context.state.cadBatch = true;
   bool written = ShowView(context, command.cadTarget, command.cadView);
   context.state.cadBatch = false;

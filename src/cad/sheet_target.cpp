@@ -1,6 +1,5 @@
 #include "cad/sheet_target.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "cad/block_expansion.h"
@@ -14,7 +13,11 @@
 namespace kalo {
 namespace {
 
-constexpr double kLineWidthPerScreenPixel = 0.25;
+// Black lines in the two widths of engineering drawings: wide for the visible outlines
+// (the contour and the sheet border, on layer 5), narrow for all else.
+constexpr int kOutlineLayer = 5;
+constexpr double kWideLine = 0.5;
+constexpr double kNarrowLine = 0.25;
 constexpr int kWhite = 15;
 
 std::vector<double> DashesOf(int lineStyle) {
@@ -116,13 +119,15 @@ void SheetTarget::Draw(const Primitive& p, const CadBlockTransform& placement, i
   switch (p.kind) {
     case Primitive::Kind::Layer: {
       ScreenLayerStyle style = ScreenStyleOf(config_, p.layer.number);
-      if (style.hasColour) {
+      if (!config_.pageLayerColours) {
+        pen_.colour = kBlack;
+      } else if (style.hasColour) {
         int colour = GetColorTurbo(style.colour);
         // White and the background colour draw black on paper.
         pen_.colour = colour == kWhite || colour == 0 ? kBlack : PaletteColour(colour);
       }
       pen_.dashes = DashesOf(style.lineStyle);
-      pen_.width = kLineWidthPerScreenPixel * std::max(style.width, 1);
+      pen_.width = p.layer.number == kOutlineLayer ? kWideLine : kNarrowLine;
       break;
     }
     case Primitive::Kind::Line: DrawLine(at, OnPage(Place(placement, p.points[1]))); break;
