@@ -123,6 +123,8 @@ std::vector<std::string> LongUsageLines() {
       "",
       "/A       -> TXT file with all results (after the /I report)",
       "/JSON    -> JSON file with all results in full precision",
+      "/CADi:j  -> also i: 6=SVG, 7=PDF (black lines; with /COLOR in the layer colours)",
+      "            j: 1 geometry+polygon, 2 geometry, 3 table, 4 as 1, 5 sheet, 6 polyline",
       "",
       name + " --summary FILE_OR_FOLDER...   -> one CSV row per data file on the output",
       name + " --help                        -> this screen",
