@@ -15,6 +15,7 @@ packages=(
   xdg-utils
   python3-gmpy2
   python3-pil
+  lintian
   clang libclang-rt-14-dev
 )
 
