@@ -25,13 +25,13 @@ import glob
 import FreeCAD, Import
 FreeCAD.ParamGet("User parameter:BaseApp/Preferences/Mod/Draft").SetBool("groupLayers", True)
 for path in sorted(glob.glob("$work/*.dxf")):
-    print("FILE", path.rsplit("/", 1)[1], flush=True)
+    print("\nFILE", path.rsplit("/", 1)[1], flush=True)
     doc = FreeCAD.newDocument("drawing")
     Import.readDXF(path, doc.Name, True)
     # With grouped layers the importer makes one shape per layer, named after it.
-    print("LAYERS", " ".join(sorted(o.Label for o in doc.Objects)), flush=True)
+    print("\nLAYERS", " ".join(sorted(o.Label for o in doc.Objects)), flush=True)
     FreeCAD.closeDocument(doc.Name)
 PYTHON
 freecadcmd "$work/read.py" > "$work/freecad.log" 2>&1 || true
-grep -E "^(FILE|LAYERS)|layer|Layer|rror|arning" "$work/freecad.log" || true
+grep -a -E "^(FILE|LAYERS)|layer|Layer|rror|arning" "$work/freecad.log" || true
 echo "\"no layer name\" complaints: $(grep -c "no layer name" "$work/freecad.log" || true)"
