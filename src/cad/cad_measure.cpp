@@ -14,7 +14,7 @@ namespace {
 // A target that draws nothing and records how far the drawing reaches.
 class MeasureTarget : public CadTarget {
  public:
-  MeasureTarget(const Configuration& config, CadBox& box) : config_(config), box_(box) {}
+  MeasureTarget(const Configuration& config, CadBox& box) : meter_(config), box_(box) {}
 
   void SetExtents(long double, long double, long double, long double) override {}
   void Line(long double x1, long double y1, long double x2, long double y2) override {
@@ -35,7 +35,7 @@ class MeasureTarget : public CadTarget {
     }
   }
   void Text(const std::string& text, long double x, long double y, const CadTextState& style) override {
-    for (const CadPoint& corner : TextBox(config_, text, x, y, style)) box_.Add(corner.x, corner.y);
+    for (const CadPoint& corner : meter_.Box(text, x, y, style)) box_.Add(corner.x, corner.y);
   }
   void Solid(const std::array<CadPoint, 4>& corners) override {
     for (const CadPoint& corner : corners) box_.Add(corner.x, corner.y);
@@ -49,7 +49,7 @@ class MeasureTarget : public CadTarget {
     box_.Add(x + r * std::cos(a), y + r * std::sin(a));
   }
 
-  const Configuration& config_;
+  TextMeter meter_;
   CadBox& box_;
 };
 

@@ -6,6 +6,8 @@
 
 #include "cad/cad_target.h"
 
+typedef struct _cairo cairo_t;
+
 namespace kalo {
 
 struct Configuration;
@@ -17,9 +19,21 @@ inline constexpr double kFontSizePerCapHeight = 1.0 / 0.72;
 // The text as the paper drawings show it: UTF-8 from the code page the CAD text mode left it in.
 std::string PageTextUtf8(const Configuration& config, const std::string& text);
 
-// The four corners of the box the text covers, from its start on the base line at (x, y):
-// its advance along the rotation, the font's descent below and ascent above the base line.
-std::array<CadPoint, 4> TextBox(const Configuration& config, const std::string& text, long double x, long double y,
-                                const CadTextState& style);
+// Measures texts in the configured font; made once for many texts.
+class TextMeter {
+ public:
+  explicit TextMeter(const Configuration& config);
+  ~TextMeter();
+  TextMeter(const TextMeter&) = delete;
+  TextMeter& operator=(const TextMeter&) = delete;
+
+  // The four corners of the box the text covers, from its start on the base line at (x, y):
+  // its advance along the rotation, the font's descent below and ascent above the base line.
+  std::array<CadPoint, 4> Box(const std::string& text, long double x, long double y, const CadTextState& style);
+
+ private:
+  const Configuration& config_;
+  cairo_t* cairo_;
+};
 
 }  // namespace kalo
