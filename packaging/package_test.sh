@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package in the build folder, installs it into a scratch root with dpkg and
-# checks it as a fresh machine gets it: every data file, the menu entry, the icon, the file
-# type of .kal files and the man page are in their places, and the installed command line
-# program runs the report chain on an installed example from an unrelated folder.
+# checks it as a fresh machine gets it: lintian finds no error; every data file, the menu
+# entry, the icon, the file type of .kal files and the man page are in their places; and the
+# installed command line program runs the report chain on an installed example from an
+# unrelated folder.
 # usage: package_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -euo pipefail
 build=$(realpath "$1")
@@ -15,6 +16,9 @@ fail() { echo "package_test: $*" >&2; exit 1; }
 (cd "$build" && cpack -G DEB >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
 package=$(ls "$build"/kalo_*.deb | head -n 1)
 [ -f "$package" ] || fail "no package in $build"
+# Debian's own check of the package: no errors (the overrides it carries say why they are there).
+lintian --fail-on error "$package" >"$scratch/lintian.log" 2>&1 ||
+  { cat "$scratch/lintian.log" >&2; fail "lintian finds faults"; }
 
 root="$scratch/root"
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/triggers"
@@ -30,7 +34,7 @@ diff -r "$source/data" "$usr/share/kalo" >/dev/null || fail "usr/share/kalo diff
 desktop-file-validate "$usr/share/applications/kalo.desktop" || fail "the menu entry is not valid"
 [ -f "$usr/share/icons/hicolor/scalable/apps/kalo.svg" ] || fail "icon missing"
 if [ -f "$source/docs/kalo.1" ]; then
-  [ -f "$usr/share/man/man1/kalo.1" ] || fail "man page missing"
+  [ -f "$usr/share/man/man1/kalo.1.gz" ] || fail "compressed man page missing"
 fi
 update-mime-database "$usr/share/mime" >/dev/null 2>&1 || fail "update-mime-database failed"
 grep -q '^application/x-kalo:\*\.kal$' "$usr/share/mime/globs" || fail ".kal is not application/x-kalo"

@@ -14,6 +14,8 @@ packages=(
   libxlsxwriter-dev libzip-dev libpugixml-dev python3-openpyxl
   xdg-utils
   python3-gmpy2
+  python3-pil
+  lintian
   clang libclang-rt-14-dev
 )
 

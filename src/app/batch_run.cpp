@@ -1,5 +1,6 @@
 #include "app/batch_run.h"
 
+#include "app/colour_switch.h"
 #include "app/dxf_switches.h"
 #include "cad/cad_driver.h"
 #include "context/context.h"
@@ -50,6 +51,7 @@ bool WriteDrawing(Context& context, const Command& command, const OutputSwitch& 
   std::string baseName = context.state.currentFileName;
   context.state.currentFileName = FileNameOf(BatchOutputName(output, baseName, IsDxfFileName(command.fileName)));
   context.state.currentFileName.erase(context.state.currentFileName.rfind('.'));
+  if (HasColourSwitch(context.state.arguments)) context.config.pageLayerColours = true;
   context.state.cadBatch = true;
   bool written = ShowView(context, output.cadTarget, output.cadView);
   context.state.cadBatch = false;

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/colour_switch.h"
 #include "app/dxf_switches.h"
 
 #include <algorithm>
@@ -99,7 +100,7 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     const std::string& argument = arguments[i];
     std::string upper = UpperCase(argument);
     OutputSwitch output;
-    if (upper == "/NOGUI" || IsDxfSwitch(argument)) continue;
+    if (upper == "/NOGUI" || upper == kColourSwitch || IsDxfSwitch(argument)) continue;
     if (upper == "/E" || upper == "/G") {
       named = true;
     } else if (ParseOutputSwitch(argument, output)) {
@@ -125,7 +126,7 @@ std::string InvalidCadSwitchMessage(const OutputSwitch& output) {
 }
 
 std::string UnknownSwitchMessage(const std::string& argument) {
-  return "unbekannter Schalter " + FileNameText(argument) + "  (bekannt: /I, /A, /JSON, /CADi:j, /E, /G, /NOGUI, /AXIS=, /UNITS=)";
+  return "unbekannter Schalter " + FileNameText(argument) + "  (bekannt: /I, /A, /JSON, /CADi:j, /E, /G, /NOGUI, /COLOR, /AXIS=, /UNITS=)";
 }
 
 std::string NothingToDoMessage() {
@@ -173,6 +174,8 @@ std::vector<std::string> LongUsageLines() {
       "/A       -> TXT file with all results (after the /I report)",
       "/JSON    -> JSON file with all results in full precision",
       "Output switches combine: w" + name + " test.kal /I /CAD1:5 /JSON reads and calculates once",
+      "/CADi:j  -> also i: 6=SVG, 7=PDF (black lines; with /COLOR in the layer colours)",
+      "            j: 1 geometry+polygon, 2 geometry, 3 table, 4 as 1, 5 sheet, 6 polyline",
       "",
       name + " --summary FILE_OR_FOLDER...   -> one CSV row per data file on the output",
       name + " --help                        -> this screen",

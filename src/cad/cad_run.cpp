@@ -17,6 +17,7 @@
 #include "cad/txt_cad_writer.h"
 #include "context/context.h"
 #include "help/message_boxes.h"
+#include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "report/output_targets.h"
@@ -77,14 +78,21 @@ bool ChooseOutputPath(Context& context, std::string& path) {
   }
 }
 
+PageMetadata PageMetadataOf(const Context& context) {
+  const Body& body = context.body;
+  return {Cp850ToUtf8(TrimBlanks(body.texts.name)), Cp850ToUtf8(TrimBlanks(body.texts.number)),
+          Cp850ToUtf8(TrimBlanks(body.documentation.information.drawn.name)),
+          std::string(kProgramName) + " " + kProgramVersion};
+}
+
 std::unique_ptr<CadTarget> MakeTarget(Context& context, const std::string& path) {
   switch (context.cad.target) {
     case kCadDxf:
     case kCadPlotter: return std::make_unique<DxfWriter>(path, context.config);
     case kCadIges: return std::make_unique<IgesWriter>(path, context.config, context.messages, context.clock.Now());
     case kCadTxt: return std::make_unique<TxtCadWriter>(path, context.config);
-    case kCadSvg: return std::make_unique<SvgWriter>(path, context.config);
-    case kCadPdf: return std::make_unique<PdfWriter>(path, context.config, context.clock.Now());
+    case kCadSvg: return std::make_unique<SvgWriter>(path, context.config, PageMetadataOf(context));
+    case kCadPdf: return std::make_unique<PdfWriter>(path, context.config, context.clock.Now(), PageMetadataOf(context));
     default: return std::make_unique<ScreenTarget>(context);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cad/ascii_spelling.h"
 #include "context/context.h"
 #include "platform/codepage.h"
 
@@ -30,7 +31,7 @@ std::string DataFileFullName(const ProgramState& state) {
 
 std::string CadFileText(const std::string& cp850, int mode, bool plainLetters) {
   if (mode == 2) return DisplayAnsi(cp850, plainLetters);
-  if (mode == 3) return SpellOutPlainLetters(cp850);
+  if (mode == 3) return SpellOutAscii(cp850);
   return cp850;
 }
 

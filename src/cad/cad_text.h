@@ -11,7 +11,7 @@ struct Configuration;
 struct Context;
 
 // A code page 850 text as a CAD file carries it: mode 1 unchanged, 2 in the window code
-// page (display conversion), 3 spelled out in ASCII ("Maß 20°" becomes "Mass 20deg").
+// page (display conversion), 3 pure ASCII ("Maß 20°" becomes "Mass 20deg", "Ø" becomes "D").
 // Any other mode counts as 1.
 std::string CadFileText(const std::string& cp850, int mode, bool plainLetters);
 

@@ -1,6 +1,7 @@
 // The HEADER and TABLES sections of the DXF writer: extents and code page, the three line
 // types, the layer table and the one text style.
 #include <cctype>
+#include <cstdio>
 
 #include "cad/cad_layers.h"
 #include "cad/cad_text.h"
@@ -36,6 +37,22 @@ const char* DrawingCodePage(int cadTextMode) {
   }
 }
 
+constexpr int kTableCount = 3;  // line types, layers, text styles
+constexpr int kStyleCount = 1;
+
+// Every table and table entry carries a handle, counted from 1 in the order written; the
+// next free handle is the header's handle seed.
+int TableHandleCount() {
+  int layers = kNamedLayers + (kCadLayerCount - kFirstDrawingLayer);
+  return kTableCount + static_cast<int>(LineTypes().size()) + layers + kStyleCount;
+}
+
+std::string Hex(int value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%X", value);
+  return text;
+}
+
 std::string UpperCase(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return text;
@@ -46,6 +63,9 @@ std::string UpperCase(std::string text) {
 void DxfWriter::SetExtents(long double xmin, long double ymin, long double xmax, long double ymax) {
   Group(0, "SECTION");
   Group(2, "HEADER");
+  // The version comes first: readers choose how to read the rest (the code page among it) by it.
+  Group(9, "$ACADVER");
+  Group(1, "AC1009");
   struct Variable {
     const char* name;
     bool minimum;
@@ -60,10 +80,15 @@ void DxfWriter::SetExtents(long double xmin, long double ymin, long double xmax,
     Group(9, "$DWGCODEPAGE");
     Group(3, codePage);
   }
+  Group(9, "$HANDLING");
+  Group(70, "1");
+  Group(9, "$HANDSEED");
+  Group(5, Hex(TableHandleCount() + 1));
   Group(0, "ENDSEC");
 }
 
 void DxfWriter::Tables() {
+  tableHandle_ = 0;
   Group(0, "SECTION");
   Group(2, "TABLES");
   LineTypeTable();
@@ -72,12 +97,22 @@ void DxfWriter::Tables() {
   Group(0, "ENDSEC");
 }
 
+// The handle follows the record's name at once, where readers of other programs expect it.
+void DxfWriter::TableEntry(const std::string& record) {
+  Group(0, record);
+  Group(5, Hex(++tableHandle_));
+}
+
+void DxfWriter::TableHead(const std::string& table, const std::string& count) {
+  TableEntry("TABLE");
+  Group(2, table);
+  Group(70, count);
+}
+
 void DxfWriter::LineTypeTable() {
-  Group(0, "TABLE");
-  Group(2, "LTYPE");
-  Group(70, "23");
+  TableHead("LTYPE", "23");
   for (const LineTypeEntry& type : LineTypes()) {
-    Group(0, "LTYPE");
+    TableEntry("LTYPE");
     Group(2, type.name);
     Group(70, "64");
     Group(3, type.description);
@@ -94,7 +129,7 @@ std::string DxfWriter::NameText(const std::string& cp850) const {
 }
 
 void DxfWriter::LayerEntry(const std::string& name, int colour, const std::string& lineType) {
-  Group(0, "LAYER");
+  TableEntry("LAYER");
   Group(2, NameText(name));
   Group(70, "0");
   Group(62, std::to_string(config_.layerMonochrome ? 1 : colour));
@@ -102,9 +137,7 @@ void DxfWriter::LayerEntry(const std::string& name, int colour, const std::strin
 }
 
 void DxfWriter::LayerTable() {
-  Group(0, "TABLE");
-  Group(2, "LAYER");
-  Group(70, "24");
+  TableHead("LAYER", "24");
   for (int layer = 0; layer < kNamedLayers; ++layer)
     LayerEntry(LayerName(config_, layer), LayerColour(config_, layer), LayerLineType(layer));
   for (int layer = kFirstDrawingLayer; layer < kCadLayerCount; ++layer)
@@ -113,10 +146,8 @@ void DxfWriter::LayerTable() {
 }
 
 void DxfWriter::StyleTable() {
-  Group(0, "TABLE");
-  Group(2, "STYLE");
-  Group(70, "1");
-  Group(0, "STYLE");
+  TableHead("STYLE", "1");
+  TableEntry("STYLE");
   Group(2, "STANDARD");
   Group(70, "0");
   Group(40, "0.0");

@@ -53,6 +53,8 @@ class DxfWriter : public CadTarget {
   void Compact(int code, long double value);
   void Entity(const std::string& name);
   void Point(int code, long double x, long double y);
+  void TableHead(const std::string& table, const std::string& count);
+  void TableEntry(const std::string& record);
   void LineTypeTable();
   void LayerTable();
   void LayerEntry(const std::string& name, int colour, const std::string& lineType);
@@ -64,6 +66,7 @@ class DxfWriter : public CadTarget {
   NumberFormat compactShift_;
   std::string layerName_ = "0";
   std::vector<std::string> lines_;
+  int tableHandle_ = 0;  // the last handle given to a table or table entry
   bool closedPolyline_ = false;
   size_t lastBulge_ = 0;  // index of the bulge group of the last vertex; 0 when it had none
 };

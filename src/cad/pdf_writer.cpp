@@ -98,8 +98,8 @@ std::string FontProblem(const std::string& family) {
 
 }  // namespace
 
-PdfWriter::PdfWriter(std::string path, const Configuration& config, const DateTime& now)
-    : SheetTarget(config), path_(std::move(path)), now_(now) {}
+PdfWriter::PdfWriter(std::string path, const Configuration& config, const DateTime& now, PageMetadata metadata)
+    : SheetTarget(config), path_(std::move(path)), now_(now), metadata_(std::move(metadata)) {}
 
 PdfWriter::~PdfWriter() {
   if (cairo_) cairo_destroy(cairo_);
@@ -116,7 +116,10 @@ cairo_t* PdfWriter::Page() {
   surface_ = cairo_pdf_surface_create_for_stream(Append, &bytes_, kPointsPerMm * PageWidth(),
                                                  kPointsPerMm * PageHeight());
   cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATE_DATE, IsoDate(now_).c_str());
-  cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATOR, "VORTANE KALO");
+  cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATOR, metadata_.creator.c_str());
+  cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE, metadata_.title.c_str());
+  cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_SUBJECT, metadata_.subject.c_str());
+  cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_AUTHOR, metadata_.author.c_str());
   cairo_ = cairo_create(surface_);
   cairo_scale(cairo_, kPointsPerMm, kPointsPerMm);
   cairo_set_line_cap(cairo_, CAIRO_LINE_CAP_ROUND);

@@ -17,7 +17,7 @@ namespace kalo {
 class PdfWriter : public SheetTarget {
  public:
   // The document's creation date is the run's clock time, so equal runs give equal files.
-  PdfWriter(std::string path, const Configuration& config, const DateTime& now);
+  PdfWriter(std::string path, const Configuration& config, const DateTime& now, PageMetadata metadata);
   ~PdfWriter() override;
 
   void SetExtents(long double xmin, long double ymin, long double xmax, long double ymax) override;
@@ -37,6 +37,7 @@ class PdfWriter : public SheetTarget {
 
   std::string path_;
   DateTime now_;
+  PageMetadata metadata_;
   std::string bytes_;
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cairo_ = nullptr;

@@ -1,24 +1,23 @@
 #include "cad/sheet_target.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "cad/block_expansion.h"
 #include "cad/cad_layers.h"
 #include "cad/dxf_numbers.h"
+#include "cad/text_box.h"
 #include "config/configuration.h"
 #include "graphics/colours.h"
 #include "graphics/plane_geometry.h"
-#include "platform/codepage.h"
 
 namespace kalo {
 namespace {
 
-// A CAD text height is the height of the capitals; common sans faces have capitals of
-// about 0.72 of their font size.
-constexpr double kFontSizePerCapHeight = 1.0 / 0.72;
-constexpr double kLineWidthPerScreenPixel = 0.25;
-constexpr int kCadTextInWindowCodePage = 2;
+// Black lines in the two widths of engineering drawings: wide for the visible outlines
+// (the contour and the sheet border, on layer 5), narrow for all else.
+constexpr int kOutlineLayer = 5;
+constexpr double kWideLine = 0.5;
+constexpr double kNarrowLine = 0.25;
 constexpr int kWhite = 15;
 
 std::vector<double> DashesOf(int lineStyle) {
@@ -120,13 +119,15 @@ void SheetTarget::Draw(const Primitive& p, const CadBlockTransform& placement, i
   switch (p.kind) {
     case Primitive::Kind::Layer: {
       ScreenLayerStyle style = ScreenStyleOf(config_, p.layer.number);
-      if (style.hasColour) {
+      if (!config_.pageLayerColours) {
+        pen_.colour = kBlack;
+      } else if (style.hasColour) {
         int colour = GetColorTurbo(style.colour);
         // White and the background colour draw black on paper.
         pen_.colour = colour == kWhite || colour == 0 ? kBlack : PaletteColour(colour);
       }
       pen_.dashes = DashesOf(style.lineStyle);
-      pen_.width = kLineWidthPerScreenPixel * std::max(style.width, 1);
+      pen_.width = p.layer.number == kOutlineLayer ? kWideLine : kNarrowLine;
       break;
     }
     case Primitive::Kind::Line: DrawLine(at, OnPage(Place(placement, p.points[1]))); break;
@@ -138,10 +139,9 @@ void SheetTarget::Draw(const Primitive& p, const CadBlockTransform& placement, i
       break;
     }
     case Primitive::Kind::Text: {
-      bool windowCodePage = config_.cadTextMode == kCadTextInWindowCodePage;
       int fontStyle = config_.graphicsFontStyle;
       PageText text;
-      text.utf8 = windowCodePage ? AnsiToUtf8(p.text) : Cp850ToUtf8(p.text);
+      text.utf8 = PageTextUtf8(config_, p.text);
       text.at = at;
       text.fontSize = kFontSizePerCapHeight * static_cast<double>(p.style.height * placement.yScale);
       text.rotation = static_cast<double>(p.style.rotation + placement.rotation);

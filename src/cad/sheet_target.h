@@ -23,6 +23,15 @@ struct PagePen {
   double width = 0.25;
 };
 
+// What a page drawing says about itself (UTF-8): the drawing's name as title, its number
+// as subject, its author and the program that made it.
+struct PageMetadata {
+  std::string title;
+  std::string subject;
+  std::string author;
+  std::string creator;
+};
+
 // A text on the page: the UTF-8 text, its start on the base line, the cap height and
 // the font size in mm, the rotation and oblique angle in degrees (counter-clockwise as seen),
 // the width factor and the configured font.

@@ -51,7 +51,21 @@ CadPoint OnCircle(CadPoint centre, double r, double degrees) {
 
 }  // namespace
 
-SvgWriter::SvgWriter(std::string path, const Configuration& config) : SheetTarget(config), path_(std::move(path)) {}
+SvgWriter::SvgWriter(std::string path, const Configuration& config, PageMetadata metadata)
+    : SheetTarget(config), path_(std::move(path)), metadata_(std::move(metadata)) {}
+
+// The title as SVG's own element; all four in the RDF terms drawing programs read (Dublin
+// Core, and XMP for the program).
+std::string SvgWriter::Metadata() const {
+  auto element = [](const std::string& name, const std::string& value) {
+    return "<" + name + ">" + Escaped(value) + "</" + name + ">";
+  };
+  return element("title", metadata_.title) + "\n<metadata><rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\"" +
+         " xmlns:dc=\"http://purl.org/dc/elements/1.1/\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">"
+         "<rdf:Description>" + element("dc:title", metadata_.title) +
+         element("dc:subject", metadata_.subject) + element("dc:creator", metadata_.author) +
+         element("xmp:CreatorTool", metadata_.creator) + "</rdf:Description></rdf:RDF></metadata>\n";
+}
 
 void SvgWriter::UsePen() {
   const PagePen& pen = Pen();
@@ -111,7 +125,7 @@ bool SvgWriter::Finish(std::string& error) {
   std::string height = Number(PageHeight());
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                     width + "mm\" height=\"" + height + "mm\" viewBox=\"0 0 " + width + " " + height + "\">\n" +
-                    "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n" + body_ +
+                    Metadata() + "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n" + body_ +
                     (openGroup_.empty() ? "" : "</g>\n") + "</svg>\n";
   int failure = ReplaceFile(path_, svg);
   if (failure != 0) error = WriteErrorText(failure, path_);

@@ -10,7 +10,7 @@ namespace kalo {
 
 class SvgWriter : public SheetTarget {
  public:
-  SvgWriter(std::string path, const Configuration& config);
+  SvgWriter(std::string path, const Configuration& config, PageMetadata metadata);
 
   bool Finish(std::string& error) override;
 
@@ -24,8 +24,10 @@ class SvgWriter : public SheetTarget {
   // Opens a group with the current pen when it differs from the open group's.
   void UsePen();
   void Path(const std::string& data);
+  std::string Metadata() const;
 
   std::string path_;
+  PageMetadata metadata_;
   std::string body_;
   std::string openGroup_;
 };

@@ -135,6 +135,8 @@ struct Configuration {
   bool titleBlockWithoutDate = false, titleBlockWithoutLogo = false;
   // "Bögen exakt": every value integrated over the true circular arcs, not their chords.
   bool exactArcs = false;
+  // "Layerfarben SVG,PDF": SVG and PDF drawings in the layer colours instead of black.
+  bool pageLayerColours = false;
 };
 
 NumberFormat NumberFormatOf(const Configuration& config);

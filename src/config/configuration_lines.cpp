@@ -261,6 +261,7 @@ class ConfigurationWalk {
     Key(Oem("Bögen exakt"));
     std::string exact = EncodeBoolean(c_.exactArcs);
     if (Value(exact)) c_.exactArcs = DecodeYesNo(exact);
+    Row("Layerfarben SVG,PDF", c_.pageLayerColours);
   }
 
   // A key line and its value; the rule is applied to a value read.

@@ -73,6 +73,11 @@ TableRow BodyRow(const std::string& fileName, const std::string& date, const Bod
           FormatFixed(body.results.Jx, 4, 5, format)};
 }
 
+RowNumbers BodyNumbers(const Body& body, const UnitSystem& units) {
+  return {static_cast<long double>(body.contour.count), AreaForDisplay(body.results.A, units), body.rho,
+          VolumeForDisplay(body.volume, units), body.mass, body.results.Jx};
+}
+
 TableRow DamagedRow(const std::string& fileName, const std::string& date) {
   TableRow row;
   row[kColumnFile] = fileName;
@@ -109,10 +114,12 @@ void ScanDataFiles(Context& context, DataFileTable& table) {
     if (!context.ui.ContinueLongStep()) break;
     std::string path = directory + name;
     std::string date = FileDateText(path);
-    if (ReadQuietly(context, path))
+    if (ReadQuietly(context, path)) {
       table.rows.push_back(BodyRow(name, date, context.body, format, units));
-    else
+      table.numbers[name] = BodyNumbers(context.body, units);
+    } else {
       table.rows.push_back(DamagedRow(name, date));
+    }
   }
   context.ui.SetWaitCursor(false);
   context.state.currentFileName.clear();

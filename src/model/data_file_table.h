@@ -2,6 +2,7 @@
 // The overview of the data files of a folder: one row of ten texts per file with its name,
 // date, drawing texts and main results, under a header row. Texts are code page 850.
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,16 @@ enum TableColumn { kColumnFile = 0, kColumnDate = 1, kColumnName = 2, kColumnNum
 // empty, so that no values of another file appear beside its name.
 std::string DamagedFileMark();
 
+// The unrounded numbers of a row's columns n, A, rho, V, m and Jx, in the units the row
+// shows them in.
+inline constexpr int kFirstNumberColumn = 4;
+using RowNumbers = std::array<long double, kTableColumns - kFirstNumberColumn>;
+
 struct DataFileTable {
   TableRow header;
   std::vector<TableRow> rows;  // one per data file, without the header
+  // The numbers of the files that were read, by file name (a damaged file has none).
+  std::map<std::string, RowNumbers> numbers;
 
   DataFileTable();
   // Sorts the data rows by the text of a column, ascending; rows of equal text keep their
@@ -39,6 +47,7 @@ std::string FileDateText(const std::string& path);
 TableRow BodyRow(const std::string& fileName, const std::string& date, const Body& body, const NumberFormat& format,
                  const UnitSystem& units);
 TableRow DamagedRow(const std::string& fileName, const std::string& date);
+RowNumbers BodyNumbers(const Body& body, const UnitSystem& units);
 
 // The names of the data files ("*.kal") in a folder, sorted by name; folders and
 // anything that is no file are left out.

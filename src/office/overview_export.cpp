@@ -1,16 +1,58 @@
 #include "office/overview_export.h"
 
+#include <array>
+#include <fstream>
+#include <iterator>
+
 #include "context/context.h"
 #include "model/data_file_table.h"
 #include "office/spreadsheet_start.h"
 #include "platform/codepage.h"
+#include "platform/file_replace.h"
+#include "platform/paths.h"
+#include "platform/write_errors.h"
+#include "report/output_targets.h"
 
 namespace kalo {
 namespace {
 
-void SetRow(Spreadsheet& sheet, int row, const TableRow& texts, bool plainLetters) {
-  for (int column = 0; column < kTableColumns; ++column)
+// How the spreadsheet shows the number columns n, A, rho, V, m and Jx: as many decimals as
+// the overview shows (more in inches), the mass moment of inertia, often tiny, in powers of ten.
+std::array<const char*, kTableColumns - kFirstNumberColumn> NumberFormats(bool inch) {
+  return {"0", inch ? "0.0000" : "0.0", "0.00", inch ? "0.0000" : "0", "0.000", "0.000E+00"};
+}
+
+void SetTexts(Spreadsheet& sheet, int row, const TableRow& texts, int columns, bool plainLetters) {
+  for (int column = 0; column < columns; ++column)
     sheet.SetCell(row, column + 1, DisplayUtf8(texts[static_cast<size_t>(column)], plainLetters));
+}
+
+// A file that was read gets its numbers in full precision; a damaged one keeps its texts.
+void SetRow(Spreadsheet& sheet, int row, const TableRow& texts, const DataFileTable& table, bool inch,
+            bool plainLetters) {
+  auto numbers = table.numbers.find(texts[kColumnFile]);
+  if (numbers == table.numbers.end()) {
+    SetTexts(sheet, row, texts, kTableColumns, plainLetters);
+    return;
+  }
+  SetTexts(sheet, row, texts, kFirstNumberColumn, plainLetters);
+  auto formats = NumberFormats(inch);
+  for (size_t k = 0; k < formats.size(); ++k)
+    sheet.SetNumber(row, kFirstNumberColumn + static_cast<int>(k) + 1, numbers->second[k], formats[k]);
+}
+
+// The spreadsheet program did not take the workbook, which lies in the run's scratch folder
+// that goes when the program ends: the user may keep it where he chooses.
+void OfferToKeep(Context& context, const Spreadsheet& sheet) {
+  std::ifstream saved(NativePath(sheet.WorkbookPath()), std::ios::binary);
+  if (!saved) return;
+  std::string bytes((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+  std::string path = Oem("Übersicht.xlsx");
+  if (!context.ui.AskSaveFileName(context.state.dataDirectory, "*.xlsx|*.xlsx|*.*|*.*", path) ||
+      TrimBlanks(path).empty())
+    return;
+  path = TrimBlanks(path);
+  if (int failure = ReplaceFile(path, bytes); failure != 0) WriteFailed(context, path, WriteErrorText(failure));
 }
 
 }  // namespace
@@ -20,9 +62,11 @@ void ExportOverview(Context& context, const DataFileTable& table) {
   std::unique_ptr<Spreadsheet> sheet = StartSpreadsheet(context, "Could not start Excel");
   if (!sheet) return;
   bool plainLetters = context.Units().plainLetters;
-  SetRow(*sheet, 1, table.header, plainLetters);
-  for (size_t r = 0; r < table.rows.size(); ++r) SetRow(*sheet, static_cast<int>(r + 2), table.rows[r], plainLetters);
-  ShowSpreadsheet(context, *sheet);
+  bool inch = context.Units().inch;
+  SetTexts(*sheet, 1, table.header, kTableColumns, plainLetters);
+  for (size_t r = 0; r < table.rows.size(); ++r)
+    SetRow(*sheet, static_cast<int>(r + 2), table.rows[r], table, inch, plainLetters);
+  if (!ShowSpreadsheet(context, *sheet)) OfferToKeep(context, *sheet);
 }
 
 }  // namespace kalo

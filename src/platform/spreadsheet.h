@@ -20,6 +20,9 @@ class Spreadsheet {
   // False with the reason when the file cannot be read.
   virtual bool OpenText(const std::string& path, std::string& error) = 0;
   virtual void SetCell(int row, int column, const std::string& text) = 0;
+  // A number cell with the value in full precision, shown in the number format given in
+  // the spreadsheet's own notation ("0.000", "0.000E+00").
+  virtual void SetNumber(int row, int column, long double value, const std::string& numberFormat) = 0;
   // Empties every cell of the current workbook.
   virtual void ClearCells() = 0;
   // Hands the workbooks changed since the last call to the spreadsheet program (saved and

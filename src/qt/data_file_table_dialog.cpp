@@ -8,11 +8,6 @@
 #include "qt/qt_text.h"
 
 namespace kalo {
-namespace {
-
-constexpr int kFirstNumberColumn = 4;  // "n" and the results are right-aligned
-
-}  // namespace
 
 DataFileTableDialog::DataFileTableDialog(TForm_preview& form, bool plainLetters, QWidget* parent)
     : QDialog(parent), form_(form), plainLetters_(plainLetters), grid_(new QTableWidget(this)) {
@@ -57,6 +52,7 @@ void DataFileTableDialog::ShowRows() {
     bool unreadable = form_.Cell(row + 1, kColumnName) == damaged;
     for (int column = 0; column < kTableColumns; ++column) {
       auto* item = new QTableWidgetItem(Shown(form_.Cell(row + 1, column), plainLetters_));
+      // "n" and the results are right-aligned.
       if (column >= kFirstNumberColumn) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (unreadable) item->setForeground(Qt::red);
       grid_->setItem(row, column, item);

@@ -1,9 +1,11 @@
 #include "views/show_view.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "cad/cad_driver.h"
+#include "cad/cad_measure.h"
 #include "context/context.h"
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
@@ -37,16 +39,31 @@ bool ChooseView(Context& context, int& view) {
   return view >= kViewGeometryWithTable && view < kViewBack;
 }
 
+void DrawContent(Context& context, int view);
+
+// The extents of the view as set out for it, widened where the drawing reaches further
+// (the axis runs past the contour, the results table is wider than its window), with a
+// margin of two hundredths of the drawing's size. The drawing sheet has the sheet's size.
 void SetViewExtents(Context& context, int view) {
-  if (view == kViewTable) {
-    CadSetExtents(context, 0, 0, 140, 125);
-  } else if (view == kViewDrawingSheet) {
+  if (view == kViewDrawingSheet) {
     CadSetExtents(context, -5, -5, 225, 310);
+    return;
+  }
+  CadBox set;
+  if (view == kViewTable) {
+    set = {0, 0, 140, 125, false};
   } else {
     const Bounds& b = context.body.bounds;
-    CadSetExtents(context, b.xmin - 0.05L * b.length, -0.05L * b.height, b.xmax + 0.05L * b.length,
-                  b.ymax + 0.05L * b.height);
+    set = {b.xmin - 0.05L * b.length, -0.05L * b.height, b.xmax + 0.05L * b.length, b.ymax + 0.05L * b.height, false};
   }
+  CadBox drawn = CadMeasure(context, [&] { DrawContent(context, view); });
+  if (!drawn.empty) {
+    constexpr long double kMargin = 0.02L;
+    long double margin = kMargin * std::max(drawn.xmax - drawn.xmin, drawn.ymax - drawn.ymin);
+    set.Add(drawn.xmin - margin, drawn.ymin - margin);
+    set.Add(drawn.xmax + margin, drawn.ymax + margin);
+  }
+  CadSetExtents(context, set.xmin, set.ymin, set.xmax, set.ymax);
 }
 
 void DefineBlocks(Context& context, int view) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace kalo {
 namespace {
 
@@ -92,6 +95,26 @@ TEST(CommandLine, UsageScreenHasItsTwentyOneLines) {
   EXPECT_EQ(lines[2], "wkalo Filename [/I] [/CADi:j] [/NOGUI]");
   EXPECT_EQ(lines[18], "Example: wkalo test.kal /I /NOGUI   ->  test.txt");
   EXPECT_EQ(lines[20], "Example: wkalo test.edi /E /NOGUI   ->  test.edi");
+}
+
+// --help and the man page name every switch the program knows, the targets of /CAD among them.
+TEST(CommandLine, HelpAndManPageNameEverySwitch) {
+  std::string help;
+  for (const std::string& line : LongUsageLines()) help += line + "\n";
+  std::ifstream file(std::string(KALO_SOURCE_DIR) + "/docs/kalo.1");
+  std::string manPage((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  for (const char* name : {"/I", "/A", "/JSON", "/COLOR", "/NOGUI", "--summary", "--help", "--version"}) {
+    EXPECT_NE(help.find(name), std::string::npos) << name;
+    std::string escaped = name;
+    if (escaped.starts_with("--")) escaped = "\\-\\-" + escaped.substr(2);
+    EXPECT_NE(manPage.find(escaped), std::string::npos) << name;
+  }
+  EXPECT_NE(help.find("6=SVG, 7=PDF"), std::string::npos);
+  EXPECT_NE(manPage.find("6 SVG, 7 PDF"), std::string::npos);
+  EXPECT_NE(manPage.find("~/.config/vortane/"), std::string::npos);
+  size_t seeAlso = manPage.find(".SH SEE ALSO\n.BR kalo-gui (1)");
+  ASSERT_NE(seeAlso, std::string::npos);
+  EXPECT_TRUE(std::ifstream(std::string(KALO_SOURCE_DIR) + "/docs/kalo-gui.1").good()) << "the page it names";
 }
 
 }  // namespace

@@ -60,8 +60,8 @@ class OleCommandsTest : public ::testing::Test {
   }
 
   // The rows of the workbook's first sheet as openpyxl reads them, cells joined by tabs.
-  std::vector<std::string> Rows(const std::string& workbook) {
-    Tool({"dump", workbook, dir.File("dump.txt")});
+  std::vector<std::string> Rows(const std::string& workbook, const std::string& how = "dump") {
+    Tool({how, workbook, dir.File("dump.txt")});
     std::vector<std::string> rows;
     std::istringstream text(ReadBytes(dir.File("dump.txt")));
     for (std::string row; std::getline(text, row);) rows.push_back(row);
@@ -207,15 +207,34 @@ TEST_F(OleCommandsTest, PrintoutOpensTheReportAsAWorkbookAndKeepsTheTextSettings
   EXPECT_NE(std::find(rows.begin(), rows.end(), "Masse\tm\tg\t980.2"), rows.end()) << ::testing::PrintToString(rows);
 }
 
+// Numbers go in as numbers in full precision with a number format, as openpyxl reads them;
+// a file that could not be read keeps its texts.
 TEST_F(OleCommandsTest, TheOverviewGoesIntoTheSpreadsheetCellByCell) {
   DataFileTable table;
   table.rows.push_back({"a.kal", "2026/12/07", Oem("Rad Ø5"), "", "4", "    2000.0", "  7.80", "    125664", "    0.980",
-                        "   0.00020"});
+                        "   0.00002"});
+  table.numbers["a.kal"] = {4, 2000.0312L, 7.8L, 125663.7061L, 0.98017L, 2.101e-5L};
+  table.rows.push_back(DamagedRow("b.kal", "2026/12/08"));
   ExportOverview(context, table);
-  std::vector<std::string> rows = Rows(LastWorkbook());
-  ASSERT_EQ(rows.size(), 2u);
+  std::vector<std::string> rows = Rows(LastWorkbook(), "numbers");
+  ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0], "File\tDate  y/m/d\tName\tNo\tn\tA\trho\tV\tm\tJx");
-  EXPECT_EQ(rows[1], "a.kal\t2026/12/07\tRad Ø5\t\t4\t    2000.0\t  7.80\t    125664\t    0.980\t   0.00020");
+  EXPECT_EQ(rows[1],
+            "a.kal\t2026/12/07\tRad Ø5\t\t4@0\t2000.0312@0.0\t7.8@0.00\t125663.7061@0\t0.98017@0.000\t2.101e-05@0.000E+00");
+  EXPECT_EQ(rows[2], "b.kal\t2026/12/08\t" + Cp850ToUtf8(DamagedFileMark()) + std::string(7, '\t'));
+}
+
+// When the spreadsheet program cannot be started the user is told and may keep the workbook,
+// which would go with the scratch folder at the end of the run.
+TEST_F(OleCommandsTest, AnOverviewTheSpreadsheetProgramDidNotTakeCanBeKept) {
+  DataFileTable table;
+  table.rows.push_back(DamagedRow("b.kal", "2026/12/08"));
+  test.platform.startSucceeds = false;
+  test.ui.texts = {dir.File("kept.xlsx")};
+  ExportOverview(context, table);
+  ExpectMessage("Excel kann nicht gestartet werden");
+  ASSERT_TRUE(FileExists(dir.File("kept.xlsx")));
+  EXPECT_EQ(Rows(dir.File("kept.xlsx")).size(), 2u);
 }
 
 }  // namespace

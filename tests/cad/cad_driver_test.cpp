@@ -47,6 +47,13 @@ TEST_F(CadDriver, TextModesAndStyle) {
   EXPECT_EQ(CadFileText(text, 1, false), text);
   EXPECT_EQ(CadFileText(text, 2, false), "Ma\xDF 20\xB0");
   EXPECT_EQ(CadFileText(text, 3, false), "Mass 20deg");
+  EXPECT_EQ(CadFileText(Oem("Ø 20, 5 cm³, 3 µm, Ç½"), 3, false), "D 20, 5 cm3, 3 um, C1/2");
+  // Plain letters are ASCII whatever the text holds.
+  for (int c = 1; c < 256; ++c) {
+    std::string spelled = CadFileText(std::string(1, static_cast<char>(c)), 3, false);
+    EXPECT_FALSE(spelled.empty()) << c;
+    for (char letter : spelled) EXPECT_LT(static_cast<unsigned char>(letter), 128) << c;
+  }
 
   context.config.cadTextWidthFactor = 0;
   context.config.cadTextAngle = 15;

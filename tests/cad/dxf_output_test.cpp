@@ -2,6 +2,8 @@
 // number forms, and a whole drawing read back by ezdxf.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "cad/cad_driver.h"
 #include "cad/cad_fixture.h"
 #include "cad/dxf_numbers.h"
@@ -85,9 +87,11 @@ TEST_F(DxfOutput, HeaderNamesTheCodePageOfTheTextMode) {
     for (const std::string& line : writer.Lines()) joined += line + "|";
     return joined;
   };
-  EXPECT_NE(header(1).find("$LTSCALE| 40|15|  9|$DWGCODEPAGE|  3|DOS850|  0|ENDSEC|"), std::string::npos);
-  EXPECT_NE(header(2).find("|  9|$DWGCODEPAGE|  3|ANSI_1252|  0|ENDSEC|"), std::string::npos);
+  EXPECT_NE(header(1).find("$LTSCALE| 40|15|  9|$DWGCODEPAGE|  3|DOS850|  9|$HANDLING|"), std::string::npos);
+  EXPECT_NE(header(2).find("|  9|$DWGCODEPAGE|  3|ANSI_1252|  9|$HANDLING|"), std::string::npos);
   EXPECT_EQ(header(3).find("DWGCODEPAGE"), std::string::npos);
+  // Readers decide by the version how to read the rest, the code page among it.
+  EXPECT_EQ(header(2).rfind("  0|SECTION|  2|HEADER|  9|$ACADVER|  1|AC1009|  9|$EXTMIN|", 0), 0u);
   EXPECT_EQ(Configuration{}.cadTextMode, 2) << "new configurations write ANSI";
 }
 
@@ -103,6 +107,31 @@ TEST_F(DxfOutput, MonochromeLayerTable) {
       EXPECT_EQ(lines[i + 1], "1");
     }
   EXPECT_EQ(colourLines, 22);
+}
+
+// Every table and table entry carries its handle right after its name, as the files of
+// other writers do (some readers skip that pair unread); the header's seed lies above them.
+TEST_F(DxfOutput, TableEntriesCarryHandlesBelowTheSeed) {
+  DxfWriter writer(dir.File("x.dxf"), context.config);
+  writer.SetExtents(0, 0, 10, 10);
+  writer.Tables();
+  const std::vector<std::string>& lines = writer.Lines();
+  std::set<long> handles;
+  long seed = 0;
+  int entries = 0;
+  bool inTables = false;
+  for (size_t i = 0; i + 3 < lines.size(); i += 2) {
+    if (lines[i + 1] == "$HANDSEED") seed = std::stol(lines[i + 3], nullptr, 16);
+    if (lines[i + 1] == "TABLES") inTables = true;
+    bool record = lines[i] == "  0" && lines[i + 1] != "ENDTAB" && lines[i + 1] != "ENDSEC" && lines[i + 1] != "SECTION";
+    if (!inTables || !record) continue;
+    ++entries;
+    ASSERT_EQ(lines[i + 2], "  5") << lines[i + 1] << " without a handle";
+    EXPECT_TRUE(handles.insert(std::stol(lines[i + 3], nullptr, 16)).second) << "handle used twice";
+  }
+  EXPECT_EQ(entries, 3 + 3 + 22 + 1) << "three tables, three line types, 22 layers, one style";
+  ASSERT_FALSE(handles.empty());
+  EXPECT_GT(seed, *handles.rbegin());
 }
 
 // A drawing with every entity, a block and its insertion, layer folding and a closed

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <set>
 #include <string>
@@ -98,6 +99,67 @@ TEST_F(PageOutput, PdfSheetHasTheSheetsSizeInMillimetresAndItsTexts) {
   std::string text = CollapsedBlanks(Output("pdftotext '" + pdf + "' -"));
   for (const char* expected : {"Vervielfältigung dieser Unterlage", "ausdrücklich zugestanden", "Rechte für den Fall"})
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
+
+// Every view of every shipped example, written as DXF, SVG, PDF and TXT: the extents of each
+// file hold every line, arc, solid and text (texts measured in the drawing's font).
+TEST_F(PageOutput, EveryViewOfEveryExampleHoldsEverythingDrawnInsideItsExtents) {
+  for (const char* example : {"flange", "pulley", "shaft", "sphere", "torus"}) {
+    UseExample(example);
+    for (int view = 1; view <= 6; ++view) {
+      for (int format : {1, 5, 6, 7})
+        ASSERT_EQ(Kalo({"body.kal", "/CAD" + std::to_string(format) + ":" + std::to_string(view)}).exitCode, 0);
+      testing::ProcessResult check = testing::RunProcess(
+          dir.Path(), {"/usr/bin/python3", std::string(KALO_SOURCE_DIR) + "/tests/cad/extents_check.py", "body"}, {});
+      EXPECT_EQ(check.exitCode, 0) << example << " view " << view << "\n" << check.errorOutput;
+    }
+  }
+}
+
+// The page drawings name the drawing, its number, its author and the program.
+TEST_F(PageOutput, PdfAndSvgCarryTheDrawingsNameNumberAndAuthor) {
+  UseExample("flange");
+  ASSERT_EQ(Kalo({"body.kal", "/CAD7:5"}).exitCode, 0);
+  ASSERT_EQ(Kalo({"body.kal", "/CAD6:5"}).exitCode, 0);
+  std::string info = Output("pdfinfo '" + dir.File("body.pdf") + "'");
+  for (const char* expected : {"Title:           Flansch mit Nabe\n", "Subject:         KA-1002\n",
+                               "Author:          Maier\n", "Creator:         KALO 2.0\n"})
+    EXPECT_NE(info.find(expected), std::string::npos) << expected << info;
+  std::string svg = testing::ReadBytes(dir.File("body.svg"));
+  for (const char* expected : {"<title>Flansch mit Nabe</title>", "<dc:subject>KA-1002</dc:subject>",
+                               "<dc:creator>Maier</dc:creator>", "<xmp:CreatorTool>KALO 2.0</xmp:CreatorTool>"})
+    EXPECT_NE(svg.find(expected), std::string::npos) << expected;
+}
+
+// Colours and line widths as poppler renders the sheet and as the SVG states them: black in
+// two widths unless the layer colours are asked for with /COLOR.
+TEST_F(PageOutput, SheetIsBlackInTwoWidthsUnlessColoursAreAskedFor) {
+  UseExample("pulley");
+  auto colouredPixels = [this] {
+    std::string image = Output("pdftoppm -r 40 '" + dir.File("body.pdf") + "'");
+    int columns = 0, rows = 0, used = 0;
+    EXPECT_EQ(std::sscanf(image.c_str(), "P6 %d %d 255%n", &columns, &rows, &used), 2);
+    int coloured = 0;
+    for (size_t i = static_cast<size_t>(used) + 1; i + 2 < image.size(); i += 3) {
+      auto channel = [&](size_t k) { return static_cast<unsigned char>(image[i + k]); };
+      if (std::abs(channel(0) - channel(1)) > 40 || std::abs(channel(1) - channel(2)) > 40) ++coloured;
+    }
+    return coloured;
+  };
+  ASSERT_EQ(Kalo({"body.kal", "/CAD7:5"}).exitCode, 0);
+  EXPECT_EQ(colouredPixels(), 0);
+  ASSERT_EQ(Kalo({"body.kal", "/CAD7:5", "/color"}).exitCode, 0);
+  EXPECT_GT(colouredPixels(), 100);
+
+  ASSERT_EQ(Kalo({"body.kal", "/CAD6:5"}).exitCode, 0);
+  std::string svg = testing::ReadBytes(dir.File("body.svg"));
+  std::set<std::string> strokes, widths;
+  for (size_t at = svg.find("stroke=\"#"); at != std::string::npos; at = svg.find("stroke=\"#", at + 1))
+    strokes.insert(svg.substr(at + 8, 7));
+  for (size_t at = svg.find("stroke-width=\""); at != std::string::npos; at = svg.find("stroke-width=\"", at + 1))
+    widths.insert(svg.substr(at + 14, svg.find('"', at + 14) - at - 14));
+  EXPECT_EQ(strokes, (std::set<std::string>{"#000000"}));
+  EXPECT_EQ(widths, (std::set<std::string>{"0.25", "0.5"}));
 }
 
 TEST_F(PageOutput, EqualRunsGiveEqualFiles) {

@@ -22,7 +22,7 @@ class SvgWriterTest : public ::testing::Test {
 
   TempDir dir;
   Configuration config;
-  SvgWriter writer{dir.File("drawing.svg"), config};
+  SvgWriter writer{dir.File("drawing.svg"), config, PageMetadata{"Welle <1>", "W-7", "Huber", "KALO 2.0"}};
 };
 
 // The page is 100 x 50 mm; drawing (x, y) lands on page (x + 10, 40 - y).
@@ -63,6 +63,7 @@ TEST_F(SvgWriterTest, BlocksAreDrawnWhereTheyAreInsertedTurnedAndScaled) {
 }
 
 TEST_F(SvgWriterTest, TextsAreEscapedUtf8InTheConfiguredFontAndLayerColour) {
+  config.pageLayerColours = true;
   config.graphicsFont = "Liberation Serif";
   config.graphicsFontStyle = 3;
   config.cadTextMode = 1;  // the driver hands the texts over in code page 850
@@ -79,6 +80,7 @@ TEST_F(SvgWriterTest, TextsAreEscapedUtf8InTheConfiguredFontAndLayerColour) {
             std::string::npos)
       << svg;
   EXPECT_NE(svg.find(">Maß &lt;Ø 20&gt; &amp; &quot;größer&quot;</text>"), std::string::npos) << svg;
+  EXPECT_NE(svg.find("<title>Welle &lt;1&gt;</title>"), std::string::npos) << svg;
 }
 
 }  // namespace

@@ -20,7 +20,9 @@ TEST_F(ShowView_, ChoiceListRepeatsUntilBack) {
   EXPECT_EQ(test.ui.choiceItems[4], "Formblatt");
   EXPECT_EQ(test.ui.choiceItems[6], Oem("zurück .."));
   EXPECT_EQ(Count("Header"), 2u);  // two drawings
-  EXPECT_TRUE(Recorded("Header 0.000 0.000 140.000 125.000"));
+  // The table's window widens to hold the table, 5 + 47 · 0.9 · 3.5 = 153.05 mm wide, and
+  // a margin of 0.02 of its width.
+  EXPECT_TRUE(Recorded("Header 0.000 0.000 156.011 125.000"));
   EXPECT_EQ(context.state.helpNumber, 8270);
   EXPECT_FALSE(context.state.cancel);
 

@@ -10,6 +10,7 @@ namespace kalo {
 struct WorkbookCell {
   std::string text;
   bool number = false;  // the text is a number the spreadsheet computes with
+  std::string numberFormat;  // how the spreadsheet shows the number; empty: its general form
 };
 
 using WorkbookCells = std::map<std::pair<int, int>, WorkbookCell>;

@@ -1,5 +1,6 @@
 #include "office/xlsx/xlsx_spreadsheet.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "context/context.h"
@@ -28,11 +29,11 @@ WorkbookCell Field(const std::string& text) {
     if (size_t comma = number.find(','); comma != std::string::npos) number[comma] = '.';
   if (number.empty() || number.find_first_not_of("0123456789.-+eE ") != std::string::npos ||
       number.find_first_of("0123456789") == std::string::npos)
-    return {text, false};
+    return {text, false, ""};
   char* end = nullptr;
   std::strtod(number.c_str(), &end);
   while (*end == ' ') ++end;
-  return *end == '\0' ? WorkbookCell{number, true} : WorkbookCell{text, false};
+  return *end == '\0' ? WorkbookCell{number, true, ""} : WorkbookCell{text, false, ""};
 }
 
 class XlsxSpreadsheet : public Spreadsheet {
@@ -65,7 +66,13 @@ class XlsxSpreadsheet : public Spreadsheet {
     return true;
   }
 
-  void SetCell(int row, int column, const std::string& text) override { Set(row, column, {text, false}); }
+  void SetCell(int row, int column, const std::string& text) override { Set(row, column, {text, false, ""}); }
+
+  void SetNumber(int row, int column, long double value, const std::string& numberFormat) override {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", static_cast<double>(value));
+    Set(row, column, {text, true, numberFormat});
+  }
 
   void ClearCells() override {
     if (workbooks_.empty()) return;

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 #include "platform/file_replace.h"
@@ -15,13 +16,34 @@
 namespace kalo {
 namespace {
 
-lxw_error WriteCells(lxw_worksheet* sheet, const WorkbookCells& cells) {
+// One format of the workbook per number format, made when a cell first asks for it.
+class NumberFormats {
+ public:
+  explicit NumberFormats(lxw_workbook* workbook) : workbook_(workbook) {}
+  lxw_format* For(const std::string& numberFormat) {
+    if (numberFormat.empty()) return nullptr;
+    lxw_format*& format = formats_[numberFormat];
+    if (!format) {
+      format = workbook_add_format(workbook_);
+      if (format) format_set_num_format(format, numberFormat.c_str());
+    }
+    return format;
+  }
+
+ private:
+  lxw_workbook* workbook_;
+  std::map<std::string, lxw_format*> formats_;
+};
+
+lxw_error WriteCells(lxw_workbook* workbook, lxw_worksheet* sheet, const WorkbookCells& cells) {
+  NumberFormats formats(workbook);
   for (const auto& [position, cell] : cells) {
     auto [row, column] = position;
     if (row < 1 || column < 1 || row > LXW_ROW_MAX || column > LXW_COL_MAX || cell.text.empty()) continue;
     auto r = static_cast<lxw_row_t>(row - 1);
     auto c = static_cast<lxw_col_t>(column - 1);
-    lxw_error result = cell.number ? worksheet_write_number(sheet, r, c, std::strtod(cell.text.c_str(), nullptr), nullptr)
+    lxw_error result = cell.number ? worksheet_write_number(sheet, r, c, std::strtod(cell.text.c_str(), nullptr),
+                                                            formats.For(cell.numberFormat))
                                    : worksheet_write_string(sheet, r, c, cell.text.c_str(), nullptr);
     if (result != LXW_NO_ERROR) return result;
   }
@@ -44,7 +66,7 @@ bool WriteWorkbook(const std::string& path, const WorkbookCells& cells, const st
     return false;
   }
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-  lxw_error result = sheet ? WriteCells(sheet, cells) : LXW_ERROR_MEMORY_MALLOC_FAILED;
+  lxw_error result = sheet ? WriteCells(workbook, sheet, cells) : LXW_ERROR_MEMORY_MALLOC_FAILED;
   lxw_error closed = workbook_close(workbook);
   if (result == LXW_NO_ERROR) result = closed;
   if (result != LXW_NO_ERROR) {
