@@ -15,7 +15,7 @@ namespace {
 
 WorkbookCells ColumnA(const std::vector<std::string>& texts) {
   WorkbookCells cells;
-  for (size_t row = 0; row < texts.size(); ++row) cells[{static_cast<int>(row) + 1, 1}] = {texts[row]};
+  for (size_t row = 0; row < texts.size(); ++row) cells[{static_cast<int>(row) + 1, 1}] = {texts[row], false, ""};
   return cells;
 }
 
