@@ -1,5 +1,6 @@
 #include "calc/calculation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -35,12 +36,15 @@ bool AllRepresentable(const Body& body, const SolidProperties& solid) {
 }
 
 // With true arcs the polygon only draws the body and gives its extremes: a division too fine
-// for the polygon's points is coarsened until the polygon fits.
+// for the polygon's points is coarsened until the polygon fits. At a full turn an arc of up to
+// one turn has two chords; arcs of hundreds of turns (only from a damaged file) still do not
+// fit and fail as with chords.
 PolygonOutcome BuildDrawingPolygon(Body& body, MessageCollection& messages, const NumberFormat& format) {
+  constexpr long double kFullTurnDegrees = 360;
   long double division = body.arcDivisionAngle;
   PolygonOutcome outcome = BuildPolygon(body.contour, division, body.polygon, messages, format);
-  while (outcome == PolygonOutcome::TooManyPoints) {
-    division = division >= 1 ? division * 2 : 1;  // at 360 degrees every arc has two chords
+  while (outcome == PolygonOutcome::TooManyPoints && !(division >= kFullTurnDegrees)) {
+    division = division >= 1 ? std::min(division * 2, kFullTurnDegrees) : 1;
     outcome = BuildPolygon(body.contour, division, body.polygon, messages, format);
   }
   return outcome;

@@ -99,6 +99,18 @@ TEST_F(TrustedValues, ExactArcsDoNotDependOnTheChordPolygon) {
   EXPECT_LE(body.polygon.count, kMaxPolygonIndex);
 }
 
+// Arc angles of a damaged data file: a few turns are integrated as the path they describe,
+// hundreds of turns or no number at all fail as they do with chords, and quickly.
+TEST_F(TrustedValues, ArcsOfManyTurnsEndInTimeWithTrueArcs) {
+  context.config.exactArcs = true;
+  for (long double phiDeg : {1e14L, static_cast<long double>(INFINITY), static_cast<long double>(NAN)}) {
+    Compute({{10, 20, phiDeg}, {-10, 20}, {0, 30}}, 0.1L);
+    EXPECT_TRUE(context.messages.Fatal()) << static_cast<double>(phiDeg);
+  }
+  Compute({{10, 20, 720 + 180}, {-10, 20}}, 5);  // two and a half turns
+  EXPECT_FALSE(context.messages.Fatal());
+}
+
 TEST_F(TrustedValues, PointsBelowTheAxisAreAFailure) {
   for (bool exact : {false, true}) {
     context.config.exactArcs = exact;
