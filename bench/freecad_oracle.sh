@@ -36,18 +36,14 @@ for file in "$work"/bodies/*.kal; do
 done
 
 cat > "$work/revolve.py" <<PYTHON
-import json, math
+import json, math, sys
 import FreeCAD, Part
+sys.path.insert(0, "$(pwd)/tests/reference")
+from body_generator import arc_circle
 V = FreeCAD.Vector
 def arc_middle(p, q, phi):
-    (x1, y1), (x2, y2) = p, q
-    chord = math.hypot(x2 - x1, y2 - y1)
-    offset = chord / 2 / math.tan(phi / 2)
-    cx = (x1 + x2) / 2 - (y2 - y1) / chord * offset
-    cy = (y1 + y2) / 2 + (x2 - x1) / chord * offset
-    r = math.hypot(x1 - cx, y1 - cy)
-    a = math.atan2(y1 - cy, x1 - cx) + phi / 2
-    return cx + r * math.cos(a), cy + r * math.sin(a)
+    cx, cy, r, start = arc_circle(p, q, phi)
+    return cx + r * math.cos(start + phi / 2), cy + r * math.sin(start + phi / 2)
 results = []
 for contour, density in json.load(open("$work/contours.json")):
     try:

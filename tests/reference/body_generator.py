@@ -11,15 +11,20 @@ def text(value):
     return repr(float(value)) if value != 0 else "0"
 
 
-def arc_lowest_y(p1, p2, phi):
-    """The lowest y of the arc p1 -> p2 turning by phi (floats)."""
+def arc_circle(p1, p2, phi):
+    """Centre, radius and start angle of the arc p1 -> p2 turning by phi (floats)."""
     (x1, y1), (x2, y2) = p1, p2
     chord = math.hypot(x2 - x1, y2 - y1)
     offset = chord / 2 / math.tan(phi / 2)
     cx = (x1 + x2) / 2 - (y2 - y1) / chord * offset
     cy = (y1 + y2) / 2 + (x2 - x1) / chord * offset
-    radius = math.hypot(x1 - cx, y1 - cy)
-    start = math.atan2(y1 - cy, x1 - cx)
+    return cx, cy, math.hypot(x1 - cx, y1 - cy), math.atan2(y1 - cy, x1 - cx)
+
+
+def arc_lowest_y(p1, p2, phi):
+    """The lowest y of the arc p1 -> p2 turning by phi (floats)."""
+    (_, y1), (_, y2) = p1, p2
+    cx, cy, radius, start = arc_circle(p1, p2, phi)
     # Does the arc pass the bottom of its circle (angle -pi/2)?
     turned = (-math.pi / 2 - start) % (2 * math.pi) if phi > 0 else (start + math.pi / 2) % (2 * math.pi)
     through_bottom = turned <= abs(phi)
