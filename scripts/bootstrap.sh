@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the benchmarks need.
+# Installs the Debian packages the build, the tests and the benchmarks need; with "programs"
+# only those that building and running kalo and kalo-gui need.
 # Idempotent: only packages that dpkg does not report as installed are fetched.
 set -euo pipefail
 
-packages=(
+# What building and running the two programs need; "programs" installs only these.
+programs=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  python3-ezdxf
-  qt6-base-dev libgl-dev fonts-liberation poppler-utils
-  fonts-noto-cjk qt6-translations-l10n
-  libcairo2-dev libfontconfig-dev desktop-file-utils dpkg-dev
-  libshp-dev python3-dbfread python3-dbf
-  libxlsxwriter-dev libzip-dev libpugixml-dev python3-openpyxl
+  qt6-base-dev libgl-dev fonts-liberation fonts-noto-cjk qt6-translations-l10n
+  libcairo2-dev libfontconfig-dev libshp-dev
+  libxlsxwriter-dev libzip-dev libpugixml-dev
   xdg-utils
-  python3-gmpy2
-  python3-pil
+)
+# What the tests, the package check, the fuzzing and the benchmarks need besides.
+tests=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  python3-ezdxf poppler-utils desktop-file-utils dpkg-dev
+  python3-dbfread python3-dbf python3-openpyxl python3-gmpy2 python3-pil
   lintian
   clang libclang-rt-14-dev
 )
+packages=("${programs[@]}")
+[ "${1:-}" = "programs" ] || packages+=("${tests[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,5 +32,6 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+echo "Installing ${#missing[@]} Debian packages: ${missing[*]}"
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
