@@ -59,9 +59,19 @@ SolidProperties SolidOf(const RegionIntegrals& total, long double rho, long doub
 // The first point of the body: a transverse axis through the body itself.
 long double LocalOrigin(const Contour& contour) { return contour.count > 0 ? contour[1].x : 0; }
 
+// The contour with every point moved by (dx, dy).
+Contour Moved(const Contour& contour, long double dx, long double dy) {
+  Contour moved = contour;
+  for (int i = 1; i <= moved.count && i <= kMaxElements; ++i) {
+    moved[i].x += dx;
+    moved[i].y += dy;
+  }
+  return moved;
+}
+
 Body ShiftedAlongTheAxis(const Body& body, long double dx) {
   Body shifted = body;
-  for (int i = 1; i <= shifted.contour.count && i <= kMaxElements; ++i) shifted.contour[i].x += dx;
+  shifted.contour = Moved(body.contour, dx, 0);
   for (size_t p = 1; p <= shifted.polygon.count; ++p) shifted.polygon.points[p].x += dx;
   return shifted;
 }
@@ -96,12 +106,7 @@ SolidProperties ComputeSolidTotals(const Body& body, ArcModel model, MessageColl
 
 SectionSums ExactSectionSums(const Body& body, MessageCollection& messages) {
   PlanePoint origin{body.contour[1].x, body.contour[1].y};
-  Contour local = body.contour;
-  for (int i = 1; i <= local.count && i <= kMaxElements; ++i) {
-    local[i].x -= origin.x;
-    local[i].y -= origin.y;
-  }
-  RegionIntegrals t = ExactSectionIntegrals(local);
+  RegionIntegrals t = ExactSectionIntegrals(Moved(body.contour, -origin.x, -origin.y));
   ReportPointsBelowAxis(body.polygon, messages);
   // Mass and Jx need the moments about the axis: y = origin.y + y'.
   long double h = origin.y;
