@@ -91,7 +91,7 @@ void OlePrintout(Context& context) {
     context.state.cancel = true;
     return;
   }
-  ShowSpreadsheet(context, *sheet);
+  ShowSpreadsheet(context, *sheet, "Ergebnisse.xlsx");
 }
 
 bool SpreadsheetLinked(const Context& context) { return context.dataFileSheet != nullptr; }

@@ -39,7 +39,7 @@ bool WriteDataFileIntoSheet(Context& context, Spreadsheet& sheet) {
   sheet.ClearCells();
   for (size_t n = 0; n < lines.size(); ++n)
     sheet.SetCell(static_cast<int>(n + 1), 1, DisplayUtf8(lines[n], plainLetters));
-  return ShowSpreadsheet(context, sheet);
+  return ShowSpreadsheet(context, sheet, FileNameOf(name) + ".xlsx");
 }
 
 bool ReadDataFileFromSheet(Context& context, Spreadsheet& sheet) {

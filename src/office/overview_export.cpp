@@ -1,17 +1,11 @@
 #include "office/overview_export.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 
 #include "context/context.h"
 #include "model/data_file_table.h"
 #include "office/spreadsheet_start.h"
 #include "platform/codepage.h"
-#include "platform/file_replace.h"
-#include "platform/paths.h"
-#include "platform/write_errors.h"
-#include "report/output_targets.h"
 
 namespace kalo {
 namespace {
@@ -41,20 +35,6 @@ void SetRow(Spreadsheet& sheet, int row, const TableRow& texts, const DataFileTa
     sheet.SetNumber(row, kFirstNumberColumn + static_cast<int>(k) + 1, numbers->second[k], formats[k]);
 }
 
-// The spreadsheet program did not take the workbook, which lies in the run's scratch folder
-// that goes when the program ends: the user may keep it where he chooses.
-void OfferToKeep(Context& context, const Spreadsheet& sheet) {
-  std::ifstream saved(NativePath(sheet.WorkbookPath()), std::ios::binary);
-  if (!saved) return;
-  std::string bytes((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
-  std::string path = Oem("Übersicht.xlsx");
-  if (!context.ui.AskSaveFileName(context.state.dataDirectory, "*.xlsx|*.xlsx|*.*|*.*", path) ||
-      TrimBlanks(path).empty())
-    return;
-  path = TrimBlanks(path);
-  if (int failure = ReplaceFile(path, bytes); failure != 0) WriteFailed(context, path, WriteErrorText(failure));
-}
-
 }  // namespace
 
 void ExportOverview(Context& context, const DataFileTable& table) {
@@ -66,7 +46,7 @@ void ExportOverview(Context& context, const DataFileTable& table) {
   SetTexts(*sheet, 1, table.header, kTableColumns, plainLetters);
   for (size_t r = 0; r < table.rows.size(); ++r)
     SetRow(*sheet, static_cast<int>(r + 2), table.rows[r], table, inch, plainLetters);
-  if (!ShowSpreadsheet(context, *sheet)) OfferToKeep(context, *sheet);
+  ShowSpreadsheet(context, *sheet, Oem("Übersicht.xlsx"));
 }
 
 }  // namespace kalo

@@ -14,7 +14,8 @@ struct Context;
 // program to start.
 std::unique_ptr<Spreadsheet> StartSpreadsheet(Context& context, const std::string& failureMessage);
 // Hands the object's workbooks to the spreadsheet program; false with the reason shown and
-// the cancel flag set when that fails.
-bool ShowSpreadsheet(Context& context, Spreadsheet& sheet);
+// the cancel flag set when that fails, and a saved workbook then offered to keep, under
+// suggestedName in the data folder unless the user chooses another.
+bool ShowSpreadsheet(Context& context, Spreadsheet& sheet, const std::string& suggestedName);
 
 }  // namespace kalo

@@ -97,16 +97,21 @@ TEST_F(OleCommandsTest, StartExcelBeforeTheFirstSaveAsksForTheSave) {
   EXPECT_TRUE(test.platform.startedPrograms.empty());
 }
 
+// Every path says so, and the workbook written all the same can be kept.
 TEST_F(OleCommandsTest, WithoutASpreadsheetProgramEveryPathSaysSo) {
   test.platform.environment["PATH"] = dir.Path();
   OpenSavedBody();
   OleStartExcel(context);
-  ExpectMessage(kCannotStart);
+  ExpectMessage(kCannotStart + Oem(": kein Tabellenprogramm gefunden"));
   EXPECT_FALSE(SpreadsheetLinked(context));
   OlePrintout(context);
   ExpectMessage(kCannotStart);
-  ExportOverview(context, DataFileTable());
-  ExpectMessage("Could not start Excel");
+  DataFileTable table;
+  table.rows.push_back(DamagedRow("b.kal", "2026/12/08"));
+  test.ui.texts = {dir.File("kept.xlsx")};
+  ExportOverview(context, table);
+  ExpectMessage(kCannotStart);
+  EXPECT_EQ(Rows(dir.File("kept.xlsx")).size(), 2u);
   EXPECT_EQ(test.ui.messages.size(), 3u);
   EXPECT_TRUE(test.platform.startedPrograms.empty());
   // The command line program has no spreadsheet program at all.

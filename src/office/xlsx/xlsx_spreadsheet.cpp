@@ -86,6 +86,7 @@ class XlsxSpreadsheet : public Spreadsheet {
       if (!Save(workbook, error)) return false;
       if (visible_ && !Open(workbook.path)) {
         error = "Excel kann nicht gestartet werden";
+        if (command_.empty()) error += Oem(": kein Tabellenprogramm gefunden (localc, libreoffice, soffice, xdg-open)");
         return false;
       }
     }
@@ -133,6 +134,7 @@ class XlsxSpreadsheet : public Spreadsheet {
   }
 
   bool Open(const std::string& path) {
+    if (command_.empty()) return false;
     std::vector<std::string> arguments = command_;
     arguments.push_back(path);
     return context_.platform.StartProcess(arguments, false);
@@ -155,10 +157,9 @@ std::vector<std::string> SpreadsheetCommand(const Context& context) {
   return {};
 }
 
+// Without a spreadsheet program the workbook is still written, so that it can be kept.
 std::unique_ptr<Spreadsheet> XlsxSpreadsheets::CreateObject() {
-  std::vector<std::string> command = SpreadsheetCommand(context_);
-  if (command.empty()) return nullptr;
-  return std::make_unique<XlsxSpreadsheet>(context_, std::move(command), workbooksNamed_);
+  return std::make_unique<XlsxSpreadsheet>(context_, SpreadsheetCommand(context_), workbooksNamed_);
 }
 
 }  // namespace kalo
