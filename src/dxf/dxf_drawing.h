@@ -2,6 +2,7 @@
 // What the reader keeps of a DXF drawing: the header values the import needs, the layers'
 // line types, the block definitions and the model space entities that can describe a
 // contour, as written in the file (object coordinates, degrees, file units).
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -49,9 +50,12 @@ struct DxfEntity {
   std::string blockName;              // INSERT
 };
 
+// A deque, so that a drawing of a million entities grows without moving what was read.
+using DxfEntities = std::deque<DxfEntity>;
+
 struct DxfBlock {
   DxfPoint3 base;
-  std::vector<DxfEntity> entities;
+  DxfEntities entities;
 };
 
 struct DxfHeader {
@@ -65,7 +69,7 @@ struct DxfDrawing {
   DxfHeader header;
   std::map<std::string, std::string> layerLinetypes;  // by upper-case layer name
   std::map<std::string, DxfBlock> blocks;             // by upper-case block name
-  std::vector<DxfEntity> entities;                    // model space, in file order
+  DxfEntities entities;                               // model space, in file order
   std::vector<std::string> notes;                     // what the reader passed over (code page 850)
 };
 

@@ -143,7 +143,7 @@ class EntityReader {
   }
 
   // Entities up to the end of the section or block (left waiting).
-  void ReadEntities(std::vector<DxfEntity>& entities) {
+  void ReadEntities(DxfEntities& entities) {
     while (Peek() && !IsZero("ENDSEC") && !IsZero("ENDBLK") && !IsZero("EOF")) {
       if (group_.code != 0) {
         Consume();

@@ -27,7 +27,7 @@ bool Passes(const SegmentArc& arc, long double phi, long double angle) {
 
 SegmentArc ArcOf(const DxfVertex& from, const DxfVertex& to) {
   long double dx = to.x - from.x, dy = to.y - from.y;
-  long double chord = std::hypot(dx, dy);
+  long double chord = std::sqrt(dx * dx + dy * dy);
   long double half = chord / 2;
   // The centre lies on the chord's perpendicular bisector, left of the chord for a
   // counter-clockwise arc shorter than a half circle.
@@ -36,7 +36,12 @@ SegmentArc ArcOf(const DxfVertex& from, const DxfVertex& to) {
   return {centre, half / std::fabs(std::sin(from.phi / 2)), std::atan2(from.y - centre.y, from.x - centre.x)};
 }
 
-long double Distance(const DxfVertex& a, const DxfVertex& b) { return std::hypot(b.x - a.x, b.y - a.y); }
+// Coordinates are bounded by 1e15, far from where the squares would overflow, so the plain
+// root serves and spares hypot's scaling.
+long double Distance(const DxfVertex& a, const DxfVertex& b) {
+  long double dx = b.x - a.x, dy = b.y - a.y;
+  return std::sqrt(dx * dx + dy * dy);
+}
 
 long double SegmentLength(const DxfVertex& from, const DxfVertex& to) {
   return IsArc(from, to) ? ArcOf(from, to).radius * std::fabs(from.phi) : Distance(from, to);

@@ -92,13 +92,14 @@ class CurvePlacer {
       : drawing_(drawing), options_(options), placed_(placed), error_(error) {}
 
   bool Run() {
+    placed_.curves.reserve(drawing_.entities.size());
     PlaceAll(drawing_.entities, {Affine::Scale(options_.millimetres, options_.millimetres), "", "", 0});
     placed_.notes = notes_.Texts();
     return error_.empty();
   }
 
  private:
-  void PlaceAll(const std::vector<DxfEntity>& entities, const Placement& placement) {
+  void PlaceAll(const DxfEntities& entities, const Placement& placement) {
     for (const DxfEntity& entity : entities) {
       if (!error_.empty()) return;
       Place(entity, placement);
@@ -238,11 +239,19 @@ class CurvePlacer {
     long double turn = map.Determinant() < 0 ? -1 : 1;
     DxfCurve& curve = Emit(e, placement, kind);
     curve.closed = closed;
+    if (keepsCircles) {
+      for (DxfVertex& v : vertices) {
+        PlanePoint p = map({v.x, v.y});
+        v = {p.x, p.y, turn * v.phi};
+      }
+      curve.vertices = std::move(vertices);
+      return Finish(curve);
+    }
     for (size_t i = 0; i < vertices.size(); ++i) {
       const DxfVertex& from = vertices[i];
       PlanePoint p = map({from.x, from.y});
-      if (from.phi == 0 || keepsCircles) {
-        curve.vertices.push_back({p.x, p.y, turn * from.phi});
+      if (from.phi == 0) {
+        curve.vertices.push_back({p.x, p.y, 0});
         continue;
       }
       const DxfVertex& to = vertices[(i + 1) % vertices.size()];
@@ -267,12 +276,19 @@ class CurvePlacer {
     curve.layer = byBlock && e.layer == "0" ? placement.layer : e.layer;
     std::string linetype = DxfNameKey(e.linetype);
     if (byBlock && linetype == "BYBLOCK") linetype = placement.linetype;
-    if (linetype.empty() || linetype == "BYLAYER") {
-      auto found = drawing_.layerLinetypes.find(DxfNameKey(curve.layer));
-      linetype = found == drawing_.layerLinetypes.end() ? "" : DxfNameKey(found->second);
-    }
+    if (linetype.empty() || linetype == "BYLAYER") linetype = LayerLinetype(curve.layer);
     curve.linetype = linetype;
     return curve;
+  }
+
+  // The line type of the layer, in upper case; drawings keep to a few layers, so the last
+  // one asked for is remembered.
+  const std::string& LayerLinetype(const std::string& layer) {
+    if (layer == lastLayer_) return lastLayerLinetype_;
+    auto found = drawing_.layerLinetypes.find(DxfNameKey(layer));
+    lastLayer_ = layer;
+    lastLayerLinetype_ = found == drawing_.layerLinetypes.end() ? "" : DxfNameKey(found->second);
+    return lastLayerLinetype_;
   }
 
   void Finish(DxfCurve& curve) {
@@ -322,6 +338,8 @@ class CurvePlacer {
   Notes notes_;
   std::vector<std::string> open_;  // the blocks being placed, outermost first
   size_t placements_ = 0;
+  std::string lastLayer_ = std::string(1, '\0');  // no layer has this name
+  std::string lastLayerLinetype_;
 };
 
 }  // namespace

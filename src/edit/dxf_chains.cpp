@@ -163,6 +163,8 @@ DxfChaining ChainCurves(const std::vector<DxfCurve>& curves, const std::vector<s
   }
   DxfGraph graph = BuildGraph(curves, open, tolerance);
   for (size_t index : graph.selfClosed) chaining.loops.push_back({{index, false}});
+  for (int node = 0; node < static_cast<int>(graph.nodes.size()) && !chaining.looseEnds; ++node)
+    chaining.looseEnds = graph.Degree(node) == 1;
   KeepCycleEdges(graph);
   for (DxfLoop& loop : FaceTracer(graph, curves).Outlines()) chaining.loops.push_back(std::move(loop));
   std::sort(chaining.loops.begin(), chaining.loops.end(),

@@ -25,6 +25,8 @@ struct DxfChaining {
   bool openChain = false;
   PlanePoint openFrom;
   PlanePoint openTo;
+  // Some curve end meets no other: only then can closing small gaps change the loops.
+  bool looseEnds = false;
 };
 
 // Closed curves are loops of their own; open curves are joined where their ends lie within

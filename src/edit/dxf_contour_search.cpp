@@ -155,8 +155,10 @@ void SearchContours(const DxfDrawing& drawing, const DxfImportOptions& options, 
   long double size = Diagonal(BoxOf(curves, search.selected));
   DxfCandidateRules rules{CentreLinesOf(curves), options.axis, BoxOf(curves, AllOf(curves)), !search.where.empty()};
   search.exact = FindContours(curves, search.selected, std::max(kRelativeTolerance * size, kSmallestTolerance), rules);
-  search.closed = FindContours(curves, search.selected, std::max(kClosedGapShare * size, kClosedGap), rules);
-  search.gapsClosed = Better(search.closed, search.exact);
+  if (search.exact.chaining.looseEnds) {
+    search.closed = FindContours(curves, search.selected, std::max(kClosedGapShare * size, kClosedGap), rules);
+    search.gapsClosed = Better(search.closed, search.exact);
+  }
   const DxfFound& found = search.Found();
   if (found.candidates.empty())
     search.error = (found.chaining.loops.empty() ? "keine geschlossene Kontur" : "nur Rahmen oder Schriftfeld, keine Kontur") +

@@ -22,15 +22,14 @@ class NodeGrid {
  public:
   NodeGrid(std::vector<PlanePoint>& nodes, long double tolerance) : nodes_(nodes), tolerance_(tolerance) {}
 
+  // Its own cell first, where a point that meets another mostly finds it.
   int NodeAt(const DxfVertex& v) {
     Cell cell{CellOf(v.x), CellOf(v.y)};
+    if (int node = NodeIn(cell, v); node >= 0) return node;
     for (long long dx = -1; dx <= 1; ++dx)
-      for (long long dy = -1; dy <= 1; ++dy) {
-        auto found = cells_.find({cell.first + dx, cell.second + dy});
-        if (found == cells_.end()) continue;
-        for (int node : found->second)
-          if (std::hypot(nodes_[node].x - v.x, nodes_[node].y - v.y) <= tolerance_) return node;
-      }
+      for (long long dy = -1; dy <= 1; ++dy)
+        if (dx != 0 || dy != 0)
+          if (int node = NodeIn({cell.first + dx, cell.second + dy}, v); node >= 0) return node;
     nodes_.push_back({v.x, v.y});
     int node = static_cast<int>(nodes_.size() - 1);
     cells_[cell].push_back(node);
@@ -44,6 +43,16 @@ class NodeGrid {
       return std::hash<long long>()(c.first) * 0x9E3779B97F4A7C15ULL ^ std::hash<long long>()(c.second);
     }
   };
+
+  int NodeIn(const Cell& cell, const DxfVertex& v) const {
+    auto found = cells_.find(cell);
+    if (found == cells_.end()) return -1;
+    for (int node : found->second) {
+      long double dx = nodes_[node].x - v.x, dy = nodes_[node].y - v.y;
+      if (dx * dx + dy * dy <= tolerance_ * tolerance_) return node;
+    }
+    return -1;
+  }
 
   long long CellOf(long double v) const {
     return static_cast<long long>(std::floor(std::clamp(v / tolerance_, -kMaxCell, kMaxCell)));

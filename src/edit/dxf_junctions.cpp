@@ -21,7 +21,7 @@ struct Segment {
 // Where along a segment (0..1) the point lies on it, when it does, farther than the
 // tolerance from both ends.
 bool InnerPoint(const Segment& s, const PlanePoint& p, long double tolerance, long double& t) {
-  long double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y, length = std::hypot(dx, dy);
+  long double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y, length = std::sqrt(dx * dx + dy * dy);
   if (!(length > 2 * tolerance)) return false;
   t = ((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / (length * length);
   long double off = std::fabs((p.x - s.a.x) * dy - (p.y - s.a.y) * dx) / length;

@@ -82,7 +82,7 @@ TEST_F(GeneratedDrawings, GiveTheAreaAndVolumeOfThePartAndSayWhichRuleDecided) {
 }
 
 // "BLOCK TYPE LAYER x y count" lines as dxf_entities.py writes them, from the program's reader.
-void AddLines(std::ostringstream& out, const std::string& block, const std::vector<DxfEntity>& entities) {
+void AddLines(std::ostringstream& out, const std::string& block, const DxfEntities& entities) {
   static const char* const kNames[] = {"LINE", "ARC", "CIRCLE", "POLYLINE", "LWPOLYLINE", "SPLINE", "ELLIPSE", "INSERT"};
   for (const DxfEntity& e : entities) {
     double x = e.first.x, y = e.first.y;
