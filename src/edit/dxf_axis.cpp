@@ -129,6 +129,17 @@ std::optional<DxfAxis> FullSectionAxis(const std::vector<DxfVertex>& loop, long 
   return aboutHorizontal ? horizontal : vertical;
 }
 
+DxfAxis StatedAxis(const DxfAxisChoice& stated) {
+  bool fromOrigin = stated.from.x == 0 && stated.from.y == 0;
+  if (fromOrigin && stated.to.y == 0 && stated.to.x > 0) return Horizontal(0, true, "Achse wie angegeben: x-Achse (y = 0)");
+  if (fromOrigin && stated.to.x == 0 && stated.to.y > 0)
+    return Vertical(0, true, Oem("Achse wie angegeben: y-Achse (x = 0), Kontur gedreht"));
+  long double angle = std::atan2(stated.to.y - stated.from.y, stated.to.x - stated.from.x);
+  return {stated.from, angle, true,
+          "Achse wie angegeben: Linie durch (" + Number(stated.from.x) + " | " + Number(stated.from.y) + ") und (" +
+              Number(stated.to.x) + " | " + Number(stated.to.y) + ") mm"};
+}
+
 }  // namespace
 
 std::vector<DxfCentreLine> CentreLinesOf(const std::vector<DxfCurve>& curves) {
@@ -145,8 +156,7 @@ std::vector<DxfCentreLine> CentreLinesOf(const std::vector<DxfCurve>& curves) {
 
 DxfAxis FindAxis(const std::vector<DxfVertex>& loop, const std::vector<DxfCentreLine>& centreLines,
                  long double tolerance, std::optional<DxfAxisChoice> stated, bool ownLayer) {
-  if (stated == DxfAxisChoice::X) return Horizontal(0, true, "Achse wie angegeben: x-Achse (y = 0)");
-  if (stated == DxfAxisChoice::Y) return Vertical(0, true, Oem("Achse wie angegeben: y-Achse (x = 0), Kontur gedreht"));
+  if (stated) return StatedAxis(*stated);
   if (std::optional<DxfAxis> axis = CentreLineAxis(loop, centreLines, tolerance)) return *axis;
   Side xAxis = SideOf(loop, tolerance);
   if (xAxis.edgeOn || (xAxis.above && xAxis.below))

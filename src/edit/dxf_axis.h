@@ -10,10 +10,17 @@
 
 namespace kalo {
 
-// Which line of the drawing is the body's axis, when the user says so.
-enum class DxfAxisChoice {
-  X,  // the drawing's x axis (y = 0)
-  Y,  // the drawing's y axis (x = 0): the contour is turned so that it becomes the x axis
+// Which line of the drawing is the body's axis, when the user says so: the line through two
+// points, in the drawing's own unit. The contour is moved and turned so that it becomes the
+// x axis, running from the first point towards the second.
+struct DxfAxisChoice {
+  PlanePoint from;
+  PlanePoint to{1, 0};
+  static DxfAxisChoice X() { return {}; }                  // the drawing's x axis (y = 0)
+  static DxfAxisChoice Y() { return {{0, 0}, {0, 1}}; }    // the drawing's y axis (x = 0)
+  bool operator==(const DxfAxisChoice& other) const {
+    return from.x == other.from.x && from.y == other.from.y && to.x == other.to.x && to.y == other.to.y;
+  }
 };
 
 // A line drawn as a centre line: dash-dot line type, or a layer named for it.

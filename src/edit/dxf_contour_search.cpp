@@ -75,6 +75,12 @@ std::string OpenChainText(const DxfChaining& chaining) {
 
 std::string MillimetreText(long double value) { return FormatSignificant(value, NumberFormat{}) + " mm"; }
 
+// The axis the user stated through two points of the drawing, in mm like the curves.
+std::optional<DxfAxisChoice> InMillimetres(std::optional<DxfAxisChoice> axis, long double millimetres) {
+  if (axis) *axis = {{axis->from.x * millimetres, axis->from.y * millimetres}, {axis->to.x * millimetres, axis->to.y * millimetres}};
+  return axis;
+}
+
 bool PlaceAt(const DxfSearch& search, long double tolerance, DxfPlacedCurves& placed, std::string& error) {
   return PlaceCurves(*search.drawing, {search.unit.millimetres, tolerance}, placed, error);
 }
@@ -153,7 +159,8 @@ void SearchContours(const DxfDrawing& drawing, const DxfImportOptions& options, 
   search.selected = CurvesToChain(curves, contourLayer);
   if (SameName(curves[search.selected.front()].layer, contourLayer)) search.where = " auf Layer " + contourLayer;
   long double size = Diagonal(BoxOf(curves, search.selected));
-  DxfCandidateRules rules{CentreLinesOf(curves), options.axis, BoxOf(curves, AllOf(curves)), !search.where.empty()};
+  DxfCandidateRules rules{CentreLinesOf(curves), InMillimetres(options.axis, search.unit.millimetres),
+                          BoxOf(curves, AllOf(curves)), !search.where.empty()};
   search.exact = FindContours(curves, search.selected, std::max(kRelativeTolerance * size, kSmallestTolerance), rules);
   if (search.exact.chaining.looseEnds) {
     search.closed = FindContours(curves, search.selected, std::max(kClosedGapShare * size, kClosedGap), rules);

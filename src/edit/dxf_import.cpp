@@ -24,7 +24,7 @@ namespace {
 
 // Arcs are shown in the preview as chords of at most this angle.
 constexpr long double kPreviewChordAngle = kPi / 18;
-const std::optional<DxfAxisChoice> kAxisChoices[] = {std::nullopt, DxfAxisChoice::X, DxfAxisChoice::Y};
+const std::optional<DxfAxisChoice> kAxisChoices[] = {std::nullopt, DxfAxisChoice::X(), DxfAxisChoice::Y()};
 const std::optional<DxfUnitChoice> kUnitChoices[] = {std::nullopt, DxfUnitChoice::Millimetre, DxfUnitChoice::Inch,
                                                      DxfUnitChoice::Metre};
 

@@ -17,10 +17,10 @@ TEST(DxfSwitches, AxisAndUnitsAnywhereAfterTheFileNameInAnyLetterCase) {
   std::string error;
   ASSERT_TRUE(DxfSwitchesOf({"teil.dxf", "/I", "/axis=Y", "/UNITS=In"}, DxfLoopChoice::Largest, options, error));
   EXPECT_EQ(options.choice, DxfLoopChoice::Largest);
-  EXPECT_EQ(options.axis, DxfAxisChoice::Y);
+  EXPECT_EQ(options.axis, DxfAxisChoice::Y());
   EXPECT_EQ(options.units, DxfUnitChoice::Inch);
   ASSERT_TRUE(DxfSwitchesOf({"teil.dxf", "/UNITS=m", "/AXIS=x"}, DxfLoopChoice::Ask, options, error));
-  EXPECT_EQ(options.axis, DxfAxisChoice::X);
+  EXPECT_EQ(options.axis, DxfAxisChoice::X());
   EXPECT_EQ(options.units, DxfUnitChoice::Metre);
   ASSERT_TRUE(DxfSwitchesOf({"teil.dxf"}, DxfLoopChoice::Ask, options, error));
   EXPECT_FALSE(options.axis);
@@ -28,8 +28,13 @@ TEST(DxfSwitches, AxisAndUnitsAnywhereAfterTheFileNameInAnyLetterCase) {
   // A file name is never a switch, even when it looks like one.
   ASSERT_TRUE(DxfSwitchesOf({"/AXIS=q.dxf"}, DxfLoopChoice::Ask, options, error));
 
-  EXPECT_FALSE(DxfSwitchesOf({"teil.dxf", "/AXIS=z"}, DxfLoopChoice::Ask, options, error));
-  EXPECT_NE(error.find("/AXIS=x oder /AXIS=y"), std::string::npos) << error;
+  ASSERT_TRUE(DxfSwitchesOf({"teil.dxf", "/AXIS=-1.5,150,1e2,150"}, DxfLoopChoice::Ask, options, error));
+  EXPECT_EQ(options.axis, (DxfAxisChoice{{-1.5L, 150}, {100, 150}}));
+  for (const char* wrong : {"/AXIS=z", "/AXIS=1,2,1,2", "/AXIS=1,2,3", "/AXIS=1;2;3;4", "/AXIS=1,2,3,4,5", "/AXIS=0,0,1e16,0",
+                            "/AXIS=nan,0,1,0", "/AXIS=1,2,3,4x"}) {
+    EXPECT_FALSE(DxfSwitchesOf({"teil.dxf", wrong}, DxfLoopChoice::Ask, options, error)) << wrong;
+    EXPECT_NE(error.find("/AXIS=x1,y1,x2,y2"), std::string::npos) << error;
+  }
   EXPECT_FALSE(DxfSwitchesOf({"teil.dxf", "/UNITS=ft"}, DxfLoopChoice::Ask, options, error));
   EXPECT_NE(error.find("/UNITS=ft"), std::string::npos) << error;
 }
@@ -74,6 +79,16 @@ TEST_F(DxfSwitchChains, UnitAndAxisByRuleOrAsStatedAreSaid) {
   const long double disc = 3.14159265358979323846L * (5 * 5 - 1) * 1 * kInch * kInch * kInch;
   EXPECT_NEAR(Volume(), disc, 1e-9 * disc);
   EXPECT_NE(Json().find("Achse wie angegeben: y-Achse"), std::string::npos) << Json();
+
+  // Two points in the drawing's unit: about y = 1 inch the ring is a cylinder of radius 1
+  // inch; about the vertical x = 1 inch, a disc of radius 4 inches and 1 inch thick.
+  ASSERT_EQ(Kalo({"ring.dxf", "/JSON", "/AXIS=0,1,10,1"}).exitCode, 0);
+  const long double cylinder = 3.14159265358979323846L * 1 * 4 * kInch * kInch * kInch;
+  EXPECT_NEAR(Volume(), cylinder, 1e-9 * cylinder);
+  EXPECT_NE(Json().find("Achse wie angegeben: Linie durch (0 | 25.4) und (254 | 25.4) mm"), std::string::npos) << Json();
+  ASSERT_EQ(Kalo({"ring.dxf", "/JSON", "/AXIS=1,7,1,3"}).exitCode, 0);
+  const long double solidDisc = 3.14159265358979323846L * 4 * 4 * 1 * kInch * kInch * kInch;
+  EXPECT_NEAR(Volume(), solidDisc, 1e-9 * solidDisc);
 
   ASSERT_EQ(Kalo({"ring.dxf", "/I", "/NOGUI"}).exitCode, 0);
   std::string report = testing::ReadBytes(dir.File("ring.txt"));
