@@ -31,8 +31,8 @@ struct DxfEntity {
   std::string layer = "0";
   std::string linetype;  // empty: by layer
   int flags = 0;         // group 70
-  DxfPoint3 first;       // groups 10/20/30: start, centre or insertion point
-  DxfPoint3 second;      // groups 11/21/31: end of a LINE, major axis of an ELLIPSE
+  DxfPoint3 first;       // groups 10/20/30: start, centre or insertion point; 12/22/32 of a SPLINE: start tangent
+  DxfPoint3 second;      // groups 11/21/31: end of a LINE, major axis of an ELLIPSE; 13/23/33 of a SPLINE: end tangent
   DxfPoint3 extrusion{0, 0, 1};
   double elevation = 0;  // group 38 of a LWPOLYLINE
   double radius = 0;     // ARC, CIRCLE

@@ -212,6 +212,8 @@ class EntityReader {
         if (code == 11 && Count(1)) e.fitPoints.emplace_back();
         if (!e.controlPoints.empty()) Coordinate(10, name, e.controlPoints.back());
         if (!e.fitPoints.empty()) Coordinate(11, name, e.fitPoints.back());
+        Coordinate(12, name, e.first);
+        Coordinate(13, name, e.second);
         break;
       case DxfEntityType::Ellipse:
         Coordinate(10, name, e.first);

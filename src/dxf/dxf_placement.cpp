@@ -7,6 +7,7 @@
 #include "dxf/dxf_affine.h"
 #include "dxf/dxf_approximation.h"
 #include "dxf/dxf_geometry.h"
+#include "dxf/dxf_fit_spline.h"
 #include "dxf/dxf_spline.h"
 #include "graphics/plane_geometry.h"
 #include "platform/codepage.h"
@@ -178,11 +179,18 @@ class CurvePlacer {
       for (const DxfPoint3& p : points) vertices.push_back({p.x, p.y, 0});
       return Add(e, placement, placement.map, DxfCurveKind::Polyline, std::move(vertices), e.flags & 1);
     }
-    if (e.controlPoints.empty())
-      return notes_.Add(Oem("SPLINE nur mit Stützpunkten (ohne Kontrollpunkte) übergangen"), e.line);
     SplineCurve spline;
     std::string problem;
-    if (!SplineCurveOf(e, spline, problem)) return notes_.Add("SPLINE " + Oem("übergangen: ") + problem, e.line);
+    if (e.controlPoints.empty()) {
+      bool tangentsGiven = false;
+      if (!FitSplineCurveOf(e, spline, tangentsGiven, problem)) return notes_.Add("SPLINE " + Oem("übergangen: ") + problem, e.line);
+      notes_.Add(Oem("SPLINE nur mit Stützpunkten: kubisch durch die Punkte gelegt (Sehnenlängen, ") +
+                     (tangentsGiven ? "Endtangenten der Datei" : "gerade Enden ohne Endtangenten") +
+                     Oem("); das CAD-Programm kann anders interpolieren"),
+                 e.line);
+    } else if (!SplineCurveOf(e, spline, problem)) {
+      return notes_.Add("SPLINE " + Oem("übergangen: ") + problem, e.line);
+    }
     PlanePoint start = spline.point(spline.breaks.front()), end = spline.point(spline.breaks.back());
     bool closed = std::hypot(end.x - start.x, end.y - start.y) <= kClosingGap * options_.tolerance;
     AddApproximated(e, placement, spline.point, spline.breaks, DxfCurveKind::Spline, closed);

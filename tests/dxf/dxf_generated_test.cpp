@@ -20,7 +20,7 @@ namespace {
 const char* const kClasses[] = {"lines", "polyline", "block", "offset_axis", "vertical", "full_section",
                                 "frame", "untrimmed", "gap"};
 // Classes whose entities or header values R12 does not have.
-const char* const kNewerClasses[] = {"ellipse", "spline3", "spline1", "inches", "metres"};
+const char* const kNewerClasses[] = {"ellipse", "spline3", "fitspline", "spline1", "inches", "metres"};
 constexpr int kSeeds = 2;
 
 struct Expected {

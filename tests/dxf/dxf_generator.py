@@ -95,6 +95,23 @@ class Bezier:
         msp.add_open_spline([place.point(p) for p in self.points], degree=3, dxfattribs=attribs)
 
 
+class FitPointArc(Arc):
+    """An arc written as a spline through points on it, with its end tangents, as CAD
+    programs write splines drawn through points."""
+
+    def emit(self, msp, place, attribs, spline_lines=False):
+        points = [place.point(self.point(k / 24)) for k in range(25)]
+        spline = msp.add_spline(points, degree=3, dxfattribs=attribs)
+
+        def tangent(t):
+            a = self.angle(t)
+            turn = 1 if self.ccw else -1
+            return place.vector((-turn * math.sin(a), turn * math.cos(a))) + (0.0,)
+
+        spline.dxf.start_tangent = tangent(0)
+        spline.dxf.end_tangent = tangent(1)
+
+
 class Placement:
     """Drawing = turned by angle (degrees), scaled, mirrored at the x axis first, shifted."""
 
@@ -145,12 +162,14 @@ def shaft(rng, bump=None):
         pieces.append(Arc((right - fillet, radii[-1] - fillet), fillet, 0, 90))
     for i in reversed(range(steps)):
         a, b, r = ends[i], ends[i + 1] - (fillet if i == steps - 1 else 0), radii[i]
-        if i == steps - 1 and bump in ("ellipse", "spline"):
+        if i == steps - 1 and bump in ("ellipse", "spline", "fit"):
             middle, half = (a + b) / 2, (b - a) / 4
             height = rng.uniform(0.3, 0.9) * half
             pieces.append(Line((b, r), (middle + half, r)))
             if bump == "ellipse":
                 pieces.append(Ellipse((middle, r), half, height))
+            elif bump == "fit":
+                pieces.append(FitPointArc((middle, r), half, 0, 180))
             else:
                 pieces.append(Bezier([(middle + half, r), (middle + half / 2, r + 2 * height),
                                       (middle - half / 2, r + 2 * height), (middle - half, r)]))
@@ -183,7 +202,7 @@ def emit_all(msp, pieces, place, attribs, spline_lines=False):
 
 def generate(kind, version, seed, path):
     rng = random.Random(f"{kind}/{version}/{seed}")
-    bump = {"lines": "fillet", "polyline": None, "ellipse": "ellipse", "spline3": "spline",
+    bump = {"lines": "fillet", "polyline": None, "ellipse": "ellipse", "spline3": "spline", "fitspline": "fit",
             "block": "fillet", "vertical": "fillet"}.get(kind)
     pieces = shaft(rng, bump)
     area, volume, length = reference(pieces)
@@ -203,9 +222,9 @@ def generate(kind, version, seed, path):
             msp.add_polyline2d(points, close=True, dxfattribs=contour)
         else:
             msp.add_lwpolyline(points, close=True, dxfattribs=contour)
-    elif kind in ("ellipse", "spline3"):
+    elif kind in ("ellipse", "spline3", "fitspline"):
         emit_all(msp, pieces, Placement(), contour)
-        expected["note"] = "angenähert"
+        expected["note"] = "Stützpunkten" if kind == "fitspline" else "angenähert"
         expected["dA"] = APPROXIMATION * length + 1e-4 * area
         expected["dV"] = 2 * math.pi * 80 * APPROXIMATION * length + 1e-4 * volume
     elif kind == "spline1":

@@ -132,10 +132,21 @@ TEST_F(DxfImport, OpenContourIsRefusedNamingTheGap) {
   ExpectRefused(Drawing("gap"), "(100.000 | 40.000) und (100.000 | 39.500)");
 }
 
-TEST_F(DxfImport, DrawingsThatCannotBecomeAContourAreRefused) {
-  ExpectRefused(Drawing("spline"), "SPLINE");
-  test.ui.messages.clear();
-  ExpectRefused(Drawing("many_points"), "250 Elemente");
+TEST_F(DxfImport, DrawingsThatCannotBecomeAContourAreRefused) { ExpectRefused(Drawing("many_points"), "250 Elemente"); }
+
+// A spline given only by the points it passes through, without end tangents, becomes the
+// cubic with straight ends through them, and the messages say that the CAD program may
+// have drawn it otherwise. The reference: SciPy's CubicSpline (natural ends, chord length
+// parameter) through the same points, integrated by quad: A = 5569.282970, V = 990376.4067.
+TEST_F(DxfImport, SplineThroughFitPointsIsInterpolatedAndSaidSo) {
+  context.config.exactArcs = true;
+  ASSERT_TRUE(ImportDxfContour(context, Drawing("spline"))) << Messages();
+  EXPECT_NEAR(context.body.results.A, 5569.282970L, 0.0012L * 112);
+  EXPECT_NEAR(context.body.volume, 990376.4067L, 2 * 3.1416L * 60 * 0.0012L * 112);
+  std::string notes;
+  for (const std::string& note : context.state.importNotes) notes += note + "|";
+  EXPECT_NE(notes.find(Oem("nur mit Stützpunkten")), std::string::npos) << notes;
+  EXPECT_NE(notes.find("ohne Endtangenten"), std::string::npos) << notes;
 }
 
 TEST_F(DxfImport, FilesThatAreNoUsableDxfAreRefused) {
