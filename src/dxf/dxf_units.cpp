@@ -48,7 +48,8 @@ DxfUnit DrawingUnit(const DxfHeader& header, std::optional<DxfUnitChoice> stated
     int code = *stated == DxfUnitChoice::Inch ? kInchCode : *stated == DxfUnitChoice::Metre ? kMetreCode : kMillimetreCode;
     const UnitEntry* entry = EntryOf(code);
     return {entry->millimetres, Oem("Einheit der Zeichnung wie angegeben: ") + Oem(entry->name) +
-                                    (code == kMillimetreCode ? "" : " (" + Factor(entry->millimetres) + " mm)")};
+                                    (code == kMillimetreCode ? "" : " (" + Factor(entry->millimetres) + " mm)"),
+            true};
   }
   if (header.insUnits == kMillimetreCode) return {};
   if (const UnitEntry* entry = EntryOf(header.insUnits))

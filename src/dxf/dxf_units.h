@@ -16,6 +16,7 @@ struct DxfUnit {
   long double millimetres = 1;  // per drawing unit
   // Said in the messages when the drawing is not simply in mm (code page 850); else empty.
   std::string message;
+  bool stated = false;  // by the user, not by the drawing's header
 };
 
 // The stated unit wins over the header's.

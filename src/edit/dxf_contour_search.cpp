@@ -134,6 +134,18 @@ size_t ElementsAt(const DxfSearch& search, const DxfContourCandidate& chosen, lo
   return ElementsOnAxis(split.curves, chosen.loop, chosen.axis, found.tolerance).size();
 }
 
+// A unit of a metre or more from the header that makes the part larger than any turned part
+// (many programs write metres when nobody chose a unit): said, not changed.
+std::string UnitDoubt(const DxfUnit& unit, const std::vector<DxfVertex>& elements) {
+  constexpr long double kLargestLikelyPart = 20000;  // mm
+  if (unit.stated || unit.millimetres < 1000 || elements.empty()) return "";
+  Box box = LoopBox(elements);
+  long double size = std::max(box.xmax - box.xmin, box.ymax - box.ymin);
+  if (size <= kLargestLikelyPart) return "";
+  return Oem("Achtung: in der Einheit der Zeichnung ist das Teil ") + FormatSignificant(size / 1000, NumberFormat{}) +
+         Oem(" m groß; in mm gezeichnet? /UNITS=mm liest es in Millimetern");
+}
+
 std::string NotesText(const std::vector<std::string>& notes) {
   std::string text;
   for (const std::string& note : notes) text += "; " + note;
@@ -201,6 +213,7 @@ std::vector<std::string> DecisionNotes(const DxfSearch& search, const DxfContour
     notes.push_back(std::to_string(found.candidates.size()) + Oem(" geschlossene Konturen; übernommen: ") + choiceText +
                     (chosen.axis.atAxis ? " (an der Achse)" : Oem(" (die größte)")));
   notes.push_back(chosen.axis.note);
+  if (std::string doubt = UnitDoubt(search.unit, chosen.elements); !doubt.empty()) notes.push_back(doubt);
   if (chosen.approximatedElements > 0)
     notes.push_back("SPLINE/ELLIPSE durch " + std::to_string(chosen.approximatedElements) +
                     Oem(" Bögen und Linien angenähert (Toleranz ") + MillimetreText(kApproximationTolerance) + ")");

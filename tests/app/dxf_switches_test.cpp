@@ -42,11 +42,15 @@ TEST(DxfSwitches, AxisAndUnitsAnywhereAfterTheFileNameInAnyLetterCase) {
 class DxfSwitchChains : public ::testing::Test {
  protected:
   // A ring 4 inches long from radius 1 to 2 inches, drawn with $INSUNITS inches.
-  DxfSwitchChains() {
+  DxfSwitchChains() { WriteRing(1, 1); }
+  // The ring with $INSUNITS code, its coordinates times scale.
+  void WriteRing(int code, int scale) {
+    auto at = [&](int value) { return std::to_string(value * scale); };
     testing::WriteBytes(dir.File("ring.dxf"),
-                        "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n1\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
-                        "0\nLWPOLYLINE\n8\nKONTUR\n90\n4\n70\n1\n10\n1\n20\n1\n10\n5\n20\n1\n10\n5\n20\n2\n10\n1\n20\n2\n"
-                        "0\nENDSEC\n0\nEOF\n");
+                        "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n" + std::to_string(code) +
+                            "\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n8\nKONTUR\n90\n4\n70\n1\n10\n" + at(1) +
+                            "\n20\n" + at(1) + "\n10\n" + at(5) + "\n20\n" + at(1) + "\n10\n" + at(5) + "\n20\n" + at(2) +
+                            "\n10\n" + at(1) + "\n20\n" + at(2) + "\n0\nENDSEC\n0\nEOF\n");
   }
   testing::ProcessResult Kalo(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), KALO_EXECUTABLE);
@@ -93,6 +97,13 @@ TEST_F(DxfSwitchChains, UnitAndAxisByRuleOrAsStatedAreSaid) {
   ASSERT_EQ(Kalo({"ring.dxf", "/I", "/NOGUI"}).exitCode, 0);
   std::string report = testing::ReadBytes(dir.File("ring.txt"));
   EXPECT_NE(report.find("DXF-IMPORT"), std::string::npos) << report;
+
+  // Metres in the header for a part 40 m long: taken, but doubted in the messages.
+  WriteRing(6, 10);
+  ASSERT_EQ(Kalo({"ring.dxf", "/JSON"}).exitCode, 0);
+  EXPECT_NE(Json().find("/UNITS=mm liest es in Millimetern"), std::string::npos) << Json();
+  ASSERT_EQ(Kalo({"ring.dxf", "/JSON", "/UNITS=m"}).exitCode, 0);
+  EXPECT_EQ(Json().find("/UNITS=mm liest"), std::string::npos) << Json();
 
   testing::ProcessResult wrong = Kalo({"ring.dxf", "/I", "/AXIS=z"});
   EXPECT_EQ(wrong.exitCode, 1);
