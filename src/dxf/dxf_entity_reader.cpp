@@ -156,14 +156,15 @@ class EntityReader {
         SkipToNextZero();
         continue;
       }
-      DxfEntity entity;
+      // Read in place, and dropped again when it belongs to paper space.
+      DxfEntity& entity = entities.emplace_back();
       entity.type = known->type;
       entity.line = group_.line;
       Consume();
       bool paperSpace = ReadEntityGroups(entity, known->name);
       if (entity.type == DxfEntityType::Polyline) ReadVertices(entity);
       if (!error_.empty()) return;
-      if (!paperSpace && Count(1)) entities.push_back(std::move(entity));
+      if (paperSpace || !Count(1)) entities.pop_back();
     }
   }
 

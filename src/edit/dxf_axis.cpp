@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 #include "dxf/dxf_geometry.h"
 #include "graphics/plane_geometry.h"
@@ -144,9 +145,14 @@ DxfAxis StatedAxis(const DxfAxisChoice& stated) {
 
 std::vector<DxfCentreLine> CentreLinesOf(const std::vector<DxfCurve>& curves) {
   std::vector<DxfCentreLine> lines;
+  // Drawings keep to a few layers and line types: each is judged once.
+  std::map<std::pair<std::string, std::string>, bool> judged;
   for (const DxfCurve& curve : curves) {
     if (curve.closed || curve.vertices.size() != 2 || curve.vertices[0].phi != 0) continue;
-    if (!NamesCentreLine(curve.linetype, kCentreLinetypes) && !NamesCentreLine(curve.layer, kCentreLayers)) continue;
+    auto [found, added] = judged.try_emplace({curve.layer, curve.linetype}, false);
+    if (added)
+      found->second = NamesCentreLine(curve.linetype, kCentreLinetypes) || NamesCentreLine(curve.layer, kCentreLayers);
+    if (!found->second) continue;
     const DxfVertex& a = curve.vertices[0];
     const DxfVertex& b = curve.vertices[1];
     if (Distance(a, b) > 0) lines.push_back({{a.x, a.y}, {b.x, b.y}, curve.layer, curve.line});
