@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "edit/contour_check.h"
+#include "calc/contour_check.h"
 #include "graphics/plane_geometry.h"
 
 namespace kalo::bench {

@@ -1,7 +1,7 @@
 #include "app/main_menu_state.h"
 
 #include "context/context.h"
-#include "edit/contour_check.h"
+#include "calc/contour_check.h"
 #include "app/ole_commands.h"
 
 namespace kalo {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/chord_polygon.h"
+#include "calc/contour_check.h"
 #include "calc/polygon_bounds.h"
 #include "calc/section_sums.h"
 #include "calc/solid_properties.h"
@@ -90,6 +91,21 @@ void DeriveCentroidalValues(const SectionSums& sums, BodyResults& r) {
   }
 }
 
+// An outline that crosses itself bounds no body: its signed sums mean nothing, so it is
+// refused. A clockwise one gives the specified values with negative area and moments,
+// which the messages point out.
+bool OutlineIsSimple(const Body& body, MessageCollection& messages) {
+  ContourFindings findings = CheckContour(body.contour, body.arcDivisionAngle);
+  if (findings.crossingFirst != 0) {
+    messages.Report(Oem("Fatal  : Überschneidung El.") + " " + std::to_string(findings.crossingFirst) + "/" +
+                    std::to_string(findings.crossingSecond));
+    messages.SetFatal();
+    return false;
+  }
+  if (findings.clockwise) messages.Report("Kontur im Uhrzeigersinn: A < 0");
+  return true;
+}
+
 }  // namespace
 
 void Calculate(Context& context) {
@@ -113,6 +129,7 @@ void Calculate(Context& context) {
   FindBounds(body.polygon, body.bounds);
   SectionSums sums = exact ? ExactSectionSums(body, messages) : SumSegments(body.polygon, body.rho, messages);
   StoreSums(sums, body);
+  if (!messages.Fatal() && !OutlineIsSimple(body, messages)) return;
   if (body.results.A == 0) {
     messages.Report("Fatal  : A = 0 !");
     messages.SetFatal();

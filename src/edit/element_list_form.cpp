@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "context/context.h"
-#include "edit/contour_check.h"
+#include "calc/contour_check.h"
 #include "help/help_text.h"
 #include "help/message_summary.h"
 #include "model/length_entry.h"

@@ -50,6 +50,16 @@ class TrustedResults : public ::testing::Test {
   testing::TempDir dir;
 };
 
+// Two triangles meeting where the outline crosses itself: their signed areas (-600 mm²) and a
+// volume used to be reported with exit code 0.
+TEST_F(TrustedResults, AnOutlineThatCrossesItselfFailsAndSaysWhere) {
+  WriteBody("schleife.kal", {{0, 20}, {60, 80}, {60, 20}, {0, 60}});
+  testing::ProcessResult json = Kalo({"schleife.kal", "/JSON"});
+  EXPECT_EQ(json.exitCode, 1);
+  EXPECT_EQ(JsonHolds("schleife.json", "d['ok'] is False and 'solid' not in d and 'El. 1/3' in d['messages'][0]").exitCode, 0);
+  EXPECT_EQ(Kalo({"schleife.kal", "/I", "/NOGUI"}).exitCode, 1);
+}
+
 TEST_F(TrustedResults, APointBelowTheAxisFailsEveryChain) {
   WriteBody("unten.kal", {{0, 0}, {100, 0}, {100, 5}, {50, -5}, {0, 5}});
   EXPECT_EQ(Kalo({"unten.kal", "/I", "/NOGUI"}).exitCode, 1);

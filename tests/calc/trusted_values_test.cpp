@@ -99,8 +99,9 @@ TEST_F(TrustedValues, ExactArcsDoNotDependOnTheChordPolygon) {
   EXPECT_LE(body.polygon.count, kMaxPolygonIndex);
 }
 
-// Arc angles of a damaged data file: a few turns are integrated as the path they describe,
-// hundreds of turns or no number at all fail as they do with chords, and quickly.
+// Arc angles of a damaged data file: hundreds of turns or no number at all fail as they do
+// with chords, and quickly; an arc of a few turns runs over itself and is refused as an
+// outline that crosses itself.
 TEST_F(TrustedValues, ArcsOfManyTurnsEndInTimeWithTrueArcs) {
   context.config.exactArcs = true;
   for (long double phiDeg : {1e14L, static_cast<long double>(INFINITY), static_cast<long double>(NAN)}) {
@@ -108,7 +109,25 @@ TEST_F(TrustedValues, ArcsOfManyTurnsEndInTimeWithTrueArcs) {
     EXPECT_TRUE(context.messages.Fatal()) << static_cast<double>(phiDeg);
   }
   Compute({{10, 20, 720 + 180}, {-10, 20}}, 5);  // two and a half turns
-  EXPECT_FALSE(context.messages.Fatal());
+  EXPECT_TRUE(HasMessage(context, Oem("Fatal  : Überschneidung El. 1/1")));
+}
+
+// An outline that crosses itself bounds no body and gets no values; a clockwise one gets the
+// values with negative area and moments, and a note.
+TEST_F(TrustedValues, AnOutlineThatCrossesItselfIsRefused) {
+  for (bool exact : {false, true}) {
+    context.config.exactArcs = exact;
+    Compute({{0, 20}, {60, 80}, {60, 20}, {0, 60}});
+    EXPECT_TRUE(context.messages.Fatal()) << exact;
+    EXPECT_TRUE(HasMessage(context, Oem("Fatal  : Überschneidung El. 1/3")));
+    Compute({{0, 20}, {0, 60}, {60, 60}, {60, 20}});
+    EXPECT_FALSE(context.messages.Fatal()) << exact;
+    EXPECT_EQ(body.results.A, -2400);
+    EXPECT_TRUE(HasMessage(context, "Kontur im Uhrzeigersinn: A < 0"));
+    // A slit cut in and out along one line touches itself only.
+    Compute({{0, 0}, {100, 0}, {100, 50}, {50, 50}, {50, 10}, {50, 50}, {0, 50}});
+    EXPECT_FALSE(context.messages.Fatal()) << exact;
+  }
 }
 
 TEST_F(TrustedValues, PointsBelowTheAxisAreAFailure) {

@@ -87,7 +87,7 @@ std::set<int> HelpNumbersInCode(const std::vector<SourceFile>& sources) {
 
 std::set<std::string> MessageStartsInCode(const std::vector<SourceFile>& sources) {
   static const std::regex kLiteralStart(R"rx(^\s*(Oem\()?"((?:[^"\\]|\\.)*)"\)?\s*([\s\S]*)$)rx");
-  static const std::regex kFatal(R"rx("(Fatal  :(?:[^"\\]|\\.)*)")rx");
+  static const std::regex kFatal(R"rx((Oem\()?"(Fatal  :(?:[^"\\]|\\.)*)")rx");
   std::set<std::string> starts;
   for (const SourceFile& source : sources) {
     for (std::sregex_iterator it(source.text.begin(), source.text.end(), kMessageCall), end; it != end; ++it) {
@@ -102,8 +102,10 @@ std::set<std::string> MessageStartsInCode(const std::vector<SourceFile>& sources
       }
     }
     // Fatal calculation messages, also where a helper puts them together.
-    for (std::sregex_iterator it(source.text.begin(), source.text.end(), kFatal), end; it != end; ++it)
-      starts.insert(Unescaped((*it)[1].str()));
+    for (std::sregex_iterator it(source.text.begin(), source.text.end(), kFatal), end; it != end; ++it) {
+      std::string text = Unescaped((*it)[2].str());
+      starts.insert((*it)[1].matched ? Oem(text) : text);
+    }
   }
   return starts;
 }

@@ -53,9 +53,15 @@ def any_sweep(rng):
 
 
 def star_polygon(rng, count, touching_axis):
-    """A simple polygon around a centre above the axis, counter-clockwise."""
+    """A simple polygon around a centre above the axis, counter-clockwise: the points seen
+    from the centre in order, no two neighbours half a turn or more apart (else the closing
+    edges could cross the others)."""
     cx, cy = rng.uniform(-50, 50), rng.uniform(30, 80)
-    angles = sorted(rng.uniform(0, 2 * math.pi) for _ in range(count))
+    while True:
+        angles = sorted(rng.uniform(0, 2 * math.pi) for _ in range(count))
+        gaps = [b - a for a, b in zip(angles, angles[1:] + [angles[0] + 2 * math.pi])]
+        if max(gaps) < math.pi * 0.95:
+            break
     points = []
     for angle in angles:
         radius = rng.uniform(5, 29)
@@ -128,10 +134,17 @@ def transformed(contour, rng):
     return [(x * scale + shift_x, y * scale + shift_y, phi) for x, y, phi in contour]
 
 
+SIMPLE_KINDS = (0, 2, 3)
+
+
 def body(rng, kinds=range(5)):
-    """One body: its contour as strings, its density and arc division angle. Kinds 0, 2 and
-    3 never cross themselves."""
-    kind = rng.choice(kinds)
+    """One body: its contour as strings, its density and arc division angle."""
+    return body_of_kind(rng, rng.choice(kinds))
+
+
+def body_of_kind(rng, kind):
+    """The body of that kind; kinds in SIMPLE_KINDS never cross themselves, the others
+    (arcs of any sweep on a polygon's edges) often do."""
     if kind == 0:
         contour = with_arcs(star_polygon(rng, rng.choice((3, 4, 5, 8, 20, rng.randint(3, 200))), rng.random() < 0.5),
                             rng, 0, any_sweep)

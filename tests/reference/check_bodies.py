@@ -30,6 +30,8 @@ import body_generator
 import body_reference
 
 TOLERANCE = 1e-9
+# The message of an outline that crosses itself, in any code page.
+CROSSING = "berschneidung El."
 SUMMARY_KEYS = ["A_mm2", "V_mm3", "m_kg", "Jx_kgm2", "xm_mm", "Jy_centre_kgm2", "surface_mm2"]
 JSON_SECTION_KEYS = ["A_mm2", "Sx_mm3", "Sy_mm3", "Ixx_mm4", "Iyy_mm4", "Ixy_mm4", "xs_mm", "ys_mm", "Ixs_mm4",
                      "Iys_mm4", "Ixys_mm4"]
@@ -106,7 +108,7 @@ def compare(name, mode, measured, reference, keys, failures):
                             f"relative {abs(got - want) / scale[key]:.3g}")
 
 
-def check_reference(kalo, folder, bodies, jobs):
+def check_reference(kalo, folder, bodies, simple, jobs):
     failures = []
     modes = {"chords": False, "exact": True}
     with multiprocessing.Pool(jobs) as pool:
@@ -114,11 +116,13 @@ def check_reference(kalo, folder, bodies, jobs):
         expected = pool.map(reference_values, work, chunksize=8)
     for index, (mode, exact) in enumerate(modes.items()):
         rows, code = run_summary(kalo, folder, exact)
-        if code != 0:
-            failures.append(f"--summary ({mode}) ended with {code}")
+        refused = 0
         for number in range(len(bodies)):
             name = f"b{number:05d}.kal"
             row, reference = rows.get(name), expected[2 * number + index]
+            if row is not None and CROSSING in row["message"] and not simple[number]:
+                refused += 1  # an outline that crosses itself is refused
+                continue
             if row is None or row["message"] and not row["V_mm3"]:
                 failures.append(f"{name} {mode}: no values: {row and row['message']}")
                 continue
@@ -126,6 +130,10 @@ def check_reference(kalo, folder, bodies, jobs):
             if number % 20 == 0:
                 document = run_json(kalo, folder, name)
                 compare(name, mode, document["section"], reference, JSON_SECTION_KEYS, failures)
+        if code != (1 if refused else 0):
+            failures.append(f"--summary ({mode}) ended with {code}, {refused} bodies refused")
+        print(f"{mode}: {refused} of {len(bodies)} bodies refused as crossing themselves "
+              f"({len(bodies) - sum(simple)} may cross)")
     return failures
 
 
@@ -241,16 +249,19 @@ def main():
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1)
     args = parser.parse_args()
     rng = random.Random(args.seed)
-    bodies = [body_generator.body(rng) for _ in range(args.count)]
+    kinds = [rng.choice(range(5)) for _ in range(args.count)]
+    bodies = [body_generator.body_of_kind(rng, kind) for kind in kinds]
+    simple = [kind in body_generator.SIMPLE_KINDS for kind in kinds]
+    simple_bodies = [b for b, s in zip(bodies, simple) if s]
     folder = tempfile.mkdtemp(prefix="kalo-reference-")
     try:
         os.mkdir(os.path.join(folder, "bodies"))
         for number, (contour, density, division) in enumerate(bodies):
             with open(os.path.join(folder, "bodies", f"b{number:05d}.kal"), "wb") as f:
                 f.write(data_file(contour, density, division))
-        failures = check_reference(os.path.abspath(args.kalo), folder, bodies, args.jobs)
-        failures += check_invariants(os.path.abspath(args.kalo), folder, bodies[:20], rng)
-        failures += check_convergence(os.path.abspath(args.kalo), folder, bodies)
+        failures = check_reference(os.path.abspath(args.kalo), folder, bodies, simple, args.jobs)
+        failures += check_invariants(os.path.abspath(args.kalo), folder, simple_bodies[:20], rng)
+        failures += check_convergence(os.path.abspath(args.kalo), folder, simple_bodies)
     finally:
         shutil.rmtree(folder, ignore_errors=True)
     for failure in failures[:50]:

@@ -1,4 +1,4 @@
-#include "edit/contour_check.h"
+#include "calc/contour_check.h"
 
 #include <algorithm>
 #include <cmath>
