@@ -18,6 +18,10 @@ namespace kalo {
 namespace {
 
 constexpr long double kMm3PerDm3 = 1.0E6L;
+// With true arcs an outline is checked for crossings with arcs as chords of at most this
+// angle (a sagitta of 1E-5 of the radius), in at most this many points.
+constexpr long double kExactCheckDegrees = 0.5L;
+constexpr int kExactCheckPoints = 100000;
 // Taken when the centroidal moments are equal, whatever the product moment.
 constexpr long double kEqualMomentsAngle = 1.5707963267948966L;
 
@@ -92,10 +96,14 @@ void DeriveCentroidalValues(const SectionSums& sums, BodyResults& r) {
 }
 
 // An outline that crosses itself bounds no body: its signed sums mean nothing, so it is
-// refused. A clockwise one gives the specified values with negative area and moments,
-// which the messages point out.
-bool OutlineIsSimple(const Body& body, MessageCollection& messages) {
-  ContourFindings findings = CheckContour(body.contour, body.arcDivisionAngle);
+// refused (in chord mode as the chords run, for they are what is integrated). A clockwise
+// one gives the specified values with negative area and moments, which the messages point
+// out.
+bool OutlineIsSimple(const Body& body, bool exact, MessageCollection& messages) {
+  // True arcs are followed closely, so that the chords of a thin wall never seem to cross.
+  ContourFindings findings = exact ? CheckContour(body.contour, std::min<long double>(body.arcDivisionAngle, kExactCheckDegrees),
+                                                  kExactCheckPoints)
+                                   : CheckContour(body.contour, body.arcDivisionAngle);
   if (findings.crossingFirst != 0) {
     messages.Report(Oem("Fatal  : Überschneidung El.") + " " + std::to_string(findings.crossingFirst) + "/" +
                     std::to_string(findings.crossingSecond));
@@ -129,7 +137,7 @@ void Calculate(Context& context) {
   FindBounds(body.polygon, body.bounds);
   SectionSums sums = exact ? ExactSectionSums(body, messages) : SumSegments(body.polygon, body.rho, messages);
   StoreSums(sums, body);
-  if (!messages.Fatal() && !OutlineIsSimple(body, messages)) return;
+  if (!messages.Fatal() && !OutlineIsSimple(body, exact, messages)) return;
   if (body.results.A == 0) {
     messages.Report("Fatal  : A = 0 !");
     messages.SetFatal();

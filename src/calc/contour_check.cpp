@@ -85,12 +85,13 @@ class Arc {
 };
 
 // The closed outline; the segment from the last point runs back to the first.
-Outline BuildOutline(const Contour& contour, long double arcDivisionDegrees, ContourFindings& findings) {
+Outline BuildOutline(const Contour& contour, long double arcDivisionDegrees, int maxPoints,
+                     ContourFindings& findings) {
   long double step = DegToRad(arcDivisionDegrees);
-  // However fine the division, the outline keeps to about the calculation polygon's size.
-  int chordLimit = kMaxPolygonIndex / contour.count;
+  // However fine the division, the outline keeps to about the given size.
+  int chordLimit = maxPoints / contour.count;
   Outline outline;
-  outline.reserve(kMaxPolygonIndex);
+  outline.reserve(static_cast<size_t>(maxPoints));
   for (int i = 1; i <= contour.count; ++i) {
     const ContourElement& e = contour[i];
     if (e.y < 0) AddBelowAxis(findings.belowAxis, i);
@@ -205,10 +206,10 @@ std::string ElementList(const std::vector<int>& elements) {
 
 }  // namespace
 
-ContourFindings CheckContour(const Contour& contour, long double arcDivisionDegrees) {
+ContourFindings CheckContour(const Contour& contour, long double arcDivisionDegrees, int maxPoints) {
   ContourFindings findings;
   if (contour.count < 2 || contour.count > kMaxElements) return findings;
-  Outline outline = BuildOutline(contour, arcDivisionDegrees, findings);
+  Outline outline = BuildOutline(contour, arcDivisionDegrees, std::max(maxPoints, kMaxPolygonIndex), findings);
   CrossingSearch search(outline);
   if (auto crossing = search.First()) {
     int one = search.ElementOf(crossing->first), other = search.ElementOf(crossing->second);

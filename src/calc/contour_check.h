@@ -27,7 +27,9 @@ struct ContourFindings {
 // Segments of no length are left out, so neighbours meet at one point. A contour that only
 // touches itself (a slit cut in and out along the same line) is not reported. Fewer than
 // two elements give no findings.
-ContourFindings CheckContour(const Contour& contour, long double arcDivisionDegrees);
+// maxPoints bounds the outline (at least the calculation polygon's size).
+ContourFindings CheckContour(const Contour& contour, long double arcDivisionDegrees,
+                             int maxPoints = kMaxPolygonIndex);
 
 // One warning per finding, code page 850, short enough for a status line.
 std::vector<std::string> ContourWarnings(const ContourFindings& findings);

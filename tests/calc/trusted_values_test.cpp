@@ -128,6 +128,22 @@ TEST_F(TrustedValues, AnOutlineThatCrossesItselfIsRefused) {
     Compute({{0, 0}, {100, 0}, {100, 50}, {50, 50}, {50, 10}, {50, 50}, {0, 50}});
     EXPECT_FALSE(context.messages.Fatal()) << exact;
   }
+  // A wall 1 mm thin between arcs of radius 100 and 99 whose chords of 30 degrees do not
+  // line up: as chords it crosses itself, as true arcs it does not.
+  const long double inner = 99, start = 5 * kPi / 180;
+  auto wall = [&](bool exact) {
+    context.config.exactArcs = exact;
+    Compute({{100, 0, 90},
+             {0, 100},
+             {inner * std::sin(start), inner * std::cos(start), -80},
+             {inner * std::cos(start), inner * std::sin(start)}},
+            30);
+  };
+  wall(false);
+  EXPECT_TRUE(context.messages.Fatal());
+  wall(true);
+  EXPECT_FALSE(context.messages.Fatal());
+  EXPECT_GT(body.results.A, 0);
 }
 
 TEST_F(TrustedValues, PointsBelowTheAxisAreAFailure) {
