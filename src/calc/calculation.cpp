@@ -18,10 +18,10 @@ namespace kalo {
 namespace {
 
 constexpr long double kMm3PerDm3 = 1.0E6L;
-// With true arcs an outline is checked for crossings with arcs as chords of at most this
-// angle (a sagitta of 1E-5 of the radius), in at most this many points.
+// With true arcs a crossing is confirmed with arcs as chords of at most this angle (a
+// sagitta of 1E-5 of the radius), in at most this many points.
 constexpr long double kExactCheckDegrees = 0.5L;
-constexpr int kExactCheckPoints = 100000;
+constexpr int kExactCheckPoints = 20000;
 // Taken when the centroidal moments are equal, whatever the product moment.
 constexpr long double kEqualMomentsAngle = 1.5707963267948966L;
 
@@ -100,10 +100,12 @@ void DeriveCentroidalValues(const SectionSums& sums, BodyResults& r) {
 // one gives the specified values with negative area and moments, which the messages point
 // out.
 bool OutlineIsSimple(const Body& body, bool exact, MessageCollection& messages) {
-  // True arcs are followed closely, so that the chords of a thin wall never seem to cross.
-  ContourFindings findings = exact ? CheckContour(body.contour, std::min<long double>(body.arcDivisionAngle, kExactCheckDegrees),
-                                                  kExactCheckPoints)
-                                   : CheckContour(body.contour, body.arcDivisionAngle);
+  ContourFindings findings = CheckContour(body.contour, body.arcDivisionAngle);
+  // With true arcs a crossing of the chords is confirmed with the arcs followed closely, so
+  // that the chords of a thin wall are not taken for a crossing.
+  if (exact && findings.crossingFirst != 0)
+    findings = CheckContour(body.contour, std::min<long double>(body.arcDivisionAngle, kExactCheckDegrees),
+                            kExactCheckPoints);
   if (findings.crossingFirst != 0) {
     messages.Report(Oem("Fatal  : Überschneidung El.") + " " + std::to_string(findings.crossingFirst) + "/" +
                     std::to_string(findings.crossingSecond));
