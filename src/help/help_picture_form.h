@@ -22,7 +22,6 @@ class HelpPictureForm {
   std::string Caption() const;
   // The pictures' lines ("name    : information") and the command lines, code page 850.
   const std::vector<std::string>& Lines() const { return lines_; }
-  int PictureCount() const { return pictureCount_; }
   int Selected() const { return selected_; }
   int Request() const { return request_; }
 

@@ -45,10 +45,6 @@ long double DiagramY(const DiagramState& diagram, long double y) {
   return (y - diagram.ylo) / diagram.dy * diagram.height + diagram.y0;
 }
 
-long double DiagramLength(const DiagramState& diagram, long double length) {
-  return length / diagram.dx * diagram.width;
-}
-
 void DiagramLine(Context& context, long double x1, long double y1, long double x2, long double y2) {
   const DiagramState& d = context.diagram;
   CadLine(context, DiagramX(d, x1), DiagramY(d, y1), DiagramX(d, x2), DiagramY(d, y2));

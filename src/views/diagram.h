@@ -19,7 +19,6 @@ void ScaleDiagramLimits(DiagramState& diagram, long double fx, long double fy);
 
 long double DiagramX(const DiagramState& diagram, long double x);
 long double DiagramY(const DiagramState& diagram, long double y);
-long double DiagramLength(const DiagramState& diagram, long double length);
 
 // Data coordinates.
 void DiagramLine(Context& context, long double x1, long double y1, long double x2, long double y2);
