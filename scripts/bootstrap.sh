@@ -12,8 +12,11 @@ programs=(
   libxlsxwriter-dev libzip-dev libpugixml-dev
   xdg-utils
 )
-# What the tests, the package check, the fuzzing and the benchmarks need besides.
+# What the tests, the package check, the fuzzing and the benchmarks need besides, and
+# OpenCascade for kalo-solid (STEP and STL of the body), which ./run.sh does not build.
 tests=(
+  libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
+  libocct-data-exchange-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3-ezdxf poppler-utils desktop-file-utils dpkg-dev
   python3-dbfread python3-dbf python3-openpyxl python3-gmpy2 python3-pil

@@ -16,6 +16,7 @@
 #include "app/main_menu_state.h"
 #include "app/material_commands.h"
 #include "app/print_commands.h"
+#include "app/solid_commands.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "app/window_start.h"
@@ -105,7 +106,7 @@ void TMainForm::BuildFileMenu() {
   AddCommand(file, "mi_fileSave", "&Speichern...", FileSave)->setShortcut(QKeySequence("Ctrl+S"));
   AddCommand(file, "mi_fileSaveAs", "Speichern &Unter...", FileSaveAs);
   file->addSeparator();
-  AddCommand(file, "mi_fileImportDxf", "&Import (DXF)...", FileImportDxf);
+  AddCommand(file, "mi_fileImportDxf", "&Import (DXF, STEP)...", FileImportDxf);
   AddCommand(file, "mi_fileExportDxf", "Ex&port (DXF)...", FileExportDxf);
   file->addSeparator();
   AddCommand(file, "mi_filePrint", "&Drucken...", [this](Context& c) { FilePrint(c, graph_->Window()); })
@@ -160,6 +161,9 @@ void TMainForm::BuildViewMenus() {
   cad->addSeparator();
   AddCommand(cad, "mi_cadSvg", "Zeichnung als &SVG...", [](Context& c) { DrawingOnTarget(c, kCadSvg); });
   AddCommand(cad, "mi_cadPdf", "Zeichnung als &PDF...", [](Context& c) { DrawingOnTarget(c, kCadPdf); });
+  cad->addSeparator();
+  AddCommand(cad, "mi_cadStep", "Körper als ST&EP...", [](Context& c) { CadSolidFile(c, SolidJob::Step); });
+  AddCommand(cad, "mi_cadStl", "Körper als ST&L...", [](Context& c) { CadSolidFile(c, SolidJob::Stl); });
 }
 
 void TMainForm::BuildDocumentMenus() {

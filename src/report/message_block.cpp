@@ -2,6 +2,7 @@
 
 #include "context/context.h"
 #include "help/error_message_file.h"
+#include "report/foreign_solid_lines.h"
 #include "report/text_output.h"
 
 namespace kalo {
@@ -27,10 +28,13 @@ void WriteMessageBlock(Context& context, TextOutput& output) {
 }
 
 void WriteImportNotes(const Context& context, TextOutput& output) {
-  if (context.state.importNotes.empty()) return;
+  if (context.state.importNotes.empty() && !context.state.foreignSolid) return;
   output.Line("");
-  output.Line("DXF-IMPORT");
+  output.Line(context.state.importHeading);
   for (const std::string& note : context.state.importNotes) output.Line(note);
+  if (context.state.foreignSolid)
+    for (const std::string& line : ForeignSolidLines(*context.state.foreignSolid, context.body.rho, context.Numbers()))
+      output.Line(line);
 }
 
 }  // namespace kalo

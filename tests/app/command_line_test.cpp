@@ -78,7 +78,7 @@ TEST(CommandLine, SwitchesWritingOneFileOrMalformedAreRefusedTogether) {
   EXPECT_EQ(Cp850ToUtf8(BatchSwitchProblem(ParseCommandLine({"a.kal", "/I", "/A"}))), "/I und /A schreiben beide a.txt");
   // The drawing of a DXF input gets a name of its own.
   EXPECT_EQ(BatchSwitchProblem(ParseCommandLine({"a.dxf", "/CAD1:5", "/CAD2:5"})), "");
-  EXPECT_EQ(BatchOutputName(ParseCommandLine({"a.dxf", "/CAD1:5"}).outputs[0], "a", true), "a-kalo.dxf");
+  EXPECT_EQ(BatchOutputName(ParseCommandLine({"a.dxf", "/CAD1:5"}).outputs[0], "a", "a.dxf"), "a-kalo.dxf");
   EXPECT_NE(BatchSwitchProblem(ParseCommandLine({"a.kal", "/I", "/CAD1,5"})).find("/CAD1,5 ?"), std::string::npos);
 }
 
