@@ -26,6 +26,7 @@
 #include "help/help_picture_browser.h"
 #include "app/ole_commands.h"
 #include "platform/codepage.h"
+#include "qt/body_view.h"
 #include "qt/graph_widget.h"
 #include "qt/qt_text.h"
 #include "qt/qt_translation.h"
@@ -151,6 +152,11 @@ void TMainForm::BuildViewMenus() {
   AddCommand(view, "mi_viewTabelle", "&Tabelle", [](Context& c) { ViewOnScreen(c, kViewTable); });
   AddCommand(view, "mi_viewZeichnung", "&Zeichnung", [](Context& c) { ViewOnScreen(c, kViewDrawingSheet); });
   view->addSeparator();
+  view->addSeparator();
+  QAction* solid = view->addAction(Caption("3D-&Körper"));
+  solid->setObjectName("mi_viewBody3d");
+  connect(solid, &QAction::triggered, this, &TMainForm::ShowBodyView);
+  view->addSeparator();
   errorMessagesItem_ = AddCommand(view, "mi_viewErrorMessages", "&Fehlermeldungen", ViewErrorMessages);
 
   QMenu* cad = AddMenu("mi_cad", "&CAD");
@@ -210,7 +216,15 @@ void TMainForm::BuildHelpMenu() {
   AddCommand(help, "mi_helpAbout", "&Info", HelpAbout);
 }
 
+void TMainForm::ShowBodyView() {
+  if (!bodyView_) bodyView_ = new BodyViewWindow(context_, this);
+  bodyView_->Follow();
+  bodyView_->show();
+  bodyView_->raise();
+}
+
 void TMainForm::UpdateMenus() {
+  if (bodyView_ && bodyView_->isVisible()) bodyView_->Follow();
   FollowLanguage();
   bool plain = context_.config.specialCharacters == 1;
   MainMenuState menu = CurrentMenuState(context_, captions_);

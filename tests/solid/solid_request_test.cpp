@@ -96,8 +96,8 @@ TEST(AxisProblems, PointsBelowTheAxisAndTooFewPointsAreNamed) {
   ASSERT_FALSE(problems.empty());
   EXPECT_EQ(problems[0], "Element 3 (x = 10, y = -2) liegt unter der Achse");
   EXPECT_EQ(AxisProblems({{0, 0, 0}, {10, 0, 0}}), std::vector<std::string>{Oem("Die Kontur umschließt keine Fläche")});
-  // A little more than half a turn from the axis back to it passes below it.
-  problems = AxisProblems({{30, 0, kPi + 0.01L}, {-20, 0, 0}});
+  // An arc turning clockwise from the axis back to it passes below it.
+  problems = AxisProblems({{30, 0, -1}, {-20, 0, 0}});
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0], Oem("Element 1 (x = 30, y = 0): der Bogen führt unter die Achse"));
 }

@@ -6,6 +6,7 @@
 #include <Message_Messenger.hxx>
 #include <Standard_Failure.hxx>
 
+#include <future>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -25,11 +26,20 @@ using kalo::SolidRequest;
 void MakeFile(const SolidRequest& request, SolidAnswer& answer) {
   TopoDS_Shape solid = kalo::RevolvedSolid(request.elements, answer.errors);
   if (solid.IsNull()) return;
-  kalo::MeasureSolid(solid, answer);
   if (request.job == kalo::SolidJob::Step) {
-    if (!kalo::WriteStepFile(solid, request.output, request.productName, request.productId))
-      answer.errors.push_back("STEP-Datei kann nicht geschrieben werden");
+    // The STEP file is written while the solid is measured: both only read the solid.
+    std::future<SolidAnswer> measured = std::async(std::launch::async, [&solid] {
+      SolidAnswer values;
+      kalo::MeasureSolid(solid, values);
+      return values;
+    });
+    bool written = kalo::WriteStepFile(solid, request.output, request.productName, request.productId);
+    SolidAnswer values = measured.get();
+    answer.volume = values.volume;
+    answer.surface = values.surface;
+    if (!written) answer.errors.push_back("STEP-Datei kann nicht geschrieben werden");
   } else {
+    kalo::MeasureSolid(solid, answer);
     answer.triangles = kalo::WriteStlFile(solid, request.output, static_cast<double>(request.deflection));
     if (answer.triangles < 0) answer.errors.push_back("STL-Datei kann nicht geschrieben werden");
   }

@@ -7,7 +7,14 @@
 #include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRepPrimAPI_MakeSphere.hxx>
 #include <BRepPrimAPI_MakeTorus.hxx>
+#include <BRepBuilderAPI_MakeEdge.hxx>
+#include <BRepBuilderAPI_MakeFace.hxx>
+#include <BRepBuilderAPI_MakeWire.hxx>
+#include <BRepPrimAPI_MakeRevol.hxx>
 #include <BRep_Builder.hxx>
+#include <Geom_BezierCurve.hxx>
+#include <TColgp_Array1OfPnt.hxx>
+#include <TopoDS_Wire.hxx>
 #include <TopoDS_Compound.hxx>
 #include <gp_Ax2.hxx>
 #include <gtest/gtest.h>
@@ -29,6 +36,13 @@ constexpr double kPi = std::numbers::pi;
 double JsonValue(const std::string& json, const std::string& key) {
   size_t at = json.find("\"" + key + "\": ");
   return at == std::string::npos ? std::nan("") : std::strtod(json.c_str() + at + key.size() + 4, nullptr);
+}
+
+// The relative deviation the import's check gives for a value ("Volumen", "Jx").
+double CheckedDeviation(const std::string& json, const std::string& what) {
+  size_t line = json.find(what + ": Kontur ");
+  size_t at = line == std::string::npos ? line : json.find("Abweichung ", line);
+  return at == std::string::npos ? std::nan("") : std::strtod(json.c_str() + at + 11, nullptr);
 }
 
 gp_Ax2 AlongX(double x) { return gp_Ax2(gp_Pnt(x, 0, 0), gp::DX()); }
@@ -57,6 +71,7 @@ TEST_F(StepIn, AStepppedShaftBecomesItsSixCornersWithItsVolume) {
   EXPECT_NEAR(JsonValue(json, "V_mm3"), kPi * (400 * 50 + 100 * 30), 1e-9 * kPi * 23000);
   EXPECT_NEAR(JsonValue(json, "xmax_mm"), 80, 1e-9);
   EXPECT_TRUE(Agrees(json)) << json;
+  EXPECT_LT(CheckedDeviation(json, "Jx"), 1e-9) << json;
   std::string report = Cp850ToUtf8(ReadBytes(dir.File("shaft.txt")));
   EXPECT_NE(report.find("STEP-IMPORT"), std::string::npos);
 }
@@ -76,6 +91,27 @@ TEST_F(StepIn, ConeSphereAndTorusAgreeWithOpenCascadeToTheNinthDigit) {
   std::string json = Import(torus, "torus");
   EXPECT_TRUE(Agrees(json)) << json;
   EXPECT_NEAR(JsonValue(json, "ymax_mm"), 28, 1e-6);
+}
+
+TEST_F(StepIn, FreeCurvesOfASurfaceOfRevolutionAreFollowedByArcsWithinAThousandth) {
+  // A bulb: the outline a B-spline through five points from the axis and back to it.
+  TColgp_Array1OfPnt poles(1, 5);
+  poles(1) = gp_Pnt(0, 0, 0);
+  poles(2) = gp_Pnt(0, 15, 0);
+  poles(3) = gp_Pnt(20, 25, 0);
+  poles(4) = gp_Pnt(45, 10, 0);
+  poles(5) = gp_Pnt(50, 0, 0);
+  Handle(Geom_BezierCurve) curve = new Geom_BezierCurve(poles);
+  TopoDS_Wire outline = BRepBuilderAPI_MakeWire(BRepBuilderAPI_MakeEdge(curve),
+                                                BRepBuilderAPI_MakeEdge(gp_Pnt(50, 0, 0), gp_Pnt(0, 0, 0)));
+  TopoDS_Shape bulb = BRepPrimAPI_MakeRevol(BRepBuilderAPI_MakeFace(outline, true).Face(), gp::OX(), 2 * kPi).Shape();
+  Measured solid = Measure(bulb);
+  std::string json = Import(bulb, "bulb");
+  // Each point of the outline moves by at most 0.001 mm: the volume by at most that times
+  // the surface.
+  double deviation = CheckedDeviation(json, "Volumen");
+  EXPECT_LE(deviation, 0.001 * solid.surface / solid.volume) << json;
+  EXPECT_GT(JsonValue(json, "elements"), 3);
 }
 
 TEST_F(StepIn, InchFilesAreReadInMillimetres) {
