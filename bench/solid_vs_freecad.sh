@@ -23,9 +23,9 @@ def text(v): return f"{v:.10f}"
 # 1: the benchmark body of the other process benchmarks: a ribbed shaft with arcs.
 body = [(0, 0, 0)] + [(i, 20 + i % 5, math.pi / 4 if i % 4 == 0 else 0) for i in range(2, 200)] + [(200, 0, 0)]
 open(f"{work}/body.kal", "wb").write(check_bodies.data_file([tuple(map(text, e)) for e in body], "7.85", "5"))
-# 2: a turned part of grooves and beads: 198 arcs along a shaft, closed along the axis.
+# 2: a turned part of grooves and beads: 196 arcs along a shaft, closed along the axis.
 part = [(0, 0, 0), (0, 30, 0)]
-for i in range(198):
+for i in range(197):
     part.append((5 + i * 2.5, 30, 0.9 if i % 2 else -0.9))
 part[-1] = (part[-1][0], 30, 0)
 part.append((part[-1][0], 0, 0))

@@ -23,23 +23,30 @@ namespace {
 using kalo::SolidAnswer;
 using kalo::SolidRequest;
 
+// The solid checked and measured; the answer's errors say when it is not valid.
+void CheckAndMeasure(const TopoDS_Shape& solid, SolidAnswer& answer) {
+  std::string invalid = kalo::InvalidSolidMessage(solid);
+  if (!invalid.empty()) answer.errors.push_back(invalid);
+  kalo::MeasureSolid(solid, answer);
+}
+
 void MakeFile(const SolidRequest& request, SolidAnswer& answer) {
   TopoDS_Shape solid = kalo::RevolvedSolid(request.elements, answer.errors);
   if (solid.IsNull()) return;
   if (request.job == kalo::SolidJob::Step) {
-    // The STEP file is written while the solid is measured: both only read the solid.
-    std::future<SolidAnswer> measured = std::async(std::launch::async, [&solid] {
-      SolidAnswer values;
-      kalo::MeasureSolid(solid, values);
-      return values;
-    });
+    // The STEP file is written while the solid is checked and measured: all of it only
+    // reads the solid. An invalid solid's file is never moved into place.
+    SolidAnswer checked;
+    std::future<void> checking = std::async(std::launch::async, [&] { CheckAndMeasure(solid, checked); });
     bool written = kalo::WriteStepFile(solid, request.output, request.productName, request.productId);
-    SolidAnswer values = measured.get();
-    answer.volume = values.volume;
-    answer.surface = values.surface;
+    checking.get();
+    answer.errors = checked.errors;
+    answer.volume = checked.volume;
+    answer.surface = checked.surface;
     if (!written) answer.errors.push_back("STEP-Datei kann nicht geschrieben werden");
   } else {
-    kalo::MeasureSolid(solid, answer);
+    CheckAndMeasure(solid, answer);
+    if (!answer.errors.empty()) return;
     answer.triangles = kalo::WriteStlFile(solid, request.output, static_cast<double>(request.deflection));
     if (answer.triangles < 0) answer.errors.push_back("STL-Datei kann nicht geschrieben werden");
   }

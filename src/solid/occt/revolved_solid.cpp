@@ -109,12 +109,11 @@ TopoDS_Shape RevolvedSolid(const std::vector<ContourElement>& elements, std::vec
     errors.push_back("OpenCascade kann die Kontur nicht drehen");
     return {};
   }
-  TopoDS_Shape solid = revolve.Shape();
-  if (!BRepCheck_Analyzer(solid).IsValid()) {
-    errors.push_back(Oem("Der gedrehte Körper ist nicht gültig (OpenCascade)"));
-    return {};
-  }
-  return solid;
+  return revolve.Shape();
+}
+
+std::string InvalidSolidMessage(const TopoDS_Shape& solid) {
+  return BRepCheck_Analyzer(solid).IsValid() ? "" : Oem("Der gedrehte Körper ist nicht gültig (OpenCascade)");
 }
 
 }  // namespace kalo

@@ -7,6 +7,7 @@
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 
+#include <future>
 #include <vector>
 
 #include "platform/codepage.h"
@@ -24,14 +25,14 @@ double Volume(const TopoDS_Shape& solid) {
   return props.Mass();
 }
 
-// The solid chosen (1-based), or with 0 the one of largest volume; its volume is noted for
-// each solid when there are several.
+// The solid chosen (1-based), or with 0 the one of largest volume; the volume of each is
+// noted when there are several.
 TopoDS_Shape ChosenSolid(const TopoDS_Shape& shape, int chosen, SolidAnswer& answer) {
   std::vector<TopoDS_Shape> solids;
   for (TopExp_Explorer e(shape, TopAbs_SOLID); e.More(); e.Next()) solids.push_back(e.Current());
   answer.solidVolumes.clear();
   size_t largest = 0;
-  for (size_t k = 0; k < solids.size(); ++k) {
+  for (size_t k = 0; solids.size() > 1 && k < solids.size(); ++k) {
     answer.solidVolumes.push_back(Volume(solids[k]));
     if (answer.solidVolumes[k] > answer.solidVolumes[largest]) largest = k;
   }
@@ -58,13 +59,16 @@ void ImportStep(const std::string& path, int chosen, SolidAnswer& answer) {
     return;
   }
   RevolutionCheck check = CheckRevolution(solid);
-  MeasureMass(solid, check.axis, answer);
+  // The solid is measured while its section is taken: both only read it.
+  std::future<void> measured = std::async(std::launch::async, [&] { MeasureMass(solid, check.axis, answer); });
+  std::string error;
+  bool cut = check.revolved && SectionContour(solid, check.axis, answer.elements, error);
+  measured.get();
   if (!check.revolved) {
     answer.errors.push_back(check.breaking);
     return;
   }
-  std::string error;
-  if (!SectionContour(solid, check.axis, answer.elements, error)) {
+  if (!cut) {
     answer.elements.clear();
     answer.errors.push_back(error);
     return;

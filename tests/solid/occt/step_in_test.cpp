@@ -174,6 +174,22 @@ TEST_F(StepIn, AStepFileOfAStepFileDoesNotReplaceIt) {
   EXPECT_NEAR(Measure(solids[0]).volume, kPi * 100 * 20, 1e-9 * 6300);
 }
 
+TEST_F(StepIn, TheShippedBodiesComeBackFromTheirOwnStepFiles) {
+  for (const char* name : {"shaft", "flange", "pulley", "sphere", "torus"}) {
+    std::string example = std::string(KALO_SOURCE_DIR) + "/data/examples/" + name + ".kal";
+    ASSERT_EQ(RunKalo(dir.Path(), {example, "/JSON", "/STEP"}).exitCode, 0) << name;
+    std::string original = ReadBytes(dir.File(std::string(name) + ".json"));
+    run = RunKalo(dir.Path(), {dir.File(std::string(name) + ".step"), "/JSON"});
+    ASSERT_EQ(run.exitCode, 0) << run.errorOutput;
+    std::string back = ReadBytes(dir.File(std::string(name) + ".json"));
+    EXPECT_TRUE(Agrees(back)) << back;
+    EXPECT_LE(JsonValue(back, "elements"), JsonValue(original, "elements")) << name;
+    for (const char* key : {"A_mm2", "Sx_mm3", "Ixx_mm4", "V_mm3"})
+      EXPECT_NEAR(JsonValue(back, key), JsonValue(original, key), 1e-9 * std::fabs(JsonValue(original, key)))
+          << name << " " << key;
+  }
+}
+
 TEST_F(StepIn, AFileThatIsNoStepIsRefused) {
   WriteBytes(dir.File("bad.step"), "ISO-10303-21;\nnothing\n");
   run = RunKalo(dir.Path(), {dir.File("bad.step"), "/I"});
