@@ -19,7 +19,6 @@
 #include <gp_Circ.hxx>
 
 #include <cmath>
-#include <map>
 
 #include "graphics/plane_geometry.h"
 #include "help/messages.h"

@@ -5,6 +5,7 @@
 #include <IFSelect_ReturnStatus.hxx>
 #include <Interface_Static.hxx>
 #include <Poly_Triangulation.hxx>
+#include <STEPControl_Controller.hxx>
 #include <STEPControl_Writer.hxx>
 #include <StepBasic_Product.hxx>
 #include <StlAPI_Writer.hxx>
@@ -18,6 +19,7 @@ namespace kalo {
 
 bool WriteStepFile(const TopoDS_Shape& solid, const std::string& path, const std::string& name,
                    const std::string& id) {
+  STEPControl_Controller::Init();  // registers the settings below, which are ignored before
   Interface_Static::SetCVal("write.step.schema", "AP214IS");
   Interface_Static::SetCVal("write.step.unit", "MM");
   STEPControl_Writer writer;

@@ -8,6 +8,7 @@
 #include <Message_Messenger.hxx>
 #include <Message_Printer.hxx>
 #include <STEPControl_Reader.hxx>
+#include <STEPControl_Controller.hxx>
 #include <STEPControl_Writer.hxx>
 #include <TopExp_Explorer.hxx>
 
@@ -40,6 +41,7 @@ ProcessResult RunKalo(const std::string& folder, std::vector<std::string> argume
 
 void WriteStep(const TopoDS_Shape& shape, const std::string& path, const char* unit) {
   Message::DefaultMessenger()->RemovePrinters(STANDARD_TYPE(Message_Printer));
+  STEPControl_Controller::Init();  // registers the settings below, which are ignored before
   Interface_Static::SetCVal("write.step.schema", "AP214IS");
   Interface_Static::SetCVal("write.step.unit", unit);
   STEPControl_Writer writer;

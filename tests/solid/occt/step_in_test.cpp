@@ -9,6 +9,7 @@
 #include <BRepPrimAPI_MakeTorus.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
+#include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepPrimAPI_MakeRevol.hxx>
 #include <BRep_Builder.hxx>
@@ -188,6 +189,18 @@ TEST_F(StepIn, TheShippedBodiesComeBackFromTheirOwnStepFiles) {
       EXPECT_NEAR(JsonValue(back, key), JsonValue(original, key), 1e-9 * std::fabs(JsonValue(original, key)))
           << name << " " << key;
   }
+}
+
+TEST_F(StepIn, AnOutlineOfMoreThan200ElementsIsRefusedNamingItsCount) {
+  // A saw-tooth of 250 cones.
+  BRepBuilderAPI_MakePolygon outline;
+  outline.Add(gp_Pnt(0, 0, 0));
+  for (int k = 0; k <= 250; ++k) outline.Add(gp_Pnt(k, k % 2 ? 12 : 10, 0));
+  outline.Add(gp_Pnt(250, 0, 0));
+  outline.Close();
+  TopoDS_Shape saw = BRepPrimAPI_MakeRevol(BRepBuilderAPI_MakeFace(outline.Wire(), true).Face(), gp::OX()).Shape();
+  Import(saw, "saw", 1);
+  EXPECT_NE(run.errorOutput.find("Die Kontur hat 253 Elemente, mehr als 200"), std::string::npos) << run.errorOutput;
 }
 
 TEST_F(StepIn, AFileThatIsNoStepIsRefused) {
