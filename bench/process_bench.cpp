@@ -1,6 +1,6 @@
 // Whole-process speed of the batch report chain "kalo FILE /I /NOGUI" on a 200-element
 // body, beside the floor: a minimal C program that reads the same file and writes a file
-// of the same size.
+// of the same size; and of the STEP file of that body.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -67,6 +67,16 @@ void BM_BatchReportFloorProcess(benchmark::State& state) {
       state.SkipWithError("minimal_report failed");
 }
 BENCHMARK(BM_BatchReportFloorProcess)->Unit(benchmark::kMicrosecond);
+
+// The whole "kalo FILE /STEP" run on the same body: kalo, kalo-solid with OpenCascade, the
+// solid made, checked and written.
+void BM_StepProcess(benchmark::State& state) {
+  BatchFixture fixture;
+  for (auto _ : state)
+    if (!RunIn(fixture.directory.Path(), {KALO_EXECUTABLE, fixture.dataFile, "/STEP"}))
+      state.SkipWithError("kalo /STEP failed");
+}
+BENCHMARK(BM_StepProcess)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kalo::bench

@@ -55,4 +55,9 @@ grep -q "ERGEBNISSE" pulley.txt || fail "no results in the report"
 "${clean[@]}" SOURCE_DATE_EPOCH=1796634300 \
   "$usr/bin/kalo" "$usr/share/kalo/examples/pulley.kal" /CAD7:5 || fail "the PDF chain failed"
 [ -s pulley.pdf ] || fail "no PDF drawing"
+# The solid program beside it, where OpenCascade was there to build it.
+if [ -x "$usr/bin/kalo-solid" ]; then
+  "${clean[@]}" "$usr/bin/kalo" "$usr/share/kalo/examples/pulley.kal" /STEP || fail "the STEP chain failed"
+  grep -q "ISO-10303-21" pulley.step || fail "no STEP file"
+fi
 echo "package_test: $(basename "$package") installs and runs"

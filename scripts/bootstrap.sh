@@ -7,15 +7,18 @@ set -euo pipefail
 # What building and running the two programs need; "programs" installs only these.
 programs=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev fonts-liberation fonts-noto-cjk qt6-translations-l10n
+  qt6-base-dev libqt6opengl6-dev libgl-dev fonts-liberation fonts-noto-cjk qt6-translations-l10n
   libcairo2-dev libfontconfig-dev libshp-dev
   libxlsxwriter-dev libzip-dev libpugixml-dev
   xdg-utils
 )
-# What the tests, the package check, the fuzzing and the benchmarks need besides.
+# What the tests, the package check, the fuzzing and the benchmarks need besides, and
+# OpenCascade for kalo-solid (STEP and STL of the body), which ./run.sh does not build.
 tests=(
+  libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
+  libocct-data-exchange-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3-ezdxf poppler-utils desktop-file-utils dpkg-dev
+  python3-ezdxf poppler-utils desktop-file-utils dpkg-dev xvfb xauth
   python3-dbfread python3-dbf python3-openpyxl python3-gmpy2 python3-pil
   lintian
   clang libclang-rt-14-dev

@@ -2,6 +2,9 @@
 # Builds KALO with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer into
 # build-asan/ and runs the whole test suite there; any finding fails the run.
 # The command line program is linked dynamically here: a static program cannot be sanitized.
+# kalo-solid stays out (KALO_SOLID=OFF): nearly all of its work happens in OpenCascade's
+# uninstrumented shared libraries, whose allocations the leak checker cannot follow; kalo's
+# own side of it (the request, the answer, the checks) is in the core and tested here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$(pwd)
@@ -17,7 +20,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -
 # -O1 with line tables only: the traces still name file and line, and the build is quicker.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALO_STATIC=OFF \
   -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g1" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
-  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON "${launcher[@]}" \
+  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON -DKALO_SOLID=OFF "${launcher[@]}" \
   -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 ninja -C build-asan -j "$jobs"

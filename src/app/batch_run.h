@@ -7,9 +7,9 @@ namespace kalo {
 
 struct Context;
 
-// The name an output is written under in the working folder; dxfInput: the data file is a
-// DXF drawing, whose own drawing output must not replace it.
-std::string BatchOutputName(const OutputSwitch& output, const std::string& baseName, bool dxfInput);
+// The name an output is written under in the working folder; an output of the same kind as
+// the input file (a DXF drawing of a DXF drawing) gets a name that does not replace it.
+std::string BatchOutputName(const OutputSwitch& output, const std::string& baseName, const std::string& inputName);
 
 // What stops the outputs before anything is read or written: a malformed /CAD switch, or
 // two switches writing the same file. Empty when they can all be written.

@@ -24,6 +24,8 @@ enum class OutputKind {
   FullReport,   // "/A": the result report and all results as FILE.txt
   JsonResults,  // "/JSON": every result as FILE.json
   Cad,          // "/CADi:j": view j on CAD target i
+  Step,         // "/STEP": the revolved solid as FILE.step
+  Stl,          // "/STL": its tessellation as FILE.stl
 };
 
 struct OutputSwitch {

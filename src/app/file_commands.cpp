@@ -15,6 +15,7 @@
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "solid/step_input.h"
 #include "views/show_view.h"
 
 namespace kalo {
@@ -84,11 +85,13 @@ void FileImportDxf(Context& context) {
   SaveQuery(context);
   if (state.cancel) return;
   std::string path;
-  if (!context.ui.AskOpenFileName(state.dataDirectory, "*.dxf|*.dxf|*.*|*.*", path)) {
+  if (!context.ui.AskOpenFileName(state.dataDirectory, "DXF, STEP|*.dxf *.step *.stp|*.*|*.*", path)) {
     state.cancel = true;
     return;
   }
-  if (!ImportDxfContour(context, path)) return;
+  bool imported = IsStepFileName(path) ? ImportStepContour(context, path, StepSolidChoice::Ask)
+                                       : ImportDxfContour(context, path);
+  if (!imported) return;
   // The imported contour is no longer the body of the data file that was open.
   state.currentFileName.clear();
   MarkSaved(context);

@@ -123,6 +123,8 @@ void TakeContour(Context& context, const std::vector<DxfVertex>& elements, std::
   contour.count = static_cast<uint16_t>(elements.size());
   context.state.modified = false;
   context.state.importNotes = std::move(notes);
+  context.state.importHeading = "DXF-IMPORT";
+  context.state.foreignSolid.reset();
   Calculate(context);
   context.state.cancel = false;
 }

@@ -103,6 +103,7 @@ bool ReadDataFile(Context& context, const std::string& name) {
   context.state.modified = false;
   context.state.currentFileName = BaseNameOf(path);
   context.state.importNotes.clear();
+  context.state.foreignSolid.reset();
   if (name.empty()) context.state.dataDirectory = DirectoryOf(path);
   Calculate(context);
   return true;

@@ -1,8 +1,11 @@
 #pragma once
 // Flags and names that every command reads and changes.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "model/foreign_solid.h"
 
 namespace kalo {
 
@@ -22,6 +25,9 @@ struct ProgramState {
   // What the last DXF import decided by a rule or passed over (unit, axis, gaps, loop, splines),
   // code page 850; empty for a body read from a data file.
   std::vector<std::string> importNotes;  // full paths of recently used data files, most recent first
+  std::string importHeading = "DXF-IMPORT";  // the report's heading above the notes
+  // The last STEP file read whose solid is no body of revolution: its own mass properties.
+  std::optional<ForeignSolid> foreignSolid;
 };
 
 }  // namespace kalo

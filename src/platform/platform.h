@@ -28,6 +28,9 @@ class Platform {
   virtual bool StartProcess(const std::vector<std::string>& arguments, bool hidden) = 0;
   // Starts a program from a command line split at its blanks.
   bool StartProgram(const std::string& commandLine, bool hidden);
+  // Runs a program with its arguments (the first names its file), without a shell, and
+  // waits for it: its exit code, or -1 when it cannot start or does not end normally.
+  virtual int RunProgram(const std::vector<std::string>& arguments) = 0;
   // The device that stands for the printer port "LPT" + port (1..4).
   virtual std::string PrinterPortPath(int port) const = 0;
 };
@@ -40,6 +43,7 @@ class PosixPlatform : public Platform {
   bool ChangeDirectory(const std::string& directory) override;
   ScreenMetrics Screen() const override { return screen_; }
   bool StartProcess(const std::vector<std::string>& arguments, bool hidden) override;
+  int RunProgram(const std::vector<std::string>& arguments) override;
   std::string PrinterPortPath(int port) const override;
   void SetScreen(ScreenMetrics screen) { screen_ = screen; }
 

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <sstream>
@@ -21,6 +22,14 @@ namespace {
 std::string PosixVariable(const std::string& name) {
   if (name == "USERNAME") return "USER";
   return name;
+}
+
+// The argument vector of a program started without a shell; words must outlive it.
+std::vector<char*> ArgumentVector(std::vector<std::string>& words) {
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  return argv;
 }
 
 std::vector<std::string> SplitAtBlanks(const std::string& commandLine) {
@@ -56,9 +65,7 @@ bool PosixPlatform::StartProcess(const std::vector<std::string>& arguments, bool
   std::vector<std::string> words = arguments;
   if (words.empty()) return false;
   words[0] = NativePath(words[0]);
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
+  std::vector<char*> argv = ArgumentVector(words);
   // A double fork leaves the program to run on its own: nobody waits for it.
   pid_t child = fork();
   if (child < 0) return false;
@@ -70,6 +77,18 @@ bool PosixPlatform::StartProcess(const std::vector<std::string>& arguments, bool
   int status = 0;
   waitpid(child, &status, 0);
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+int PosixPlatform::RunProgram(const std::vector<std::string>& arguments) {
+  std::vector<std::string> words = arguments;
+  if (words.empty()) return -1;
+  std::vector<char*> argv = ArgumentVector(words);
+  pid_t child = 0;
+  if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0)
+    if (errno != EINTR) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string PosixPlatform::PrinterPortPath(int port) const {

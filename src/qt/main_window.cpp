@@ -16,6 +16,7 @@
 #include "app/main_menu_state.h"
 #include "app/material_commands.h"
 #include "app/print_commands.h"
+#include "app/solid_commands.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "app/window_start.h"
@@ -25,6 +26,7 @@
 #include "help/help_picture_browser.h"
 #include "app/ole_commands.h"
 #include "platform/codepage.h"
+#include "qt/body_view.h"
 #include "qt/graph_widget.h"
 #include "qt/qt_text.h"
 #include "qt/qt_translation.h"
@@ -105,7 +107,7 @@ void TMainForm::BuildFileMenu() {
   AddCommand(file, "mi_fileSave", "&Speichern...", FileSave)->setShortcut(QKeySequence("Ctrl+S"));
   AddCommand(file, "mi_fileSaveAs", "Speichern &Unter...", FileSaveAs);
   file->addSeparator();
-  AddCommand(file, "mi_fileImportDxf", "&Import (DXF)...", FileImportDxf);
+  AddCommand(file, "mi_fileImportDxf", "&Import (DXF, STEP)...", FileImportDxf);
   AddCommand(file, "mi_fileExportDxf", "Ex&port (DXF)...", FileExportDxf);
   file->addSeparator();
   AddCommand(file, "mi_filePrint", "&Drucken...", [this](Context& c) { FilePrint(c, graph_->Window()); })
@@ -150,6 +152,11 @@ void TMainForm::BuildViewMenus() {
   AddCommand(view, "mi_viewTabelle", "&Tabelle", [](Context& c) { ViewOnScreen(c, kViewTable); });
   AddCommand(view, "mi_viewZeichnung", "&Zeichnung", [](Context& c) { ViewOnScreen(c, kViewDrawingSheet); });
   view->addSeparator();
+  view->addSeparator();
+  QAction* solid = view->addAction(Caption("3D-&Körper"));
+  solid->setObjectName("mi_viewBody3d");
+  connect(solid, &QAction::triggered, this, &TMainForm::ShowBodyView);
+  view->addSeparator();
   errorMessagesItem_ = AddCommand(view, "mi_viewErrorMessages", "&Fehlermeldungen", ViewErrorMessages);
 
   QMenu* cad = AddMenu("mi_cad", "&CAD");
@@ -160,6 +167,9 @@ void TMainForm::BuildViewMenus() {
   cad->addSeparator();
   AddCommand(cad, "mi_cadSvg", "Zeichnung als &SVG...", [](Context& c) { DrawingOnTarget(c, kCadSvg); });
   AddCommand(cad, "mi_cadPdf", "Zeichnung als &PDF...", [](Context& c) { DrawingOnTarget(c, kCadPdf); });
+  cad->addSeparator();
+  AddCommand(cad, "mi_cadStep", "Körper als ST&EP...", [](Context& c) { CadSolidFile(c, SolidJob::Step); });
+  AddCommand(cad, "mi_cadStl", "Körper als ST&L...", [](Context& c) { CadSolidFile(c, SolidJob::Stl); });
 }
 
 void TMainForm::BuildDocumentMenus() {
@@ -206,7 +216,15 @@ void TMainForm::BuildHelpMenu() {
   AddCommand(help, "mi_helpAbout", "&Info", HelpAbout);
 }
 
+void TMainForm::ShowBodyView() {
+  if (!bodyView_) bodyView_ = new BodyViewWindow(context_, this);
+  bodyView_->Follow();
+  bodyView_->show();
+  bodyView_->raise();
+}
+
 void TMainForm::UpdateMenus() {
+  if (bodyView_ && bodyView_->isVisible()) bodyView_->Follow();
   FollowLanguage();
   bool plain = context_.config.specialCharacters == 1;
   MainMenuState menu = CurrentMenuState(context_, captions_);

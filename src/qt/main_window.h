@@ -17,6 +17,7 @@ class QMenu;
 namespace kalo {
 
 struct Context;
+class BodyViewWindow;
 class GraphWidget;
 
 class TMainForm : public QMainWindow {
@@ -26,6 +27,8 @@ class TMainForm : public QMainWindow {
   explicit TMainForm(Context& context, QWidget* parent = nullptr);
 
   GraphWidget& Graph() { return *graph_; }
+  // The 3D view of the body, opened with Ansicht "3D-Körper"; null before.
+  BodyViewWindow* BodyView() { return bodyView_; }
   // Caption, recent-file items and the Error Messages item as the core has them now.
   void UpdateMenus();
   // The configured client area within the available part of the screen, at the window's
@@ -43,6 +46,7 @@ class TMainForm : public QMainWindow {
   void BuildViewMenus();
   void BuildDocumentMenus();
   void BuildHelpMenu();
+  void ShowBodyView();
   // An item that runs the command and then shows the menu state again.
   QAction* AddCommand(QMenu* menu, const char* name, const char* caption, Command command);
   QMenu* AddMenu(const char* name, const char* caption, QMenu* parent = nullptr);
@@ -55,6 +59,7 @@ class TMainForm : public QMainWindow {
 
   Context& context_;
   GraphWidget* graph_;
+  BodyViewWindow* bodyView_ = nullptr;
   CaptionVocabulary captions_;
   int labelledLanguage_ = -1;  // the language the items show; none before the first labelling
   std::array<QAction*, kRecentEntries> recentItems_{};

@@ -5,6 +5,7 @@
 #include "calc/solid_properties.h"
 #include "context/context.h"
 #include "platform/codepage.h"
+#include "report/foreign_solid_lines.h"
 #include "report/result_catalogue.h"
 
 namespace kalo {
@@ -72,7 +73,7 @@ std::string JsonNumber(long double value) {
 }
 
 std::vector<std::string> JsonResultLines(const Context& context, const std::string& fileName) {
-  bool calculated = !context.messages.Fatal();
+  bool calculated = !context.messages.Fatal() && !context.state.foreignSolid;
   std::vector<std::string> members = {
       Member("schema_version", std::to_string(kJsonSchemaVersion)),
       Member("program", JsonString(std::string(kProgramName) + " " + kProgramVersion)),
@@ -85,6 +86,7 @@ std::vector<std::string> JsonResultLines(const Context& context, const std::stri
     for (const ResultGroup& group : ResultCatalogue(context, solid)) members.push_back(GroupMember(group));
     members.push_back(ArrayMember("element_Jx_kgm2", solid.elementJx, JsonNumber));
   }
+  if (context.state.foreignSolid) members.push_back(ForeignSolidJson(*context.state.foreignSolid, context.body.rho));
   std::vector<std::string> messages = context.state.importNotes;
   messages.insert(messages.end(), context.messages.Texts().begin(), context.messages.Texts().end());
   members.push_back(ArrayMember("messages", messages, JsonString));

@@ -2,6 +2,7 @@
 
 #include "context/context.h"
 #include "help/error_message_file.h"
+#include "report/foreign_solid_lines.h"
 #include "report/text_output.h"
 
 namespace kalo {
@@ -27,10 +28,18 @@ void WriteMessageBlock(Context& context, TextOutput& output) {
 }
 
 void WriteImportNotes(const Context& context, TextOutput& output) {
-  if (context.state.importNotes.empty()) return;
-  output.Line("");
-  output.Line("DXF-IMPORT");
-  for (const std::string& note : context.state.importNotes) output.Line(note);
+  if (!context.state.importNotes.empty()) {
+    output.Line("");
+    output.Line(context.state.importHeading);
+    for (const std::string& note : context.state.importNotes) output.Line(note);
+  }
+  // A STEP solid refused as a contour, under a heading of its own that says whose values
+  // they are.
+  if (context.state.foreignSolid) {
+    output.Line("");
+    for (const std::string& line : ForeignSolidLines(*context.state.foreignSolid, context.body.rho, context.Numbers()))
+      output.Line(line);
+  }
 }
 
 }  // namespace kalo

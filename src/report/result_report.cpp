@@ -93,7 +93,8 @@ bool Report(Context& context, int kind, const ReportAppendix& appendix) {
       output.Line("GEOMETRIE KONTUR");
       WriteContourTable(context, output);
     }
-    WriteResults(context, output);
+    // A STEP solid refused as a contour has only its own values, which the notes give.
+    if (!context.state.foreignSolid || context.body.contour.count > 0) WriteResults(context, output);
     WriteImportNotes(context, output);
     output.EndPage();
     if (!context.messages.Empty()) {

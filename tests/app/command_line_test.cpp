@@ -78,7 +78,11 @@ TEST(CommandLine, SwitchesWritingOneFileOrMalformedAreRefusedTogether) {
   EXPECT_EQ(Cp850ToUtf8(BatchSwitchProblem(ParseCommandLine({"a.kal", "/I", "/A"}))), "/I und /A schreiben beide a.txt");
   // The drawing of a DXF input gets a name of its own.
   EXPECT_EQ(BatchSwitchProblem(ParseCommandLine({"a.dxf", "/CAD1:5", "/CAD2:5"})), "");
-  EXPECT_EQ(BatchOutputName(ParseCommandLine({"a.dxf", "/CAD1:5"}).outputs[0], "a", true), "a-kalo.dxf");
+  EXPECT_EQ(BatchOutputName(ParseCommandLine({"a.dxf", "/CAD1:5"}).outputs[0], "a", "a.dxf"), "a-kalo.dxf");
+  // And the solid of a STEP input, in any letter case; not that of a data file.
+  EXPECT_EQ(BatchOutputName(ParseCommandLine({"p.STEP", "/step"}).outputs[0], "p", "p.STEP"), "p-kalo.step");
+  EXPECT_EQ(BatchOutputName(ParseCommandLine({"p.kal", "/STL"}).outputs[0], "p", "p.kal"), "p.stl");
+  EXPECT_EQ(Cp850ToUtf8(BatchSwitchProblem(ParseCommandLine({"a.kal", "/STEP", "/step"}))), "");
   EXPECT_NE(BatchSwitchProblem(ParseCommandLine({"a.kal", "/I", "/CAD1,5"})).find("/CAD1,5 ?"), std::string::npos);
 }
 
@@ -103,7 +107,7 @@ TEST(CommandLine, HelpAndManPageNameEverySwitch) {
   for (const std::string& line : LongUsageLines()) help += line + "\n";
   std::ifstream file(std::string(KALO_SOURCE_DIR) + "/docs/kalo.1");
   std::string manPage((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  for (const char* name : {"/I", "/A", "/JSON", "/COLOR", "/NOGUI", "--summary", "--help", "--version"}) {
+  for (const char* name : {"/I", "/A", "/JSON", "/STEP", "/STL", "/COLOR", "/NOGUI", "--summary", "--help", "--version"}) {
     EXPECT_NE(help.find(name), std::string::npos) << name;
     std::string escaped = name;
     if (escaped.starts_with("--")) escaped = "\\-\\-" + escaped.substr(2);

@@ -38,7 +38,7 @@ TEST_F(MainWindow, MenusCarryEveryCommandAndLaterOnesAreDisabled) {
   for (const char* name : {"mi_fileNew", "mi_fileOpen", "mi_fileSave", "mi_fileSaveAs", "mi_fileExportDxf",
                            "mi_fileImportDxf", "mi_filePrint", "mi_fileConfig", "mi_langEnglish", "mi_fileExit", "mi_editText", "mi_editGeometrie", "mi_editWerkstoff", "mi_databaseWerkstoff", "mi_editBerechnung", "mi_editReset", "mi_viewStandard",
                            "mi_viewAuszug", "mi_viewGrafik", "mi_viewTabelle", "mi_viewZeichnung", "mi_cadGrafik",
-                           "mi_cadPolylinie", "mi_cadTabelle", "mi_cadZeichnung", "mi_helpHilfebild", "mi_helpErrorMessages",
+                           "mi_cadPolylinie", "mi_cadTabelle", "mi_cadZeichnung", "mi_cadStep", "mi_cadStl", "mi_viewBody3d", "mi_helpHilfebild", "mi_helpErrorMessages",
                            "mi_helpWebPage", "mi_helpEmail", "mi_helpDemo", "mi_docInfo", "mi_docSetup", "mi_docDocument1", "mi_helpHistory",
                            "mi_helpAbout"})
     EXPECT_TRUE(Item(name)->isEnabled()) << name;

@@ -30,6 +30,12 @@ class TestPlatform : public Platform {
     return startSucceeds;
   }
 
+  // Programs run to their end are recorded too; each ends with runExitCode.
+  int RunProgram(const std::vector<std::string>& arguments) override {
+    ranArguments.push_back(arguments);
+    return runExitCode;
+  }
+
   // Printer ports are files "lpt1".."lpt4" in printerPortDirectory.
   std::string PrinterPortPath(int port) const override {
     return printerPortDirectory + "/lpt" + std::to_string(port);
@@ -43,6 +49,8 @@ class TestPlatform : public Platform {
   std::vector<std::string> startedPrograms;              // each joined with blanks
   std::vector<std::vector<std::string>> startedArguments;  // each as passed
   bool startSucceeds = true;
+  std::vector<std::vector<std::string>> ranArguments;  // each as passed to RunProgram
+  int runExitCode = -1;
 };
 
 }  // namespace kalo::testing
