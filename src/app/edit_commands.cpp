@@ -9,6 +9,7 @@
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
 #include "model/drawing_text_form.h"
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
 
 namespace kalo {
@@ -16,11 +17,19 @@ namespace {
 
 constexpr int kDensityHelpNumber = 8320;
 
+// A body calculated again is shown; where no view shows it, the status line says where
+// the results are.
+void ShowResults(Context& context) {
+  if (RefreshView(context) || context.messages.Fatal()) return;
+  context.state.notice = "Berechnet: m = " + FormatSignificant(context.body.mass, context.Numbers()) +
+                         " kg   (alle Ergebnisse: Ansicht > Standardausdruck)";
+}
+
 // A changed parameter: the body is calculated again and shown.
 void Recalculate(Context& context) {
   Calculate(context);
   context.state.modified = true;
-  RefreshView(context);
+  ShowResults(context);
 }
 
 }  // namespace
@@ -49,7 +58,7 @@ void EditGeometry(Context& context) {
   Calculate(context);
   if (context.messages.Fatal() || context.config.helpLevel > 1) ShowMessageSummary(context);
   // Without help the list showed nothing of the changes.
-  if (context.config.helpLevel == 0) RefreshView(context);
+  if (context.config.helpLevel == 0) ShowResults(context);
 }
 
 void EditArcDivision(Context& context) {

@@ -45,10 +45,12 @@ void ShowReport(Context& context, bool (*report)(Context&, int), int kind) {
 
 }  // namespace
 
-void RefreshView(Context& context) {
+bool RefreshView(Context& context) {
   int shown = context.state.shownView;
   int view = shown != kViewChoose ? shown : ResultGraphicView(context.config);
-  if (view != kViewChoose) ShowView(context, kCadScreen, view);
+  if (view == kViewChoose) return false;
+  ShowView(context, kCadScreen, view);
+  return true;
 }
 
 void ViewReport(Context& context, int kind) {

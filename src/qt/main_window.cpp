@@ -16,6 +16,7 @@
 #include "app/main_menu_state.h"
 #include "app/material_commands.h"
 #include "app/print_commands.h"
+#include "app/start_page.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "app/window_start.h"
@@ -28,6 +29,7 @@
 #include "qt/graph_widget.h"
 #include "qt/qt_text.h"
 #include "qt/qt_translation.h"
+#include "qt/start_page_view.h"
 #include "report/result_report.h"
 #include "views/show_view.h"
 
@@ -49,6 +51,9 @@ TMainForm::TMainForm(Context& context, QWidget* parent)
     : QMainWindow(parent), context_(context), graph_(new GraphWidget(context, this)) {
   setObjectName("MainForm");
   setCentralWidget(graph_);
+  startPage_ = new StartPageView(graph_, [this](const std::string& path) {
+    Run([path](Context& c) { FileOpenPath(c, path); });
+  });
   BuildFileMenu();
   BuildEditMenu();
   BuildViewMenus();
@@ -70,6 +75,7 @@ void TMainForm::FollowLanguage() {
   if (language == labelledLanguage_) return;
   labelledLanguage_ = language;
   FollowQtTranslation(LanguageLocale(language));
+  SetDialogLanguage(language);
   for (const auto& [name, caption] : MainMenuCaptions(captions_)) {
     if (auto* menu = findChild<QMenu*>(QString::fromStdString(name)))
       menu->setTitle(Caption(caption));
@@ -92,6 +98,7 @@ QAction* TMainForm::AddCommand(QMenu* menu, const char* name, const char* captio
 }
 
 void TMainForm::Run(const Command& command) {
+  context_.state.notice.clear();
   command(context_);
   RememberChange(context_);
   UpdateMenus();
@@ -211,7 +218,7 @@ void TMainForm::UpdateMenus() {
   bool plain = context_.config.specialCharacters == 1;
   MainMenuState menu = CurrentMenuState(context_, captions_);
   // The platform's modified marker ("*") stands where "[*]" is while the body is modified.
-  setWindowTitle(Shown(menu.caption, plain) + " [*]");
+  setWindowTitle(Caption(menu.title) + " [*]");
   setWindowModified(context_.state.modified);
   for (size_t i = 0; i < recentItems_.size(); ++i) {
     recentItems_[i]->setText(Shown(menu.recentCaptions[i], plain));
@@ -225,6 +232,7 @@ void TMainForm::UpdateMenus() {
   oleExportItem_->setEnabled(menu.spreadsheetLinked);
   oleImportItem_->setEnabled(menu.spreadsheetLinked);
   statusBar()->showMessage(Shown(menu.status, plain));
+  startPage_->ShowPage(CurrentStartPage(context_), plain);
 }
 
 void TMainForm::ApplyConfiguredSize() {

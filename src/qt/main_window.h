@@ -18,6 +18,7 @@ namespace kalo {
 
 struct Context;
 class GraphWidget;
+class StartPageView;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -64,6 +65,7 @@ class TMainForm : public QMainWindow {
   QAction* redoItem_ = nullptr;
   QAction* oleExportItem_ = nullptr;
   QAction* oleImportItem_ = nullptr;
+  StartPageView* startPage_ = nullptr;  // over the graphics window while there is no body
 };
 
 }  // namespace kalo
