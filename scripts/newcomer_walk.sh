@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The newcomer's path through kalo-gui under a virtual X display with a window manager:
-# start, open a body, compute, choose a material, save, reopen, export and import a DXF
-# contour, print the drawing to PDF. A screenshot after every step goes to the output folder
-# (default: walk-shots), to be looked at by a person; nothing is checked here.
+# start, type a body, save it, open another, compute, choose a material, save, export and import a DXF contour,
+# save the imported body under a name, reopen a recent file, print the drawing to PDF. A
+# screenshot after every step goes to the output folder (default: walk-shots), to be looked
+# at by a person; nothing is checked here.
 #   scripts/newcomer_walk.sh [BUILD_DIR] [OUT_DIR]
 # Needs xvfb, xdotool, openbox and imagemagick (Debian packages).
 set -u
@@ -30,6 +31,12 @@ HOME="$WORK/home" XDG_STATE_HOME="$WORK/home/state" "$BUILD/kalo-gui" >"$OUT/kal
 app=$!
 sleep 4
 shot start "the empty window: how to begin, recent files, examples"
+key alt+b g alt+n; shot coordinate-form "Bearbeiten > Geometrie, Neu: the first point, its text selected"
+key 0 Tab 0 Tab 0 Return alt+n 1 0 0 Tab 0 Return alt+n 1 0 0 Tab 2 0 Return alt+n 0 Tab 2 0 Return
+shot element-list "a cylinder 100 x 20 typed point by point"
+key Return; shot typed "the typed body calculated"
+key ctrl+s; shot save-typed "Ctrl+S on the new body asks for a name"
+typed "zylinder.kal"; key Return; shot saved-typed "saved, listed among the recent files"
 key ctrl+o; shot open-dialog "Datei > Oeffnen"
 typed "welle.kal"; key Return; shot opened "the shaft read and calculated"
 key alt+b b; shot arc-division "Bearbeiten > Berechnung asks for the arc division"
@@ -41,13 +48,14 @@ key alt+a l; shot all-results "Ansicht > Alle Ergebnisse"
 key Escape; key ctrl+s; shot saved "Ctrl+S on the named body"
 key alt+d p; shot export-dxf "Datei > Export (DXF)"
 typed "welle.dxf"; key Return; shot exported "the DXF written"
-key alt+d i; shot import-dialog "Datei > Import (DXF)"
+key alt+d i Return; shot import-dialog "Datei > Import (DXF) (the menu has two items on i: Import and Einstellungen)"
 typed "welle.dxf"; key Return; shot import-preview "the import preview"
 key Return; shot imported "the imported contour: density kept, said in the status line"
 key ctrl+s; shot save-unnamed "Ctrl+S on the imported body asks for a name"
 typed "importiert.kal"; key Return; shot saved-unnamed "saved; now among the recent files"
 key alt+d; shot file-menu "the File menu with the recent files"
-key Escape alt+c p; shot pdf-dialog "CAD > Zeichnung als PDF"
+key 2; shot reopened "recent entry 2, the shaft, opened again"
+key alt+c p; shot pdf-dialog "CAD > Zeichnung als PDF"
 typed "welle.pdf"; key Return; shot pdf-written "the drawing as PDF"
 ls -l "$WORK/daten" > "$OUT/files.txt"
 kill $app 2>/dev/null; wait $app 2>/dev/null

@@ -11,16 +11,19 @@
 #include "model/drawing_text_form.h"
 #include "numbers/number_format.h"
 #include "platform/codepage.h"
+#include "views/show_view.h"
 
 namespace kalo {
 namespace {
 
 constexpr int kDensityHelpNumber = 8320;
 
-// A body calculated again is shown; where no view shows it, the status line says where
-// the results are.
-void ShowResults(Context& context) {
-  if (RefreshView(context) || context.messages.Fatal()) return;
+// When the window shows no results of the body just calculated (only the results table and
+// the drawing sheet do), the status line gives its mass and says where all results are.
+void TellResults(Context& context) {
+  int view = context.state.shownView;
+  bool resultsShown = view == kViewTable || view == kViewDrawingSheet;
+  if (resultsShown || context.messages.Fatal()) return;
   context.state.notice = "Berechnet: m = " + FormatSignificant(context.body.mass, context.Numbers()) +
                          " kg   (alle Ergebnisse: Ansicht > Standardausdruck)";
 }
@@ -29,7 +32,8 @@ void ShowResults(Context& context) {
 void Recalculate(Context& context) {
   Calculate(context);
   context.state.modified = true;
-  ShowResults(context);
+  RefreshView(context);
+  TellResults(context);
 }
 
 }  // namespace
@@ -58,7 +62,8 @@ void EditGeometry(Context& context) {
   Calculate(context);
   if (context.messages.Fatal() || context.config.helpLevel > 1) ShowMessageSummary(context);
   // Without help the list showed nothing of the changes.
-  if (context.config.helpLevel == 0) ShowResults(context);
+  if (context.config.helpLevel == 0) RefreshView(context);
+  TellResults(context);
 }
 
 void EditArcDivision(Context& context) {

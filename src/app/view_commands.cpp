@@ -45,12 +45,10 @@ void ShowReport(Context& context, bool (*report)(Context&, int), int kind) {
 
 }  // namespace
 
-bool RefreshView(Context& context) {
+void RefreshView(Context& context) {
   int shown = context.state.shownView;
   int view = shown != kViewChoose ? shown : ResultGraphicView(context.config);
-  if (view == kViewChoose) return false;
-  ShowView(context, kCadScreen, view);
-  return true;
+  if (view != kViewChoose) ShowView(context, kCadScreen, view);
 }
 
 void ViewReport(Context& context, int kind) {

@@ -8,8 +8,8 @@ struct Context;
 
 // The view on the screen drawn again for the changed body; when the screen shows none, the
 // view of the configured result graphic ("egal" shows the drawing sheet unless the help
-// level is 0). False when no view is on the screen.
-bool RefreshView(Context& context);
+// level is 0).
+void RefreshView(Context& context);
 // View Standard (kind 1) and View Auszug (kind 2); a failed calculation shows the message
 // summary instead.
 void ViewReport(Context& context, int kind);

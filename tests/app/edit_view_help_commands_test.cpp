@@ -8,6 +8,7 @@
 #include "app/main_menu_state.h"
 #include "app/view_commands.h"
 #include "numbers/number_format.h"
+#include "edit/element_list_form.h"
 #include "model/drawing_text_form.h"
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
@@ -174,12 +175,20 @@ TEST_F(EditViewHelp, ACalculationThatNoViewShowsSaysInTheStatusLineWhereTheResul
   EXPECT_NE(notice.find(FormatSignificant(mass, t.context.Numbers())), std::string::npos) << notice;
   EXPECT_EQ(CurrentMenuState(t.context).status.rfind(notice, 0), 0u);
 
-  // With a view on show the results are there to see: no notice.
+  // With the results table on show the results are there to see: no notice.
   t.context.state.notice.clear();
   ViewOnScreen(t.context, kViewTable);
   t.ui.texts = {"5"};
   EditArcDivision(t.context);
   EXPECT_EQ(t.context.state.notice, "");
+
+  // The element list leaves the contour on show (with help), without results: the status
+  // line tells.
+  t.context.config.helpLevel = 1;
+  ViewOnScreen(t.context, kViewGeometry1);
+  t.ui.onElementList = [](TForm_einarray&) { return true; };
+  EditGeometry(t.context);
+  EXPECT_EQ(t.context.state.notice, notice);
 }
 
 TEST_F(EditViewHelp, ReportsCallABodyWithoutAFileUnnamed) {
