@@ -67,6 +67,25 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"So beginnen Sie:", "How to begin:"},
     {"Zuletzt benutzt:", "Recently used:"},
     {"Beispiele:", "Examples:"},
+    // The table browser.
+    {"&Suchen", "&Search"},
+    {"&Weitersuchen", "Search &next"},
+    {"Werkstoff-Basisdaten", "Material base data"},
+    {"Markierte Datensätze löschen", "Delete the marked records"},
+    // The print dialog.
+    {"Umrandung", "Border"},
+    {"anpassen", "fit"},
+    {"Schattierung", "Shading"},
+    {"Monochrom", "Monochrome"},
+    {"Color / Graustufen", "Colour / grey scale"},
+    {"Hochformat", "Portrait"},
+    {"Querformat", "Landscape"},
+    {"Drucker...", "Printer..."},
+    {"Datenbank", "Database"},
+    {"Ü&bernehmen Datenbank", "&Store in database"},
+    // The yes/no choice and the messages boxes' questions.
+    {"Fehler : ", "Error : "},
+    {"Speichern ?", "Save ?"},
     // The configuration dialog's pages and fields.
     {"Konfiguration", "Configuration"},
     {"Grafik", "Graphics"},

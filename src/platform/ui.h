@@ -76,7 +76,7 @@ class Ui {
   // without this overlay ends it at once).
   virtual bool ShowDemoStep(const std::string&, int /*milliseconds*/) { return false; }
   // While a demonstration runs, a window that would wait for the user (the text window)
-  // shows beside the program without waiting, until the next one or the demonstration's end.
+  // shows over the program without waiting, until its step ends.
   virtual void SetDemonstration(bool /*running*/) {}
   // A key pressed on the graphics window (its zoom and pan keys).
   virtual void SendGraphicsKey(int /*virtualKey*/) {}

@@ -130,8 +130,8 @@ void QtUi::ShowTextFile(const std::string& path) {
     window->exec();
     return;
   }
-  // The demonstration goes on: the window stays on show without waiting.
-  delete demoTextWindow_.data();
+  // The demonstration goes on: the window stays on show for the step without waiting.
+  CloseDemoTextWindow();
   demoTextWindow_ = window.release();
   demoTextForm_ = std::move(form);
   demoTextWindow_->show();
@@ -139,7 +139,10 @@ void QtUi::ShowTextFile(const std::string& path) {
 
 void QtUi::SetDemonstration(bool running) {
   demonstration_ = running;
-  if (running) return;
+  if (!running) CloseDemoTextWindow();
+}
+
+void QtUi::CloseDemoTextWindow() {
   delete demoTextWindow_.data();
   demoTextForm_.reset();
 }
@@ -256,7 +259,9 @@ bool QtUi::ShowPlotCommandForm(TForm_confpenplot& form) {
 
 bool QtUi::ShowDemoStep(const std::string& text, int milliseconds) {
   DemoCaption caption(Shown(text, PlainLetters()), parent_);
-  return caption.Run(milliseconds);
+  bool goOn = caption.Run(milliseconds);
+  CloseDemoTextWindow();  // the next step shows the graphics window again
+  return goOn;
 }
 
 void QtUi::SendGraphicsKey(int virtualKey) { PressGraphicsKey(parent_, virtualKey); }

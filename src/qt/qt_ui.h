@@ -84,6 +84,7 @@ class QtUi : public Ui {
   // Runs a dialog of a help step; with a help level above 0 the step's help text is the
   // dialog's tooltip.
   int RunWithToolTip(QDialog& dialog);
+  void CloseDemoTextWindow();
 
   const Configuration* config_;
   QWidget* parent_ = nullptr;

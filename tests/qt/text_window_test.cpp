@@ -91,8 +91,11 @@ TEST(TextWindow, ADemonstrationDoesNotWaitForTheTextWindow) {
   ui.ShowTextFile(path);
   EXPECT_FALSE(waited);
   EXPECT_EQ(shownTextWindows(), 1);
-  ui.ShowTextFile(path);  // the next report replaces it
+  ui.ShowTextFile(path);  // a second report replaces it
   EXPECT_EQ(shownTextWindows(), 1);
+  ui.ShowDemoStep("Bericht", 1);  // its step ends: the graphics window shows again
+  EXPECT_EQ(shownTextWindows(), 0);
+  ui.ShowTextFile(path);
   ui.SetDemonstration(false);
   EXPECT_EQ(shownTextWindows(), 0);
 }
