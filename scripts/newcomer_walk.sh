@@ -31,6 +31,8 @@ HOME="$WORK/home" XDG_STATE_HOME="$WORK/home/state" "$BUILD/kalo-gui" >"$OUT/kal
 app=$!
 sleep 4
 shot start "the empty window: how to begin, recent files, examples"
+key alt+h Return; shot help-picture "Hilfe > Hilfebild: the contour element, counter-clockwise"
+key Escape
 key alt+b g alt+n; shot coordinate-form "Bearbeiten > Geometrie, Neu: the first point, its text selected"
 key 0 Tab 0 Tab 0 Return alt+n 1 0 0 Tab 0 Return alt+n 1 0 0 Tab 2 0 Return alt+n 0 Tab 2 0 Return
 shot element-list "a cylinder 100 x 20 typed point by point"

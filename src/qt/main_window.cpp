@@ -99,6 +99,7 @@ QAction* TMainForm::AddCommand(QMenu* menu, const char* name, const char* captio
 
 void TMainForm::Run(const Command& command) {
   context_.state.notice.clear();
+  startPage_->hide();  // what the command draws (a help picture, the contour typed) shows whole
   command(context_);
   RememberChange(context_);
   UpdateMenus();
