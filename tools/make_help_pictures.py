@@ -173,31 +173,33 @@ def kontur():
     p.pen(AXIS)
     p.dashed(5, 25, 150, 25)
     p.text(140, 20, "Drehachse x")
-    pts = [(20, 25), (20, 45), (55, 45), (95, 45), (130, 45), (130, 25)]
+    # Counter-clockwise, as the program wants it: along the axis, up, and back over the top.
+    pts = [(20, 25), (130, 25), (130, 45), (95, 45), (55, 45), (20, 45)]
     p.pen(CONTOUR)
-    p.line(pts[0], pts[1], pts[2])
+    p.line(pts[0], pts[1], pts[2], pts[3])
     p.pen(ANGLE)
-    p.arc(75, 45, 55, 45, -180)  # P3 to P4 over the top: clockwise
-    p.arc(112.5, 45, 95, 45, 180)  # P4 to P5 below: counter-clockwise
+    p.arc(75, 45, 95, 45, 180)  # P4 to P5 over the top: counter-clockwise
+    p.arc(37.5, 45, 55, 45, -180)  # P5 to P6 below: clockwise, a groove
     p.pen(TEXT)
-    for number, (x, y) in enumerate(pts, start=1):
-        p.point(x, y, f"P{number}", -6 if number in (1, 2) else 1.5, 2 if number < 6 else -5)
+    offsets = [(-6, 2), (1.5, -5), (1.5, 2), (1.5, -5), (1.5, 2), (-6, 2)]
+    for number, ((x, y), (dx, dy)) in enumerate(zip(pts, offsets), start=1):
+        p.point(x, y, f"P{number}", dx, dy)
     p.pen(ANGLE)
-    p.text(58, 70, "phi(3) = -180 Grad", 2.5)
-    p.text(58, 66, "Bogen im Uhrzeigersinn", 2.5)
-    p.text(98, 58, "phi(4) = +180 Grad", 2.5)
-    p.text(98, 54, "gegen den Uhrzeigersinn", 2.5)
+    p.text(58, 70, "phi(4) = +180 Grad", 2.5)
+    p.text(58, 66, "gegen den Uhrzeigersinn", 2.5)
+    p.text(24, 56, "phi(5) = -180 Grad", 2.5)
+    p.text(24, 52, "Bogen im Uhrzeigersinn", 2.5)
     p.pen(TEXT)
-    p.text(22, 34, "phi(1) = 0: Gerade", 2.5)
+    p.text(60, 27, "phi(1) = 0: Gerade", 2.5)
+    p.arrow(70, 21, 90, 21)
     p.notes(4,
-            "phi(i) gehört zum Segment von Punkt i nach Punkt i+1.",
+            "Umlauf gegen den Uhrzeigersinn; phi(i) gehört zum Segment von Punkt i nach i+1.",
             "phi > 0: Bogen links herum (gegen den Uhrzeigersinn), phi < 0: rechts herum.",
             "Der letzte Punkt wird mit dem ersten verbunden; alle Punkte mit y >= 0.")
-    p.pen(CONTOUR)
-    p.line(pts[4], pts[5])
     p.pen(DIMENSION)
     p.line(pts[5], pts[0])
-    p.text(65, 27, "Schlusslinie", 2.5)
+    p.text(5, 35, "Schluss-", 2.5)
+    p.text(5, 31, "linie", 2.5)
     return p
 
 
@@ -381,7 +383,7 @@ def zeichng():
         p.line((75, y), (135, y))
     p.line((95, 8), (95, 30))
     p.pen(TEXT)
-    for y, (left, right) in zip((9.5, 15, 20.5, 26), (("Datum", "Name"), ("Werkstoff", "Dichte"),
+    for y, (left, right) in zip((9.5, 15, 20.5, 26), (("Datum", "Name"), ("Gepr.", "Norm"),
                                                    ("Zeichnungs-Nr.", "Blatt"), ("Benennung", "Maßstab"))):
         p.text(76, y, left, 1.8)
         p.text(97, y, right, 1.8)

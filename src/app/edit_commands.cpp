@@ -9,18 +9,31 @@
 #include "help/message_boxes.h"
 #include "help/message_summary.h"
 #include "model/drawing_text_form.h"
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
+#include "views/show_view.h"
 
 namespace kalo {
 namespace {
 
 constexpr int kDensityHelpNumber = 8320;
 
+// When the window shows no results of the body just calculated (only the results table and
+// the drawing sheet do), the status line gives its mass and says where all results are.
+void TellResults(Context& context) {
+  int view = context.state.shownView;
+  bool resultsShown = view == kViewTable || view == kViewDrawingSheet;
+  if (resultsShown || context.messages.Fatal()) return;
+  context.state.notice = "Berechnet: m = " + FormatSignificant(context.body.mass, context.Numbers()) +
+                         " kg   (alle Ergebnisse: Ansicht > Standardausdruck)";
+}
+
 // A changed parameter: the body is calculated again and shown.
 void Recalculate(Context& context) {
   Calculate(context);
   context.state.modified = true;
   RefreshView(context);
+  TellResults(context);
 }
 
 }  // namespace
@@ -50,6 +63,7 @@ void EditGeometry(Context& context) {
   if (context.messages.Fatal() || context.config.helpLevel > 1) ShowMessageSummary(context);
   // Without help the list showed nothing of the changes.
   if (context.config.helpLevel == 0) RefreshView(context);
+  TellResults(context);
 }
 
 void EditArcDivision(Context& context) {

@@ -12,6 +12,7 @@
 #include "model/data_file_format.h"
 #include "model/data_file_reader.h"
 #include "model/data_file_writer.h"
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -69,6 +70,8 @@ void FileSave(Context& context) {
   if (!WriteDataFile(context, state.currentFileName, named)) return;
   state.modified = false;
   MarkSaved(context);
+  // A body that got its name in the save dialog is found again among the recent files.
+  if (!named) AddToRecentList(context, state.currentFileName);
 }
 
 void FileSaveAs(Context& context) {
@@ -96,12 +99,29 @@ void FileImportDxf(Context& context) {
   state.currentFileName.clear();
   MarkSaved(context);
   RefreshView(context);
+  // The drawing holds no material: the previous body's stays, which the user must know.
+  state.notice = Oem("Dichte vom vorigen Körper übernommen: rho = ") +
+                 FormatSignificant(context.body.rho, context.Numbers()) + " kg/dm3 (Bearbeiten > Werkstoff)";
 }
 
 void FileExportDxf(Context& context) {
   context.state.cancel = false;
   ShowView(context, kCadDxf, kViewPolyline);
 }
+
+namespace {
+
+// The data file read as the current body, its folder the data directory; on success it is
+// the newest recent file.
+void ReadNamedFile(Context& context, const std::string& path) {
+  if (!ReadDataFile(context, path)) return;
+  context.state.dataDirectory = DirectoryOf(path);
+  AddToRecentList(context, path);
+  StartUndoHistory(context, true);
+  RefreshView(context);
+}
+
+}  // namespace
 
 void FileOpenRecent(Context& context, int n) {
   ProgramState& state = context.state;
@@ -116,11 +136,13 @@ void FileOpenRecent(Context& context, int n) {
     ErrorBox(context, "File " + path + " not found !");
     return;
   }
-  if (!ReadDataFile(context, path)) return;
-  state.dataDirectory = DirectoryOf(path);
-  AddToRecentList(context, path);
-  StartUndoHistory(context, true);
-  RefreshView(context);
+  ReadNamedFile(context, path);
+}
+
+void FileOpenPath(Context& context, const std::string& path) {
+  context.state.cancel = false;
+  SaveQuery(context);
+  if (!context.state.cancel) ReadNamedFile(context, path);
 }
 
 bool CloseQuery(Context& context) {

@@ -1,6 +1,7 @@
 #pragma once
 // The commands of the File menu. Each clears the cancel flag first and stops at the first
 // step that sets it.
+#include <string>
 
 namespace kalo {
 
@@ -20,6 +21,9 @@ void FileImportDxf(Context& context);
 void FileExportDxf(Context& context);
 // Entry n (1..4) of the recent list; a file that no longer exists leaves the list.
 void FileOpenRecent(Context& context, int n);
+// A data file named by its full path (a file of the start page): the save query, then read
+// as by Open, and listed as the newest recent file.
+void FileOpenPath(Context& context, const std::string& path);
 // Asked before the main window closes: true when it may close. Closing then deletes the
 // block files of the screen drawings under a notice.
 bool CloseQuery(Context& context);

@@ -59,6 +59,15 @@ std::vector<std::pair<std::string, std::string>> MainMenuCaptions(const CaptionV
       {"mi_helpErrorMessages", g(G::ErrorMessages)},
       {"mi_helpLanguage", g(G::Menu) + " " + g(G::Language)},
       {"mi_helpAbout", g(G::Info)},
+      {"mi_editUndo", p(P::Undo)},
+      {"mi_editRedo", p(P::Redo)},
+      {"mi_viewAlle", p(P::AllResults)},
+      {"mi_cadSvg", p(P::DrawingAsSvg)},
+      {"mi_cadPdf", p(P::DrawingAsPdf)},
+      {"mi_helpWebPage", p(P::Homepage)},
+      {"mi_helpEmail", p(P::Email)},
+      {"mi_helpDemo", p(P::Demo)},
+      {"mi_helpHistory", p(P::History)},
   };
   for (int n = 1; n <= 5; ++n)
     items.push_back({"mi_docDocument" + std::to_string(n), g(G::Document) + " &" + std::to_string(n)});

@@ -13,6 +13,8 @@ struct Context;
 
 struct MainMenuState {
   std::string caption;  // also the application title
+  // The caption with the title in the menu language, UTF-8 as every menu caption.
+  std::string title;
   std::array<std::string, kRecentEntries> recentCaptions;  // an empty caption hides its item
   bool recentSeparatorVisible = false;  // the separator between the list and Exit
   // The vocabulary's error messages entry + " (" + count + ")", UTF-8 as every menu caption.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/recovery.h"
 #include "app/settings_load.h"
 #include "app/undo_commands.h"
 #include "config/recent_files.h"
@@ -31,6 +32,7 @@ StartupOutcome StartWindowProgram(Context& context) {
   LoadSettings(context);
   StartupOutcome outcome = Startup(context);
   context.state.cancel = false;
+  if (!outcome.endProcess && !context.state.commandLineFile) OfferRecoveredBody(context);
   context.ui.SetWaitCursor(false);
   StartUndoHistory(context, !context.state.modified);
   if (!outcome.endProcess && !context.state.commandLineFile && context.screenPlotter)

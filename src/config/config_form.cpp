@@ -9,6 +9,7 @@
 #include "dialogs/standard_dialogs.h"
 #include "graphics/colours.h"
 #include "platform/codepage.h"
+#include "platform/paths.h"
 #include "report/text_output.h"
 
 namespace kalo {
@@ -17,10 +18,11 @@ namespace {
 constexpr long double kDegreesPerRadian = 180 / std::numbers::pi_v<long double>;
 constexpr int kLargestClientSize = 5000;
 
-// A number field and the values it accepts.
+// A number field, what the dialog calls it and the values it accepts.
 struct NumberField {
   ConfigPage page;
   const std::string* text;
+  std::string label;  // code page 850
   long double lower, upper;
   bool whole;
 };
@@ -28,38 +30,39 @@ struct NumberField {
 std::vector<NumberField> NumberFields(const Tconfig& f) {
   using P = ConfigPage;
   std::vector<NumberField> fields = {
-      {P::Grafik, &f.Edit_x, 0, kLargestClientSize + 1, true},
-      {P::Grafik, &f.Edit_y, 0, kLargestClientSize + 1, true},
-      {P::Grafik, &f.Edit_textbreitenfaktor, 0, 100, false},
-      {P::Grafik, &f.Edit_texthoehenfaktor, 0, 100, false},
-      {P::Grafik, &f.Edit_zoomfaktor, 0, 100, false},
-      {P::Grafik, &f.Edit_panfaktor, 0.01L, 1, false},
-      {P::Grafik, &f.SpinEdit_dialogfenster, 0, 1000, true},
-      {P::Grafik, &f.SpinEdit_dialogelemente, 0, 1000, true},
-      {P::Grafik, &f.Edit_3dx, -360, 360, false},
-      {P::Grafik, &f.Edit_3dy, -360, 360, false},
-      {P::Grafik, &f.Edit_3dz, -360, 360, false},
-      {P::Cad, &f.Edit_cadtextbreite, 0, 100, false},
-      {P::Cad, &f.Edit_cadtextwinkel, -360, 360, false},
-      {P::Cad, &f.SpinEdit_dxfdec, 1, 32, true},
-      {P::Cad, &f.Edit_massfaktorconfig, 0, 1.0E6L, false},
-      {P::Drucker, &f.Edit_printscale, 0.0001L, 1000, false},
-      {P::Drucker, &f.Edit_printscaley, 0.0001L, 1000, false},
-      {P::Drucker, &f.Edit_printxorigin, -10000, 10000, true},
-      {P::Drucker, &f.Edit_printyorigin, -10000, 10000, true},
-      {P::Ausdruck, &f.SpinEdit_linesperpage, 5, 999, true},
-      {P::Ausdruck, &f.SpinEdit_spacelines, 0, 30, true},
-      {P::Ausdruck, &f.Edit_left, -10000, 10000, true},
-      {P::Ausdruck, &f.Edit_top, -10000, 10000, true},
-      {P::Ausdruck, &f.Edit_width, 0, 10000, true},
-      {P::Ausdruck, &f.Edit_height, 0, 10000, true},
-      {P::Einstellungen, &f.SpinEdit_dezimalstellen, 1, 9, true},
+      {P::Grafik, &f.Edit_x, Oem("Fenstergröße x"), 0, kLargestClientSize + 1, true},
+      {P::Grafik, &f.Edit_y, Oem("Fenstergröße y"), 0, kLargestClientSize + 1, true},
+      {P::Grafik, &f.Edit_textbreitenfaktor, "Textbreitenfaktor", 0, 100, false},
+      {P::Grafik, &f.Edit_texthoehenfaktor, Oem("Texthöhenfaktor"), 0, 100, false},
+      {P::Grafik, &f.Edit_zoomfaktor, "Zoomfaktor", 0, 100, false},
+      {P::Grafik, &f.Edit_panfaktor, "Pan-Faktor", 0.01L, 1, false},
+      {P::Grafik, &f.SpinEdit_dialogfenster, Oem("Dialogfenster Größe %"), 0, 1000, true},
+      {P::Grafik, &f.SpinEdit_dialogelemente, Oem("Dialogelemente Größe %"), 0, 1000, true},
+      {P::Grafik, &f.Edit_3dx, "3D x", -360, 360, false},
+      {P::Grafik, &f.Edit_3dy, "3D y", -360, 360, false},
+      {P::Grafik, &f.Edit_3dz, "3D z", -360, 360, false},
+      {P::Cad, &f.Edit_cadtextbreite, "CAD Textbreitenfaktor", 0, 100, false},
+      {P::Cad, &f.Edit_cadtextwinkel, "CAD Textwinkel", -360, 360, false},
+      {P::Cad, &f.SpinEdit_dxfdec, "Anzahl der Dezimalstellen DXF, TXT", 1, 32, true},
+      {P::Cad, &f.Edit_massfaktorconfig, Oem("Größenfaktor Bemaßung"), 0, 1.0E6L, false},
+      {P::Drucker, &f.Edit_printscale, Oem("Maßstab x"), 0.0001L, 1000, false},
+      {P::Drucker, &f.Edit_printscaley, Oem("Maßstab y"), 0.0001L, 1000, false},
+      {P::Drucker, &f.Edit_printxorigin, "Ursprung x", -10000, 10000, true},
+      {P::Drucker, &f.Edit_printyorigin, "Ursprung y", -10000, 10000, true},
+      {P::Ausdruck, &f.SpinEdit_linesperpage, "Max. Anzahl Zeilen/Seite auf dem Ausdruck", 5, 999, true},
+      {P::Ausdruck, &f.SpinEdit_spacelines, "Leerzeilen am Seitenanfang", 0, 30, true},
+      {P::Ausdruck, &f.Edit_left, "Textfenster links", -10000, 10000, true},
+      {P::Ausdruck, &f.Edit_top, "Textfenster oben", -10000, 10000, true},
+      {P::Ausdruck, &f.Edit_width, "Textfenster Breite", 0, 10000, true},
+      {P::Ausdruck, &f.Edit_height, Oem("Textfenster Höhe"), 0, 10000, true},
+      {P::Einstellungen, &f.SpinEdit_dezimalstellen, "Anzahl der Dezimalstellen", 1, 9, true},
   };
   for (const ConfigLayerRow& row : f.StringGrid_layer) {
-    fields.push_back({P::Cad, &row.colour, 1, 255, true});
-    fields.push_back({P::Cad, &row.thickness, 1, 255, true});
+    fields.push_back({P::Cad, &row.colour, TrimBlanks(row.caption) + " Farbe", 1, 255, true});
+    fields.push_back({P::Cad, &row.thickness, TrimBlanks(row.caption) + Oem(" Strichstärke"), 1, 255, true});
   }
-  for (const ConfigColourRow& row : f.StringGrid_color) fields.push_back({P::Farbe, &row.thickness, 1, 255, true});
+  for (const ConfigColourRow& row : f.StringGrid_color)
+    fields.push_back({P::Farbe, &row.thickness, row.caption + Oem(" Strichstärke"), 1, 255, true});
   return fields;
 }
 
@@ -163,6 +166,7 @@ void Tconfig::Fill(const Configuration& c) {
     shown.thickness = std::to_string(layer.thickness);
   }
   CheckBox_layermonochrom = c.layerMonochrome;
+  CheckBox_layerfarbenSvgPdf = c.pageLayerColours;
   Edit_cadfont = c.cadTextStyle;
   Edit_cadtextbreite = Number(c.cadTextWidthFactor);
   Edit_cadtextwinkel = Number(c.cadTextAngle);
@@ -229,9 +233,10 @@ bool Tconfig::CheckNumbers() {
   for (const NumberField& field : NumberFields(*this)) {
     if (Accepts(field)) continue;
     page = field.page;
+    refusedField = field.text;
     context_.ui.Beep();
-    context_.ui.MessageBox(kProgramName, Oem("Gültiger Wertebereich: ") + Number(field.lower) + " .. " +
-                                             Number(field.upper) + " !");
+    context_.ui.MessageBox(kProgramName, field.label + ": " + Oem("Gültiger Wertebereich: ") + Number(field.lower) +
+                                             " .. " + Number(field.upper) + " !");
     return false;
   }
   return true;
@@ -279,6 +284,7 @@ bool Tconfig::TakeOver(Configuration& c) {
     layer.thickness = Whole(shown.thickness);
   }
   c.layerMonochrome = CheckBox_layermonochrom;
+  c.pageLayerColours = CheckBox_layerfarbenSvgPdf;
   c.cadTextStyle = Edit_cadfont.substr(0, kLayerNameLength);
   c.cadTextWidthFactor = FactorOr(Edit_cadtextbreite, 0.01L, 1.0L);
   c.cadTextAngle = Real(Edit_cadtextwinkel);

@@ -57,6 +57,7 @@ class Tconfig {
 
   std::string caption = "Konfiguration";
   ConfigPage page = ConfigPage::Grafik;  // the page on show
+  const std::string* refusedField = nullptr;  // the number field OK refused last
   ConfigWindowMetrics metrics;
   // Resizes the main window's client area at once (set by the window that shows the form).
   std::function<void(int clientWidth, int clientHeight)> resizeMainWindow;
@@ -82,6 +83,7 @@ class Tconfig {
   // Page "CAD"
   std::array<ConfigLayerRow, kLayerRows> StringGrid_layer;
   bool CheckBox_layermonochrom = false;
+  bool CheckBox_layerfarbenSvgPdf = false;  // "Layerfarben SVG,PDF"
   std::string Edit_cadfont, Edit_cadtextbreite, Edit_cadtextwinkel;
   bool CheckBox_diagrammgrenzen = false;
   std::string Edit_freigabefeld, SpinEdit_dxfdec;
@@ -137,8 +139,8 @@ class Tconfig {
   void Fill(const Configuration& config);
 
   // OK: every number is checked; the first that is no number or out of its range is
-  // refused with "Gültiger Wertebereich: lo .. hi !", its page is shown and false is
-  // returned with the record unchanged. Else the fields go into the record, the main
+  // refused with its name and "Gültiger Wertebereich: lo .. hi !", its page and field are
+  // shown (refusedField) and false is returned with the record unchanged. Else the fields go into the record, the main
   // window takes the new size, and true is returned.
   bool Button_okClick();
   // "&Speichern": as OK, then the configuration file is written; the dialog stays open.

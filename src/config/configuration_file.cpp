@@ -63,13 +63,8 @@ ConfigurationFileNames NamesOf(const Context& context, const std::string& shortN
 }  // namespace
 
 std::string UserConfigurationDirectory(const Platform& platform) {
-  std::string base = platform.GetEnvironment("XDG_CONFIG_HOME");
-  if (base.empty() || base[0] != '/') {
-    std::string home = platform.GetEnvironment("HOME");
-    if (home.empty()) return "";
-    base = WithSeparator(home) + ".config";
-  }
-  return WithSeparator(base) + "vortane/";
+  std::string base = XdgBaseDirectory(platform, "XDG_CONFIG_HOME", ".config");
+  return base.empty() ? base : base + "vortane/";
 }
 
 bool ReadSettingsLines(Context& context, const std::string& path, std::vector<std::string>& lines) {

@@ -31,6 +31,8 @@ inline constexpr const char* kProgramName = "KALO";
 inline constexpr const char* kShortName = "kalo";
 inline constexpr const char* kProgramVersion = "2.0";
 inline constexpr const char* kDataFileExtension = "kal";
+// What reports call a body that has no data file yet.
+inline constexpr const char* kUnnamedBody = "unbenannt";
 
 // "KALO  Berechnung rotationssymmetrischer Körper" in code page 850.
 std::string ProgramTitleLine();

@@ -61,7 +61,10 @@ void RunStep(Context& context, const DemoStep& step, const std::string& folder) 
     case DemoCommand::Open: {
       // Beside the script, else among the program's own examples.
       std::string path = step.file.front() == '/' ? step.file : ShippedFilePath(folder, step.file);
-      if (ReadDataFile(context, path)) ShowView(context, kCadScreen, kViewGeometryWithTable);
+      if (!ReadDataFile(context, path)) return;
+      // Reports name the example where it lies, not in the user's data directory.
+      context.state.dataDirectory = DirectoryOf(path);
+      ShowView(context, kCadScreen, kViewGeometryWithTable);
       return;
     }
     case DemoCommand::View: ShowView(context, kCadScreen, static_cast<int>(v[0])); return;
@@ -97,11 +100,13 @@ void RunStep(Context& context, const DemoStep& step, const std::string& folder) 
 
 void RunDemo(Context& context, const DemoScript& script, const std::string& folder) {
   const DemoSnapshot before(context);
+  context.ui.SetDemonstration(true);
   for (const DemoStep& step : script.steps) {
     context.state.cancel = false;
     RunStep(context, step, folder);
     if (!context.ui.ShowDemoStep(step.text, step.milliseconds)) break;
   }
+  context.ui.SetDemonstration(false);
   before.Restore(context);
 }
 

@@ -11,14 +11,6 @@ namespace kalo {
 namespace {
 
 constexpr long double kShortArcDegrees = 4;
-// Screen size the aspect compensation of the rubber band refers to.
-constexpr long double kReferenceWidth = 640;
-constexpr long double kReferenceHeight = 480;
-
-// 1 for every 4:3 client area.
-long double AspectOf(const Resolution& resolution) {
-  return 0.75L * resolution.width / resolution.height;
-}
 
 // The world coordinate of a zoom coordinate z when v0..v1 stands for w0..w1.
 long double WorldAt(int z, int v0, int v1, long double w0, long double w1) {
@@ -70,9 +62,6 @@ bool GraphWindow::ApplyWindowRecord(const IntRect& viewport, const WorldWindow& 
 }
 
 void GraphWindow::Header(long double x1, long double y1, long double x2, long double y2) {
-  const WorldWindow& world = state_.world;
-  state_.aspectCompensation = AspectOf(ResolutionOf(context_.config)) * kReferenceWidth / (world.xmax - world.xmin) /
-                              (kReferenceHeight / (world.ymax - world.ymin));
   SetWindow(true, true, 0, 0, 1, 1, x1, y1, x2, y2);
   SetLineStyle(kSolidLine);
   SaveLimit();

@@ -10,6 +10,8 @@ constexpr int kMaxResolution = 65535;
 constexpr double kDeviceLimit = 1 << 30;
 }  // namespace
 
+long double AspectOf(const Resolution& resolution) { return 0.75L * resolution.width / resolution.height; }
+
 Resolution ResolutionOf(const Configuration& config) {
   return {std::clamp(config.resolutionX, 1, kMaxResolution), std::clamp(config.resolutionY, 1, kMaxResolution)};
 }

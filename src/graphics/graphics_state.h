@@ -35,7 +35,6 @@ struct GraphicsState {
   long double sx = 1;       // pixels per world unit
   long double sy = 1;
   bool keepAspect = false;
-  long double aspectCompensation = 1;  // of the rubber band, set by Header
 };
 
 // W and H: the configured client size minus 1, at least 1 pixel.
@@ -44,6 +43,9 @@ struct Resolution {
   int height = 1;
 };
 Resolution ResolutionOf(const Configuration& config);
+// The ratio of the pixels per unit along x to those along y that keeps a picture's
+// proportions: 1 for every 4:3 client area.
+long double AspectOf(const Resolution& resolution);
 
 // Nearest integer, halves to the even neighbour; far-off values are held to a range that
 // every device accepts.

@@ -124,24 +124,39 @@ void GraphWindow::FormMouseUp(int x, int y) {
 }
 
 void GraphWindow::ZoomToRubberBand() {
-  ClientSize client = host_.ClientArea();
-  if (client.width <= 0 || client.height <= 0) return;
-  const IntRect& zoom = state_.zoom;
-  long double d = zoom.x1 - zoom.x0;
-  long double e = zoom.y1 - zoom.y0;
-  long double g = state_.keepAspect ? state_.aspectCompensation : 1;
-  auto zoomX = [&](int pixel) {
-    return RoundToDevice(static_cast<long double>(pixel) / client.width * d * g + zoom.x0 * g);
+  // The world rectangle under the band, by the mapping the picture was drawn with.
+  const GraphicsState& s = state_;
+  const IntRect& viewport = s.viewport;
+  auto worldX = [&](int pixel) { return s.originX + (pixel - viewport.x0) / s.sx; };
+  auto worldY = [&](int pixel) { return s.originY + (viewport.y1 - pixel) / s.sy; };
+  long double x0 = worldX(std::min(bandStart_.x, bandEnd_.x)), x1 = worldX(std::max(bandStart_.x, bandEnd_.x));
+  long double y0 = worldY(std::max(bandStart_.y, bandEnd_.y)), y1 = worldY(std::min(bandStart_.y, bandEnd_.y));
+  long double width = viewport.x1 - viewport.x0, height = viewport.y1 - viewport.y0;
+  if (s.keepAspect) {
+    // A picture that keeps its proportions shows more than the band along one side: the band
+    // stays in the middle.
+    long double k = AspectOf(ResolutionOf(context_.config));
+    long double sx = width / (x1 - x0), sy = height / (y1 - y0);
+    auto widen = [](long double& from, long double& to, long double span) {
+      long double middle = (from + to) / 2;
+      from = middle - span / 2;
+      to = middle + span / 2;
+    };
+    if (sx > k * sy)
+      widen(x0, x1, width / (k * sy));
+    else
+      widen(y0, y1, height * k / sx);
+  }
+  // Zoom coordinates run over the viewport as the world window runs over the world.
+  const WorldWindow& world = s.world;
+  auto zoomX = [&](long double x) {
+    return RoundToDevice(static_cast<double>(viewport.x0 + (x - world.xmin) / (world.xmax - world.xmin) * width));
   };
-  auto zoomY = [&](int pixel) {
-    return RoundToDevice(static_cast<long double>(client.height - pixel) / client.height * e + zoom.y0);
+  auto zoomY = [&](long double y) {
+    return RoundToDevice(static_cast<double>(viewport.y0 + (y - world.ymin) / (world.ymax - world.ymin) * height));
   };
-  int nx0 = zoomX(std::min(bandStart_.x, bandEnd_.x));
-  int nx1 = zoomX(std::max(bandStart_.x, bandEnd_.x));
-  int ny0 = zoomY(std::max(bandStart_.y, bandEnd_.y));
-  int ny1 = zoomY(std::min(bandStart_.y, bandEnd_.y));
   SetWaitCursor();
-  SetScale(nx0, ny0, nx1, ny1);
+  SetScale(zoomX(x0), zoomY(y0), zoomX(x1), zoomY(y1));
   ClearViewPort();
 }
 

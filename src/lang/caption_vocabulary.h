@@ -52,8 +52,10 @@ enum class ProgramCaption {
   BendingMoment, Torque, NotchZone, ShearForce, BendingAngle, DeflectionLine, BendingStress, ShearStress,
   EquivalentStress, TensionCompression, Twist, DynamicDeflectionLine, Keyway, Tappet, ProfileWithStress,
   ProfileData, LeafSpring, BevelGear, Lubrication, Limits, TransferFunction, Draw, Graphics,
+  // This program's own menu items and title.
+  Undo, Redo, AllResults, DrawingAsSvg, DrawingAsPdf, Homepage, Email, Demo, History, Title,
 };
-inline constexpr int kProgramCaptions = static_cast<int>(ProgramCaption::Graphics) + 1;
+inline constexpr int kProgramCaptions = static_cast<int>(ProgramCaption::Title) + 1;
 
 // A row of a caption table: the entry and its texts in the order of the group's languages;
 // nullptr where a language leaves the entry as it was.

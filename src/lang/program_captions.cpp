@@ -1,5 +1,5 @@
 // The program group of the caption vocabulary: German, English, French, Romanian and
-// Korean. The Korean table leaves "&Rücksetzen" as the previous language had it.
+// Korean.
 #include "lang/caption_vocabulary.h"
 
 namespace kalo {
@@ -57,7 +57,7 @@ const std::array<ProgramCaptionRow, kProgramCaptions>& ProgramCaptionTable() {
       {P::DeepGrooveBallBearing, {"&Rillenkugellager", "&Deep groove ball bearing",
                                   "Roulement à billes à &gorge profonde", "Rulment &radial cu bile",
                                   "깊은 홈 볼 베어링(&R)"}},
-      {P::Reset, {"&Rücksetzen", "&Reset", "&Réinitialiser", "&Resetare", nullptr}},
+      {P::Reset, {"&Rücksetzen", "&Reset", "&Réinitialiser", "&Resetare", "초기화(&R)"}},
       {P::Scheme, {"&Schema", "&Scheme", "&Schéma", "&Schema", "도식(&S)"}},
       {P::AngularContactBallBearing, {"&Schrägkugellager", "&Angular contact ball bearing",
                                       "Roulement à billes à contact &oblique", "Rulment radial-&axial cu bile",
@@ -117,6 +117,20 @@ const std::array<ProgramCaptionRow, kProgramCaptions>& ProgramCaptionTable() {
                              "Functie de &transfer", "전달함수(&U)"}},
       {P::Draw, {"&Zeichnen", "&Draw", "&Dessiner", "&Desenare", "그리기(&Z)"}},
       {P::Graphics, {"&Grafik", "&Graphics", "&Graphique", "&Graphics", "그래픽(&G)"}},
+      {P::Undo, {"R&ückgängig", "&Undo", "&Annuler", "&Anulare", "실행 취소(&U)"}},
+      {P::Redo, {"Wieder&holen", "&Redo", "&Rétablir", "&Refacere", "다시 실행(&R)"}},
+      {P::AllResults, {"A&lle Ergebnisse", "A&ll results", "&Tous les résultats", "&Toate rezultatele",
+                       "모든 결과(&L)"}},
+      {P::DrawingAsSvg, {"Zeichnung als &SVG...", "Drawing as &SVG...", "Dessin en &SVG...", "Desen ca &SVG...",
+                         "SVG 도면(&S)..."}},
+      {P::DrawingAsPdf, {"Zeichnung als &PDF...", "Drawing as &PDF...", "Dessin en &PDF...", "Desen ca &PDF...",
+                         "PDF 도면(&P)..."}},
+      {P::Homepage, {"&Homepage", "&Homepage", "Page d'&accueil", "Pagina &web", "홈페이지(&H)"}},
+      {P::Email, {"&E-Mail", "&E-mail", "&Courriel", "&E-mail", "이메일(&E)"}},
+      {P::Demo, {"&Demo", "&Demo", "&Démonstration", "&Demonstratie", "데모(&D)"}},
+      {P::History, {"&History", "&History", "&Historique", "&Istoric", "변경 이력(&H)"}},
+      {P::Title, {"KALO  Berechnung rotationssymmetrischer Körper", "KALO  Bodies of revolution",
+                  "KALO  Calcul des corps de révolution", "KALO  Calculul corpurilor de rotatie", "KALO  회전체 계산"}},
   }};
   return rows;
 }

@@ -23,6 +23,7 @@ long double Real(const DbfTable& table, int field) {
 
 MaterialRecord ReadMaterialRecord(const DbfTable& table) {
   MaterialRecord record;
+  record.tableRecord = table.RecNo();
   record.key = Text(table, 1, kKeyLength);
   record.name = Text(table, 2, kNameLength);
   record.group = Text(table, 3, kGroupLength);

@@ -10,6 +10,7 @@ class DbfTable;
 inline constexpr int kMaterialFieldCount = 13;
 
 struct MaterialRecord {
+  int tableRecord = 0;  // the record's physical number in the table; 0 for none
   std::string key;    // field 1, the material number; the table is ordered by it
   std::string name;   // field 2
   std::string group;  // field 3

@@ -21,13 +21,16 @@ struct ProgramState {
   int shownView = 0;           // the view on the screen now; 0 when it shows none
   std::string startupDirectory;
   std::vector<std::string> arguments;  // the command line, without the program name
-  std::array<std::string, 4> recentFiles;
+  std::array<std::string, 4> recentFiles;  // full paths of recently used data files, most recent first
   // What the last DXF import decided by a rule or passed over (unit, axis, gaps, loop, splines),
   // code page 850; empty for a body read from a data file.
-  std::vector<std::string> importNotes;  // full paths of recently used data files, most recent first
+  std::vector<std::string> importNotes;
   std::string importHeading = "DXF-IMPORT";  // the report's heading above the notes
   // The last STEP file read whose solid is no body of revolution: its own mass properties.
   std::optional<ForeignSolid> foreignSolid;
+  // What the last command has to tell the user in the status line (code page 850); the
+  // window clears it before every command.
+  std::string notice;
 };
 
 }  // namespace kalo

@@ -1,6 +1,19 @@
 #include "platform/platform_defaults.h"
 
+#include "platform/paths.h"
+#include "platform/platform.h"
+
 namespace kalo {
+
+std::string XdgBaseDirectory(const Platform& platform, const char* variable, const char* homeFallback) {
+  std::string base = platform.GetEnvironment(variable);
+  if (base.empty() || base[0] != '/') {
+    std::string home = platform.GetEnvironment("HOME");
+    if (home.empty()) return "";
+    base = WithSeparator(home) + homeFallback;
+  }
+  return WithSeparator(base);
+}
 
 std::string DesktopOpener() { return "xdg-open"; }
 

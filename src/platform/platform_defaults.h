@@ -5,6 +5,13 @@
 
 namespace kalo {
 
+class Platform;
+
+// A folder of the XDG base directories: the variable's value when it is an absolute path,
+// else homeFallback (".config", ".local/state") in the home folder; with a separator, empty
+// without a home.
+std::string XdgBaseDirectory(const Platform& platform, const char* variable, const char* homeFallback);
+
 // The desktop's opener, which hands a file or address to the program the user chose for it.
 std::string DesktopOpener();
 // The text editor that opens text reports.

@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <csignal>
+#include <cerrno>
 #include <cstring>
 
 namespace kalo {
@@ -64,18 +65,49 @@ void RemovePending(int signal) {
   raise(signal);
 }
 
-}  // namespace
+// The writing end of the pipe that tells the event loop of a signal.
+std::atomic<int> notifyPipe{-1};
 
-void RemovePendingOnSignals() {
+void Notify(int signal) {
+  int saved = errno;
+  unsigned char number = static_cast<unsigned char>(signal);
+  if (write(notifyPipe.load(), &number, 1) != 1) RemovePending(signal);  // the pipe is full or gone
+  errno = saved;
+}
+
+// The handler for the three signals, unless a signal is ignored.
+void HandleSignals(void (*handler)(int)) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     struct sigaction current {};
     sigaction(signal, nullptr, &current);
     if (current.sa_handler == SIG_IGN) continue;
     struct sigaction action {};
-    action.sa_handler = RemovePending;
+    action.sa_handler = handler;
     action.sa_mask = CleanupSignals();
     sigaction(signal, &action, nullptr);
   }
+}
+
+}  // namespace
+
+void RemovePendingOnSignals() { HandleSignals(RemovePending); }
+
+int NotifyOfSignals() {
+  int ends[2];
+  if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return -1;
+  notifyPipe.store(ends[1]);
+  HandleSignals(Notify);
+  return ends[0];
+}
+
+int ReadNotifiedSignal(int pipeEnd) {
+  unsigned char number = 0;
+  return read(pipeEnd, &number, 1) == 1 ? number : 0;
+}
+
+void EndBySignal(int signal) {
+  RemovePending(signal);
+  _exit(128 + signal);  // only when the signal did not end the process
 }
 
 int RegisterPending(const std::string& path, PendingKind kind) {

@@ -20,6 +20,16 @@ enum class PendingKind { kFile, kFolder };
 // run started with nohup, stays ignored).
 void RemovePendingOnSignals();
 
+// A window program does its work before it ends: from now on SIGTERM, SIGINT and SIGHUP
+// only write their number as one byte into a pipe (async-signal-safe), whose reading end is
+// returned for the event loop to watch; -1 when no pipe could be made (the signals then
+// end the run at once as above).
+int NotifyOfSignals();
+// The signal's number read from that pipe; 0 when none was there.
+int ReadNotifiedSignal(int pipeEnd);
+// Removes every registered name and ends the process by the signal, as the handler above.
+[[noreturn]] void EndBySignal(int signal);
+
 // Registers a name; returns its slot, or -1 when every slot is taken or the name is too
 // long (it is then not removed on a signal).
 int RegisterPending(const std::string& path, PendingKind kind);

@@ -75,6 +75,9 @@ class Ui {
   // stays visible beneath; false when a key or a click ended the demonstration (a Ui
   // without this overlay ends it at once).
   virtual bool ShowDemoStep(const std::string&, int /*milliseconds*/) { return false; }
+  // While a demonstration runs, a window that would wait for the user (the text window)
+  // shows over the program without waiting, until its step ends.
+  virtual void SetDemonstration(bool /*running*/) {}
   // A key pressed on the graphics window (its zoom and pan keys).
   virtual void SendGraphicsKey(int /*virtualKey*/) {}
   // The standard dialogs with windows of their own.

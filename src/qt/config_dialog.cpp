@@ -67,6 +67,7 @@ ConfigDialog::ConfigDialog(Tconfig& form, bool plainLetters, QWidget* parent)
   QPushButton* save = Button("Button_save", "&Speichern", [this] {
     form_.Button_saveClick();
     ShowPage();
+    FocusRefusedField();
   });
   QPushButton* import = Button("Button_import", "Import..", [this] { form_.Button_importClick(); });
   for (QPushButton* button : {ok, cancel, save, import}) buttons->addWidget(button);
@@ -181,10 +182,19 @@ void ConfigDialog::ShowFields() {
 
 void ConfigDialog::ShowPage() { pages_->setCurrentIndex(static_cast<int>(form_.page)); }
 
+void ConfigDialog::FocusRefusedField() {
+  for (auto [edit, field] : edits_)
+    if (field == form_.refusedField) {
+      edit->setFocus(Qt::OtherFocusReason);
+      edit->selectAll();
+    }
+}
+
 void ConfigDialog::accept() {
   TakeFields();
   if (!form_.Button_okClick()) {
     ShowPage();
+    FocusRefusedField();
     return;
   }
   QDialog::accept();

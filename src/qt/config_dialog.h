@@ -65,6 +65,8 @@ class ConfigDialog : public QDialog {
   void TakeFields();
   void ShowFields();
   void ShowPage();
+  // The number field that OK refused gets the focus, its text selected for typing over.
+  void FocusRefusedField();
   void ChooseFont(std::string& family, int& style, int* size);
   void ChooseBackgroundColour();
 

@@ -126,6 +126,7 @@ QWidget* ConfigDialog::CadPage() {
   QCheckBox* monochrome = Check("CheckBox_layermonochrom", "Layer Monochrom ?", form_.CheckBox_layermonochrom);
   monochrome->setToolTip(Text(form_.Hint(Tconfig::kHelpLayerMonochrome)));
   AddRow(grid, monochrome);
+  AddRow(grid, Check("CheckBox_layerfarbenSvgPdf", "Layerfarben SVG,PDF ?", form_.CheckBox_layerfarbenSvgPdf));
   EditRow(grid, "Textstil", "Edit_cadfont", form_.Edit_cadfont);
   EditRow(grid, "Textbreitenfaktor", "Edit_cadtextbreite", form_.Edit_cadtextbreite,
           [this] { form_.ResetCadTextWidth(); });

@@ -10,7 +10,7 @@
 namespace kalo {
 
 DemoCaption::DemoCaption(const QString& text, QWidget* parent)
-    : QLabel(text, parent, Qt::ToolTip | Qt::FramelessWindowHint) {
+    : QLabel(text, parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setObjectName("DemoCaption");
   setWordWrap(true);
   setMargin(14);

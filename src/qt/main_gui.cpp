@@ -19,6 +19,8 @@
 #include "qt/graph_widget.h"
 #include "qt/main_window.h"
 #include "qt/qt_ui.h"
+#include "qt/select_on_focus.h"
+#include "qt/signal_watch.h"
 
 namespace {
 
@@ -66,6 +68,7 @@ int main(int argc, char** argv) {
   // A window ended by SIGTERM, SIGINT or SIGHUP takes its scratch folder with it.
   kalo::RemovePendingOnSignals();
   QApplication::setApplicationName(kalo::kProgramName);
+  kalo::SelectTextOnFocus(application);
   kalo::Configuration startConfiguration;
   kalo::QtUi ui(startConfiguration);
   kalo::PosixPlatform platform;
@@ -79,6 +82,8 @@ int main(int argc, char** argv) {
 
   kalo::TMainForm window(context);
   ui.SetParentWindow(&window);
+  // From here on a signal keeps the modified body before the run ends.
+  kalo::SignalWatch signalWatch(context);
   kalo::StartupOutcome outcome = kalo::StartWindowProgram(context);
   if (outcome.endProcess) return outcome.exitCode;
   window.UpdateMenus();

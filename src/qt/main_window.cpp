@@ -17,6 +17,7 @@
 #include "app/material_commands.h"
 #include "app/print_commands.h"
 #include "app/solid_commands.h"
+#include "app/start_page.h"
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "app/window_start.h"
@@ -30,6 +31,7 @@
 #include "qt/graph_widget.h"
 #include "qt/qt_text.h"
 #include "qt/qt_translation.h"
+#include "qt/start_page_view.h"
 #include "report/result_report.h"
 #include "views/show_view.h"
 
@@ -51,6 +53,9 @@ TMainForm::TMainForm(Context& context, QWidget* parent)
     : QMainWindow(parent), context_(context), graph_(new GraphWidget(context, this)) {
   setObjectName("MainForm");
   setCentralWidget(graph_);
+  startPage_ = new StartPageView(graph_, [this](const std::string& path) {
+    Run([path](Context& c) { FileOpenPath(c, path); });
+  });
   BuildFileMenu();
   BuildEditMenu();
   BuildViewMenus();
@@ -72,6 +77,7 @@ void TMainForm::FollowLanguage() {
   if (language == labelledLanguage_) return;
   labelledLanguage_ = language;
   FollowQtTranslation(LanguageLocale(language));
+  SetDialogLanguage(language);
   for (const auto& [name, caption] : MainMenuCaptions(captions_)) {
     if (auto* menu = findChild<QMenu*>(QString::fromStdString(name)))
       menu->setTitle(Caption(caption));
@@ -94,6 +100,8 @@ QAction* TMainForm::AddCommand(QMenu* menu, const char* name, const char* captio
 }
 
 void TMainForm::Run(const Command& command) {
+  context_.state.notice.clear();
+  startPage_->hide();  // what the command draws (a help picture, the contour typed) shows whole
   command(context_);
   RememberChange(context_);
   UpdateMenus();
@@ -229,7 +237,7 @@ void TMainForm::UpdateMenus() {
   bool plain = context_.config.specialCharacters == 1;
   MainMenuState menu = CurrentMenuState(context_, captions_);
   // The platform's modified marker ("*") stands where "[*]" is while the body is modified.
-  setWindowTitle(Shown(menu.caption, plain) + " [*]");
+  setWindowTitle(Caption(menu.title) + " [*]");
   setWindowModified(context_.state.modified);
   for (size_t i = 0; i < recentItems_.size(); ++i) {
     recentItems_[i]->setText(Shown(menu.recentCaptions[i], plain));
@@ -243,6 +251,7 @@ void TMainForm::UpdateMenus() {
   oleExportItem_->setEnabled(menu.spreadsheetLinked);
   oleImportItem_->setEnabled(menu.spreadsheetLinked);
   statusBar()->showMessage(Shown(menu.status, plain));
+  startPage_->ShowPage(CurrentStartPage(context_), plain);
 }
 
 void TMainForm::ApplyConfiguredSize() {

@@ -19,6 +19,7 @@ namespace kalo {
 struct Context;
 class BodyViewWindow;
 class GraphWidget;
+class StartPageView;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -69,6 +70,7 @@ class TMainForm : public QMainWindow {
   QAction* redoItem_ = nullptr;
   QAction* oleExportItem_ = nullptr;
   QAction* oleImportItem_ = nullptr;
+  StartPageView* startPage_ = nullptr;  // over the graphics window while there is no body
 };
 
 }  // namespace kalo

@@ -5,7 +5,11 @@
 
 namespace kalo {
 
-// Through the display conversion: empty for 255 characters or more, plain letters when set.
+// The language the windows show the program's texts in (lang/dialog_texts.h), following the
+// menus; German until set. One setting for all windows, as Qt's own translation is.
+void SetDialogLanguage(int language);
+// Through the dialog language and the display conversion: empty for 255 characters or
+// more, plain letters when set.
 QString Shown(const std::string& cp850, bool plainLetters);
 // The same for a text of any length (a message box's text, such as a help text), which one
 // display conversion would show as nothing from 255 characters on.

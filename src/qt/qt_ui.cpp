@@ -32,6 +32,7 @@
 #include "qt/plot_command_dialog.h"
 #include "qt/print_dialog.h"
 #include "qt/qt_text.h"
+#include "qt/screen_fit.h"
 #include "qt/select_colour_dialog.h"
 #include "qt/select_dir_dialog.h"
 #include "qt/table_browser_dialog.h"
@@ -61,7 +62,10 @@ QWidget& ClientOf(QWidget& window) {
   return main && main->centralWidget() ? *main->centralWidget() : window;
 }
 QSize ClientSize(QWidget& window) { return ClientOf(window).size(); }
-void ResizeClient(QWidget& window, QSize client) { window.resize(window.size() + client - ClientSize(window)); }
+// The client area asked for, as far as the screen has room for the window around it.
+void ResizeClient(QWidget& window, QSize client) {
+  ResizeWithinScreen(window, window.size() + client - ClientSize(window));
+}
 
 }  // namespace
 
@@ -118,11 +122,29 @@ bool QtUi::AskChoice(const std::string& caption, const std::vector<std::string>&
 
 void QtUi::ShowTextFile(const std::string& path) {
   if (!context_) return;
-  TextWindowForm form(*context_, path);
-  if (!form.Loaded()) return;
-  TextWindow window(form, [this](const std::vector<std::string>& lines) { textPrinter_.Print(*context_, lines, parent_); },
-                    parent_);
-  window.exec();
+  auto form = std::make_unique<TextWindowForm>(*context_, path);
+  if (!form->Loaded()) return;
+  auto window = std::make_unique<TextWindow>(
+      *form, [this](const std::vector<std::string>& lines) { textPrinter_.Print(*context_, lines, parent_); }, parent_);
+  if (!demonstration_) {
+    window->exec();
+    return;
+  }
+  // The demonstration goes on: the window stays on show for the step without waiting.
+  CloseDemoTextWindow();
+  demoTextWindow_ = window.release();
+  demoTextForm_ = std::move(form);
+  demoTextWindow_->show();
+}
+
+void QtUi::SetDemonstration(bool running) {
+  demonstration_ = running;
+  if (!running) CloseDemoTextWindow();
+}
+
+void QtUi::CloseDemoTextWindow() {
+  delete demoTextWindow_.data();
+  demoTextForm_.reset();
 }
 
 bool QtUi::PrintTextFile(const std::string& path) {
@@ -237,7 +259,9 @@ bool QtUi::ShowPlotCommandForm(TForm_confpenplot& form) {
 
 bool QtUi::ShowDemoStep(const std::string& text, int milliseconds) {
   DemoCaption caption(Shown(text, PlainLetters()), parent_);
-  return caption.Run(milliseconds);
+  bool goOn = caption.Run(milliseconds);
+  CloseDemoTextWindow();  // the next step shows the graphics window again
+  return goOn;
 }
 
 void QtUi::SendGraphicsKey(int virtualKey) { PressGraphicsKey(parent_, virtualKey); }

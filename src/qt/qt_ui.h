@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "config/configuration.h"
@@ -12,6 +13,7 @@
 #include "qt/dialog_buttons.h"
 #include "qt/graphics_printer.h"
 #include "qt/text_printer.h"
+#include "report/text_window_form.h"
 
 namespace kalo {
 
@@ -57,6 +59,7 @@ class QtUi : public Ui {
   bool ShowPlotCommandForm(TForm_confpenplot& form) override;
   bool ShowDemoStep(const std::string& text, int milliseconds) override;
   void SendGraphicsKey(int virtualKey) override;
+  void SetDemonstration(bool running) override;
   void Beep() override;
   void ShowNotice(const std::string& text) override;
   void ShowAboutBox(const AboutBox& box) override;
@@ -81,14 +84,19 @@ class QtUi : public Ui {
   // Runs a dialog of a help step; with a help level above 0 the step's help text is the
   // dialog's tooltip.
   int RunWithToolTip(QDialog& dialog);
+  void CloseDemoTextWindow();
 
   const Configuration* config_;
   QWidget* parent_ = nullptr;
   Context* context_ = nullptr;
   TextPrinter textPrinter_;
   GraphicsPrinter graphicsPrinter_;
-  QPointer<QWidget> notice_;
-  std::optional<QPoint> helpPicturePosition_;  // where the help picture browser was last  // the notice on show; its parent window may delete it first
+  QPointer<QWidget> notice_;  // the notice on show; its parent window may delete it first
+  std::optional<QPoint> helpPicturePosition_;  // where the help picture browser was last
+  bool demonstration_ = false;
+  // The text window a demonstration step opened, and its form.
+  QPointer<QWidget> demoTextWindow_;
+  std::unique_ptr<TextWindowForm> demoTextForm_;
 };
 
 }  // namespace kalo

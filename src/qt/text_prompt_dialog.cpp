@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "qt/dialog_buttons.h"
+#include "qt/qt_text.h"
 
 namespace kalo {
 
@@ -11,7 +12,7 @@ TextPromptDialog::TextPromptDialog(const QString& prompt, const QString& value, 
                                    const HelpHandler& help)
     : QDialog(parent), edit_(new QLineEdit(value, this)) {
   setObjectName("Tin_textdialog");
-  setWindowTitle("Eingabe");
+  setWindowTitle(Shown("Eingabe", false));
   setSizeGripEnabled(true);
   auto* label = new QLabel(prompt, this);
   label->setWordWrap(true);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "qt/qt_text.h"
+#include "qt/screen_fit.h"
 #include "qt/text_printer.h"
 
 namespace kalo {
@@ -38,10 +39,12 @@ TextWindow::TextWindow(TextWindowForm& form, PrintLines print, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(memo_);
   AddMenus();
+  QSize wanted = sizeHint();
   if (std::optional<WindowRectangle> stored = form.StoredRectangle()) {
     move(stored->left, stored->top);
-    resize(stored->width, stored->height);
+    wanted = QSize(stored->width, stored->height);
   }
+  ResizeWithinScreen(*this, wanted);
 }
 
 void TextWindow::AddMenus() {

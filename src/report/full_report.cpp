@@ -5,13 +5,22 @@
 
 #include "calc/solid_properties.h"
 #include "context/context.h"
+#include "material/body_material.h"
 #include "numbers/number_format.h"
+#include "platform/paths.h"
 #include "report/result_catalogue.h"
 #include "report/result_report.h"
 #include "report/text_output.h"
 
 namespace kalo {
 namespace {
+
+// The material of the table beside the density, when the body names one: its name in the
+// label, its number in the value column.
+void MaterialLine(const Context& context, TextOutput& output) {
+  if (std::optional<MaterialRecord> material = BodyMaterial(context))
+    output.ResultLine(TrimBlanks("Werkstoff " + material->name), "Nr.", "", TrimBlanks(material->key));
+}
 
 void WriteAllResults(const Context& context, TextOutput& output) {
   SolidProperties solid = CurrentSolid(context);
@@ -23,8 +32,10 @@ void WriteAllResults(const Context& context, TextOutput& output) {
     output.Line(" ");
     output.Line(group.heading);
     output.Separator(SeparatorKind::Thin);
-    for (const ResultEntry& entry : group.entries)
+    for (const ResultEntry& entry : group.entries) {
       output.ResultLine(entry.label, entry.symbol, entry.unit, FormatSixDigits(entry.value, format));
+      if (entry.key == kDensityEntryKey) MaterialLine(context, output);
+    }
   }
   output.Line(" ");
   output.Line("ANTEILE DER ELEMENTE AN Jx");

@@ -46,6 +46,7 @@ std::string TextOutput::FramedLine(const std::string& content) const {
 
 std::string TextOutput::CurrentFileLine() const {
   const ProgramState& state = context_.state;
+  if (state.currentFileName.empty()) return kUnnamedBody;
   std::string file = NameInCp850(state.currentFileName + "." + kDataFileExtension);
   if (state.commandLineFile) return file;
   std::string full = NameInCp850(state.dataDirectory) + file;

@@ -16,7 +16,7 @@ ResultGroup InputGroup(const Context& context) {
   return {"input",
           "EINGABE",
           {{"elements", "Elemente", "n", "", static_cast<long double>(body.contour.count)},
-           {"density_kg_per_dm3", "Werkstoffdichte", "rho", "kg/dm3", body.rho},
+           {kDensityEntryKey, "Werkstoffdichte", "rho", "kg/dm3", body.rho},
            {"arc_division_deg", "Bogenteilung", "dphi", "deg", static_cast<long double>(body.arcDivisionAngle)},
            {"exact_arcs", Oem("Bögen exakt"), "", "", context.config.exactArcs ? 1.0L : 0.0L},
            {"polygon_points", "Punkte des Rechenpolygons", "", "", static_cast<long double>(body.polygon.count)},

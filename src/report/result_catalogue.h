@@ -9,6 +9,9 @@ namespace kalo {
 struct Context;
 struct SolidProperties;
 
+// The key of the body's density among the input entries.
+inline constexpr const char* kDensityEntryKey = "density_kg_per_dm3";
+
 struct ResultEntry {
   std::string key;     // machine name, unit included where there is one ("Jx_kgm2")
   std::string label;   // report label in code page 850

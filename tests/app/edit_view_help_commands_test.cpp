@@ -5,7 +5,10 @@
 
 #include "app/edit_commands.h"
 #include "app/help_commands.h"
+#include "app/main_menu_state.h"
 #include "app/view_commands.h"
+#include "numbers/number_format.h"
+#include "edit/element_list_form.h"
 #include "model/drawing_text_form.h"
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
@@ -157,6 +160,47 @@ TEST_F(EditViewHelp, RefreshShowsTheViewOnTheScreenElseTheConfiguredResultGraphi
   t.context.config.resultGraphic = 0;  // "egal" without help shows nothing
   t.context.config.helpLevel = 0;
   EXPECT_TRUE(drawing([&] { RefreshView(t.context); }).empty());
+}
+
+TEST_F(EditViewHelp, ACalculationThatNoViewShowsSaysInTheStatusLineWhereTheResultsAre) {
+  Cylinder(100, 20);
+  t.context.config.resultGraphic = 0;  // "egal" without help: nothing is drawn
+  t.context.config.helpLevel = 0;
+  t.ui.texts = {"5"};
+  EditArcDivision(t.context);
+  EXPECT_TRUE(plotter.calls.empty());
+  long double mass = kPi * 20 * 20 * 100 * 7.8e-6L;  // kg
+  std::string notice = t.context.state.notice;
+  EXPECT_NE(notice.find("Ansicht > Standardausdruck"), std::string::npos) << notice;
+  EXPECT_NE(notice.find(FormatSignificant(mass, t.context.Numbers())), std::string::npos) << notice;
+  EXPECT_EQ(CurrentMenuState(t.context).status.rfind(notice, 0), 0u);
+
+  // With the results table on show the results are there to see: no notice.
+  t.context.state.notice.clear();
+  ViewOnScreen(t.context, kViewTable);
+  t.ui.texts = {"5"};
+  EditArcDivision(t.context);
+  EXPECT_EQ(t.context.state.notice, "");
+
+  // The element list leaves the contour on show (with help), without results: the status
+  // line tells.
+  t.context.config.helpLevel = 1;
+  ViewOnScreen(t.context, kViewGeometry1);
+  t.ui.onElementList = [](TForm_einarray&) { return true; };
+  EditGeometry(t.context);
+  EXPECT_EQ(t.context.state.notice, notice);
+}
+
+TEST_F(EditViewHelp, ReportsCallABodyWithoutAFileUnnamed) {
+  Cylinder(100, 20);
+  Calculate(t.context);
+  t.context.config.textDevice = kTargetScreen;
+  t.context.state.dataDirectory = dir.Path();
+  ViewReport(t.context, 2);
+  ASSERT_EQ(t.ui.shownTextFiles.size(), 1u);
+  const std::string& shown = t.ui.shownTextFiles[0].content;
+  EXPECT_NE(shown.find(kUnnamedBody), std::string::npos);
+  EXPECT_EQ(shown.find(".kal"), std::string::npos);
 }
 
 TEST_F(EditViewHelp, HelpOpensTheMakersAddressesAndShowsTheEmblemWithTheInformation) {

@@ -110,14 +110,15 @@ TEST_F(FileCommands, FailedOpenLeavesBodyNameAndModifiedFlag) {
   EXPECT_EQ(MainWindowCaption(t.context), ProgramTitleLine() + "  -  kugel.kal");
 }
 
-TEST_F(FileCommands, SaveWithoutNameAsksLikeSaveAsButLeavesTheRecentList) {
+TEST_F(FileCommands, SaveWithoutNameAsksLikeSaveAsAndListsTheFileAmongTheRecentFiles) {
   state.modified = true;
   t.ui.texts = {dir.File("neu.kal")};
   FileSave(t.context);
   EXPECT_TRUE(FileExists(dir.File("neu.kal")));
   EXPECT_EQ(state.currentFileName, "neu");
   EXPECT_FALSE(state.modified);
-  EXPECT_EQ(state.recentFiles[0], "");
+  EXPECT_EQ(state.recentFiles[0], dir.File("neu.kal"));
+  state.recentFiles[0].clear();
 
   state.modified = true;
   FileSave(t.context);  // named now: written again without a question

@@ -3,7 +3,10 @@
 
 #include <numbers>
 
+#include "app/main_menu_state.h"
 #include "app/material_commands.h"
+#include "app/view_commands.h"
+#include "report/text_channel.h"
 #include "calc/calculation.h"
 #include "dbase/dbf_table.h"
 #include "dbase/table_browser_form.h"
@@ -71,6 +74,40 @@ TEST_F(MaterialCommands, AMaterialOfTheShippedTableGivesTheMassOfACylinder) {
   EXPECT_NEAR(double(body.rho), 2.7, 1e-15);
   EXPECT_NEAR(double(body.mass), double(kVolume * 2.7e-6L), 1e-9);
   EXPECT_TRUE(t.context.state.modified);
+}
+
+TEST_F(MaterialCommands, TheMaterialsNameAndNumberStandBesideTheDensity) {
+  testing::WriteBytes(dir.File("wst1base.dbf"),
+                      testing::BuildDbf(testing::MaterialFields(), {testing::MaterialRow("1.0037", "S235JR", "7.850"),
+                                                                   testing::MaterialRow("3.3211", "AlMgSi", "2.700")}));
+  t.context.config.textDevice = kTargetScreen;
+  Pick(2);
+  t.ui.texts = {"2,8"};  // the user's own density beside the table's material
+  SelectMaterial(t.context);
+  ASSERT_FALSE(t.context.state.cancel);
+  EXPECT_NE(CurrentMenuState(t.context).status.find("Werkstoff AlMgSi (Nr. 3.3211), rho = " + Shown(2.8L) + " kg/dm3"),
+            std::string::npos)
+      << CurrentMenuState(t.context).status;
+  ViewFullReport(t.context);
+  ASSERT_EQ(t.ui.shownTextFiles.size(), 1u);
+  const std::string& report = t.ui.shownTextFiles[0].content;
+  size_t density = report.find("Werkstoffdichte"), material = report.find("Werkstoff AlMgSi");
+  ASSERT_NE(material, std::string::npos);
+  std::string line = report.substr(material, report.find('\n', material) - material);
+  EXPECT_NE(line.find("Nr."), std::string::npos) << line;
+  EXPECT_NE(line.find("3.3211"), std::string::npos) << line;
+  EXPECT_LT(density, material);
+  EXPECT_GT(report.find("Bogenteilung"), material) << "the material follows the density";
+
+  // A body read later names its record only: the name comes from the table.
+  t.context.material = MaterialRecord();
+  body.materialRecord = 1;
+  EXPECT_NE(CurrentMenuState(t.context).status.find("Werkstoff S235JR (Nr. 1.0037)"), std::string::npos);
+  // A record the table does not hold, or no record, names no material.
+  body.materialRecord = 7;
+  EXPECT_EQ(CurrentMenuState(t.context).status.find("Werkstoff"), std::string::npos);
+  body.materialRecord = 0;
+  EXPECT_EQ(CurrentMenuState(t.context).status.find("Werkstoff"), std::string::npos);
 }
 
 TEST_F(MaterialCommands, ADensityOfZeroInTheTableIsAskedAgainUntilItFits) {

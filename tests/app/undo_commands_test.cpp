@@ -5,6 +5,9 @@
 
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
+#include "app/main_menu_state.h"
+#include "numbers/number_format.h"
+#include "platform/codepage.h"
 #include "edit/element_list_form.h"
 #include "model/data_file_writer.h"
 #include "model/drawing_text_form.h"
@@ -123,6 +126,11 @@ TEST_F(Undo, AnImportIsAnUnnamedUnmodifiedBodyThatCanBeUndone) {
   EXPECT_NEAR(static_cast<double>(t.context.body.results.A), 1000, 1e-9);
   EXPECT_FALSE(state.modified);
   EXPECT_EQ(state.currentFileName, "");  // a save must not overwrite the data file opened before
+  // The drawing has no material: the status line says whose density the body keeps.
+  EXPECT_EQ(CurrentMenuState(t.context).status.rfind(Oem("Dichte vom vorigen Körper übernommen: rho = ") +
+                                                         FormatSignificant(t.context.body.rho, t.context.Numbers()),
+                                                     0),
+            0u);
   Run(EditUndo);
   EXPECT_EQ(Written(), opened);
   EXPECT_TRUE(state.modified);

@@ -246,12 +246,14 @@ TEST_F(ConfigDialogForm, NumbersOutOfRangeOrNoNumbersAreRefusedOnTheirPage) {
     std::string Tconfig::*field;
     std::string typed;
     ConfigPage page;
+    std::string name;
     std::string message;
   };
-  for (const Case& bad : {Case{&Tconfig::SpinEdit_dezimalstellen, "12", ConfigPage::Einstellungen, "1 .. 9"},
-                          Case{&Tconfig::Edit_printscale, "abc", ConfigPage::Drucker, "0.0001 .. 1000"},
-                          Case{&Tconfig::Edit_x, "800.5", ConfigPage::Grafik, "0 .. 5001"},
-                          Case{&Tconfig::SpinEdit_dxfdec, "", ConfigPage::Cad, "1 .. 32"}}) {
+  for (const Case& bad :
+       {Case{&Tconfig::SpinEdit_dezimalstellen, "12", ConfigPage::Einstellungen, "Anzahl der Dezimalstellen", "1 .. 9"},
+        Case{&Tconfig::Edit_printscale, "abc", ConfigPage::Drucker, Oem("Maßstab x"), "0.0001 .. 1000"},
+        Case{&Tconfig::Edit_x, "800.5", ConfigPage::Grafik, Oem("Fenstergröße x"), "0 .. 5001"},
+        Case{&Tconfig::SpinEdit_dxfdec, "", ConfigPage::Cad, "Anzahl der Dezimalstellen DXF, TXT", "1 .. 32"}}) {
     test.ui.messages.clear();
     Tconfig form(context);
     form.page = ConfigPage::Extern;
@@ -260,7 +262,8 @@ TEST_F(ConfigDialogForm, NumbersOutOfRangeOrNoNumbersAreRefusedOnTheirPage) {
     EXPECT_FALSE(form.Button_saveClick()) << bad.typed;
     EXPECT_EQ(form.page, bad.page) << bad.typed;
     ASSERT_EQ(test.ui.messages.size(), 1u);
-    EXPECT_EQ(test.ui.messages[0].text, Oem("Gültiger Wertebereich: ") + bad.message + " !");
+    EXPECT_EQ(test.ui.messages[0].text, bad.name + Oem(": Gültiger Wertebereich: ") + bad.message + " !");
+    EXPECT_EQ(form.refusedField, &(form.*bad.field));
     EXPECT_EQ(context.config.dbfDirectory, before.dbfDirectory);
   }
   Tconfig form(context);

@@ -124,12 +124,14 @@ TEST_F(DemoRun, AFullRunReachesEveryStepAndStillRestores) {
     // The enlarged pulley is heavier than the one read in the first step.
     if (text == "Riemenscheibe") massRead = context.body.mass;
     if (text == "groesser") massScaled = context.body.mass;
+    EXPECT_TRUE(test.ui.demonstration);  // the report's text window does not wait
     return true;
   };
   RunDemo(context, Script(), KALO_SOURCE_DIR "/data");
   EXPECT_EQ(test.ui.demoSteps.size(), 8u);
   EXPECT_EQ(test.ui.graphicsKeys, (std::vector<int>{107, 107, 107}));
   ASSERT_EQ(test.ui.shownTextFiles.size(), 1u);  // the report in the text window, no question
+  EXPECT_FALSE(test.ui.demonstration);
   EXPECT_NEAR(static_cast<double>(massScaled / massRead), 1.2 * 1.2 * 1.2, 1e-6);
   ExpectStateAsBefore();
 }

@@ -33,7 +33,6 @@ TEST_F(GraphWindowTest, HeaderInsetsTheViewportAndSavesTheLimits) {
   window.Header(-10, 0, 90, 75);
   const GraphicsState& state = window.State();
   EXPECT_EQ(state.viewport, (IntRect{1, 1, 639, 479}));
-  EXPECT_NEAR(static_cast<double>(state.aspectCompensation), 640.0 / 480.0, 1e-15);  // from the window 0..1
   EXPECT_EQ(Values(window.List()[0], 8), (std::vector<double>{1, 1, 639, 479, -10, 0, 90, 75}));
   EXPECT_EQ(window.List()[1].code, RecordCode::LineStyle);
   EXPECT_DOUBLE_EQ(static_cast<double>(window.EinX(0.5L)), 50);

@@ -1,5 +1,6 @@
 // Zoom and pan by keys and mouse, seen through the replayed drawing.
 #include "graph_fixture.h"
+#include "graphics/device_mapping.h"
 
 namespace kalo::testing {
 namespace {
@@ -91,13 +92,26 @@ TEST_F(NavigationTest, RubberBandZoomsToTheDraggedRectangle) {
   EXPECT_EQ(window.State().zoom, (IntRect{0, 0, 640, 480}));
 }
 
-TEST_F(NavigationTest, KeepAspectRubberBandUsesTheCompensation) {
-  window.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 64, 24);
-  window.Header(0, 0, 64, 48);  // compensation (640 / 64) / (480 / 24) = 0.5
-  window.FormMouseDown(MouseButton::Left, 100, 100);
-  window.FormMouseUp(300, 200);
-  // x: 100 / 641 * 638 * 0.5 + 0.5 = 50.27; y: (481 - 200) / 481 * 478 + 1 = 280.25
-  EXPECT_EQ(window.State().zoom, (IntRect{50, 280, 150, 380}));
+// A picture that keeps its proportions: whatever the world window's shape, the band's middle
+// comes to the viewport's middle and its wider side fills the viewport.
+TEST_F(NavigationTest, KeepAspectRubberBandZoomsToTheWorldRectangleItEnclosed) {
+  for (long double height : {48.0L, 12.0L, 200.0L}) {
+    window.Header(0, 0, 64, height);
+    const GraphicsState& s = window.State();
+    auto worldX = [&](int pixel) { return s.originX + (pixel - s.viewport.x0) / s.sx; };
+    auto worldY = [&](int pixel) { return s.originY + (s.viewport.y1 - pixel) / s.sy; };
+    long double left = worldX(100), right = worldX(300), bottom = worldY(300), top = worldY(200);
+    window.FormMouseDown(MouseButton::Left, 100, 200);
+    window.FormMouseUp(300, 300);
+    DeviceMapping zoomed(window.State());
+    const IntRect& viewport = window.State().viewport;
+    EXPECT_NEAR(zoomed.X((left + right) / 2), (viewport.x0 + viewport.x1) / 2, 2) << height;
+    EXPECT_NEAR(zoomed.Y((bottom + top) / 2), (viewport.y0 + viewport.y1) / 2, 2) << height;
+    EXPECT_NEAR(zoomed.X(left), viewport.x0, 4) << height;  // the band is wider than 4:3
+    EXPECT_NEAR(zoomed.X(right), viewport.x1, 4) << height;
+    EXPECT_LE(zoomed.Y(bottom), viewport.y1) << height;
+    EXPECT_GE(zoomed.Y(top), viewport.y0) << height;
+  }
 }
 
 TEST_F(NavigationTest, DoubleClickFitsTheDrawingToTheWindow) {

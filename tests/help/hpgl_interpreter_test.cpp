@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 #include "cad/recording_plotter.h"
 #include "help/hpgl_polyline.h"
+#include "numbers/number_format.h"
+#include "support/temp_dir.h"
 
 namespace kalo::testing {
 namespace {
@@ -129,6 +132,42 @@ TEST_F(HpglTest, ThePenStateCarriesOverToTheNextPictureAndACancelStops) {
   EXPECT_EQ(pen.pen, 3);
   cancel = true;
   EXPECT_EQ(Plot("PA0,0;"), Calls{});
+}
+
+}  // namespace
+}  // namespace kalo::testing
+
+namespace kalo::testing {
+namespace {
+
+// The help picture of the contour element draws its contour (pen 1) the way the program
+// wants it, counter-clockwise: the straight pieces closed to a polygon have a positive area.
+TEST(ShippedHelpPictures, TheContourOfKonturRunsCounterClockwise) {
+  std::string bytes = ReadBytes(std::string(KALO_SOURCE_DIR) + "/data/KONTUR.plt");
+  RecordingPlotter plotter;
+  HpglPenState pen;
+  bool cancel = false;
+  PlotHpgl(bytes, plotter, pen, cancel);
+  std::string contourColour = "SetColor " + FormatDecimals(ColourOfPen(1), 3);
+  std::vector<std::pair<long double, long double>> corners;
+  bool contour = false;
+  for (const std::string& call : plotter.calls) {
+    if (call.rfind("SetColor", 0) == 0) contour = call == contourColour;
+    if (!contour || call.rfind("Line ", 0) != 0) continue;
+    std::istringstream values(call.substr(5));
+    long double x1, y1, x2, y2;
+    values >> x1 >> y1 >> x2 >> y2;
+    if (corners.empty()) corners.push_back({x1, y1});
+    corners.push_back({x2, y2});
+  }
+  ASSERT_GE(corners.size(), 3u);
+  long double twiceArea = 0;
+  for (size_t i = 0; i < corners.size(); ++i) {
+    const auto& [xa, ya] = corners[i];
+    const auto& [xb, yb] = corners[(i + 1) % corners.size()];
+    twiceArea += xa * yb - xb * ya;
+  }
+  EXPECT_GT(twiceArea, 0);
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST(CaptionVocabulary, MenuFollowsTheLanguageWithComposedCaptions) {
   EXPECT_EQ(korean["mi_file"], "파일(&F)");
   EXPECT_EQ(korean["mi_editGeometrie"], "도형(&G)     ");
   EXPECT_EQ(korean["mi_viewTabelle"], "테이블(&T)    ");
-  EXPECT_EQ(korean["mi_editReset"], "&Resetare");  // Korean leaves the previous language's text
+  EXPECT_EQ(korean["mi_editReset"], "초기화(&R)");
   EXPECT_EQ(korean["mi_helpLanguage"], "메뉴 언어(&L)");
 }
 

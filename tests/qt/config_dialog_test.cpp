@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,12 +39,14 @@ TEST_F(ConfigDialogWindow, OpensOnGrafikWithEveryPageAndTakesTheFieldsOverOnOk) 
   Edit("Edit_zoomfaktor")->setText("1,5");
   Edit("StringGrid_layer1_name")->setText(QString::fromUtf8("Kontur"));
   dialog.findChild<QCheckBox*>("CheckBox_archivmode")->setChecked(true);
+  dialog.findChild<QCheckBox*>("CheckBox_layerfarbenSvgPdf")->setChecked(true);
   dialog.findChild<QWidget*>("RadioGroup_date")->findChildren<QRadioButton*>()[3]->setChecked(true);
   Button("Button_ok")->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(t.context.config.zoomFactor, 1.5L);
   EXPECT_EQ(t.context.config.layers[4].name, "Kontur");
   EXPECT_TRUE(t.context.config.archiveMode);
+  EXPECT_TRUE(t.context.config.pageLayerColours);
   EXPECT_EQ(t.context.config.dateCode, 4);
 }
 
@@ -78,8 +81,14 @@ TEST_F(ConfigDialogWindow, ARefusedNumberKeepsTheDialogOpenOnItsPage) {
   EXPECT_EQ(pages->currentIndex(), static_cast<int>(ConfigPage::Ausdruck));
   EXPECT_NE(dialog.result(), QDialog::Accepted);
   ASSERT_EQ(t.ui.messages.size(), 1u);
-  EXPECT_EQ(t.ui.messages[0].text, Oem("Gültiger Wertebereich: 5 .. 999 !"));
+  EXPECT_EQ(t.ui.messages[0].text, Oem("Max. Anzahl Zeilen/Seite auf dem Ausdruck: Gültiger Wertebereich: 5 .. 999 !"));
   EXPECT_EQ(t.context.config.linesPerPage, 66);
+  // The refused field has the focus, its text selected so that typing replaces it.
+  dialog.show();
+  Button("Button_ok")->click();
+  QLineEdit* refused = Edit("SpinEdit_linesperpage");
+  EXPECT_TRUE(refused->hasFocus() || QApplication::focusWidget() == refused || dialog.focusWidget() == refused);
+  EXPECT_EQ(refused->selectedText(), "2");
 }
 
 }  // namespace

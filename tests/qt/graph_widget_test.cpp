@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "graphics/device_mapping.h"
 #include "support/test_context.h"
 
 namespace kalo {
@@ -90,6 +91,36 @@ TEST_F(GraphWidgetTest, RubberBandIsShownLiveAndZoomsToItsRectangle) {
   // x: 100 and 300 of 641 pixels across 640 units; y: 481 - 200 and 481 - 100 of 481 across 480.
   EXPECT_EQ(Zoom(), (IntRect{100, 280, 300, 380}));
   EXPECT_EQ(window.List().Size(), records);
+}
+
+TEST_F(GraphWidgetTest, RubberBandOverAPictureThatKeepsItsProportionsShowsWhatItEnclosed) {
+  widget.show();
+  window.Header(0, 0, 200, 50);  // a long flat picture: it fills the width only
+  auto worldAt = [&](QPoint pixel) {
+    const GraphicsState& s = window.State();
+    return std::pair{s.originX + (pixel.x() - s.viewport.x0) / s.sx, s.originY + (s.viewport.y1 - pixel.y()) / s.sy};
+  };
+  QPoint from(300, 260), to(400, 300);  // wider than the picture's proportions
+  auto [left, bottom] = worldAt({from.x(), to.y()});
+  auto [right, top] = worldAt({to.x(), from.y()});
+  long double middleX = (left + right) / 2, middleY = (bottom + top) / 2;
+  window.SetColor(10);  // a green mark in the band's middle
+  window.Solid(middleX - 1, middleY - 1, middleX + 1, middleY - 1, middleX + 1, middleY + 1, middleX - 1, middleY + 1);
+  Picture();
+  QTest::mousePress(&widget, Qt::LeftButton, {}, from);
+  QTest::mouseMove(&widget, to);
+  QTest::mouseRelease(&widget, Qt::LeftButton, {}, to);
+
+  // The band's middle is the picture's middle now, and its width fills the window.
+  DeviceMapping zoomed(window.State());
+  const IntRect& viewport = window.State().viewport;
+  EXPECT_NEAR(zoomed.X(middleX), (viewport.x0 + viewport.x1) / 2, 2);
+  EXPECT_NEAR(zoomed.Y(middleY), (viewport.y0 + viewport.y1) / 2, 2);
+  EXPECT_NEAR(zoomed.X(left), viewport.x0, 4);
+  EXPECT_NEAR(zoomed.X(right), viewport.x1, 4);
+  EXPECT_GE(zoomed.Y(bottom), viewport.y0);
+  EXPECT_LE(zoomed.Y(top), viewport.y1);
+  EXPECT_EQ(Picture().pixel(320, 240), qRgb(0, 255, 0));
 }
 
 TEST_F(GraphWidgetTest, DottedStyleRecordGivesADottedPen) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 
 #include "model/drawing_text_form.h"
@@ -89,9 +90,32 @@ TEST_F(MainWindow, ItemsRunTheCommandsAndTheCaptionFollows) {
   Item("mi_fileSave")->trigger();
   EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KALO  Berechnung rotationssymmetrischer Körper  -  welle.kal [*]"));
   EXPECT_FALSE(window.isWindowModified());
-  EXPECT_FALSE(Item("mi_file1")->isVisible());  // Save does not add to the recent list
+  EXPECT_TRUE(Item("mi_file1")->isVisible());  // the name given in the save dialog is a recent file
+  EXPECT_TRUE(Item("mi_file1")->text().endsWith("welle.kal"));
   Item("mi_fileNew")->trigger();
   EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KALO  Berechnung rotationssymmetrischer Körper [*]"));
+}
+
+TEST_F(MainWindow, WithoutABodyTheStartPageSaysHowToBeginAndOpensAnExampleWithOneClick) {
+  t.context.dataFolders = {std::string(KALO_SOURCE_DIR) + "/data"};
+  t.context.state.recentFiles[0] = dir.File("alt.kal");
+  window.UpdateMenus();
+  window.show();
+  auto* page = window.findChild<QLabel*>("StartPage");
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(page->isVisible());
+  QString text = page->text();
+  for (const char* shown : {"Bearbeiten &gt; Geometrie", "Datei &gt; Öffnen", "Import (DXF)", "alt.kal", "flange.kal",
+                            "torus.kal"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown;
+
+  // The link of the flange: it is read and the page gives way to it.
+  int link = text.left(text.indexOf("flange.kal")).count("<a href=") - 1;
+  Q_EMIT page->linkActivated(QString::number(link));
+  EXPECT_GT(t.context.body.contour.count, 0);
+  EXPECT_EQ(t.context.state.currentFileName, "flange");
+  EXPECT_EQ(t.context.state.recentFiles[0], std::string(KALO_SOURCE_DIR) + "/data/examples/flange.kal");
+  EXPECT_FALSE(page->isVisible());
 }
 
 TEST_F(MainWindow, ClosingAsksForUnsavedInputAndStaysOpenOnCancel) {

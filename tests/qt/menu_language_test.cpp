@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
+#include <map>
+#include <set>
 
 #include "app/language_commands.h"
 #include "qt/main_window.h"
@@ -35,7 +38,7 @@ class MenuLanguage : public ::testing::Test {
 
 TEST_F(MenuLanguage, EveryNamedItemFollowsTheChosenLanguage) {
   window = std::make_unique<TMainForm>(t.context);
-  CaptionVocabulary expected;  // in the same order: Korean keeps the Romanian "&Resetare"
+  CaptionVocabulary expected;
   for (const auto& [item, number] : kLanguageMenuItems) {
     std::string name = "mi_lang" + std::string(item + 1);
     Choose(name.c_str());
@@ -48,7 +51,50 @@ TEST_F(MenuLanguage, EveryNamedItemFollowsTheChosenLanguage) {
     EXPECT_EQ(Text("mi_file1"), "&1 /daten/welle.kal");
   }
   EXPECT_EQ(Text("mi_fileOpenTable"), QString::fromUtf8("열기(&O) (테이블(&T)    )"));
-  EXPECT_EQ(Text("mi_editReset"), "&Resetare");
+  EXPECT_EQ(Text("mi_editReset"), QString::fromUtf8("초기화(&R)"));
+}
+
+// Every caption of the whole menu tree, in the order shown, with the item's name.
+void CollectCaptions(const QMenu& menu, std::vector<std::pair<QString, QString>>& captions) {
+  for (QAction* item : menu.actions()) {
+    if (item->isSeparator() || !item->isVisible()) continue;  // hidden: the empty recent-file items
+    captions.push_back({item->objectName(), item->text()});
+    if (item->menu()) CollectCaptions(*item->menu(), captions);
+  }
+}
+
+// In every language but German, each item's caption differs from its German one, except
+// the names that are the same in every language and, in languages of the Latin alphabet,
+// words that German shares with them; the window title follows as well.
+TEST_F(MenuLanguage, EveryItemOfTheWholeMenuTreeIsTranslatedInEveryLanguage) {
+  t.context.state.recentFiles = {"", "", "", ""};
+  window = std::make_unique<TMainForm>(t.context);
+  auto captions = [&] {
+    std::vector<std::pair<QString, QString>> all;
+    for (QAction* top : window->menuBar()->actions()) {
+      all.push_back({top->menu()->objectName(), top->text()});
+      CollectCaptions(*top->menu(), all);
+    }
+    return all;
+  };
+  Choose("mi_langDeutsch");
+  std::map<QString, QString> german;
+  for (const auto& [name, caption] : captions()) german[name] = caption;
+  QString germanTitle = window->windowTitle();
+  ASSERT_GT(german.size(), 50u);
+  const std::set<QString> sameEverywhere = {
+      "mi_cad",        "mi_ole",        "mi_oleStartExcel", "mi_oleExport",  "mi_oleImport", "mi_olePrintout",
+      "mi_langDeutsch", "mi_langEnglish", "mi_langRoman",    "mi_langKorea"};
+  const std::set<QString> sharedWords = {"mi_helpWebPage", "mi_helpDemo", "mi_helpHistory", "mi_fileImportDxf",
+                                         "mi_fileExportDxf", "mi_helpAbout", "mi_editText", "mi_editGeometrie"};
+  for (const char* language : {"mi_langEnglish", "mi_langRoman", "mi_langKorea"}) {
+    Choose(language);
+    bool latin = std::string(language) != "mi_langKorea";
+    for (const auto& [name, caption] : captions())
+      if (!sameEverywhere.contains(name) && !(latin && sharedWords.contains(name)))
+        EXPECT_NE(caption.trimmed(), german[name].trimmed()) << name.toStdString() << " in " << language;
+    EXPECT_NE(window->windowTitle(), germanTitle) << language;
+  }
 }
 
 TEST_F(MenuLanguage, TheStoredLanguageAppliesAtStartAndNoneLeavesGerman) {

@@ -15,6 +15,8 @@
 #include "help/help_text.h"
 #include "platform/codepage.h"
 #include "qt/choice_dialog.h"
+#include "lang/caption_vocabulary.h"
+#include "qt/qt_text.h"
 #include "qt/qt_ui.h"
 #include "qt/select_colour_dialog.h"
 #include "qt/select_dir_dialog.h"
@@ -101,6 +103,30 @@ TEST(StandardDialogWindows, TheMessageBoxShowsAWholeHelpText) {
   });
   ui.MessageBox("HILFETEXT Nr.8200", text);
   EXPECT_EQ(shown.toStdString(), Cp850ToUtf8(text));
+}
+
+// With the menus in English the prompt, its title and its buttons are English too.
+TEST(StandardDialogWindows, APromptFollowsTheMenuLanguage) {
+  TestContext t;
+  QtUi ui(t.context.config);
+  SetDialogLanguage(kEnglish);
+  QString prompt, title;
+  QStringList buttons;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    prompt = dialog->findChild<QLabel*>()->text();
+    title = dialog->windowTitle();
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) buttons << button->text();
+    static_cast<QDialog*>(dialog)->reject();
+  });
+  std::string value = "7,8";
+  ui.AskText(Oem("Dichte des Werkstoffs [kg/dm3]"), 20, value);
+  SetDialogLanguage(kGerman);
+  EXPECT_EQ(prompt, "Density of the material [kg/dm3]");
+  EXPECT_EQ(title, "Input");
+  EXPECT_TRUE(buttons.contains("Cancel")) << buttons.join(",").toStdString();
+  EXPECT_FALSE(buttons.contains("Abbrechen"));
 }
 
 TEST(StandardDialogWindows, YesNoColourAndDirectoryWindowsFillTheirForms) {

@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include "platform/codepage.h"
+#include "qt/qt_ui.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
 
@@ -54,6 +56,48 @@ TEST(TextWindow, ShowsTheReportCopiesItAndRemembersWhereItStood) {
   EXPECT_EQ(context.config.textWindowLeft, 50);
   EXPECT_EQ(context.config.textWindowWidth, 720);
   EXPECT_EQ(context.config.textWindowHeight, 480);
+}
+
+}  // namespace
+}  // namespace kalo
+
+namespace kalo {
+namespace {
+
+// A demonstration's report step shows the text window and goes on at once; the window
+// closes when the demonstration ends.
+TEST(TextWindow, ADemonstrationDoesNotWaitForTheTextWindow) {
+  testing::TempDir dir;
+  testing::TestContext test;
+  std::string path = dir.File("outwin.txt");
+  testing::WriteBytes(path, "Bericht\r\n");
+  QtUi ui(test.context.config);
+  ui.SetContext(test.context);
+  bool waited = false;
+  // Should the window wait after all, the test ends it instead of hanging.
+  QTimer::singleShot(2000, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      waited = true;
+      modal->close();
+    }
+  });
+  auto shownTextWindows = [] {
+    int shown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->objectName() == "TForm_showtextfile" && window->isVisible()) ++shown;
+    return shown;
+  };
+  ui.SetDemonstration(true);
+  ui.ShowTextFile(path);
+  EXPECT_FALSE(waited);
+  EXPECT_EQ(shownTextWindows(), 1);
+  ui.ShowTextFile(path);  // a second report replaces it
+  EXPECT_EQ(shownTextWindows(), 1);
+  ui.ShowDemoStep("Bericht", 1);  // its step ends: the graphics window shows again
+  EXPECT_EQ(shownTextWindows(), 0);
+  ui.ShowTextFile(path);
+  ui.SetDemonstration(false);
+  EXPECT_EQ(shownTextWindows(), 0);
 }
 
 }  // namespace

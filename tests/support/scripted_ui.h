@@ -80,6 +80,7 @@ class ScriptedUi : public Ui {
     return onDemoStep && onDemoStep(text);
   }
   void SendGraphicsKey(int virtualKey) override { graphicsKeys.push_back(virtualKey); }
+  void SetDemonstration(bool running) override { demonstration = running; }
   void Beep() override { ++beeps; }
   void ShowNotice(const std::string& text) override { notices.push_back(text); }
   void ShowAboutBox(const AboutBox& box) override { aboutBoxes.push_back(box); }
@@ -155,6 +156,7 @@ class ScriptedUi : public Ui {
     std::string content;
   };
   std::vector<ShownFile> shownTextFiles;
+  bool demonstration = false;  // a demonstration runs: windows do not wait
   std::vector<ShownFile> printedTextFiles;
 
  private:
