@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "edit/contour_check.h"
+#include "calc/contour_check.h"
 #include "model/body.h"
 #include "numbers/number_format.h"
 #include "platform/codepage.h"
