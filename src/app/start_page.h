@@ -8,10 +8,14 @@ namespace kalo {
 
 struct Context;
 
+// Texts in code page 850.
 struct StartPage {
   bool shown = false;  // no body: the contour has no elements
-  std::vector<std::string> steps;     // how to begin, code page 850
-  std::vector<std::string> recent;    // full paths, newest first
+  std::string stepsHeading = "So beginnen Sie:";
+  std::vector<std::string> steps;  // how to begin
+  std::string recentHeading = "Zuletzt benutzt:";
+  std::vector<std::string> recent;  // full paths, newest first
+  std::string examplesHeading = "Beispiele:";
   std::vector<std::string> examples;  // full paths of the shipped example bodies, by name
 };
 

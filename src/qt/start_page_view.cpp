@@ -12,10 +12,15 @@ StartPageView::StartPageView(QWidget* parent, std::function<void(const std::stri
   setAutoFillBackground(true);
   setMargin(12);
   setStyleSheet("QLabel#StartPage { background: #ffffff; color: #202020; border: 1px solid #3a5f8f; }");
-  connect(this, &QLabel::linkActivated, this, [this, open = std::move(open)](const QString& link) {
-    size_t n = link.toULong();
-    if (n < paths_.size()) open(std::string(paths_[n]));
-  });
+  // Queued: opening a file shows the page anew, which must not happen inside the label's
+  // own handling of the click.
+  connect(
+      this, &QLabel::linkActivated, this,
+      [this, open = std::move(open)](const QString& link) {
+        size_t n = link.toULong();
+        if (n < paths_.size()) open(std::string(paths_[n]));
+      },
+      Qt::QueuedConnection);
   hide();
 }
 
@@ -25,9 +30,12 @@ void StartPageView::ShowPage(const StartPage& page, bool plainLetters) {
     return;
   }
   paths_.clear();
-  auto links = [&](const QString& heading, const std::vector<std::string>& files, bool fullPath) {
+  auto heading = [&](const std::string& text) {
+    return "<p><b>" + Shown(text, plainLetters).toHtmlEscaped() + "</b><br>";
+  };
+  auto links = [&](const std::string& title, const std::vector<std::string>& files, bool fullPath) {
     if (files.empty()) return QString();
-    QString html = "<p><b>" + heading + "</b><br>";
+    QString html = heading(title);
     for (const std::string& path : files) {
       QString shown = Shown(fullPath ? path : FileNameOf(path), plainLetters).toHtmlEscaped();
       html += QString("<a href=\"%1\">%2</a><br>").arg(paths_.size()).arg(shown);
@@ -35,11 +43,11 @@ void StartPageView::ShowPage(const StartPage& page, bool plainLetters) {
     }
     return html + "</p>";
   };
-  QString html = "<p><b>So beginnen Sie:</b><br>";
+  QString html = heading(page.stepsHeading);
   for (const std::string& step : page.steps) html += Shown(step, plainLetters).toHtmlEscaped() + "<br>";
   html += "</p>";
-  html += links("Zuletzt benutzt:", page.recent, true);
-  html += links("Beispiele:", page.examples, false);
+  html += links(page.recentHeading, page.recent, true);
+  html += links(page.examplesHeading, page.examples, false);
   setText(html);
   adjustSize();
   move(16, 16);

@@ -20,9 +20,8 @@ class Recovery : public ::testing::Test {
     Contour& contour = t.context.body.contour;
     contour[1] = {0, 0, 0};
     contour[2] = {50, 0, 0};
-    contour[3] = {50, 10, 0};
-    contour[4] = {0, 10, 0};
-    contour.count = 4;
+    contour[3] = {0, 10, 0};  // a cone
+    contour.count = 3;
     t.context.body.rho = 2.7L;
     Calculate(t.context);
   }
@@ -65,7 +64,7 @@ TEST_F(Recovery, AModifiedBodyIsKeptAndTakenUpAgainAsAnUnnamedModifiedBody) {
   next.ui.answers = {Answer::Yes};
   OfferRecoveredBody(next.context);
   EXPECT_FALSE(FileExists(path));
-  EXPECT_EQ(next.context.body.contour.count, 4);
+  EXPECT_EQ(next.context.body.contour.count, 3);
   EXPECT_EQ(next.context.body.rho, 2.7L);
   EXPECT_NEAR(static_cast<double>(next.context.body.mass), static_cast<double>(mass), 1e-12);
   EXPECT_TRUE(next.context.state.modified);  // not saved anywhere yet

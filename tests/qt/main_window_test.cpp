@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 
@@ -112,6 +113,7 @@ TEST_F(MainWindow, WithoutABodyTheStartPageSaysHowToBeginAndOpensAnExampleWithOn
   // The link of the flange: it is read and the page gives way to it.
   int link = text.left(text.indexOf("flange.kal")).count("<a href=") - 1;
   Q_EMIT page->linkActivated(QString::number(link));
+  QCoreApplication::processEvents();  // the file is opened after the click's own handling
   EXPECT_GT(t.context.body.contour.count, 0);
   EXPECT_EQ(t.context.state.currentFileName, "flange");
   EXPECT_EQ(t.context.state.recentFiles[0], std::string(KALO_SOURCE_DIR) + "/data/examples/flange.kal");
