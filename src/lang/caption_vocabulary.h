@@ -53,7 +53,8 @@ enum class ProgramCaption {
   EquivalentStress, TensionCompression, Twist, DynamicDeflectionLine, Keyway, Tappet, ProfileWithStress,
   ProfileData, LeafSpring, BevelGear, Lubrication, Limits, TransferFunction, Draw, Graphics,
   // This program's own menu items and title.
-  Undo, Redo, AllResults, DrawingAsSvg, DrawingAsPdf, Homepage, Email, Demo, History, Title,
+  Undo, Redo, AllResults, DrawingAsSvg, DrawingAsPdf, Homepage, Email, Demo, History, Body3d, BodyAsStep, BodyAsStl,
+  Title,
 };
 inline constexpr int kProgramCaptions = static_cast<int>(ProgramCaption::Title) + 1;
 

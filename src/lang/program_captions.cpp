@@ -129,6 +129,11 @@ const std::array<ProgramCaptionRow, kProgramCaptions>& ProgramCaptionTable() {
       {P::Email, {"&E-Mail", "&E-mail", "&Courriel", "&E-mail", "이메일(&E)"}},
       {P::Demo, {"&Demo", "&Demo", "&Démonstration", "&Demonstratie", "데모(&D)"}},
       {P::History, {"&History", "&History", "&Historique", "&Istoric", "변경 이력(&H)"}},
+      {P::Body3d, {"3D-&Körper", "3D &body", "&Corps 3D", "&Corp 3D", "3D 본체(&K)"}},
+      {P::BodyAsStep, {"Körper als ST&EP...", "Body as ST&EP...", "Corps en ST&EP...", "Corp ca ST&EP...",
+                       "STEP 본체(&E)..."}},
+      {P::BodyAsStl, {"Körper als ST&L...", "Body as ST&L...", "Corps en ST&L...", "Corp ca ST&L...",
+                      "STL 본체(&L)..."}},
       {P::Title, {"KALO  Berechnung rotationssymmetrischer Körper", "KALO  Bodies of revolution",
                   "KALO  Calcul des corps de révolution", "KALO  Calculul corpurilor de rotatie", "KALO  회전체 계산"}},
   }};
