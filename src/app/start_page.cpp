@@ -30,7 +30,7 @@ StartPage CurrentStartPage(const Context& context) {
   if (!page.shown) return page;
   page.steps = {"Bearbeiten > Geometrie: die Kontur Punkt für Punkt eingeben",
                 "Datei > Öffnen: einen gespeicherten Körper (.kal) laden",
-                "Datei > Import (DXF): die Kontur aus einer Zeichnung übernehmen"};
+                "Datei > Import (DXF, STEP): die Kontur aus einer Zeichnung oder einem 3D-Modell übernehmen"};
   for (std::string& step : page.steps) step = Oem(step);
   for (const std::string& path : context.state.recentFiles)
     if (!path.empty()) page.recent.push_back(path);

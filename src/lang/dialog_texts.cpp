@@ -62,8 +62,8 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     // The start page.
     {"Bearbeiten > Geometrie: die Kontur Punkt für Punkt eingeben", "Edit > Geometry: type the contour point by point"},
     {"Datei > Öffnen: einen gespeicherten Körper (.kal) laden", "File > Open: load a saved body (.kal)"},
-    {"Datei > Import (DXF): die Kontur aus einer Zeichnung übernehmen",
-     "File > Import (DXF): take the contour from a drawing"},
+    {"Datei > Import (DXF, STEP): die Kontur aus einer Zeichnung oder einem 3D-Modell übernehmen",
+     "File > Import (DXF, STEP): take the contour from a drawing or a 3D model"},
     {"So beginnen Sie:", "How to begin:"},
     {"Zuletzt benutzt:", "Recently used:"},
     {"Beispiele:", "Examples:"},

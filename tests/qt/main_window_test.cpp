@@ -106,7 +106,7 @@ TEST_F(MainWindow, WithoutABodyTheStartPageSaysHowToBeginAndOpensAnExampleWithOn
   ASSERT_NE(page, nullptr);
   EXPECT_TRUE(page->isVisible());
   QString text = page->text();
-  for (const char* shown : {"Bearbeiten &gt; Geometrie", "Datei &gt; Öffnen", "Import (DXF)", "alt.kal", "flange.kal",
+  for (const char* shown : {"Bearbeiten &gt; Geometrie", "Datei &gt; Öffnen", "Import (DXF, STEP)", "alt.kal", "flange.kal",
                             "torus.kal"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown;
 
