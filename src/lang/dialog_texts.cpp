@@ -67,6 +67,27 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"So beginnen Sie:", "How to begin:"},
     {"Zuletzt benutzt:", "Recently used:"},
     {"Beispiele:", "Examples:"},
+    // The DXF import's preview.
+    {"DXF-Import", "DXF import"},
+    {"Kontur", "Contour"},
+    {"Achse", "Axis"},
+    {"Einheit", "Unit"},
+    {"Achse nach den Regeln", "Axis by the rules"},
+    {"x-Achse der Zeichnung (y = 0)", "x axis of the drawing (y = 0)"},
+    {"y-Achse der Zeichnung (x = 0)", "y axis of the drawing (x = 0)"},
+    {"Einheit der Zeichnung", "Unit of the drawing"},
+    {"Zoll", "inch"},
+    // The 3D view.
+    {"3D-Körper", "3D body"},
+    {"Halbschnitt", "Half section"},
+    // The text window's menus.
+    {"&Datei", "&File"},
+    {"Export &Notepad", "Export &Notepad"},
+    {"&Drucken...", "&Print..."},
+    {"&Beenden ", "E&xit "},
+    {"&Bearbeiten", "&Edit"},
+    {"Alles aus&wählen", "Select &all"},
+    {"&Kopieren", "&Copy"},
     // The table browser.
     {"&Suchen", "&Search"},
     {"&Weitersuchen", "Search &next"},

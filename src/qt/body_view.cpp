@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #include "context/context.h"
+#include "platform/codepage.h"
+#include "qt/qt_text.h"
 #include "solid/body_view_style.h"
 
 namespace kalo {
@@ -130,9 +132,9 @@ void BodyViewWidget::wheelEvent(QWheelEvent* event) {
 
 BodyViewWindow::BodyViewWindow(Context& context, QWidget* parent)
     : QWidget(parent, Qt::Window), context_(context), view_(new BodyViewWidget(this)),
-      halfCut_(new QCheckBox(QString::fromUtf8("Halbschnitt"), this)) {
+      halfCut_(new QCheckBox(Shown("Halbschnitt", false), this)) {
   setObjectName("BodyViewWindow");
-  setWindowTitle(QString::fromUtf8("3D-Körper"));
+  setWindowTitle(Shown(Utf8ToCp850("3D-Körper"), false));
   halfCut_->setObjectName("HalfCut");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(view_, 1);

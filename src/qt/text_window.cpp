@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "platform/codepage.h"
 #include "qt/qt_text.h"
 #include "qt/screen_fit.h"
 #include "qt/text_printer.h"
@@ -12,13 +13,13 @@ namespace kalo {
 namespace {
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  QAction* action = menu->addAction(Shown(Utf8ToCp850(caption), false));
   action->setObjectName(name);
   return action;
 }
 
 QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {
-  QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+  QMenu* menu = bar->addMenu(Shown(Utf8ToCp850(caption), false));
   menu->setObjectName(name);
   return menu;
 }
