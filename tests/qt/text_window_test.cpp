@@ -8,7 +8,9 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include "lang/caption_vocabulary.h"
 #include "platform/codepage.h"
+#include "qt/qt_text.h"
 #include "qt/qt_ui.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
@@ -98,6 +100,20 @@ TEST(TextWindow, ADemonstrationDoesNotWaitForTheTextWindow) {
   ui.ShowTextFile(path);
   ui.SetDemonstration(false);
   EXPECT_EQ(shownTextWindows(), 0);
+}
+
+// With the menus in English the text window's own menus are English too.
+TEST(TextWindow, MenusFollowTheDialogLanguage) {
+  testing::TempDir dir;
+  testing::TestContext test;
+  testing::WriteBytes(dir.File("outwin.txt"), "Seite 1\r\n");
+  TextWindowForm form(test.context, dir.File("outwin.txt"));
+  SetDialogLanguage(kEnglish);
+  TextWindow window(form, [](const std::vector<std::string>&) {});
+  SetDialogLanguage(kGerman);
+  EXPECT_EQ(window.findChild<QAction*>("mi_drucken")->text(), "&Print...");
+  EXPECT_EQ(window.findChild<QAction*>("mi_beenden")->text().trimmed(), "E&xit");
+  EXPECT_EQ(window.findChild<QAction*>("mi_allesAuswaehlen")->text(), "Select &all");
 }
 
 }  // namespace
