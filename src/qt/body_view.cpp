@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "context/context.h"
-#include "platform/codepage.h"
 #include "qt/qt_text.h"
 #include "solid/body_view_style.h"
 
@@ -132,9 +131,9 @@ void BodyViewWidget::wheelEvent(QWheelEvent* event) {
 
 BodyViewWindow::BodyViewWindow(Context& context, QWidget* parent)
     : QWidget(parent, Qt::Window), context_(context), view_(new BodyViewWidget(this)),
-      halfCut_(new QCheckBox(Shown("Halbschnitt", false), this)) {
+      halfCut_(new QCheckBox(Labelled("Halbschnitt"), this)) {
   setObjectName("BodyViewWindow");
-  setWindowTitle(Shown(Utf8ToCp850("3D-Körper"), false));
+  setWindowTitle(Labelled("3D-Körper"));
   halfCut_->setObjectName("HalfCut");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(view_, 1);

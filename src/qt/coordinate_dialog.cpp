@@ -59,8 +59,8 @@ CoordinateDialog::CoordinateDialog(TForm_einkoord& form, bool plainLetters, QWid
   auto* spin = new QHBoxLayout;
   QToolButton* down = SpinButton(this, "SpinButton_down", Qt::UpArrow);
   QToolButton* up = SpinButton(this, "SpinButton_up", Qt::DownArrow);
-  down->setToolTip("vorheriges Element");
-  up->setToolTip(QString::fromUtf8("nächstes Element"));
+  down->setToolTip(Labelled("vorheriges Element"));
+  up->setToolTip(Labelled("nächstes Element"));
   spin->addWidget(down);
   spin->addWidget(up);
   spin->addStretch();

@@ -19,7 +19,7 @@ namespace kalo {
 namespace {
 
 QLabel* Caption(QWidget* parent, const char* name, const char* utf8) {
-  auto* label = new QLabel(QString::fromUtf8(utf8), parent);
+  auto* label = new QLabel(Labelled(utf8), parent);
   if (name) label->setObjectName(name);
   return label;
 }
@@ -38,10 +38,10 @@ PlotCommandDialog::PlotCommandDialog(TForm_confpenplot& form, bool plainLetters,
   grid->addWidget(path_ = Edit("Edit_penplotPath", F::kHelpPath), row, 1, 1, 2);
   grid->addWidget(Button("Button_penplotpath", "...", &F::Button_penplotpathClick), row++, 3);
 
-  auto* formatBox = new QGroupBox(QString::fromUtf8("Ausgabeformat"), this);
+  auto* formatBox = new QGroupBox(Labelled("Ausgabeformat"), this);
   formatBox->setObjectName("RadioGroup_outcode");
   format_ = Radios(formatBox, F::FormatNames(), F::kHelpFormat);
-  auto* interfaceBox = new QGroupBox(QString::fromUtf8("Ausgabeschnittstelle"), this);
+  auto* interfaceBox = new QGroupBox(Labelled("Ausgabeschnittstelle"), this);
   interfaceBox->setObjectName("RadioGroup_d");
   interface_ = Radios(interfaceBox, F::InterfaceNames(), F::kHelpInterface);
   grid->addWidget(formatBox, row, 0, 5, 2);
@@ -59,7 +59,7 @@ PlotCommandDialog::PlotCommandDialog(TForm_confpenplot& form, bool plainLetters,
   grid->addWidget(Caption(this, "Label_scale", "Maßstab"), row, 0);
   grid->addWidget(scale_ = Edit("Edit_scale", F::kHelpScale), row, 1);
   grid->addWidget(Caption(this, nullptr, ": 1"), row, 2);
-  fitScale_ = new QCheckBox(QString::fromUtf8("Maßstab anpassen ?"), this);
+  fitScale_ = new QCheckBox(Labelled("Maßstab anpassen ?"), this);
   fitScale_->setObjectName("CheckBox_scale");
   Tip(fitScale_, F::kHelpScale);
   grid->addWidget(fitScale_, row++, 3);
@@ -70,7 +70,7 @@ PlotCommandDialog::PlotCommandDialog(TForm_confpenplot& form, bool plainLetters,
     ShowForm();
   });
 
-  rotate_ = new QCheckBox(QString::fromUtf8("Plot um 90 Grad drehen ?"), this);
+  rotate_ = new QCheckBox(Labelled("Plot um 90 Grad drehen ?"), this);
   rotate_->setObjectName("CheckBox_rotate");
   Tip(rotate_, F::kHelpRotate);
   grid->addWidget(rotate_, row++, 0, 1, 4);
@@ -101,11 +101,11 @@ PlotCommandDialog::PlotCommandDialog(TForm_confpenplot& form, bool plainLetters,
   grid->addWidget(commandLine_, row++, 1, 1, 3);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(Labelled("OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName("Button_ok");
   ok->setDefault(true);
-  buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole)->setObjectName("Button_cancel");
-  QPushButton* help = buttons->addButton("&Hilfe", QDialogButtonBox::HelpRole);
+  buttons->addButton(Labelled("Abbrechen"), QDialogButtonBox::RejectRole)->setObjectName("Button_cancel");
+  QPushButton* help = buttons->addButton(Labelled("&Hilfe"), QDialogButtonBox::HelpRole);
   help->setObjectName("Button_help");
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

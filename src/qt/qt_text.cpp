@@ -28,6 +28,8 @@ QString ShownWhole(const std::string& cp850, bool plainLetters) {
   return shown;
 }
 
+QString Labelled(const std::string& utf8) { return Shown(Utf8ToCp850(utf8), false); }
+
 QString FromUtf8(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }

@@ -14,6 +14,8 @@ QString Shown(const std::string& cp850, bool plainLetters);
 // The same for a text of any length (a message box's text, such as a help text), which one
 // display conversion would show as nothing from 255 characters on.
 QString ShownWhole(const std::string& cp850, bool plainLetters);
+// A label written in the code (UTF-8) as the dialog language shows it.
+QString Labelled(const std::string& utf8);
 // A form model's field text (UTF-8) for a widget and back.
 QString FromUtf8(const std::string& utf8);
 std::string ToUtf8(const QString& text);

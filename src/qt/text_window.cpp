@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "platform/codepage.h"
 #include "qt/qt_text.h"
 #include "qt/screen_fit.h"
 #include "qt/text_printer.h"
@@ -13,13 +12,13 @@ namespace kalo {
 namespace {
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* action = menu->addAction(Shown(Utf8ToCp850(caption), false));
+  QAction* action = menu->addAction(Labelled(caption));
   action->setObjectName(name);
   return action;
 }
 
 QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {
-  QMenu* menu = bar->addMenu(Shown(Utf8ToCp850(caption), false));
+  QMenu* menu = bar->addMenu(Labelled(caption));
   menu->setObjectName(name);
   return menu;
 }
