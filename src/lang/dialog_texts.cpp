@@ -86,7 +86,6 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"Plot um 90 Grad drehen ?", "Turn the plot by 90 degrees ?"},
     {"Nullpunktverschiebung in x-Richtung", "Origin shift in x"},
     {"Nullpunktverschiebung in y-Richtung", "Origin shift in y"},
-    {"Textbreitenfaktor", "Text width factor"},
     {"Postscript-Zeichensatz", "PostScript font"},
     {"vorheriges Element", "previous element"},
     {"nächstes Element", "next element"},

@@ -13,9 +13,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "lang/caption_vocabulary.h"
 #include "qt/demo_caption.h"
 #include "qt/graph_widget.h"
 #include "qt/main_window.h"
+#include "qt/qt_text.h"
 #include "support/test_context.h"
 
 namespace kalo {
@@ -60,6 +62,18 @@ TEST(PlotCommandDialog, ControlsFollowTheInterfaceAndTheLineFollowsEveryChange) 
   dialog.findChild<QPushButton*>("Button_ok")->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(form.Label_commandline, "kalo-plot /t/penplot /CPS /D1 /P3 /M* /TCourier");
+}
+
+// With the menus in English the window's labels and buttons are English too.
+TEST(PlotCommandDialog, FollowsTheDialogLanguage) {
+  testing::TestContext t;
+  TForm_confpenplot form(t.context, "alt");
+  SetDialogLanguage(kEnglish);
+  PlotCommandDialog dialog(form, false);
+  SetDialogLanguage(kGerman);
+  EXPECT_EQ(dialog.findChild<QGroupBox*>("RadioGroup_outcode")->title(), "Output format");
+  EXPECT_EQ(dialog.findChild<QCheckBox*>("CheckBox_rotate")->text(), "Turn the plot by 90 degrees ?");
+  EXPECT_EQ(dialog.findChild<QPushButton*>("Button_cancel")->text(), "Cancel");
 }
 
 TEST(PlotCommandDialog, NoTooltipsWithTheHelpLevelZero) {
