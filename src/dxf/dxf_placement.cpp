@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 #include "dxf/dxf_affine.h"
 #include "dxf/dxf_approximation.h"
@@ -292,7 +293,7 @@ class CurvePlacer {
   // The line type of the layer, in upper case; drawings keep to a few layers, so the last
   // one asked for is remembered.
   const std::string& LayerLinetype(const std::string& layer) {
-    if (layer == lastLayer_) return lastLayerLinetype_;
+    if (lastLayer_ == layer) return lastLayerLinetype_;
     auto found = drawing_.layerLinetypes.find(DxfNameKey(layer));
     lastLayer_ = layer;
     lastLayerLinetype_ = found == drawing_.layerLinetypes.end() ? "" : DxfNameKey(found->second);
@@ -346,7 +347,7 @@ class CurvePlacer {
   Notes notes_;
   std::vector<std::string> open_;  // the blocks being placed, outermost first
   size_t placements_ = 0;
-  std::string lastLayer_ = std::string(1, '\0');  // no layer has this name
+  std::optional<std::string> lastLayer_;
   std::string lastLayerLinetype_;
 };
 

@@ -18,9 +18,7 @@ struct DxfAxisChoice {
   PlanePoint to{1, 0};
   static DxfAxisChoice X() { return {}; }                  // the drawing's x axis (y = 0)
   static DxfAxisChoice Y() { return {{0, 0}, {0, 1}}; }    // the drawing's y axis (x = 0)
-  bool operator==(const DxfAxisChoice& other) const {
-    return from.x == other.from.x && from.y == other.from.y && to.x == other.to.x && to.y == other.to.y;
-  }
+  bool operator==(const DxfAxisChoice&) const = default;
 };
 
 // A line drawn as a centre line: dash-dot line type, or a layer named for it.

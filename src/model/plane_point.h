@@ -7,6 +7,7 @@ namespace kalo {
 struct PlanePoint {
   long double x = 0;
   long double y = 0;
+  bool operator==(const PlanePoint&) const = default;
 };
 
 }  // namespace kalo

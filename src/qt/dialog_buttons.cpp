@@ -21,8 +21,8 @@ QDialogButtonBox* OkCancelButtons(QDialog* dialog, const HelpHandler& help) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("Button_ok");
   buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-  buttons->button(QDialogButtonBox::Ok)->setText(Shown("OK", false));
-  buttons->button(QDialogButtonBox::Cancel)->setText(Shown("Abbrechen", false));
+  buttons->button(QDialogButtonBox::Ok)->setText(Labelled("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(Labelled("Abbrechen"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("Button_cancel");
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
@@ -32,8 +32,8 @@ QDialogButtonBox* OkCancelButtons(QDialog* dialog, const HelpHandler& help) {
 
 void AddHelpButtons(QDialogButtonBox* buttons, const HelpHandler& help) {
   if (!help) return;
-  AddHelpButton(buttons, "Button_helptext", Shown("&Hilfetext", false), help, HelpKind::Text);
-  AddHelpButton(buttons, "Button_helppicture", Shown("Hilfe&bild", false), help, HelpKind::Picture);
+  AddHelpButton(buttons, "Button_helptext", Labelled("&Hilfetext"), help, HelpKind::Text);
+  AddHelpButton(buttons, "Button_helppicture", Labelled("Hilfe&bild"), help, HelpKind::Picture);
 }
 
 void AddHelpTextButton(QDialogButtonBox* buttons, const QString& caption, const HelpHandler& help) {

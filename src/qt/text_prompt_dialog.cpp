@@ -12,7 +12,7 @@ TextPromptDialog::TextPromptDialog(const QString& prompt, const QString& value, 
                                    const HelpHandler& help)
     : QDialog(parent), edit_(new QLineEdit(value, this)) {
   setObjectName("Tin_textdialog");
-  setWindowTitle(Shown("Eingabe", false));
+  setWindowTitle(Labelled("Eingabe"));
   setSizeGripEnabled(true);
   auto* label = new QLabel(prompt, this);
   label->setWordWrap(true);
