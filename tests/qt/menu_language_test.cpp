@@ -90,9 +90,11 @@ TEST_F(MenuLanguage, EveryItemOfTheWholeMenuTreeIsTranslatedInEveryLanguage) {
   for (const char* language : {"mi_langEnglish", "mi_langRoman", "mi_langKorea"}) {
     Choose(language);
     bool latin = std::string(language) != "mi_langKorea";
-    for (const auto& [name, caption] : captions())
-      if (!sameEverywhere.contains(name) && !(latin && sharedWords.contains(name)))
+    for (const auto& [name, caption] : captions()) {
+      if (!sameEverywhere.contains(name) && !(latin && sharedWords.contains(name))) {
         EXPECT_NE(caption.trimmed(), german[name].trimmed()) << name.toStdString() << " in " << language;
+      }
+    }
     EXPECT_NE(window->windowTitle(), germanTitle) << language;
   }
 }
