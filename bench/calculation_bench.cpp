@@ -6,7 +6,7 @@
 
 #include "bench_support.h"
 #include "calc/calculation.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kalo::bench {
 namespace {

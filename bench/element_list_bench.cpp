@@ -11,6 +11,7 @@
 #include "edit/element_list.h"
 #include "edit/element_list_form.h"
 #include "graphics/screen_graphics.h"
+#include "graphics/screen_plotter.h"
 
 namespace kalo::bench {
 namespace {

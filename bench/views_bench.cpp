@@ -8,6 +8,7 @@
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
 #include "graphics/screen_graphics.h"
+#include "graphics/screen_plotter.h"
 #include "views/show_view.h"
 
 namespace kalo::bench {

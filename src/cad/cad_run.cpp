@@ -16,12 +16,13 @@
 #include "cad/svg_writer.h"
 #include "cad/txt_cad_writer.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
+#include "graphics/screen_plotter.h"
+#include "output/output_targets.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/output_targets.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {

@@ -6,7 +6,7 @@
 #include "cad/cad_layers.h"
 #include "cad/cad_text.h"
 #include "cad/dxf_writer.h"
-#include "config/configuration.h"
+#include "context/configuration.h"
 
 namespace kalo {
 namespace {

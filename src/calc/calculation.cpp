@@ -11,7 +11,7 @@
 #include "calc/section_sums.h"
 #include "calc/solid_properties.h"
 #include "context/context.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "platform/codepage.h"
 
 namespace kalo {

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "context/context.h"
+#include "geometry/plane_geometry.h"
 #include "graphics/colours.h"
-#include "graphics/plane_geometry.h"
 
 namespace kalo {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The mapping state of the graphics window: viewport, world window, zoom rectangle and
 // the scale that follows from them.
-#include "config/configuration.h"
+#include "context/configuration.h"
 
 namespace kalo {
 

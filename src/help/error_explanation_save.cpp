@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "context/context.h"
+#include "dialogs/io_reporters.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/error_message_file.h"
-#include "help/io_reporters.h"
-#include "help/message_boxes.h"
+#include "output/scratch_files.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {

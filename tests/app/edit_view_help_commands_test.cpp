@@ -7,16 +7,17 @@
 #include "app/help_commands.h"
 #include "app/main_menu_state.h"
 #include "app/view_commands.h"
-#include "numbers/number_format.h"
-#include "edit/element_list_form.h"
-#include "model/drawing_text_form.h"
 #include "cad/cad_driver.h"
-#include "calc/calculation.h"
-#include "views/show_view.h"
 #include "cad/recording_plotter.h"
+#include "calc/calculation.h"
+#include "doc/drawing_text_form.h"
+#include "edit/element_list_form.h"
+#include "graphics/screen_plotter.h"
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
+#include "views/show_view.h"
 
 namespace kalo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "calc/calculation.h"
 #include "context/context.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "support/test_context.h"
 
 namespace kalo::testing {

@@ -10,7 +10,7 @@
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
 #include "context/context.h"
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
 #include "qt/graph_widget.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
