@@ -79,10 +79,6 @@ void GraphWindow::ReSetWindow() {
   ResetZoom();
 }
 
-void GraphWindow::SaveViewPort() { state_.savedViewport = state_.viewport; }
-
-void GraphWindow::RetrieveViewPort() { state_.viewport = state_.savedViewport; }
-
 void GraphWindow::SetScale(int zx0, int zy0, int zx1, int zy1) {
   const IntRect& viewport = state_.viewport;
   if (zx1 == zx0 || zy1 == zy0 || viewport.x1 == viewport.x0 || viewport.y1 == viewport.y0) return;

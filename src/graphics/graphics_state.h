@@ -26,7 +26,6 @@ struct GraphicsState {
   IntRect viewport;
   WorldWindow world;
   WorldWindow savedLimits;
-  IntRect savedViewport;
   // The part of the viewport shown: zoom.x0 stands for xmin at viewport.x0, zoom.y0 for
   // ymin at viewport.y0 (this y runs upward).
   IntRect zoom;
