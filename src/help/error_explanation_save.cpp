@@ -1,7 +1,6 @@
 #include "help/error_explanation_save.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 #include "context/context.h"
@@ -15,11 +14,6 @@
 
 namespace kalo {
 namespace {
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-  return text;
-}
 
 bool ReadAll(Context& context, const std::string& path, std::vector<std::string>& lines) {
   std::string error;
@@ -50,7 +44,7 @@ bool SaveMessageExplanation(Context& context, const std::string& message, const 
                             const std::string& remedy) {
   std::string source = ErrorMessageFilePath(context);
   std::string copyName = FileNameOf(source);
-  if (Upper(NativePath(source)) == Upper(NativePath(TemporaryDirectory(context) + copyName))) return false;
+  if (UpperCase(NativePath(source)) == UpperCase(NativePath(TemporaryDirectory(context) + copyName))) return false;
   std::vector<std::string> lines;
   if (!CheckFileReadable(context, source) || !ReadAll(context, source, lines)) return false;
   if (!ReplaceExplanation(lines, message, cause, remedy)) {
