@@ -46,7 +46,7 @@ void BM_ElementListRound(benchmark::State& state) {
   context.config.tempDirectory = directory.Path();
   context.config.helpLevel = 1;
   SetLargeBody(context.body);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   BenchHost host;
   ScreenGraphics graphics(context, host);
   context.screenPlotter = &graphics.plotter;

@@ -17,7 +17,7 @@ namespace {
 // The large body, calculated, with its block files in the directory.
 void PrepareSheet(Context& context, const BenchDirectory& directory) {
   SetLargeBody(context.body);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   context.config.tempDirectory = directory.Path();
   context.state.currentFileName = "large";
 }

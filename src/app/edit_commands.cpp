@@ -30,7 +30,7 @@ void TellResults(Context& context) {
 
 // A changed parameter: the body is calculated again and shown.
 void Recalculate(Context& context) {
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   context.state.modified = true;
   RefreshView(context);
   TellResults(context);
@@ -54,12 +54,12 @@ void EditGeometry(Context& context) {
     // What the user confirmed before a cancelled prompt stays, and must not be lost unsaved;
     // the list may also have shown changes that its Abbrechen took back.
     if (changed) state.modified = true;
-    Calculate(context);
+    Calculate(context.body, context.config, context.messages);
     RefreshView(context);
     return;
   }
   state.modified = true;
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   if (context.messages.Fatal() || context.config.helpLevel > 1) ShowMessageSummary(context);
   // Without help the list showed nothing of the changes.
   if (context.config.helpLevel == 0) RefreshView(context);

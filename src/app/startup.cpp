@@ -162,7 +162,7 @@ StartupOutcome Startup(Context& context) {
   outcome = PrepareInteractiveRun(context);
   if (outcome.endProcess) return outcome;
   context.state.cancel = false;
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   context.state.cancel = false;
   context.state.modified = false;
   return {};

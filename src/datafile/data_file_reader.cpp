@@ -105,7 +105,7 @@ bool ReadDataFile(Context& context, const std::string& name) {
   context.state.importNotes.clear();
   context.state.foreignSolid.reset();
   if (name.empty()) context.state.dataDirectory = DirectoryOf(path);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   return true;
 }
 

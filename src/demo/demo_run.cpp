@@ -52,7 +52,7 @@ struct DemoSnapshot {
 
 void Transform(Context& context, const ContourTransformation& transformation) {
   ApplyTransformation(context.body.contour, transformation);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   ShowView(context, kCadScreen, kViewGeometryWithTable);
 }
 
@@ -92,7 +92,7 @@ void RunStep(Context& context, const DemoStep& step, const std::string& folder) 
       Transform(context, shift);
       return;
     }
-    case DemoCommand::Calculate: Calculate(context); return;
+    case DemoCommand::Calculate: Calculate(context.body, context.config, context.messages); return;
     case DemoCommand::Show: return;
   }
 }

@@ -125,7 +125,7 @@ void TakeContour(Context& context, const std::vector<DxfVertex>& elements, std::
   context.state.importNotes = std::move(notes);
   context.state.importHeading = "DXF-IMPORT";
   context.state.foreignSolid.reset();
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   context.state.cancel = false;
 }
 

@@ -57,7 +57,7 @@ bool ReadDataFileFromSheet(Context& context, Spreadsheet& sheet) {
     return Refuse(context, "Tabelle ist keine KALO-Datendatei: " + sheet.WorkbookPath() + ", Zeile " +
                                std::to_string(fileLines.ErrorLine()) + ": " + fileLines.Error());
   context.body = std::move(*body);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   return true;
 }
 

@@ -85,7 +85,7 @@ TEST_F(EditViewHelp, DensityGivesTheMassOfACylinder) {
 
 TEST_F(EditViewHelp, ResetEmptiesTheContourAndClearsTheCoordinatesOnRequest) {
   Cylinder(100, 20);
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   t.context.state.modified = true;
   t.ui.answers = {Answer::Cancel};
   EditReset(t.context);  // Abbrechen changes nothing
@@ -107,7 +107,7 @@ TEST_F(EditViewHelp, ResetEmptiesTheContourAndClearsTheCoordinatesOnRequest) {
 
 TEST_F(EditViewHelp, CommandsThatChangeTheBodyRedrawTheViewOnShow) {
   Cylinder(100, 20);
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   ViewOnScreen(t.context, kViewTable);
   plotter.calls.clear();
   t.ui.answers = {Answer::No};
@@ -139,7 +139,7 @@ TEST_F(EditViewHelp, ErrorMessagesAreReportedOrTheCalculationCalledSuccessful) {
 
 TEST_F(EditViewHelp, RefreshShowsTheViewOnTheScreenElseTheConfiguredResultGraphic) {
   Cylinder(100, 20);
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   auto drawing = [&](auto draw) {
     plotter.calls.clear();
     draw();
@@ -194,7 +194,7 @@ TEST_F(EditViewHelp, ACalculationThatNoViewShowsSaysInTheStatusLineWhereTheResul
 
 TEST_F(EditViewHelp, ReportsCallABodyWithoutAFileUnnamed) {
   Cylinder(100, 20);
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   t.context.config.textDevice = kTargetScreen;
   t.context.state.dataDirectory = dir.Path();
   ViewReport(t.context, 2);

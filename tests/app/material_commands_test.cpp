@@ -34,7 +34,7 @@ class MaterialCommands : public ::testing::Test {
     contour[3] = {kLength, kRadius, 0};
     contour[4] = {0, kRadius, 0};
     contour.count = 4;
-    Calculate(t.context);
+    Calculate(t.context.body, t.context.config, t.context.messages);
   }
 
   void WriteTable(const std::string& density) {

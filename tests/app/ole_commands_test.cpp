@@ -38,7 +38,7 @@ class OleCommandsTest : public ::testing::Test {
     WriteDataFileOf(body, dir.File("welle.kal"));
     context.body = body;
     context.state.currentFileName = "welle";
-    Calculate(context);
+    Calculate(context.body, context.config, context.messages);
   }
 
   void StartLinked() {

@@ -29,7 +29,7 @@ struct CalculationFixture : TestContext {
   void Compute(std::initializer_list<Vertex> vertices, long double arcDivisionDeg = 5) {
     SetContour(vertices);
     body.arcDivisionAngle = arcDivisionDeg;
-    Calculate(context);
+    Calculate(context.body, context.config, context.messages);
   }
 };
 
