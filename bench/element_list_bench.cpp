@@ -20,13 +20,13 @@ namespace {
 class ChangingUi : public ConsoleUi {
  public:
   ChangingUi() : ConsoleUi(std::cout, std::cerr) {}
-  bool ShowElementList(TForm_einarray& form) override {
+  bool ShowElementList(ElementListForm& form) override {
     form.action = changed_ ? ElementListAction::Ok : ElementListAction::Change;
     form.selected = 100;
     changed_ = !changed_;
     return true;
   }
-  bool ShowCoordinateForm(TForm_einkoord& form) override {
+  bool ShowCoordinateForm(CoordinateForm& form) override {
     form.Edit_z = toggle_ ? "22" : "23";
     toggle_ = !toggle_;
     return form.Button_okClick();

@@ -14,7 +14,7 @@ namespace {
 void BM_ConfigDialogToFirstPaint(benchmark::State& state) {
   BenchContext bench;
   for (auto _ : state) {
-    Tconfig form(bench.context);
+    SettingsForm form(bench.context);
     ConfigDialog dialog(form, false);
     dialog.show();
     QPixmap firstPaint = dialog.grab();

@@ -7,7 +7,7 @@ namespace kalo {
 
 void FileConfig(Context& context) {
   context.state.cancel = false;
-  Tconfig form(context);
+  SettingsForm form(context);
   context.ui.ShowConfigDialog(form);
   context.state.cancel = false;
 }

@@ -12,19 +12,19 @@
 
 namespace kalo {
 
-TForm_preview::TForm_preview(Context& context)
+DataFileOverviewForm::DataFileOverviewForm(Context& context)
     : caption(std::string(kProgramName) + "  " + context.state.dataDirectory), context_(context) {}
 
-const std::string& TForm_preview::Cell(int row, int column) const {
+const std::string& DataFileOverviewForm::Cell(int row, int column) const {
   static const std::string kNone;
   if (column < 0 || column >= kTableColumns || row < 0 || row >= RowCount()) return kNone;
   const TableRow& texts = row == 0 ? table.header : table.rows[static_cast<size_t>(row - 1)];
   return texts[static_cast<size_t>(column)];
 }
 
-void TForm_preview::ColumnTitleClick(int column) { table.SortByColumn(column); }
+void DataFileOverviewForm::ColumnTitleClick(int column) { table.SortByColumn(column); }
 
-bool TForm_preview::CellClick(int row) {
+bool DataFileOverviewForm::CellClick(int row) {
   if (row < 1 || row >= RowCount()) return false;
   // The row is remembered by its file, so that sorting never makes another file look
   // like the one opened last.
@@ -35,7 +35,7 @@ bool TForm_preview::CellClick(int row) {
   return true;
 }
 
-void TForm_preview::mi_exportExcelClick() { ExportOverview(context_, table); }
+void DataFileOverviewForm::mi_exportExcelClick() { ExportOverview(context_, table); }
 
 void FileOpenTable(Context& context) {
   ProgramState& state = context.state;
@@ -44,7 +44,7 @@ void FileOpenTable(Context& context) {
   if (state.cancel) return;
   state.currentFileName.clear();
   if (context.screenPlotter) context.screenPlotter->Clear();
-  TForm_preview form(context);
+  DataFileOverviewForm form(context);
   ScanDataFiles(context, form.table);
   StartUndoHistory(context, true);
   context.ui.SetMainCaption(MainWindowCaption(context));

@@ -1,6 +1,6 @@
 #pragma once
 // File → Öffnen (Tabelle): the overview of every data file of the data directory in the
-// grid window "TForm_preview", from which the user opens one file after the other.
+// grid window, from which the user opens one file after the other.
 #include <array>
 #include <string>
 
@@ -10,9 +10,9 @@ namespace kalo {
 
 struct Context;
 
-class TForm_preview {
+class DataFileOverviewForm {
  public:
-  explicit TForm_preview(Context& context);
+  explicit DataFileOverviewForm(Context& context);
 
   // Grid column widths in pixels; 0 leaves a column at the window's own width.
   static constexpr std::array<int, kTableColumns> kColumnWidths = {0, 0, 90, 90, 0, 60, 0, 70, 0, 70};

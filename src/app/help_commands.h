@@ -11,7 +11,7 @@ struct Context;
 inline constexpr const char* kMakerWebPage = "https://www.example.com/kalo/";
 inline constexpr const char* kMakerMailAddress = "kalo@example.com";
 
-// The information box "TAboutBox": its window caption and its lines, code page 850.
+// The information box "AboutDialog": its window caption and its lines, code page 850.
 struct AboutBox {
   std::string caption;
   std::vector<std::string> lines;

@@ -29,9 +29,9 @@ std::string DataFileFullName(const ProgramState& state) {
 
 }  // namespace
 
-std::string CadFileText(const std::string& cp850, int mode, bool plainLetters) {
-  if (mode == 2) return DisplayAnsi(cp850, plainLetters);
-  if (mode == 3) return SpellOutAscii(cp850);
+std::string CadFileText(const std::string& cp850, CadTextMode mode, bool plainLetters) {
+  if (mode == CadTextMode::WindowCodePage) return DisplayAnsi(cp850, plainLetters);
+  if (mode == CadTextMode::PlainLetters) return SpellOutAscii(cp850);
   return cp850;
 }
 

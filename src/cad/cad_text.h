@@ -4,16 +4,16 @@
 #include <string>
 
 #include "context/cad_target.h"
+#include "context/configuration.h"
 
 namespace kalo {
 
 struct Configuration;
 struct Context;
 
-// A code page 850 text as a CAD file carries it: mode 1 unchanged, 2 in the window code
-// page (display conversion), 3 pure ASCII ("Maß 20°" becomes "Mass 20deg", "Ø" becomes "D").
-// Any other mode counts as 1.
-std::string CadFileText(const std::string& cp850, int mode, bool plainLetters);
+// A code page 850 text as a CAD file carries it: unchanged in code page 850, in the window
+// code page (display conversion), or pure ASCII ("Maß 20°" becomes "Mass 20deg", "Ø" becomes "D").
+std::string CadFileText(const std::string& cp850, CadTextMode mode, bool plainLetters);
 
 // The text state for a style call: height and rotation as given, width factor
 // "Textbreitenfaktor CAD" × width / height (× 0.7 when no width is given), oblique angle

@@ -29,10 +29,10 @@ const std::vector<LineTypeEntry>& LineTypes() {
 }
 
 // The code page the texts are written in, as readers look for it; plain letters need none.
-const char* DrawingCodePage(int cadTextMode) {
+const char* DrawingCodePage(CadTextMode cadTextMode) {
   switch (cadTextMode) {
-    case 1: return "DOS850";
-    case 2: return "ANSI_1252";
+    case CadTextMode::Oem: return "DOS850";
+    case CadTextMode::WindowCodePage: return "ANSI_1252";
     default: return nullptr;
   }
 }
@@ -120,7 +120,7 @@ void DxfWriter::LineTypeTable() {
 }
 
 std::string DxfWriter::NameText(const std::string& cp850) const {
-  return CadFileText(cp850, config_.cadTextMode, config_.specialCharacters == 1);
+  return CadFileText(cp850, config_.cadTextMode, config_.specialCharacters == SpecialCharacters::PlainLetters);
 }
 
 void DxfWriter::LayerEntry(const std::string& name, int colour, const std::string& lineType) {

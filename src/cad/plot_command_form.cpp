@@ -10,18 +10,18 @@
 #include "platform/platform_defaults.h"
 
 namespace kalo {
-const std::vector<std::string>& TForm_confpenplot::FormatNames() {
+const std::vector<std::string>& PlotCommandForm::FormatNames() {
   static const std::vector<std::string> names = {"HP-GL Laserjet (HPL)", "Postscript (PS)", "HP-GL Plotter (PLT)",
                                                  "HP-GL/2 (PL2)", "Aristo (ART)"};
   return names;
 }
 
-const std::vector<std::string>& TForm_confpenplot::InterfaceNames() {
+const std::vector<std::string>& PlotCommandForm::InterfaceNames() {
   static const std::vector<std::string> names = {"seriell", "parallel", "Datei"};
   return names;
 }
 
-const std::vector<std::string>& TForm_confpenplot::PostscriptFonts() {
+const std::vector<std::string>& PlotCommandForm::PostscriptFonts() {
   static const std::vector<std::string> fonts = {
       "Times-Roman", "Times-Italic", "Times-Bold", "Times-BoldItalic", "Helvetica", "Helvetica-Oblique",
       "Helvetica-Bold", "Helvetica-BoldOblique", "Helvetica-Narrow", "Helvetica-Narrow-Oblique",
@@ -34,7 +34,7 @@ const std::vector<std::string>& TForm_confpenplot::PostscriptFonts() {
   return fonts;
 }
 
-TForm_confpenplot::TForm_confpenplot(Context& context, const std::string& commandLine)
+PlotCommandForm::PlotCommandForm(Context& context, const std::string& commandLine)
     : Edit_penplotPath(DefaultPlotProgram()),
       Label_commandline(commandLine),
       context_(context),
@@ -42,11 +42,11 @@ TForm_confpenplot::TForm_confpenplot(Context& context, const std::string& comman
   Edit_outdir = temporaryDirectory_;
 }
 
-void TForm_confpenplot::ControlChanged() { Label_commandline = ComposedLine(); }
+void PlotCommandForm::ControlChanged() { Label_commandline = ComposedLine(); }
 
 // The input word always names the temporary folder, where the plot file is written; the
 // output folder goes only into " /F".
-std::string TForm_confpenplot::ComposedLine() const {
+std::string PlotCommandForm::ComposedLine() const {
   const int interface = RadioGroup_d + 1;
   std::string line = Edit_penplotPath + " " + PlotInputWord(temporaryDirectory_);
   line += " /C" + std::string(kPlotFormatCodes[static_cast<size_t>(RadioGroup_outcode % kPlotFormats)]);
@@ -70,7 +70,7 @@ std::string TForm_confpenplot::ComposedLine() const {
   return line;
 }
 
-void TForm_confpenplot::CheckBox_scaleClick() {
+void PlotCommandForm::CheckBox_scaleClick() {
   if (CheckBox_scale) {
     scaleBeforeFit_ = Edit_scale;
     Edit_scale = "0";
@@ -80,7 +80,7 @@ void TForm_confpenplot::CheckBox_scaleClick() {
   ControlChanged();
 }
 
-void TForm_confpenplot::Button_penplotpathClick() {
+void PlotCommandForm::Button_penplotpathClick() {
   std::string path = Edit_penplotPath;
   const std::string filter = "PENPLOT for Windows|wpenplot.exe|PENPLOT for MS-DOS|penplot.exe|*|*";
   if (context_.ui.AskOpenFileName(DirectoryOf(TrimBlanks(path)), filter, path) && !TrimBlanks(path).empty()) {
@@ -89,17 +89,17 @@ void TForm_confpenplot::Button_penplotpathClick() {
   }
 }
 
-void TForm_confpenplot::Button_outDirClick() {
+void PlotCommandForm::Button_outDirClick() {
   if (AskDirectory(context_, Edit_outdir)) ControlChanged();
 }
 
-void TForm_confpenplot::Button_tempdirClick() {
+void PlotCommandForm::Button_tempdirClick() {
   Edit_outdir = temporaryDirectory_;
   ControlChanged();
 }
 
-std::string TForm_confpenplot::Hint(int helpNumber) const { return HelpToolTip(context_, helpNumber); }
+std::string PlotCommandForm::Hint(int helpNumber) const { return HelpToolTip(context_, helpNumber); }
 
-void TForm_confpenplot::ShowHelpText() { ShowHelp(context_, kHelpNumber, 1); }
+void PlotCommandForm::ShowHelpText() { ShowHelp(context_, kHelpNumber, 1); }
 
 }  // namespace kalo

@@ -1,5 +1,5 @@
 #pragma once
-// The form model of the plot program's parameter window "TForm_confpenplot": every control
+// The form model of the plot program's parameter window: every control
 // as the window shows it, which controls are enabled, and the command line composed from
 // them after every change. Texts are code page 850.
 #include <string>
@@ -9,7 +9,7 @@ namespace kalo {
 
 struct Context;
 
-class TForm_confpenplot {
+class PlotCommandForm {
  public:
   static constexpr int kHelpNumber = 2055;
   static constexpr int kHelpPath = 2080, kHelpFormat = 2090, kHelpInterface = 2120, kHelpOutputDirectory = 2130,
@@ -19,7 +19,7 @@ class TForm_confpenplot {
 
   // FormCreate: the default parameters; the command line label shows commandLine until a
   // control changes.
-  TForm_confpenplot(Context& context, const std::string& commandLine);
+  PlotCommandForm(Context& context, const std::string& commandLine);
 
   // The radio groups' items and the font list, in their order.
   static const std::vector<std::string>& FormatNames();

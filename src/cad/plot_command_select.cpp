@@ -47,8 +47,8 @@ bool AsksForQuestions(const std::string& answer) {
 bool CadSelectPlotCommand(Context& context) {
   if (!ChooseLine(context)) return false;
   std::string& slot = context.config.plotCommands[static_cast<size_t>(context.cad.plotCommandIndex)];
-  SetHelpNumber(context, TForm_confpenplot::kHelpNumber);
-  TForm_confpenplot form(context, slot);
+  SetHelpNumber(context, PlotCommandForm::kHelpNumber);
+  PlotCommandForm form(context, slot);
   if (!context.ui.ShowPlotCommandForm(form)) return Cancel(context);
   slot = form.Label_commandline;
   std::string line = slot;

@@ -12,7 +12,6 @@
 namespace kalo {
 namespace {
 
-constexpr int kCadTextInWindowCodePage = 2;
 // Metrics at a size of 100 keep the hinting of small sizes out of the result.
 constexpr double kMeasureSize = 100;
 
@@ -30,7 +29,7 @@ cairo_t* MeasuringContext(const Configuration& config) {
 }  // namespace
 
 std::string PageTextUtf8(const Configuration& config, const std::string& text) {
-  return config.cadTextMode == kCadTextInWindowCodePage ? AnsiToUtf8(text) : Cp850ToUtf8(text);
+  return config.cadTextMode == CadTextMode::WindowCodePage ? AnsiToUtf8(text) : Cp850ToUtf8(text);
 }
 
 TextMeter::TextMeter(const Configuration& config) : config_(config), cairo_(MeasuringContext(config)) {}

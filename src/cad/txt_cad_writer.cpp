@@ -14,7 +14,7 @@ TxtCadWriter::TxtCadWriter(std::string path, const Configuration& config) : path
 
 std::string TxtCadWriter::Number(long double value) const {
   std::string text = FormatDecimals(value, CadDecimals(config_));
-  if (config_.decimalSeparator == 2)
+  if (config_.decimalSeparator == DecimalSeparator::Comma)
     for (char& c : text)
       if (c == '.') c = ',';
   return text;

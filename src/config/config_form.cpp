@@ -15,6 +15,16 @@
 namespace kalo {
 namespace {
 
+// A radio group lists a setting's codes in order, the first code as its first button.
+template <class E>
+int RadioIndex(E value, E first) {
+  return static_cast<int>(value) - static_cast<int>(first);
+}
+template <class E>
+E RadioChoice(int index, E first) {
+  return static_cast<E>(index + static_cast<int>(first));
+}
+
 constexpr long double kDegreesPerRadian = 180 / std::numbers::pi_v<long double>;
 constexpr int kLargestClientSize = 5000;
 
@@ -27,7 +37,7 @@ struct NumberField {
   bool whole;
 };
 
-std::vector<NumberField> NumberFields(const Tconfig& f) {
+std::vector<NumberField> NumberFields(const SettingsForm& f) {
   using P = ConfigPage;
   std::vector<NumberField> fields = {
       {P::Grafik, &f.Edit_x, Oem("Fenstergröße x"), 0, kLargestClientSize + 1, true},
@@ -116,7 +126,7 @@ const char* ConfigPageCaption(ConfigPage page) {
   return captions[static_cast<size_t>(page)];
 }
 
-Tconfig::Tconfig(Context& context) : context_(context) {
+SettingsForm::SettingsForm(Context& context) : context_(context) {
   Edit_dirworking = context.state.startupDirectory;
   std::string user = context.platform.GetEnvironment("USERNAME");
   Label_user = "User: " + (user.empty() ? context.platform.GetEnvironment("USER") : user);
@@ -129,9 +139,9 @@ Tconfig::Tconfig(Context& context) : context_(context) {
   Fill(context.config);
 }
 
-std::string Tconfig::Number(long double value) const { return FormatSignificant(value, context_.Numbers()); }
+std::string SettingsForm::Number(long double value) const { return FormatSignificant(value, context_.Numbers()); }
 
-void Tconfig::Fill(const Configuration& c) {
+void SettingsForm::Fill(const Configuration& c) {
   Edit_dirdbf = c.dbfDirectory;
   Edit_direxe = c.programDirectory;
   Edit_dirplt = c.pltDirectory;
@@ -173,7 +183,7 @@ void Tconfig::Fill(const Configuration& c) {
   CheckBox_diagrammgrenzen = c.askDiagramLimits;
   Edit_freigabefeld = c.releaseCaption;
   SpinEdit_dxfdec = std::to_string(c.cadDecimals);
-  radiogroupcadtexttyp = std::clamp(c.cadTextMode, 1, 3) - 1;
+  radiogroupcadtexttyp = RadioIndex(c.cadTextMode, CadTextMode::Oem);
   Edit_massfaktorconfig = Number(c.dimensionFactor);
 
   for (int k = 0; k < kDrawingLayers; ++k) {
@@ -187,8 +197,8 @@ void Tconfig::Fill(const Configuration& c) {
   Edit_printscaley = Number(c.printScaleVertical);
   Edit_printxorigin = std::to_string(c.printOriginX);
   Edit_printyorigin = std::to_string(c.printOriginY);
-  RadioGroup_printmono = std::clamp(c.printColourMode, 1, 2) - 1;
-  RadioGroup_orientation = std::clamp(c.printOrientation, 1, 2) - 1;
+  RadioGroup_printmono = RadioIndex(c.printColourMode, PrintColours::Mono);
+  RadioGroup_orientation = RadioIndex(c.printOrientation, PageOrientation::Portrait);
   CheckBox_printerDialogbox = c.printDialog;
 
   RadioGroup_lpt = std::clamp(c.printerPort, 1, 4) - 1;
@@ -202,20 +212,20 @@ void Tconfig::Fill(const Configuration& c) {
   Edit_top = std::to_string(c.textWindowTop);
   Edit_width = std::to_string(c.textWindowWidth);
   Edit_height = std::to_string(c.textWindowHeight);
-  RadioGroup_unit = std::clamp(c.units, 0, 1);
-  RadioGroup_ausgrad = std::clamp(c.angleOutput, 1, 2) - 1;
+  RadioGroup_unit = RadioIndex(c.units, UnitSetting::Metric);
+  RadioGroup_ausgrad = RadioIndex(c.angleOutput, AngleOutput::DecimalDegrees);
   RadioGroup_ff = std::clamp(c.printoutHeader, 1, 2) - 1;
   Label_courier = c.textFontPrintout;
   printoutFontSize = c.textSizePrintout;
   printoutFontStyle = c.textStylePrintout;
 
   RadioGroup_hilfegrad = std::clamp(c.helpLevel, 0, 2);
-  RadioGroup_punktkomma = std::clamp(c.decimalSeparator, 1, 2) - 1;
-  RadioGroup_ExcelDot = std::clamp(c.spreadsheetDecimalSeparator, 1, 2) - 1;
+  RadioGroup_punktkomma = RadioIndex(c.decimalSeparator, DecimalSeparator::Dot);
+  RadioGroup_ExcelDot = RadioIndex(c.spreadsheetDecimalSeparator, DecimalSeparator::Dot);
   SpinEdit_dezimalstellen = std::to_string(c.decimals);
   CheckBox_usereingabe = c.userMode;
   CheckBox_archivmode = c.archiveMode;
-  RadioGroup_chars = std::clamp(c.specialCharacters, 0, 1);
+  RadioGroup_chars = RadioIndex(c.specialCharacters, SpecialCharacters::Symbols);
   RadioGroup_ergebnisgrafik = std::clamp(c.resultGraphic, 0, 5);
   ListBox_penplot = c.plotCommands;
   plotCommandCount = c.plotCommandCount;
@@ -229,7 +239,7 @@ void Tconfig::Fill(const Configuration& c) {
   CheckBox_zeichlogo = !c.titleBlockWithoutLogo;
 }
 
-bool Tconfig::CheckNumbers() {
+bool SettingsForm::CheckNumbers() {
   for (const NumberField& field : NumberFields(*this)) {
     if (Accepts(field)) continue;
     page = field.page;
@@ -242,14 +252,14 @@ bool Tconfig::CheckNumbers() {
   return true;
 }
 
-void Tconfig::TakeWindowSize(Configuration& c) const {
+void SettingsForm::TakeWindowSize(Configuration& c) const {
   int x = std::clamp(Whole(Edit_x) - 1, 0, kLargestClientSize);
   int y = std::clamp(Whole(Edit_y) - 1, 0, kLargestClientSize);
   c.resolutionX = x != 0 ? x : metrics.screenWidth + metrics.dialogClientWidth - metrics.dialogWidth;
   c.resolutionY = y != 0 ? y : metrics.screenHeight + metrics.dialogClientHeight - metrics.dialogHeight;
 }
 
-bool Tconfig::TakeOver(Configuration& c) {
+bool SettingsForm::TakeOver(Configuration& c) {
   if (!CheckNumbers()) return false;
   c.dbfDirectory = Edit_dirdbf;
   c.programDirectory = Edit_direxe;
@@ -291,7 +301,7 @@ bool Tconfig::TakeOver(Configuration& c) {
   c.askDiagramLimits = CheckBox_diagrammgrenzen;
   c.releaseCaption = Edit_freigabefeld;
   c.cadDecimals = Whole(SpinEdit_dxfdec);
-  c.cadTextMode = radiogroupcadtexttyp + 1;
+  c.cadTextMode = RadioChoice(radiogroupcadtexttyp, CadTextMode::Oem);
   c.dimensionFactor = FactorOr(Edit_massfaktorconfig, 0.01L, 1.0L);
 
   for (int k = 0; k < kDrawingLayers; ++k) {
@@ -303,8 +313,8 @@ bool Tconfig::TakeOver(Configuration& c) {
   c.printScaleVertical = Real(Edit_printscaley);
   c.printOriginX = Whole(Edit_printxorigin);
   c.printOriginY = Whole(Edit_printyorigin);
-  c.printColourMode = RadioGroup_printmono + 1;
-  c.printOrientation = RadioGroup_orientation + 1;
+  c.printColourMode = RadioChoice(RadioGroup_printmono, PrintColours::Mono);
+  c.printOrientation = RadioChoice(RadioGroup_orientation, PageOrientation::Portrait);
   c.printDialog = CheckBox_printerDialogbox;
 
   c.printerPort = RadioGroup_lpt + 1;
@@ -320,20 +330,20 @@ bool Tconfig::TakeOver(Configuration& c) {
   c.textWindowTop = Whole(Edit_top);
   c.textWindowWidth = Whole(Edit_width);
   c.textWindowHeight = Whole(Edit_height);
-  c.units = RadioGroup_unit;
-  c.angleOutput = RadioGroup_ausgrad + 1;
+  c.units = RadioChoice(RadioGroup_unit, UnitSetting::Metric);
+  c.angleOutput = RadioChoice(RadioGroup_ausgrad, AngleOutput::DecimalDegrees);
   c.printoutHeader = RadioGroup_ff + 1;
   c.textFontPrintout = Label_courier.substr(0, kFontNameLength);
   c.textSizePrintout = printoutFontSize;
   c.textStylePrintout = printoutFontStyle;
 
   c.helpLevel = RadioGroup_hilfegrad;
-  c.decimalSeparator = RadioGroup_punktkomma + 1;
-  c.spreadsheetDecimalSeparator = RadioGroup_ExcelDot + 1;
+  c.decimalSeparator = RadioChoice(RadioGroup_punktkomma, DecimalSeparator::Dot);
+  c.spreadsheetDecimalSeparator = RadioChoice(RadioGroup_ExcelDot, DecimalSeparator::Dot);
   c.decimals = Whole(SpinEdit_dezimalstellen);
   c.userMode = CheckBox_usereingabe;
   c.archiveMode = CheckBox_archivmode;
-  c.specialCharacters = RadioGroup_chars;
+  c.specialCharacters = RadioChoice(RadioGroup_chars, SpecialCharacters::Symbols);
   c.resultGraphic = RadioGroup_ergebnisgrafik;
   c.plotCommands = ListBox_penplot;
   c.plotCommandCount = std::clamp(plotCommandCount, 1, kPlotCommandLines);
@@ -348,13 +358,13 @@ bool Tconfig::TakeOver(Configuration& c) {
   return true;
 }
 
-void Tconfig::ChooseDrawingLayerColour(int row) {
+void SettingsForm::ChooseDrawingLayerColour(int row) {
   ConfigColourRow& shown = StringGrid_color[static_cast<size_t>(row)];
   if (AskColour(context_, shown.colour)) shown.caption = ColourRowCaption(kFirstDrawingLayer + row, shown.colour);
   context_.state.cancel = false;
 }
 
-bool Tconfig::Button_okClick() {
+bool SettingsForm::Button_okClick() {
   Configuration taken = context_.config;
   if (!TakeOver(taken)) return false;
   context_.config = taken;

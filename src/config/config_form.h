@@ -1,5 +1,5 @@
 #pragma once
-// The form model of the configuration dialog "Tconfig": the settings of the configuration
+// The form model of the configuration dialog: the settings of the configuration
 // record on nine pages, as the controls show them, with the actions of its buttons. Field
 // texts are code page 850. Nothing reaches the record before "OK" or "&Speichern".
 #include <array>
@@ -41,7 +41,7 @@ struct ConfigColourRow {
 
 inline constexpr int kLayerRows = 5;
 
-class Tconfig {
+class SettingsForm {
  public:
   static constexpr int kPlotCommandLength = 80;
   // Help texts of the directories and of the pages.
@@ -53,7 +53,7 @@ class Tconfig {
                        kHelpDrucker = 1935, kHelpAusdruck = 1930;
 
   // FormCreate: the fields show the context's configuration.
-  explicit Tconfig(Context& context);
+  explicit SettingsForm(Context& context);
 
   std::string caption = "Konfiguration";
   ConfigPage page = ConfigPage::Grafik;  // the page on show

@@ -47,16 +47,16 @@ bool LooksComplete(const std::vector<std::string>& lines, const Configuration& r
 
 }  // namespace
 
-std::string Tconfig::Hint(int helpNumber) const { return HelpToolTip(context_, helpNumber); }
+std::string SettingsForm::Hint(int helpNumber) const { return HelpToolTip(context_, helpNumber); }
 
-void Tconfig::ShowHelpText(int helpNumber) { ShowHelp(context_, helpNumber, 1); }
+void SettingsForm::ShowHelpText(int helpNumber) { ShowHelp(context_, helpNumber, 1); }
 
-void Tconfig::ResetTempDirectory() {
+void SettingsForm::ResetTempDirectory() {
   std::string temp = context_.platform.GetEnvironment("TEMP");
   if (temp.find_first_not_of(' ') != std::string::npos) Edit_dirtemp = temp;
 }
 
-void Tconfig::ResetWindowSize() {
+void SettingsForm::ResetWindowSize() {
   const ConfigWindowMetrics& m = metrics;
   int x = m.screenWidth + m.mainClientWidth - m.mainWidth;
   int y = m.screenHeight + static_cast<int>(std::lround((m.mainClientHeight - m.mainHeight) * 1.65));
@@ -65,18 +65,18 @@ void Tconfig::ResetWindowSize() {
   WindowSizeExit();
 }
 
-void Tconfig::WindowSizeExit() {
+void SettingsForm::WindowSizeExit() {
   long double x = 0, y = 0;
   if (!ParseReal(Edit_x, x) || !ParseReal(Edit_y, y) || x <= 0 || y <= 0 || !resizeMainWindow) return;
   resizeMainWindow(static_cast<int>(x), static_cast<int>(y));
 }
 
-void Tconfig::ResetDialogWindowScale() {
+void SettingsForm::ResetDialogWindowScale() {
   SpinEdit_dialogfenster =
       std::to_string(InputWindowScale(metrics.mainHeight, metrics.mainClientHeight, metrics.pixelsPerInchY));
 }
 
-void Tconfig::ResetDialogElementScale() {
+void SettingsForm::ResetDialogElementScale() {
   long double windowScale = 0;
   ParseReal(SpinEdit_dialogfenster, windowScale);
   // The window scale that suits the screen, measured with the horizontal pixels per inch.
@@ -84,14 +84,14 @@ void Tconfig::ResetDialogElementScale() {
   SpinEdit_dialogelemente = std::to_string(std::lround(static_cast<double>(windowScale / screenScale * 100)));
 }
 
-void Tconfig::ResetLayer(int row) {
+void SettingsForm::ResetLayer(int row) {
   ConfigLayerRow& shown = StringGrid_layer[static_cast<size_t>(row)];
   shown.name = std::to_string(kLayerRows - row);
   shown.colour = std::to_string(kLayerDefaults[static_cast<size_t>(row)][0]);
   shown.thickness = std::to_string(kLayerDefaults[static_cast<size_t>(row)][1]);
 }
 
-void Tconfig::ResetTextWindow() {
+void SettingsForm::ResetTextWindow() {
   constexpr int kWideScreen = 640, kNarrowWidth = 620, kFallbackWidth = 700;
   long double x = 0, y = 0;
   ParseReal(Edit_x, x);
@@ -103,15 +103,15 @@ void Tconfig::ResetTextWindow() {
   Edit_height = std::to_string(static_cast<long>(y) - kTextWindowMargin);
 }
 
-void Tconfig::ChooseDirectory(std::string& field) { AskDirectory(context_, field); }
+void SettingsForm::ChooseDirectory(std::string& field) { AskDirectory(context_, field); }
 
-void Tconfig::ChooseProgram(std::string& field) {
+void SettingsForm::ChooseProgram(std::string& field) {
   std::string path = field;
   if (AskFile(context_, path, "*.exe")) field = path;
   context_.state.cancel = false;
 }
 
-void Tconfig::ChooseLayerColour(int row) {
+void SettingsForm::ChooseLayerColour(int row) {
   std::string& colour = StringGrid_layer[static_cast<size_t>(row)].colour;
   long double value = 1;
   ParseReal(colour, value);
@@ -120,11 +120,11 @@ void Tconfig::ChooseLayerColour(int row) {
   context_.state.cancel = false;
 }
 
-void Tconfig::SetAllThicknesses(int thickness) {
+void SettingsForm::SetAllThicknesses(int thickness) {
   for (ConfigColourRow& row : StringGrid_color) row.thickness = std::to_string(thickness);
 }
 
-void Tconfig::EditPlotCommand(int line) {
+void SettingsForm::EditPlotCommand(int line) {
   std::string text = ListBox_penplot[static_cast<size_t>(line)];
   if (!AskText(context_, "PENPLOT Command Line", kPlotCommandLength, text)) {
     context_.state.cancel = false;
@@ -134,7 +134,7 @@ void Tconfig::EditPlotCommand(int line) {
   plotCommandCount = std::max(plotCommandCount, line + 1);
 }
 
-bool Tconfig::Button_saveClick() {
+bool SettingsForm::Button_saveClick() {
   if (!Button_okClick()) return false;
   context_.state.cancel = false;
   WriteConfiguration(context_);
@@ -143,7 +143,7 @@ bool Tconfig::Button_saveClick() {
   return written;
 }
 
-void Tconfig::Button_importClick() {
+void SettingsForm::Button_importClick() {
   std::string path;
   if (!context_.ui.AskOpenFileName(WithSeparator(context_.configDirectory), "*.cfg|*.cfg", path)) return;
   std::vector<std::string> lines;

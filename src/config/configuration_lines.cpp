@@ -68,7 +68,8 @@ class ConfigurationWalk {
     if (AtStop()) return ConfigurationEnd::LateStop;
     Row("Hintergrundfarbe", c_.backgroundColour, OutsideTo(0, 0xFFFFFF, Initial().backgroundColour));
     if (AtStop()) return ConfigurationEnd::LateStop;
-    Row("Windows-Druckmodus (1=mono 2=color)", c_.printColourMode, OutsideTo(1, 2, 1));
+    CodedRow("Windows-Druckmodus (1=mono 2=color)", c_.printColourMode, PrintColours::Mono, PrintColours::Colour,
+             PrintColours::Mono);
     if (AtStop()) return ConfigurationEnd::LateStop;
     Row("Layer Monochrom", c_.layerMonochrome);
     if (AtStop()) return ConfigurationEnd::MonochromeStop;
@@ -87,7 +88,7 @@ class ConfigurationWalk {
     PlotCommandCount();
     Row("Archive Flag ?", c_.archiveMode);
     OptionalRows();
-    Row("Dot=1 Komma=2", c_.decimalSeparator, OutsideTo(1, 2, 1));
+    CodedRow("Dot=1 Komma=2", c_.decimalSeparator, DecimalSeparator::Dot, DecimalSeparator::Comma, DecimalSeparator::Dot);
     DataDirectoryAndScales();
     Row("HTML Browser", c_.htmlBrowser, StoredPath);
     if (AtStop()) return ConfigurationEnd::LateStop;
@@ -220,13 +221,15 @@ class ConfigurationWalk {
         c_.textWindowHeight = r.height;
       }
     }
-    Row("Metric Units=0,  English units=1", c_.units, OutsideTo(0, 1, 0));
+    CodedRow("Metric Units=0,  English units=1", c_.units, UnitSetting::Metric, UnitSetting::English,
+             UnitSetting::Metric);
     Row("printout with header=1, header page 1 only=2", c_.printoutHeader, OutsideTo(1, 2, 1));
     Row("Text Font Printout", c_.textFontPrintout, NameOr(kFontNameLength, Initial().textFontPrintout));
     Row("Text Size Printout", c_.textSizePrintout, OutsideTo(1, 100, 10));
     Row("Text Style Printout", c_.textStylePrintout);
     Row("Text Style Graphics", c_.graphicsFontStyle);
-    Row("Printer: Portrait=1, Landscape=2", c_.printOrientation, OutsideTo(1, 2, Initial().printOrientation));
+    CodedRow("Printer: Portrait=1, Landscape=2", c_.printOrientation, PageOrientation::Portrait,
+             PageOrientation::Landscape, Initial().printOrientation);
   }
 
   void ViewAndCadSettings() {
@@ -238,18 +241,20 @@ class ConfigurationWalk {
     Value(c_.view3dY, TurnOr(Initial().view3dY));
     Value(c_.view3dZ, TurnOr(Initial().view3dZ));
     Value(c_.changeIndexStyle);
-    Value(c_.spreadsheetDecimalSeparator, OutsideTo(1, 2, 2));
+    Coded(c_.spreadsheetDecimalSeparator, DecimalSeparator::Dot, DecimalSeparator::Comma, DecimalSeparator::Comma);
     Value(c_.releaseCaption);
     Row("Decimals DXF,TXT", c_.cadDecimals, OutsideTo(1, 32, 6));
-    Row("CAD Text Mode", c_.cadTextMode, OutsideTo(1, 3, 1));
+    CodedRow("CAD Text Mode", c_.cadTextMode, CadTextMode::Oem, CadTextMode::PlainLetters, CadTextMode::Oem);
     Key(Oem("Strichstärke Layer 16..31"));
     for (int& thickness : c_.drawingLayerThicknesses) Value(thickness, LineThickness());
   }
 
   void LaterSettings() {
-    Value(c_.specialCharacters, OutsideTo(0, 1, 0));
+    Coded(c_.specialCharacters, SpecialCharacters::Symbols, SpecialCharacters::PlainLetters,
+          SpecialCharacters::Symbols);
     Value(c_.dialogElementScale, OutsideTo(10, 1000, 100));
-    Value(c_.angleOutput, OutsideTo(1, 2, 2));
+    Coded(c_.angleOutput, AngleOutput::DecimalDegrees, AngleOutput::DegreesMinutesSeconds,
+          AngleOutput::DegreesMinutesSeconds);
     Value(c_.dimensionFactor, OutsideTo(1.0E-6L, 1.0E6L, 1.0L));
     Value(c_.reserved);
     Value(c_.language);
@@ -274,6 +279,19 @@ class ConfigurationWalk {
   void Row(const std::string& key, T& value) {
     Key(key);
     Value(value);
+  }
+  template <class E>
+  void CodedRow(const std::string& key, E& value, E low, E high, E replacement) {
+    Key(key);
+    Coded(value, low, high, replacement);
+  }
+  // A setting stored as its enumerator's number; a number outside low..high reads as the
+  // replacement.
+  template <class E>
+  void Coded(E& value, E low, E high, E replacement) {
+    int code = static_cast<int>(value);
+    if (Value(code))
+      value = Within(code, static_cast<int>(low), static_cast<int>(high)) ? static_cast<E>(code) : replacement;
   }
 
   void Key(const std::string& key) { Line(key); }

@@ -3,11 +3,11 @@
 namespace kalo {
 
 NumberFormat NumberFormatOf(const Configuration& config) {
-  return {config.decimals, config.decimalSeparator == 2};
+  return {config.decimals, config.decimalSeparator == DecimalSeparator::Comma};
 }
 
 UnitSystem UnitSystemOf(const Configuration& config) {
-  return {config.units == 1, config.specialCharacters == 1};
+  return {config.units == UnitSetting::English, config.specialCharacters == SpecialCharacters::PlainLetters};
 }
 
 }  // namespace kalo

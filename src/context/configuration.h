@@ -24,6 +24,15 @@ struct LayerStyle {
   int thickness = 1;  // "Line thickness Layer 0..5"
 };
 
+// Settings that kalo.cfg stores as numbers; each enumerator's value is the number stored.
+enum class DecimalSeparator : int { Dot = 1, Comma = 2 };
+enum class UnitSetting : int { Metric = 0, English = 1 };
+enum class CadTextMode : int { Oem = 1, WindowCodePage = 2, PlainLetters = 3 };
+enum class PageOrientation : int { Portrait = 1, Landscape = 2 };
+enum class PrintColours : int { Mono = 1, Colour = 2 };
+enum class SpecialCharacters : int { Symbols = 0, PlainLetters = 1 };
+enum class AngleOutput : int { DecimalDegrees = 1, DegreesMinutesSeconds = 2 };
+
 struct Configuration {
   // Layers 0..5: "Layer" name and "Farbe" colour for 1..5; layer 0 is stored by its thickness only.
   std::array<LayerStyle, kNamedLayers> layers = {
@@ -70,7 +79,7 @@ struct Configuration {
   int plotCommandCount = 1;                  // lines in use, 1..5
 
   int backgroundColour = 1;                  // "Hintergrundfarbe": RGB, red in the lowest byte
-  int printColourMode = 1;                   // "Windows-Druckmodus (1=mono 2=color)"
+  PrintColours printColourMode = PrintColours::Mono;                 // "Windows-Druckmodus (1=mono 2=color)"
   bool layerMonochrome = false;              // "Layer Monochrom"
   long double graphicsTextWidthFactor = 0.8L;  // "Textbreitenfaktor Grafik"
   std::string graphicsFont = "Arial";        // "Textstil Grafik"
@@ -95,7 +104,7 @@ struct Configuration {
   bool askTextDevice = false;                // "Text Device Window ?"
   bool smallOnlineWindow = false;            // "Small Online Window ?"
   bool askDiagramLimits = false;             // "Enter Diagram Limits ?"
-  int decimalSeparator = 1;                  // "Dot=1 Komma=2"
+  DecimalSeparator decimalSeparator = DecimalSeparator::Dot;           // "Dot=1 Komma=2"
   std::string defaultDataDirectory;          // "Default Data Directory"; the start-up directory when empty
   long double textHeightFactor = 1.0L;       // "Text Height Factor"
   int inputWindowScale = 102;                // "Input Window Scale %"
@@ -104,28 +113,28 @@ struct Configuration {
   bool printDialog = true;                   // "Graphic Printout Dialog Box ?"
   // "Text window left/top/width/height"
   int textWindowLeft = 10, textWindowTop = 40, textWindowWidth = 700, textWindowHeight = 440;
-  int units = 0;                             // "Metric Units=0,  English units=1"
+  UnitSetting units = UnitSetting::Metric;          // "Metric Units=0,  English units=1"
   int printoutHeader = 1;                    // "printout with header=1, header page 1 only=2"
   std::string textFontPrintout = "Courier New";  // "Text Font Printout"
   int textSizePrintout = 10;                 // "Text Size Printout"
   int textStylePrintout = 0;                 // "Text Style Printout"
   int graphicsFontStyle = 0;                 // "Text Style Graphics"
-  int printOrientation = 2;                  // "Printer: Portrait=1, Landscape=2"
+  PageOrientation printOrientation = PageOrientation::Landscape;          // "Printer: Portrait=1, Landscape=2"
   bool edit3dAngles = true;                  // "Edit 3D x,y,z ?"
   // "3D - Default x,y,z": rotation about x, y and z in radians (-15°, 90°, 210°).
   long double view3dX = -0.2617993877991495L, view3dY = 1.5707963267948966L, view3dZ = 3.6651914291880923L;
 
   // The lines below have no key line of their own, except where one is named.
   int changeIndexStyle = 0;                  // style of the change index
-  int spreadsheetDecimalSeparator = 2;       // 1 "English x.xx", 2 "German x,xx"
+  DecimalSeparator spreadsheetDecimalSeparator = DecimalSeparator::Comma;    // 1 "English x.xx", 2 "German x,xx"
   std::string releaseCaption;                // caption of the fourth signature row ("Freigabefeld")
   int cadDecimals = 6;                       // "Decimals DXF,TXT"
-  int cadTextMode = 2;                       // "CAD Text Mode" 1 OEM, 2 ANSI, 3 plain letters
+  CadTextMode cadTextMode = CadTextMode::WindowCodePage;          // "CAD Text Mode" 1 OEM, 2 ANSI, 3 plain letters
   // "Strichstärke Layer 16..31"
   std::array<int, kDrawingLayers> drawingLayerThicknesses = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-  int specialCharacters = 0;                 // 0 "²  µ  °", 1 "2  u  deg"
+  SpecialCharacters specialCharacters = SpecialCharacters::Symbols;          // 0 "²  µ  °", 1 "2  u  deg"
   int dialogElementScale = 100;              // size of dialog elements in percent
-  int angleOutput = 2;                       // 1 decimal degrees, 2 degrees, minutes, seconds
+  AngleOutput angleOutput = AngleOutput::DegreesMinutesSeconds;          // 1 decimal degrees, 2 degrees, minutes, seconds
   long double dimensionFactor = 1.0L;        // "Bemaßung": scale of dimension values
   int reserved = 0;                          // kept as read
   int language = 0;                          // menu language number

@@ -27,7 +27,7 @@ std::string WithExtension(const std::string& path, const std::string& extension)
 
 }  // namespace
 
-void Tdbf4::mi_exportHtmlClick() {
+void TableBrowserForm::mi_exportHtmlClick() {
   std::string path = DirectoryOf(table_.FileName()) + BaseNameOf(table_.FileName()) + ".htm";
   if (!context_.ui.AskSaveFileName(DirectoryOf(path), "HTML files|*.HTM;*.HTML|All files|*.*", path)) return;
   if (!Checked(table_.Post())) return;
@@ -40,19 +40,19 @@ void Tdbf4::mi_exportHtmlClick() {
   StartProgramWithFile(context_, context_.config.htmlBrowser, path);
 }
 
-void Tdbf4::mi_saveDelimitedClick() {
+void TableBrowserForm::mi_saveDelimitedClick() {
   std::string path;
   if (!context_.ui.AskSaveFileName(DirectoryOf(table_.FileName()), "txt|*.txt|All files|*.*", path)) return;
   Checked(table_.ExportDelimited(path));
 }
 
-void Tdbf4::mi_appendDbfClick() {
+void TableBrowserForm::mi_appendDbfClick() {
   std::string path;
   if (!Editable() || !context_.ui.AskOpenFileName(DirectoryOf(table_.FileName()), "*.dbf|*.dbf", path)) return;
   Checked(table_.AppendTable(WithExtension(path, "dbf")));
 }
 
-void Tdbf4::mi_appendDelimitedClick() {
+void TableBrowserForm::mi_appendDelimitedClick() {
   std::string path;
   if (!Editable() || !context_.ui.AskOpenFileName(DirectoryOf(table_.FileName()), "*.txt|*.txt", path)) return;
   Checked(table_.AppendDelimited(WithExtension(path, "txt")));

@@ -19,10 +19,10 @@ bool LiesIn(const std::string& path, const std::string& directory) {
 
 }  // namespace
 
-Tdbf4::Tdbf4(Context& context, DbfTable& table)
+TableBrowserForm::TableBrowserForm(Context& context, DbfTable& table)
     : mi_packHint(Oem("Markierte Datensätze löschen")), context_(context), table_(table) {}
 
-void Tdbf4::TakeMenuCaptions() {
+void TableBrowserForm::TakeMenuCaptions() {
   using G = GeneralCaption;
   CaptionVocabulary vocabulary;
   vocabulary.SetLanguage(context_.config.language);
@@ -36,13 +36,13 @@ void Tdbf4::TakeMenuCaptions() {
   mi_helpPicture = vocabulary.Text(G::HelpPicture);
 }
 
-void Tdbf4::SetTitles(const std::string& title1, const std::string& title2) {
+void TableBrowserForm::SetTitles(const std::string& title1, const std::string& title2) {
   title1_ = title1;
   title2_ = title2;
   mi_structure = title2;
 }
 
-bool Tdbf4::ShowTable(int mode) {
+bool TableBrowserForm::ShowTable(int mode) {
   mode_ = mode == kSelectionMode ? kSelectionMode : kEditingMode;
   TakeMenuCaptions();
   table_.SetHideDeleted(SelectionMode());
@@ -62,11 +62,11 @@ bool Tdbf4::ShowTable(int mode) {
   return confirmed;
 }
 
-void Tdbf4::Show() {
+void TableBrowserForm::Show() {
   Label_record = std::to_string(table_.RecNo()) + "/" + std::to_string(table_.RecordCount());
 }
 
-bool Tdbf4::Checked(bool succeeded) {
+bool TableBrowserForm::Checked(bool succeeded) {
   if (!succeeded) ErrorBox(context_, table_.ErrorText());
   Show();
   return succeeded;
@@ -74,45 +74,45 @@ bool Tdbf4::Checked(bool succeeded) {
 
 // The grid --------------------------------------------------------------------------------
 
-int Tdbf4::RowCount() const { return table_.ViewCount(); }
+int TableBrowserForm::RowCount() const { return table_.ViewCount(); }
 
-int Tdbf4::ColumnCount() const { return table_.FieldCount(); }
+int TableBrowserForm::ColumnCount() const { return table_.FieldCount(); }
 
-std::string Tdbf4::ColumnTitle(int column) const { return table_.FieldName(column); }
+std::string TableBrowserForm::ColumnTitle(int column) const { return table_.FieldName(column); }
 
-int Tdbf4::ColumnWidth(int column) const { return table_.FieldWidth(column); }
+int TableBrowserForm::ColumnWidth(int column) const { return table_.FieldWidth(column); }
 
-std::string Tdbf4::Cell(int row, int column) const {
+std::string TableBrowserForm::Cell(int row, int column) const {
   int record = table_.ViewRecord(row);
   return record == 0 ? std::string() : table_.RecordFieldText(record, column);
 }
 
-bool Tdbf4::RowDeleted(int row) const {
+bool TableBrowserForm::RowDeleted(int row) const {
   int record = table_.ViewRecord(row);
   return record != 0 && table_.RecordDeleted(record);
 }
 
-int Tdbf4::CurrentRow() const { return table_.ViewPosition(); }
+int TableBrowserForm::CurrentRow() const { return table_.ViewPosition(); }
 
-bool Tdbf4::GoToRow(int row) {
+bool TableBrowserForm::GoToRow(int row) {
   int record = table_.ViewRecord(row);
   if (record == 0) return false;
   return record == table_.RecNo() || Checked(table_.Go(record));
 }
 
-void Tdbf4::CellClick(int row, int column) {
+void TableBrowserForm::CellClick(int row, int column) {
   GoToRow(row);
   if (column >= 1 && column <= ColumnCount()) currentColumn_ = column;
   Show();
 }
 
-bool Tdbf4::CellEdited(int row, int column, const std::string& text) {
+bool TableBrowserForm::CellEdited(int row, int column, const std::string& text) {
   if (!Editable() || !GoToRow(row)) return false;
   currentColumn_ = column;
   return Checked(table_.SetFieldText(column, text));
 }
 
-void Tdbf4::TitleClick(int column) {
+void TableBrowserForm::TitleClick(int column) {
   int record = table_.RecNo();
   if (!Checked(table_.CreateIndex(column))) return;
   if (record != 0) table_.Go(record);
@@ -121,15 +121,15 @@ void Tdbf4::TitleClick(int column) {
 
 // Buttons ---------------------------------------------------------------------------------
 
-bool Tdbf4::Button_okClick() {
+bool TableBrowserForm::Button_okClick() {
   if (!Checked(table_.Post())) return false;
   recordNumber_ = table_.RecNo();
   return true;
 }
 
-void Tdbf4::Button_cancelClick() { table_.Cancel(); }
+void TableBrowserForm::Button_cancelClick() { table_.Cancel(); }
 
-void Tdbf4::Search(bool fromNext) {
+void TableBrowserForm::Search(bool fromNext) {
   context_.ui.SetWaitCursor(true);
   bool found = table_.Search(searchText_, fromNext);
   context_.ui.SetWaitCursor(false);
@@ -137,7 +137,7 @@ void Tdbf4::Search(bool fromNext) {
   Show();
 }
 
-void Tdbf4::Button_searchClick() {
+void TableBrowserForm::Button_searchClick() {
   int helpNumber = context_.state.helpNumber;
   SetHelpNumber(context_, kSearchHelpNumber);
   std::string text = searchText_;
@@ -149,63 +149,63 @@ void Tdbf4::Button_searchClick() {
   Search(false);
 }
 
-void Tdbf4::Button_searchNextClick() { Search(true); }
+void TableBrowserForm::Button_searchNextClick() { Search(true); }
 
-void Tdbf4::FirstClick() {
+void TableBrowserForm::FirstClick() {
   table_.First();
   Show();
 }
 
-void Tdbf4::PriorClick() {
+void TableBrowserForm::PriorClick() {
   table_.Prior();
   Show();
 }
 
-void Tdbf4::NextClick() {
+void TableBrowserForm::NextClick() {
   table_.Next();
   Show();
 }
 
-void Tdbf4::LastClick() {
+void TableBrowserForm::LastClick() {
   table_.Last();
   Show();
 }
 
-void Tdbf4::InsertClick() {
+void TableBrowserForm::InsertClick() {
   if (Editable()) Checked(table_.Append());
 }
 
-void Tdbf4::DeleteClick() {
+void TableBrowserForm::DeleteClick() {
   if (Editable() && table_.RecNo() != 0) Checked(table_.Delete());
 }
 
-void Tdbf4::PostClick() { Checked(table_.Post()); }
+void TableBrowserForm::PostClick() { Checked(table_.Post()); }
 
-void Tdbf4::CancelClick() {
+void TableBrowserForm::CancelClick() {
   table_.Cancel();
   Show();
 }
 
 // Menus -----------------------------------------------------------------------------------
 
-void Tdbf4::mi_printClick() {
+void TableBrowserForm::mi_printClick() {
   context_.state.cancel = false;
   if (!Checked(table_.Post())) return;
   PrintTable(context_, table_, caption, title1_);
 }
 
-void Tdbf4::mi_appendClick() { InsertClick(); }
+void TableBrowserForm::mi_appendClick() { InsertClick(); }
 
-void Tdbf4::mi_packClick() {
+void TableBrowserForm::mi_packClick() {
   if (Editable()) Checked(table_.Pack());
 }
 
-void Tdbf4::mi_structureClick() { ShowHelp(context_, 0, 1); }
+void TableBrowserForm::mi_structureClick() { ShowHelp(context_, 0, 1); }
 
-void Tdbf4::mi_databaseClick() { ShowHelp(context_, kDatabaseHelpNumber, 1); }
+void TableBrowserForm::mi_databaseClick() { ShowHelp(context_, kDatabaseHelpNumber, 1); }
 
-void Tdbf4::mi_helpPictureClick() { ShowHelp(context_, 0, 2); }
+void TableBrowserForm::mi_helpPictureClick() { ShowHelp(context_, 0, 2); }
 
-void Tdbf4::mi_fileClick() { InfoBox(context_, table_.FileName()); }
+void TableBrowserForm::mi_fileClick() { InfoBox(context_, table_.FileName()); }
 
 }  // namespace kalo

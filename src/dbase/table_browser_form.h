@@ -1,5 +1,5 @@
 #pragma once
-// The table browser "Tdbf4": an open table in a grid with a navigator, to pick a record
+// The table browser: an open table in a grid with a navigator, to pick a record
 // (selection mode: first/prior/next/last only, read-only, deleted records hidden) or to
 // browse and edit the table (editing mode). It exports the table as HTML or delimited
 // text, appends records from other files, packs and prints the table. Fields are shown by
@@ -11,7 +11,7 @@ namespace kalo {
 struct Context;
 class DbfTable;
 
-class Tdbf4 {
+class TableBrowserForm {
  public:
   static constexpr int kEditingMode = 0;
   static constexpr int kSelectionMode = 1;
@@ -19,7 +19,7 @@ class Tdbf4 {
   static constexpr int kDatabaseHelpNumber = 3210;
   static constexpr int kSearchLength = 50;
 
-  Tdbf4(Context& context, DbfTable& table);
+  TableBrowserForm(Context& context, DbfTable& table);
 
   // Title 1 and title 2; title 2 also captions the help item of the table structure.
   void SetTitles(const std::string& title1, const std::string& title2);

@@ -1,6 +1,6 @@
 #pragma once
-// The forms of the yes/no choice "Tin_janeindialog" and the colour list
-// "TForm_selectcolor". Texts are held as the window shows them (UTF-8).
+// The forms of the yes/no choice and the colour list
+//. Texts are held as the window shows them (UTF-8).
 #include <string>
 #include <vector>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The form "TForm_selectDir": a drive list and the list of directories below the current
+// The directory form: a drive list and the list of directories below the current
 // one. On this system the drives are the file system root and the home directory.
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 #pragma once
-// The form "Tform_uni4": drawing name, its second line, drawing number and three remark
+// The drawing texts form: drawing name, its second line, drawing number and three remark
 // lines. The fields hold the texts as the window shows them (UTF-8); OK converts them back
 // to code page 850 and cuts them to their lengths.
 #include <array>

@@ -16,9 +16,9 @@ constexpr long double kFullTurnDegrees = 360;
 
 }  // namespace
 
-TForm_einkoord::TForm_einkoord(Context& context, int n) : context_(context), n_(n) { Show(); }
+CoordinateForm::CoordinateForm(Context& context, int n) : context_(context), n_(n) { Show(); }
 
-void TForm_einkoord::Show() {
+void CoordinateForm::Show() {
   const ContourElement& element = context_.body.contour[n_];
   UnitSystem units = context_.Units();
   NumberFormat format = context_.Numbers();
@@ -36,13 +36,13 @@ void TForm_einkoord::Show() {
 
 // A field that holds no number, or one out of range, keeps the form open: the message names
 // the field and the range.
-bool TForm_einkoord::Refuse(const std::string& field, const std::string& range) {
+bool CoordinateForm::Refuse(const std::string& field, const std::string& range) {
   context_.ui.Beep();
   ShowText(context_, field + ": " + range);
   return false;
 }
 
-bool TForm_einkoord::Store() {
+bool CoordinateForm::Store() {
   UnitSystem units = context_.Units();
   std::optional<long double> x = LengthFromEntry(Edit_y, units), y = LengthFromEntry(Edit_z, units);
   std::optional<long double> phi = AngleFromEntry(Edit_w);
@@ -57,35 +57,36 @@ bool TForm_einkoord::Store() {
   return true;
 }
 
-bool TForm_einkoord::InContour() const { return n_ >= 1 && n_ <= context_.body.contour.count; }
+bool CoordinateForm::InContour() const { return n_ >= 1 && n_ <= context_.body.contour.count; }
 
-bool TForm_einkoord::Button_okClick() {
+bool CoordinateForm::Button_okClick() {
   if (!Store()) return false;
   context_.state.cancel = false;
   return true;
 }
 
-void TForm_einkoord::SpinDownClick() {
+void CoordinateForm::SpinDownClick() {
   if (InContour() && !Store()) return;
   if (n_ > 1) --n_;
   Show();
 }
 
-void TForm_einkoord::SpinUpClick() {
+void CoordinateForm::SpinUpClick() {
   if (InContour() && !Store()) return;
   if (n_ < context_.body.contour.count) ++n_;
   Show();
 }
 
-void TForm_einkoord::Button_metricClick() {
+void CoordinateForm::Button_metricClick() {
   if (!Store()) return;
-  context_.config.units = context_.config.units == 0 ? 1 : 0;
+  context_.config.units =
+      context_.config.units == UnitSetting::Metric ? UnitSetting::English : UnitSetting::Metric;
   Show();
 }
 
-void TForm_einkoord::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
+void CoordinateForm::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
 
-void TForm_einkoord::Button_hilfebildClick() {
+void CoordinateForm::Button_hilfebildClick() {
   if (!Store()) return;
   ShowHelp(context_, kHelpNumber, 2);
   Show();

@@ -1,5 +1,5 @@
 #pragma once
-// The coordinate form "TForm_einkoord": x, y and the arc angle of one contour element,
+// The coordinate form: x, y and the arc angle of one contour element,
 // shown in the current length unit and in degrees, stored in mm and radians. The spin
 // button steps through the elements, "mm <--> inch" switches the length unit. Texts are
 // code page 850.
@@ -9,12 +9,12 @@ namespace kalo {
 
 struct Context;
 
-class TForm_einkoord {
+class CoordinateForm {
  public:
   static constexpr int kHelpNumber = 9010;
 
   // Element n (1..200) of the current contour.
-  TForm_einkoord(Context& context, int n);
+  CoordinateForm(Context& context, int n);
 
   std::string caption;                // "Koordinaten " + n
   std::string Label_y, Label_z, Label_w;

@@ -85,7 +85,7 @@ void Paste(Context& context, const std::string& text) {
 }
 
 // One round: the action the list was closed with; false when the loop ends.
-bool CarryOut(Context& context, const TForm_einarray& form) {
+bool CarryOut(Context& context, const ElementListForm& form) {
   int s = form.selected;
   switch (form.action) {
     case ElementListAction::Append: Append(context); break;
@@ -112,8 +112,8 @@ bool EditElement(Context& context, int n) {
   Contour& contour = context.body.contour;
   if (contour[n].x == kUnusedCoordinate) contour[n].x = contour[n - 1].x;
   if (contour[n].y == kUnusedCoordinate) contour[n].y = contour[n - 1].y;
-  context.state.helpNumber = TForm_einkoord::kHelpNumber;
-  TForm_einkoord form(context, n);
+  context.state.helpNumber = CoordinateForm::kHelpNumber;
+  CoordinateForm form(context, n);
   bool ok = context.ui.ShowCoordinateForm(form);
   context.state.cancel = !ok;
   return ok;
@@ -123,8 +123,8 @@ void EditElementList(Context& context) {
   BodyInput opened = InputOf(context.body);
   int selected = 0;
   for (;;) {
-    context.state.helpNumber = TForm_einarray::kHelpNumber;
-    TForm_einarray form(context, selected);
+    context.state.helpNumber = ElementListForm::kHelpNumber;
+    ElementListForm form(context, selected);
     if (!context.ui.ShowElementList(form)) {
       // Abbrechen gives back the body as the list found it, whatever was changed on the way.
       RestoreInput(context.body, opened);

@@ -36,7 +36,7 @@ std::string ElementListLine(const Context& context, int j) {
   return line.substr(0, kLineLength);
 }
 
-TForm_einarray::TForm_einarray(Context& context, int selected)
+ElementListForm::ElementListForm(Context& context, int selected)
     : selected(selected),
       Button_aendern(Oem("&Ändern")),
       Button_einfuegen(Oem("&Einfügen")),
@@ -50,10 +50,10 @@ TForm_einarray::TForm_einarray(Context& context, int selected)
   warnings = ContourWarnings(CheckContour(contour, context.body.arcDivisionAngle));
 }
 
-void TForm_einarray::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
+void ElementListForm::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
 
-void TForm_einarray::Button_hilfebildClick() { ShowHelp(context_, kHelpNumber, 2); }
+void ElementListForm::Button_hilfebildClick() { ShowHelp(context_, kHelpNumber, 2); }
 
-void TForm_einarray::Button_errorClick() { ShowMessageSummary(context_); }
+void ElementListForm::Button_errorClick() { ShowMessageSummary(context_); }
 
 }  // namespace kalo

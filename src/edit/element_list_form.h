@@ -1,5 +1,5 @@
 #pragma once
-// The element list "TForm_einarray" (caption "Eingabe der Positionen"): one line per
+// The element list (caption "Eingabe der Positionen"): one line per
 // contour element and the buttons that change the contour. The window closes with the
 // action the user chose; the list loop carries it out and opens the list again. Texts
 // are code page 850.
@@ -12,12 +12,12 @@ struct Context;
 
 enum class ElementListAction { Append, Change, DoubleClick, Insert, Delete, Transform, Paste, Ok };
 
-class TForm_einarray {
+class ElementListForm {
  public:
   static constexpr int kHelpNumber = 8200;
 
   // The lines of the current contour; selected is the 1-based line (0 = none).
-  TForm_einarray(Context& context, int selected);
+  ElementListForm(Context& context, int selected);
 
   std::string caption = "Eingabe der Positionen";
   std::vector<std::string> ListBox1;

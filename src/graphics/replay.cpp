@@ -22,7 +22,6 @@ constexpr int kPrinterWidthPerPixel = 4;
 constexpr int kBoldWeight = 700;
 constexpr int kNormalWeight = 100;
 constexpr int kLargestTextStyle = 15;
-constexpr int kColourPrintout = 2;  // "Windows-Druckmodus (1=mono 2=color)"
 
 struct Target {
   Target(Canvas& targetCanvas, const DeviceMapping& targetMapping, bool onPrinter)
@@ -175,7 +174,7 @@ class Replayer {
       brush = ColourOfValue(config_.backgroundColour);
       target.pen.colour = brush;
     } else if (colour >= 1 && colour <= kMaxColour) {
-      bool inColour = target.printer ? config_.printColourMode == kColourPrintout : config_.colourGraphics;
+      bool inColour = target.printer ? config_.printColourMode == PrintColours::Colour : config_.colourGraphics;
       target.pen.colour = inColour ? PaletteColour(colour) : kBlack;
       brush = inColour && config_.colourGraphics ? PaletteColour(colour) : kBlack;
     } else {

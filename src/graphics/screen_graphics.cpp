@@ -7,11 +7,10 @@
 namespace kalo {
 
 namespace {
-constexpr int kPlainLetters = 1;
 }  // namespace
 
 void WindowScreenPlotter::Text(const std::string& text, long double x, long double y) {
-  window_.OutTextXY(DisplayUtf8(text, config_.specialCharacters == kPlainLetters), x, y);
+  window_.OutTextXY(DisplayUtf8(text, config_.specialCharacters == SpecialCharacters::PlainLetters), x, y);
 }
 
 ScreenGraphics::ScreenGraphics(Context& context, GraphHost& host)

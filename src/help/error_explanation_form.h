@@ -1,5 +1,5 @@
 #pragma once
-// The window "Thelperr" (caption "Fehlermeldung"): a collected message with its cause and
+// The error explanation window (caption "Fehlermeldung"): a collected message with its cause and
 // remedy from the error-message file. Cause and remedy can be edited; OK after a change
 // asks "Save Changes ?" and writes the new explanation into the file. Texts are held as
 // the window shows them (UTF-8).

@@ -1,5 +1,5 @@
 #pragma once
-// The window TForm_hilfebild: the list of the help pictures followed by five command lines,
+// The help picture browser: the list of the help pictures followed by five command lines,
 // a spin button and the buttons that request a command. Choosing a line, the spin button
 // or a command button closes the window with that line as the request; OK closes the
 // browser.

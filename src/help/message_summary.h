@@ -13,7 +13,7 @@ inline constexpr int kSummaryHelpNumber = 1210;
 // or cancels, showing the explanation of each message chosen and then preselecting the
 // next one.
 void ShowMessageSummary(Context& context);
-// The explanation of collected message 1..count in the window "Thelperr"; a missing
+// The explanation of collected message 1..count in the window "ErrorExplanationDialog"; a missing
 // error-message file is reported and sets the cancel flag.
 void ShowMessageHelp(Context& context, size_t index);
 

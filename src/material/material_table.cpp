@@ -49,7 +49,7 @@ void TakeOver(Context& context, const DbfTable& table, int record) {
 bool OpenMaterialTable(Context& context, MaterialTableMode mode) {
   WarnWhenTableDirectoryReadOnly(context, kMaterialTableName);
   DbfTable table;
-  Tdbf4 browser(context, table);
+  TableBrowserForm browser(context, table);
   browser.SetTitles("Werkstoff-Basisdaten", "");
   bool confirmed = OpenInstalledTable(context, kMaterialTableName, table) && HasMaterialFields(context, table) &&
                    OrderByKey(context, table) && Position(context, table, mode);

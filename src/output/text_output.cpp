@@ -14,8 +14,9 @@ constexpr const char* kLineIndent = "       ";
 constexpr const char* kFormFeed = "\f";
 
 // Numbers of spreadsheet files carry the spreadsheet's own decimal separator.
-std::string SpreadsheetNumber(std::string value, int separatorChoice) {
-  char from = separatorChoice == 1 ? ',' : '.', to = separatorChoice == 1 ? '.' : ',';
+std::string SpreadsheetNumber(std::string value, DecimalSeparator separator) {
+  bool dot = separator == DecimalSeparator::Dot;
+  char from = dot ? ',' : '.', to = dot ? '.' : ',';
   for (char& c : value)
     if (c == from) c = to;
   return value;

@@ -19,12 +19,12 @@ class HelpPictureForm;
 class PrintForm;
 class SelectColourForm;
 class SelectDirForm;
-class TForm_confpenplot;
-class Tconfig;
-class TForm_einarray;
-class TForm_einkoord;
-class TForm_preview;
-class Tdbf4;
+class PlotCommandForm;
+class SettingsForm;
+class ElementListForm;
+class CoordinateForm;
+class DataFileOverviewForm;
+class TableBrowserForm;
 class YesNoChoiceForm;
 struct GraphicsPrintJob;
 struct PrinterChoice;
@@ -62,15 +62,15 @@ class Ui {
   virtual bool ShowDrawingTextForm(DrawingTextForm& form) = 0;
   // The element list and the coordinate form of one element; a Ui without these windows
   // answers cancel.
-  virtual bool ShowElementList(TForm_einarray&) { return false; }
-  virtual bool ShowCoordinateForm(TForm_einkoord&) { return false; }
+  virtual bool ShowElementList(ElementListForm&) { return false; }
+  virtual bool ShowCoordinateForm(CoordinateForm&) { return false; }
   // The diagram limits; a Ui without this window answers cancel (the automatic limits).
   virtual bool EditDiagramLimits(DiagramLimitsForm&) { return false; }
   // The configuration dialog; it takes the settings over itself on "OK" and "&Speichern".
   // A Ui without this window answers cancel.
-  virtual bool ShowConfigDialog(Tconfig&) { return false; }
+  virtual bool ShowConfigDialog(SettingsForm&) { return false; }
   // The plot program's parameters; a Ui without this window answers cancel.
-  virtual bool ShowPlotCommandForm(TForm_confpenplot&) { return false; }
+  virtual bool ShowPlotCommandForm(PlotCommandForm&) { return false; }
   // A step of the demonstration: its text on show for the given time while the program
   // stays visible beneath; false when a key or a click ended the demonstration (a Ui
   // without this overlay ends it at once).
@@ -120,12 +120,12 @@ class Ui {
   // Lets the windows answer while a longer step runs, dropping what the user types or
   // clicks meanwhile except Esc; false when Esc was pressed.
   virtual bool ContinueLongStep() { return true; }
-  // The data file overview "TForm_preview"; its actions run while it is open. True when it
+  // The data file overview "DataFileOverviewForm"; its actions run while it is open. True when it
   // closed because a file was chosen, false for Exit (a Ui without this window answers Exit).
-  virtual bool ShowDataFileTable(TForm_preview&) { return false; }
+  virtual bool ShowDataFileTable(DataFileOverviewForm&) { return false; }
   // The table browser on an open table; its actions run while it is open. True after OK
   // (a Ui without this window answers cancel).
-  virtual bool ShowTableBrowser(Tdbf4&) { return false; }
+  virtual bool ShowTableBrowser(TableBrowserForm&) { return false; }
 };
 
 }  // namespace kalo

@@ -19,7 +19,6 @@ namespace {
 
 // The scales the configuration file accepts.
 constexpr long double kSmallestScale = 0.0001L, kLargestScale = 1000;
-constexpr int kColourPrintout = 2;  // "Windows-Druckmodus (1=mono 2=color)"
 constexpr int kTableDecimals = 4;   // of the scale fields of "printout.dbf"
 
 
@@ -35,7 +34,7 @@ PrintForm::PrintForm(Context& context, const PrintSettings& opening)
     : captions{.scaleX = Oem("Maßstab x"), .scaleY = Oem("Maßstab y"), .store = Oem("Ü&bernehmen Datenbank")},
       context_(context) {
   Show(opening);
-  RadioGroup_schattierung = context.config.printColourMode == kColourPrintout ? 1 : 0;
+  RadioGroup_schattierung = context.config.printColourMode == PrintColours::Colour ? 1 : 0;
   ShowPrinter(context.ui.PrinterName());
 }
 
@@ -70,7 +69,7 @@ bool PrintForm::Button_okClick() {
     return false;
   }
   context_.print.settings = settings;
-  context_.config.printColourMode = RadioGroup_schattierung + 1;
+  context_.config.printColourMode = RadioGroup_schattierung == 1 ? PrintColours::Colour : PrintColours::Mono;
   return true;
 }
 
@@ -85,12 +84,12 @@ void PrintForm::Button_printerClick() {
 
 void PrintForm::Button_databaseClick() {
   DbfTable table;
-  Tdbf4 browser(context_, table);
+  TableBrowserForm browser(context_, table);
   browser.SetTitles("", "Printout");
   int remembered = context_.print.takenOverRecord;
   if (OpenPrintoutTable(context_, table) && (remembered == 0 || GoToRememberedRecord(context_, table, remembered))) {
     SetHelpNumber(context_, kTableHelpNumber);
-    if (browser.ShowTable(Tdbf4::kEditingMode) && table.Go(browser.RecordNumber())) {
+    if (browser.ShowTable(TableBrowserForm::kEditingMode) && table.Go(browser.RecordNumber())) {
       context_.print.takenOverRecord = browser.RecordNumber();
       Show(ReadPrintoutRecord(table));
     }

@@ -8,7 +8,7 @@
 
 namespace kalo {
 
-TAboutBox::TAboutBox(const QString& caption, const QStringList& lines, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(const QString& caption, const QStringList& lines, QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
   setWindowTitle(caption);
   auto* layout = new QVBoxLayout(this);

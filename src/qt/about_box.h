@@ -1,16 +1,16 @@
 #pragma once
-// The information box "TAboutBox": the program's lines and one "OK" button.
+// The information box: the program's lines and one "OK" button.
 #include <QDialog>
 #include <QStringList>
 
 namespace kalo {
 
-class TAboutBox : public QDialog {
+class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
   // The caption and the lines as shown.
-  TAboutBox(const QString& caption, const QStringList& lines, QWidget* parent = nullptr);
+  AboutDialog(const QString& caption, const QStringList& lines, QWidget* parent = nullptr);
 };
 
 }  // namespace kalo

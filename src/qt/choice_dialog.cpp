@@ -18,7 +18,7 @@ ChoiceDialog::ChoiceDialog(const QString& title, const QStringList& items, int i
   label->setMinimumHeight(39);
   layout->addWidget(label);
   if (items.size() <= kMaxRadioItems) {
-    setObjectName("Tin_radiodialog");
+    setObjectName("ChoiceDialog");
     radios_ = new QButtonGroup(this);
     for (int i = 0; i < items.size(); ++i) {
       auto* radio = new QRadioButton(items[i], this);
@@ -27,7 +27,7 @@ ChoiceDialog::ChoiceDialog(const QString& title, const QStringList& items, int i
     }
     if (!items.isEmpty()) radios_->button(index)->setChecked(true);
   } else {
-    setObjectName("Tin_codedialog");
+    setObjectName("CodeChoiceDialog");
     list_ = new QListWidget(this);
     list_->addItems(items);
     list_->setCurrentRow(index);

@@ -1,5 +1,5 @@
 #pragma once
-// "Tin_radiodialog" for up to seven items, "Tin_codedialog" (a list) for more.
+// A radio group for up to seven items, a list for more.
 #include <QButtonGroup>
 #include <QDialog>
 #include <QListWidget>

@@ -41,9 +41,9 @@ int RgbOf(const QColor& colour) { return colour.red() | (colour.green() << 8) | 
 
 }  // namespace
 
-ConfigDialog::ConfigDialog(Tconfig& form, bool plainLetters, QWidget* parent)
+ConfigDialog::ConfigDialog(SettingsForm& form, bool plainLetters, QWidget* parent)
     : QDialog(parent), form_(form), plainLetters_(plainLetters) {
-  setObjectName("Tconfig");
+  setObjectName("SettingsForm");
   setWindowTitle(Text(form.caption));
   auto* layout = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);

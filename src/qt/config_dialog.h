@@ -1,5 +1,5 @@
 #pragma once
-// The configuration dialog "Tconfig": nine pages of fields over the form model. Every
+// The configuration dialog: nine pages of fields over the form model. Every
 // button copies the fields into the model, runs the model's action and shows the model
 // again.
 #include <QDialog>
@@ -27,7 +27,7 @@ class ConfigDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ConfigDialog(Tconfig& form, bool plainLetters, QWidget* parent = nullptr);
+  ConfigDialog(SettingsForm& form, bool plainLetters, QWidget* parent = nullptr);
 
   // OK: the dialog closes only when the model took the fields over; else it shows the
   // page of the refused field.
@@ -70,7 +70,7 @@ class ConfigDialog : public QDialog {
   void ChooseFont(std::string& family, int& style, int* size);
   void ChooseBackgroundColour();
 
-  Tconfig& form_;
+  SettingsForm& form_;
   bool plainLetters_;
   QTabWidget* pages_ = nullptr;
   QLabel* backgroundPanel_ = nullptr;

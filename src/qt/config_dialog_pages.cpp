@@ -37,14 +37,14 @@ QWidget* ConfigDialog::DirectoriesPage() {
     int help;
   };
   for (const Directory& d :
-       {Directory{"Ordner für Datenbankdateien (dbf)", "Edit_dirdbf", form_.Edit_dirdbf, Tconfig::kHelpDbfDirectory},
-        Directory{"VORTANE-Programm-Ordner", "Edit_direxe", form_.Edit_direxe, Tconfig::kHelpProgramDirectory},
+       {Directory{"Ordner für Datenbankdateien (dbf)", "Edit_dirdbf", form_.Edit_dirdbf, SettingsForm::kHelpDbfDirectory},
+        Directory{"VORTANE-Programm-Ordner", "Edit_direxe", form_.Edit_direxe, SettingsForm::kHelpProgramDirectory},
         Directory{"Hilfebilder(plt), Hilfetext(hlp), Demoskript(dem)", "Edit_dirplt", form_.Edit_dirplt,
-                  Tconfig::kHelpPltDirectory},
-        Directory{"Temporärer Ordner", "Edit_dirtemp", form_.Edit_dirtemp, Tconfig::kHelpTempDirectory},
-        Directory{"EDI Ordner", "Edit_diredi", form_.Edit_diredi, Tconfig::kHelpEdiDirectory},
-        Directory{"Daten Ordner", "Edit_dirdata", form_.Edit_dirdata, Tconfig::kHelpDataDirectory},
-        Directory{"CAD Ordner", "Edit_dircad", form_.Edit_dircad, Tconfig::kHelpCadDirectory}}) {
+                  SettingsForm::kHelpPltDirectory},
+        Directory{"Temporärer Ordner", "Edit_dirtemp", form_.Edit_dirtemp, SettingsForm::kHelpTempDirectory},
+        Directory{"EDI Ordner", "Edit_diredi", form_.Edit_diredi, SettingsForm::kHelpEdiDirectory},
+        Directory{"Daten Ordner", "Edit_dirdata", form_.Edit_dirdata, SettingsForm::kHelpDataDirectory},
+        Directory{"CAD Ordner", "Edit_dircad", form_.Edit_dircad, SettingsForm::kHelpCadDirectory}}) {
     int row = grid->rowCount();
     grid->addWidget(HintedLabel(d.caption, d.help), row, 0);
     grid->addWidget(Edit(d.name, d.field), row, 1);
@@ -56,9 +56,9 @@ QWidget* ConfigDialog::DirectoriesPage() {
       grid->addWidget(Button("Edit_dirtemp_reset", "<", [this] { form_.ResetTempDirectory(); }), row, 3);
   }
   int row = grid->rowCount();
-  grid->addWidget(HintedLabel("Arbeitsverzeichnis", Tconfig::kHelpWorkingDirectory), row, 0);
+  grid->addWidget(HintedLabel("Arbeitsverzeichnis", SettingsForm::kHelpWorkingDirectory), row, 0);
   grid->addWidget(ModelLabel(form_.Edit_dirworking), row, 1);
-  grid->addWidget(HelpButton("Button_dirworking_help", "?", Tconfig::kHelpWorkingDirectory), row, 2);
+  grid->addWidget(HelpButton("Button_dirworking_help", "?", SettingsForm::kHelpWorkingDirectory), row, 2);
   AddRow(grid, ModelLabel(form_.Label_user));
   grid->setRowStretch(grid->rowCount(), 1);
   return page;
@@ -102,7 +102,7 @@ QWidget* ConfigDialog::GrafikPage() {
   EditRow(grid, "x °", "Edit_3dx", form_.Edit_3dx);
   EditRow(grid, "y °", "Edit_3dy", form_.Edit_3dy);
   EditRow(grid, "z °", "Edit_3dz", form_.Edit_3dz);
-  AddRow(grid, HelpButton("Button_help_grafik", "&Hilfe", Tconfig::kHelpGrafik));
+  AddRow(grid, HelpButton("Button_help_grafik", "&Hilfe", SettingsForm::kHelpGrafik));
   return page;
 }
 
@@ -122,9 +122,9 @@ QWidget* ConfigDialog::CadPage() {
     grid->addWidget(Button((name + "_farbe").c_str(), "Farbe", [this, r] { form_.ChooseLayerColour(r); }), row, 4);
     grid->addWidget(Button((name + "_reset").c_str(), "<", [this, r] { form_.ResetLayer(r); }), row, 5);
   }
-  AddRow(grid, HelpButton("Button_help_layer", "&Hilfe", Tconfig::kHelpLayers));
+  AddRow(grid, HelpButton("Button_help_layer", "&Hilfe", SettingsForm::kHelpLayers));
   QCheckBox* monochrome = Check("CheckBox_layermonochrom", "Layer Monochrom ?", form_.CheckBox_layermonochrom);
-  monochrome->setToolTip(Text(form_.Hint(Tconfig::kHelpLayerMonochrome)));
+  monochrome->setToolTip(Text(form_.Hint(SettingsForm::kHelpLayerMonochrome)));
   AddRow(grid, monochrome);
   AddRow(grid, Check("CheckBox_layerfarbenSvgPdf", "Layerfarben SVG,PDF ?", form_.CheckBox_layerfarbenSvgPdf));
   EditRow(grid, "Textstil", "Edit_cadfont", form_.Edit_cadfont);
@@ -140,7 +140,7 @@ QWidget* ConfigDialog::CadPage() {
                       form_.radiogroupcadtexttyp));
   EditRow(grid, "Größenfaktor Bemaßung", "Edit_massfaktorconfig", form_.Edit_massfaktorconfig,
           [this] { form_.ResetDimensionFactor(); });
-  AddRow(grid, HelpButton("Button_help_cad", "&Hilfe", Tconfig::kHelpCad));
+  AddRow(grid, HelpButton("Button_help_cad", "&Hilfe", SettingsForm::kHelpCad));
   return page;
 }
 
@@ -163,7 +163,7 @@ QWidget* ConfigDialog::FarbePage() {
     grid->addWidget(Button(("Button_strichstaerke" + std::to_string(thickness)).c_str(), "Strichstärke",
                            [this, thickness] { form_.SetAllThicknesses(thickness); }),
                     row, thickness - 1);
-  AddRow(grid, HelpButton("Button_help_farbe", "&Hilfe", Tconfig::kHelpFarbe));
+  AddRow(grid, HelpButton("Button_help_farbe", "&Hilfe", SettingsForm::kHelpFarbe));
   return page;
 }
 
@@ -186,7 +186,7 @@ QWidget* ConfigDialog::DruckerPage() {
     connect(border, &QCheckBox::toggled, printerBorder, &QCheckBox::setChecked);
     connect(printerBorder, &QCheckBox::toggled, border, &QCheckBox::setChecked);
   }
-  AddRow(grid, HelpButton("Button_help_drucker", "&Hilfe", Tconfig::kHelpDrucker));
+  AddRow(grid, HelpButton("Button_help_drucker", "&Hilfe", SettingsForm::kHelpDrucker));
   grid->setRowStretch(grid->rowCount(), 1);
   return page;
 }
@@ -234,7 +234,7 @@ QWidget* ConfigDialog::AusdruckPage() {
                            ChooseFont(form_.Label_courier, form_.printoutFontStyle, &form_.printoutFontSize);
                          }),
                   row, 1);
-  AddRow(grid, HelpButton("Button_help_ausdruck", "&Hilfe", Tconfig::kHelpAusdruck));
+  AddRow(grid, HelpButton("Button_help_ausdruck", "&Hilfe", SettingsForm::kHelpAusdruck));
   return page;
 }
 
@@ -274,7 +274,7 @@ QWidget* ConfigDialog::ExternPage() {
   for (auto [caption, name, field] : {std::tuple{"Textprogramm", "Edit_externtxt", &form_.Edit_externtxt},
                                       std::tuple{"HTML Browser", "Edit_externhtml", &form_.Edit_externhtml}}) {
     int row = grid->rowCount();
-    grid->addWidget(field == &form_.Edit_externtxt ? HintedLabel(caption, Tconfig::kHelpTextProgram) : Label(caption),
+    grid->addWidget(field == &form_.Edit_externtxt ? HintedLabel(caption, SettingsForm::kHelpTextProgram) : Label(caption),
                     row, 0);
     grid->addWidget(Edit(name, *field), row, 1);
     grid->addWidget(Button((std::string(name) + "_choose").c_str(), "...", [this, field = field] {

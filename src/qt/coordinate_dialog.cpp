@@ -33,7 +33,7 @@ QToolButton* SpinButton(QDialog* dialog, const char* name, Qt::ArrowType arrow) 
 
 }  // namespace
 
-CoordinateDialog::CoordinateDialog(TForm_einkoord& form, bool plainLetters, QWidget* parent)
+CoordinateDialog::CoordinateDialog(CoordinateForm& form, bool plainLetters, QWidget* parent)
     : QDialog(parent),
       form_(form),
       plainLetters_(plainLetters),
@@ -46,7 +46,7 @@ CoordinateDialog::CoordinateDialog(TForm_einkoord& form, bool plainLetters, QWid
       editX_(Named(new QLineEdit(this), "Edit_y")),
       editY_(Named(new QLineEdit(this), "Edit_z")),
       editW_(Named(new QLineEdit(this), "Edit_w")) {
-  setObjectName("TForm_einkoord");
+  setObjectName("CoordinateForm");
   auto* grid = new QGridLayout(this);
   int row = 0;
   for (auto [label, edit, unit] : {std::tuple{labelX_, editX_, unitX_}, std::tuple{labelY_, editY_, unitY_},
@@ -80,10 +80,10 @@ CoordinateDialog::CoordinateDialog(TForm_einkoord& form, bool plainLetters, QWid
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [this] { form_.Button_helpClick(); });
-  connect(picture, &QPushButton::clicked, this, [this] { Run(&TForm_einkoord::Button_hilfebildClick); });
-  connect(metric, &QPushButton::clicked, this, [this] { Run(&TForm_einkoord::Button_metricClick); });
-  connect(down, &QToolButton::clicked, this, [this] { Run(&TForm_einkoord::SpinDownClick); });
-  connect(up, &QToolButton::clicked, this, [this] { Run(&TForm_einkoord::SpinUpClick); });
+  connect(picture, &QPushButton::clicked, this, [this] { Run(&CoordinateForm::Button_hilfebildClick); });
+  connect(metric, &QPushButton::clicked, this, [this] { Run(&CoordinateForm::Button_metricClick); });
+  connect(down, &QToolButton::clicked, this, [this] { Run(&CoordinateForm::SpinDownClick); });
+  connect(up, &QToolButton::clicked, this, [this] { Run(&CoordinateForm::SpinUpClick); });
   ShowForm();
 }
 
@@ -106,7 +106,7 @@ void CoordinateDialog::ShowForm() {
   editW_->setText(Shown(form_.Edit_w, plainLetters_));
 }
 
-void CoordinateDialog::Run(void (TForm_einkoord::*action)()) {
+void CoordinateDialog::Run(void (CoordinateForm::*action)()) {
   TakeEdits();
   (form_.*action)();
   ShowForm();

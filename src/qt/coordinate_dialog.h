@@ -14,17 +14,17 @@ class CoordinateDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CoordinateDialog(TForm_einkoord& form, bool plainLetters, QWidget* parent = nullptr);
+  CoordinateDialog(CoordinateForm& form, bool plainLetters, QWidget* parent = nullptr);
 
   void accept() override;
 
  private:
   // The typed texts into the form, the form's action, and the form shown again.
-  void Run(void (TForm_einkoord::*action)());
+  void Run(void (CoordinateForm::*action)());
   void TakeEdits();
   void ShowForm();
 
-  TForm_einkoord& form_;
+  CoordinateForm& form_;
   bool plainLetters_;
   QLabel *labelX_, *labelY_, *labelW_, *unitX_, *unitY_, *unitW_;
   QLineEdit *editX_, *editY_, *editW_;

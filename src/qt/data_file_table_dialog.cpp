@@ -9,9 +9,9 @@
 
 namespace kalo {
 
-DataFileTableDialog::DataFileTableDialog(TForm_preview& form, bool plainLetters, QWidget* parent)
+DataFileTableDialog::DataFileTableDialog(DataFileOverviewForm& form, bool plainLetters, QWidget* parent)
     : QDialog(parent), form_(form), plainLetters_(plainLetters), grid_(new QTableWidget(this)) {
-  setObjectName("TForm_preview");
+  setObjectName("DataFileOverviewForm");
   setWindowTitle(Shown(form.caption, plainLetters));
   auto* layout = new QVBoxLayout(this);
   auto* menu = new QMenuBar(this);
@@ -31,7 +31,7 @@ DataFileTableDialog::DataFileTableDialog(TForm_preview& form, bool plainLetters,
   grid_->verticalHeader()->setVisible(false);
   for (int column = 0; column < kTableColumns; ++column) {
     grid_->setHorizontalHeaderItem(column, new QTableWidgetItem(Shown(form.Cell(0, column), plainLetters)));
-    if (int width = TForm_preview::kColumnWidths[static_cast<size_t>(column)]; width > 0)
+    if (int width = DataFileOverviewForm::kColumnWidths[static_cast<size_t>(column)]; width > 0)
       grid_->setColumnWidth(column, width);
   }
   connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {

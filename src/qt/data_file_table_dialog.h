@@ -1,5 +1,5 @@
 #pragma once
-// The data file overview window "TForm_preview": one grid row per data file under the
+// The data file overview window: one grid row per data file under the
 // column titles, a click on a title sorts, a click on a row opens its file; its menu
 // exports the grid to the spreadsheet or leaves the window.
 #include <QDialog>
@@ -14,13 +14,13 @@ class DataFileTableDialog : public QDialog {
   Q_OBJECT
 
  public:
-  DataFileTableDialog(TForm_preview& form, bool plainLetters, QWidget* parent = nullptr);
+  DataFileTableDialog(DataFileOverviewForm& form, bool plainLetters, QWidget* parent = nullptr);
 
  private:
   void ShowRows();
   void CellClicked(int row);
 
-  TForm_preview& form_;
+  DataFileOverviewForm& form_;
   bool plainLetters_;
   QTableWidget* grid_;
 };

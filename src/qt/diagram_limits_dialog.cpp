@@ -28,7 +28,7 @@ QPushButton* AddButton(QDialog* dialog, const char* name, const std::string& cap
 DiagramLimitsDialog::DiagramLimitsDialog(DiagramLimitsForm& form, bool plainLetters, std::function<void()> showHelp,
                                          QWidget* parent)
     : QDialog(parent), form_(form) {
-  setObjectName("TEinDiagramLimits");
+  setObjectName("DiagramLimitsDialog");
   setWindowTitle(Shown(form.caption, plainLetters));
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel("min", this), 0, 1);

@@ -8,7 +8,7 @@
 namespace kalo {
 
 DrawingTextDialog::DrawingTextDialog(DrawingTextForm& form, QWidget* parent) : QDialog(parent), form_(form) {
-  setObjectName("Tform_uni4");
+  setObjectName("DrawingTextDialog");
   setWindowTitle(FromUtf8(form.caption));
   auto* layout = new QFormLayout(this);
   for (size_t i = 0; i < form.fields.size(); ++i) {

@@ -25,9 +25,9 @@ QPushButton* AddButton(QDialog* dialog, QLayout* layout, const char* name, const
 
 }  // namespace
 
-ElementListDialog::ElementListDialog(TForm_einarray& form, bool plainLetters, QWidget* parent)
+ElementListDialog::ElementListDialog(ElementListForm& form, bool plainLetters, QWidget* parent)
     : QDialog(parent), form_(form), list_(new QListWidget(this)) {
-  setObjectName("TForm_einarray");
+  setObjectName("ElementListForm");
   setWindowTitle(Shown(form.caption, plainLetters));
   list_->setObjectName("ListBox1");
   list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

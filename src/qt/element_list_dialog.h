@@ -13,13 +13,13 @@ class ElementListDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ElementListDialog(TForm_einarray& form, bool plainLetters, QWidget* parent = nullptr);
+  ElementListDialog(ElementListForm& form, bool plainLetters, QWidget* parent = nullptr);
 
  private:
   // The selected line and the action into the form, then the window closes.
   void Close(ElementListAction action);
 
-  TForm_einarray& form_;
+  ElementListForm& form_;
   QListWidget* list_;
 };
 

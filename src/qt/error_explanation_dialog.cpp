@@ -12,7 +12,7 @@ namespace kalo {
 
 ErrorExplanationDialog::ErrorExplanationDialog(ErrorExplanationForm& form, QWidget* parent)
     : QDialog(parent), form_(form) {
-  setObjectName("Thelperr");
+  setObjectName("ErrorExplanationDialog");
   setWindowTitle(FromUtf8(form.caption));
   auto* layout = new QVBoxLayout(this);
   auto* label = new QLabel("Fehlermeldung", this);

@@ -1,5 +1,5 @@
 #pragma once
-// "Thelperr": a message with its cause and remedy; the memos can be edited, and "OK" offers
+// A message with its cause and remedy; the memos can be edited, and "OK" offers
 // to save a change before it closes the window.
 #include <QDialog>
 #include <QPlainTextEdit>

@@ -22,7 +22,7 @@ QPushButton* AddButton(QLayout* layout, const char* name, const char* caption) {
 
 HelpPictureDialog::HelpPictureDialog(HelpPictureForm& form, bool plainLetters, QWidget* parent)
     : QDialog(parent, Qt::Tool), form_(form), list_(new QComboBox(this)) {
-  setObjectName("TForm_hilfebild");
+  setObjectName("HelpPictureDialog");
   setWindowTitle(Shown(form.Caption(), plainLetters));
   list_->setObjectName("ListBox1");
   for (const std::string& line : form.Lines()) list_->addItem(Shown(line, plainLetters));

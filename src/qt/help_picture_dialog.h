@@ -1,5 +1,5 @@
 #pragma once
-// "TForm_hilfebild": the tool window of the help picture browser. Choosing a line, the spin
+// The tool window of the help picture browser. Choosing a line, the spin
 // button or a command button closes it with a request; OK (also Escape) closes the browser.
 #include <QComboBox>
 #include <QDialog>

@@ -9,7 +9,7 @@ namespace kalo {
 
 LinesDialog::LinesDialog(const QString& title, const QStringList& lines, QWidget* parent, const HelpHandler& help)
     : QDialog(parent) {
-  setObjectName("TShowScreen");
+  setObjectName("LinesDialog");
   setWindowTitle(title);
   auto* memo = new QPlainTextEdit(lines.join('\n'), this);
   memo->setObjectName("Memo1");

@@ -1,5 +1,5 @@
 #pragma once
-// "TShowScreen": lines of text in a read-only memo with an "OK" button.
+// Lines of text in a read-only memo with an "OK" button.
 #include <QDialog>
 #include <QStringList>
 

@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   kalo::XlsxSpreadsheets spreadsheets(context);
   context.spreadsheets = &spreadsheets;
 
-  kalo::TMainForm window(context);
+  kalo::MainWindow window(context);
   ui.SetParentWindow(&window);
   // From here on a signal keeps the modified body before the run ends.
   kalo::SignalWatch signalWatch(context);

@@ -49,7 +49,7 @@ void DrawingOnTarget(Context& context, int target) {
 
 }  // namespace
 
-TMainForm::TMainForm(Context& context, QWidget* parent)
+MainWindow::MainWindow(Context& context, QWidget* parent)
     : QMainWindow(parent), context_(context), graph_(new GraphWidget(context, this)) {
   setObjectName("MainForm");
   setCentralWidget(graph_);
@@ -64,14 +64,14 @@ TMainForm::TMainForm(Context& context, QWidget* parent)
   UpdateMenus();
 }
 
-QString TMainForm::Caption(const std::string& utf8) const {
+QString MainWindow::Caption(const std::string& utf8) const {
   // Captions that code page 850 cannot hold (Korean) are shown as they are.
   std::string cp850 = Utf8ToCp850(utf8);
   if (Cp850ToUtf8(cp850) != utf8) return QString::fromStdString(utf8);
-  return Shown(cp850, context_.config.specialCharacters == 1);
+  return Shown(cp850, context_.config.specialCharacters == SpecialCharacters::PlainLetters);
 }
 
-void TMainForm::FollowLanguage() {
+void MainWindow::FollowLanguage() {
   int language = context_.config.language;
   if (language != captions_.Language()) captions_.SetLanguage(language);
   if (language == labelledLanguage_) return;
@@ -86,20 +86,20 @@ void TMainForm::FollowLanguage() {
   }
 }
 
-QMenu* TMainForm::AddMenu(const char* name, const char* caption, QMenu* parent) {
+QMenu* MainWindow::AddMenu(const char* name, const char* caption, QMenu* parent) {
   QMenu* menu = parent ? parent->addMenu(Caption(caption)) : menuBar()->addMenu(Caption(caption));
   menu->setObjectName(name);
   return menu;
 }
 
-QAction* TMainForm::AddCommand(QMenu* menu, const char* name, const char* caption, Command command) {
+QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const char* caption, Command command) {
   QAction* item = menu->addAction(Caption(caption));
   item->setObjectName(name);
   connect(item, &QAction::triggered, this, [this, command = std::move(command)] { Run(command); });
   return item;
 }
 
-void TMainForm::Run(const Command& command) {
+void MainWindow::Run(const Command& command) {
   context_.state.notice.clear();
   startPage_->hide();  // what the command draws (a help picture, the contour typed) shows whole
   command(context_);
@@ -107,7 +107,7 @@ void TMainForm::Run(const Command& command) {
   UpdateMenus();
 }
 
-void TMainForm::BuildFileMenu() {
+void MainWindow::BuildFileMenu() {
   QMenu* file = AddMenu("mi_file", "&Datei");
   AddCommand(file, "mi_fileNew", "&Neu...", FileNew)->setShortcut(QKeySequence("Ctrl+N"));
   AddCommand(file, "mi_fileOpen", "Ö&ffnen...", FileOpen)->setShortcut(QKeySequence("Ctrl+O"));
@@ -136,7 +136,7 @@ void TMainForm::BuildFileMenu() {
   connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
-void TMainForm::BuildEditMenu() {
+void MainWindow::BuildEditMenu() {
   QMenu* edit = AddMenu("mi_edit", "&Bearbeiten");
   undoItem_ = AddCommand(edit, "mi_editUndo", "R&ückgängig", EditUndo);
   undoItem_->setShortcut(QKeySequence("Ctrl+Z"));
@@ -150,7 +150,7 @@ void TMainForm::BuildEditMenu() {
   AddCommand(edit, "mi_editReset", "&Rücksetzen", EditReset);
 }
 
-void TMainForm::BuildViewMenus() {
+void MainWindow::BuildViewMenus() {
   QMenu* view = AddMenu("mi_view", "&Ansicht");
   AddCommand(view, "mi_viewStandard", "&Standardausdruck", [](Context& c) { ViewReport(c, kReportStandard); });
   AddCommand(view, "mi_viewAuszug", "&Auszug", [](Context& c) { ViewReport(c, kReportExtract); });
@@ -163,7 +163,7 @@ void TMainForm::BuildViewMenus() {
   view->addSeparator();
   QAction* solid = view->addAction(Caption("3D-&Körper"));
   solid->setObjectName("mi_viewBody3d");
-  connect(solid, &QAction::triggered, this, &TMainForm::ShowBodyView);
+  connect(solid, &QAction::triggered, this, &MainWindow::ShowBodyView);
   view->addSeparator();
   errorMessagesItem_ = AddCommand(view, "mi_viewErrorMessages", "&Fehlermeldungen", ViewErrorMessages);
 
@@ -180,7 +180,7 @@ void TMainForm::BuildViewMenus() {
   AddCommand(cad, "mi_cadStl", "Körper als ST&L...", [](Context& c) { CadSolidFile(c, SolidJob::Stl); });
 }
 
-void TMainForm::BuildDocumentMenus() {
+void MainWindow::BuildDocumentMenus() {
   AddCommand(AddMenu("mi_database", "Datenban&k"), "mi_databaseWerkstoff", "&Werkstoff", EditMaterialTable);
 
   QMenu* documentation = AddMenu("mi_documentation", "D&okument");
@@ -205,7 +205,7 @@ void TMainForm::BuildDocumentMenus() {
   AddCommand(ole, "mi_olePrintout", "Printout -> Excel", OlePrintout);
 }
 
-void TMainForm::BuildHelpMenu() {
+void MainWindow::BuildHelpMenu() {
   QMenu* help = AddMenu("mi_help", "&Hilfe");
   AddCommand(help, "mi_helpHilfebild", "&Hilfebild", BrowseHelpPictures);
   AddCommand(help, "mi_helpErrorMessages", "&Fehlermeldungen", HelpErrorMessages);
@@ -224,17 +224,17 @@ void TMainForm::BuildHelpMenu() {
   AddCommand(help, "mi_helpAbout", "&Info", HelpAbout);
 }
 
-void TMainForm::ShowBodyView() {
+void MainWindow::ShowBodyView() {
   if (!bodyView_) bodyView_ = new BodyViewWindow(context_, this);
   bodyView_->Follow();
   bodyView_->show();
   bodyView_->raise();
 }
 
-void TMainForm::UpdateMenus() {
+void MainWindow::UpdateMenus() {
   if (bodyView_ && bodyView_->isVisible()) bodyView_->Follow();
   FollowLanguage();
-  bool plain = context_.config.specialCharacters == 1;
+  bool plain = context_.config.specialCharacters == SpecialCharacters::PlainLetters;
   MainMenuState menu = CurrentMenuState(context_, captions_);
   // The platform's modified marker ("*") stands where "[*]" is while the body is modified.
   setWindowTitle(Caption(menu.title) + " [*]");
@@ -254,7 +254,7 @@ void TMainForm::UpdateMenus() {
   startPage_->ShowPage(CurrentStartPage(context_), plain);
 }
 
-void TMainForm::ApplyConfiguredSize() {
+void MainWindow::ApplyConfiguredSize() {
   QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
   // The menu bar above the drawing and the status line below it.
@@ -270,7 +270,7 @@ void TMainForm::ApplyConfiguredSize() {
   move(position);
 }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (!CloseQuery(context_)) {
     UpdateMenus();
     event->ignore();

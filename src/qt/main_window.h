@@ -1,5 +1,5 @@
 #pragma once
-// The main window "TMainForm": the graphics window as its client area and the menu bar
+// The main window: the graphics window as its client area and the menu bar
 // through which the user works on the current body. Every command runs in the core; the
 // window then shows the core's menu state again.
 #include <QMainWindow>
@@ -21,11 +21,11 @@ class BodyViewWindow;
 class GraphWidget;
 class StartPageView;
 
-class TMainForm : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TMainForm(Context& context, QWidget* parent = nullptr);
+  explicit MainWindow(Context& context, QWidget* parent = nullptr);
 
   GraphWidget& Graph() { return *graph_; }
   // The 3D view of the body, opened with Ansicht "3D-Körper"; null before.

@@ -26,10 +26,10 @@ QLabel* Caption(QWidget* parent, const char* name, const char* utf8) {
 
 }  // namespace
 
-PlotCommandDialog::PlotCommandDialog(TForm_confpenplot& form, bool plainLetters, QWidget* parent)
+PlotCommandDialog::PlotCommandDialog(PlotCommandForm& form, bool plainLetters, QWidget* parent)
     : QDialog(parent), form_(form), plainLetters_(plainLetters) {
-  using F = TForm_confpenplot;
-  setObjectName("TForm_confpenplot");
+  using F = PlotCommandForm;
+  setObjectName("PlotCommandForm");
   setWindowTitle(Shown(form.caption, plainLetters));
   auto* grid = new QGridLayout(this);
   int row = 0;
@@ -128,7 +128,7 @@ QLineEdit* PlotCommandDialog::Edit(const char* name, int helpNumber) {
   return edit;
 }
 
-QPushButton* PlotCommandDialog::Button(const char* name, const char* caption, void (TForm_confpenplot::*action)()) {
+QPushButton* PlotCommandDialog::Button(const char* name, const char* caption, void (PlotCommandForm::*action)()) {
   auto* button = new QPushButton(QString::fromUtf8(caption), this);
   button->setObjectName(name);
   button->setAutoDefault(false);

@@ -1,5 +1,5 @@
 #pragma once
-// The plot program's parameter window "TForm_confpenplot": program, format, interface,
+// The plot program's parameter window: program, format, interface,
 // scale, rotation, offsets, text width and PostScript font, with the command line they
 // compose shown below.
 #include <QDialog>
@@ -19,11 +19,11 @@ class PlotCommandDialog : public QDialog {
   Q_OBJECT
 
  public:
-  PlotCommandDialog(TForm_confpenplot& form, bool plainLetters, QWidget* parent = nullptr);
+  PlotCommandDialog(PlotCommandForm& form, bool plainLetters, QWidget* parent = nullptr);
 
  private:
   QLineEdit* Edit(const char* name, int helpNumber);
-  QPushButton* Button(const char* name, const char* caption, void (TForm_confpenplot::*action)());
+  QPushButton* Button(const char* name, const char* caption, void (PlotCommandForm::*action)());
   QButtonGroup* Radios(QWidget* box, const std::vector<std::string>& items, int helpNumber);
   void Tip(QWidget* widget, int helpNumber);
   // Every control into the model, the command line composed, the window shown again.
@@ -31,7 +31,7 @@ class PlotCommandDialog : public QDialog {
   void TakeControls();
   void ShowForm();
 
-  TForm_confpenplot& form_;
+  PlotCommandForm& form_;
   bool plainLetters_;
   bool showing_ = false;  // the window copies the model into the controls
   QLineEdit* path_ = nullptr;

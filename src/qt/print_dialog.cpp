@@ -16,7 +16,7 @@ namespace kalo {
 
 PrintDialog::PrintDialog(PrintForm& form, bool plainLetters, QWidget* parent)
     : QDialog(parent), form_(form), plainLetters_(plainLetters) {
-  setObjectName("TForm_print");
+  setObjectName("PrintDialog");
   const PrintForm::Captions& c = form.captions;
   setWindowTitle(Text(c.window));
   auto* grid = new QGridLayout(this);

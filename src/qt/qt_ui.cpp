@@ -164,7 +164,7 @@ bool QtUi::ShowDrawingTextForm(DrawingTextForm& form) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtUi::ShowElementList(TForm_einarray& form) {
+bool QtUi::ShowElementList(ElementListForm& form) {
   ElementListDialog dialog(form, PlainLetters(), parent_);
   return dialog.exec() == QDialog::Accepted;
 }
@@ -174,7 +174,7 @@ bool QtUi::ShowDxfImportForm(DxfImportForm& form) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtUi::ShowCoordinateForm(TForm_einkoord& form) {
+bool QtUi::ShowCoordinateForm(CoordinateForm& form) {
   CoordinateDialog dialog(form, PlainLetters(), parent_);
   return dialog.exec() == QDialog::Accepted;
 }
@@ -187,7 +187,7 @@ bool QtUi::EditDiagramLimits(DiagramLimitsForm& form) {
   return RunWithToolTip(dialog) == QDialog::Accepted;
 }
 
-bool QtUi::ShowConfigDialog(Tconfig& form) {
+bool QtUi::ShowConfigDialog(SettingsForm& form) {
   ConfigDialog dialog(form, PlainLetters(), parent_);
   if (parent_) {
     QSize client = ClientSize(*parent_);
@@ -252,7 +252,7 @@ bool QtUi::ChoosePrinter(PrinterChoice& printer) { return graphicsPrinter_.Choos
 
 bool QtUi::PrintGraphics(const GraphicsPrintJob& job) { return graphicsPrinter_.Print(job); }
 
-bool QtUi::ShowPlotCommandForm(TForm_confpenplot& form) {
+bool QtUi::ShowPlotCommandForm(PlotCommandForm& form) {
   PlotCommandDialog dialog(form, PlainLetters(), parent_);
   return RunWithToolTip(dialog) == QDialog::Accepted;
 }
@@ -300,12 +300,12 @@ void QtUi::SetMainCaption(const std::string& text) {
 
 bool QtUi::ContinueLongStep() { return !EscapeWatch::EscapePressed(); }
 
-bool QtUi::ShowDataFileTable(TForm_preview& form) {
+bool QtUi::ShowDataFileTable(DataFileOverviewForm& form) {
   DataFileTableDialog dialog(form, PlainLetters(), parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtUi::ShowTableBrowser(Tdbf4& form) {
+bool QtUi::ShowTableBrowser(TableBrowserForm& form) {
   TableBrowserDialog dialog(form, PlainLetters(), parent_);
   return dialog.exec() == QDialog::Accepted;
 }
@@ -313,7 +313,7 @@ bool QtUi::ShowTableBrowser(Tdbf4& form) {
 void QtUi::ShowAboutBox(const AboutBox& box) {
   QStringList lines;
   for (const std::string& line : box.lines) lines << Shown(line, PlainLetters());
-  TAboutBox dialog(Shown(box.caption, PlainLetters()), lines, parent_);
+  AboutDialog dialog(Shown(box.caption, PlainLetters()), lines, parent_);
   dialog.exec();
 }
 

@@ -45,18 +45,18 @@ class QtUi : public Ui {
   bool PrintTextFile(const std::string& path) override;
   void SetWaitCursor(bool waiting) override;
   bool ShowDrawingTextForm(DrawingTextForm& form) override;
-  bool ShowElementList(TForm_einarray& form) override;
+  bool ShowElementList(ElementListForm& form) override;
   bool HasDxfImportPreview() const override { return true; }
   bool ShowDxfImportForm(DxfImportForm& form) override;
-  bool ShowCoordinateForm(TForm_einkoord& form) override;
+  bool ShowCoordinateForm(CoordinateForm& form) override;
   bool EditDiagramLimits(DiagramLimitsForm& form) override;
-  bool ShowConfigDialog(Tconfig& form) override;
+  bool ShowConfigDialog(SettingsForm& form) override;
   bool AskYesNoChoice(YesNoChoiceForm& form) override;
   bool AskDirectory(SelectDirForm& form) override;
   bool AskColour(SelectColourForm& form) override;
   void ShowErrorExplanation(ErrorExplanationForm& form) override;
   bool ShowHelpPictureBrowser(HelpPictureForm& form) override;
-  bool ShowPlotCommandForm(TForm_confpenplot& form) override;
+  bool ShowPlotCommandForm(PlotCommandForm& form) override;
   bool ShowDemoStep(const std::string& text, int milliseconds) override;
   void SendGraphicsKey(int virtualKey) override;
   void SetDemonstration(bool running) override;
@@ -65,8 +65,8 @@ class QtUi : public Ui {
   void ShowAboutBox(const AboutBox& box) override;
   void SetMainCaption(const std::string& text) override;
   bool ContinueLongStep() override;
-  bool ShowDataFileTable(TForm_preview& form) override;
-  bool ShowTableBrowser(Tdbf4& form) override;
+  bool ShowDataFileTable(DataFileOverviewForm& form) override;
+  bool ShowTableBrowser(TableBrowserForm& form) override;
   bool EditDrawingInformation(DrawingInfoForm& form) override;
   bool EditChange(ChangeForm& form) override;
   bool EditDocumentSetup(DocumentSetupForm& form) override;
@@ -77,7 +77,7 @@ class QtUi : public Ui {
   bool PrintGraphics(const GraphicsPrintJob& job) override;
 
  private:
-  bool PlainLetters() const { return config_->specialCharacters == 1; }
+  bool PlainLetters() const { return config_->specialCharacters == SpecialCharacters::PlainLetters; }
   // The help buttons of the dialogs show the help of the context's current help number;
   // without a context the dialogs have none.
   HelpHandler Help();

@@ -8,7 +8,7 @@ namespace kalo {
 
 SelectColourDialog::SelectColourDialog(SelectColourForm& form, QWidget* parent, const HelpHandler& help)
     : QDialog(parent), form_(form), list_(new QListWidget(this)) {
-  setObjectName("TForm_selectcolor");
+  setObjectName("SelectColourDialog");
   setWindowTitle(FromUtf8(form.caption));
   list_->setObjectName("ListBox_colour");
   for (const std::string& entry : form.entries) list_->addItem(FromUtf8(entry));

@@ -1,5 +1,5 @@
 #pragma once
-// "TForm_selectcolor": the list of the sixteen AutoCAD colours "1 (rot)" .. "16 (schwarz)".
+// The list of the sixteen AutoCAD colours "1 (rot)" .. "16 (schwarz)".
 #include <QDialog>
 #include <QListWidget>
 

@@ -9,7 +9,7 @@ namespace kalo {
 SelectDirDialog::SelectDirDialog(SelectDirForm& form, QWidget* parent, const HelpHandler& help)
     : QDialog(parent), form_(form), drives_(new QComboBox(this)), directory_(new QLabel(this)),
       list_(new QListWidget(this)) {
-  setObjectName("TForm_selectDir");
+  setObjectName("SelectDirDialog");
   setWindowTitle(FromUtf8(form.caption));
   drives_->setObjectName("DriveComboBox1");
   for (const std::string& drive : form.Drives()) drives_->addItem(FromUtf8(drive));

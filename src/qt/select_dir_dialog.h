@@ -1,5 +1,5 @@
 #pragma once
-// "TForm_selectDir": the drive list, the current directory and the directories below it;
+// The drive list, the current directory and the directories below it;
 // a double click opens a directory.
 #include <QComboBox>
 #include <QDialog>

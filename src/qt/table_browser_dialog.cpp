@@ -17,7 +17,7 @@
 
 namespace kalo {
 
-TableBrowserModel::TableBrowserModel(Tdbf4& form, bool plainLetters, QObject* parent)
+TableBrowserModel::TableBrowserModel(TableBrowserForm& form, bool plainLetters, QObject* parent)
     : QAbstractTableModel(parent), form_(form), plainLetters_(plainLetters) {}
 
 int TableBrowserModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : form_.RowCount(); }
@@ -69,7 +69,7 @@ QPushButton* Button(QWidget* parent, const char* name, const std::string& captio
 
 }  // namespace
 
-TableBrowserDialog::TableBrowserDialog(Tdbf4& form, bool plainLetters, QWidget* parent)
+TableBrowserDialog::TableBrowserDialog(TableBrowserForm& form, bool plainLetters, QWidget* parent)
     : QDialog(parent),
       form_(form),
       plainLetters_(plainLetters),
@@ -77,7 +77,7 @@ TableBrowserDialog::TableBrowserDialog(Tdbf4& form, bool plainLetters, QWidget* 
       grid_(new QTableView(this)),
       labelRecord_(new QLabel(this)),
       labelFile_(new QLabel(this)) {
-  setObjectName("Tdbf4");
+  setObjectName("TableBrowserForm");
   setWindowTitle(Shown(form.caption, plainLetters));
   grid_->setObjectName("DBGrid1");
   grid_->setModel(model_);
@@ -118,8 +118,8 @@ TableBrowserDialog::TableBrowserDialog(Tdbf4& form, bool plainLetters, QWidget* 
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(search, &QPushButton::clicked, this, [this] { Run(&Tdbf4::Button_searchClick); });
-  connect(searchNext, &QPushButton::clicked, this, [this] { Run(&Tdbf4::Button_searchNextClick); });
+  connect(search, &QPushButton::clicked, this, [this] { Run(&TableBrowserForm::Button_searchClick); });
+  connect(searchNext, &QPushButton::clicked, this, [this] { Run(&TableBrowserForm::Button_searchNextClick); });
   connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
     form_.TitleClick(section + 1);
     Reload();
@@ -139,7 +139,7 @@ TableBrowserDialog::TableBrowserDialog(Tdbf4& form, bool plainLetters, QWidget* 
 }
 
 void TableBrowserDialog::BuildMenus(QMenuBar* bar) {
-  auto item = [this](QMenu* menu, const char* name, const QString& caption, void (Tdbf4::*action)()) {
+  auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TableBrowserForm::*action)()) {
     QAction* added = menu->addAction(caption, this, [this, action] { Run(action); });
     added->setObjectName(name);
     return added;
@@ -149,33 +149,33 @@ void TableBrowserDialog::BuildMenus(QMenuBar* bar) {
 
   QMenu* file = bar->addMenu(FromUtf8(form_.mi_file));
   file->setObjectName("mi_file");
-  item(file, "mi_exportHtml", own(form_.mi_exportHtml), &Tdbf4::mi_exportHtmlClick);
-  item(file, "mi_saveDelimited", own(form_.mi_saveDelimited), &Tdbf4::mi_saveDelimitedClick);
-  item(file, "mi_appendDbf", own(form_.mi_appendDbf), &Tdbf4::mi_appendDbfClick)->setVisible(editable);
-  item(file, "mi_appendDelimited", own(form_.mi_appendDelimited), &Tdbf4::mi_appendDelimitedClick)
+  item(file, "mi_exportHtml", own(form_.mi_exportHtml), &TableBrowserForm::mi_exportHtmlClick);
+  item(file, "mi_saveDelimited", own(form_.mi_saveDelimited), &TableBrowserForm::mi_saveDelimitedClick);
+  item(file, "mi_appendDbf", own(form_.mi_appendDbf), &TableBrowserForm::mi_appendDbfClick)->setVisible(editable);
+  item(file, "mi_appendDelimited", own(form_.mi_appendDelimited), &TableBrowserForm::mi_appendDelimitedClick)
       ->setVisible(editable);
-  item(file, "mi_print", FromUtf8(form_.mi_print), &Tdbf4::mi_printClick);
+  item(file, "mi_print", FromUtf8(form_.mi_print), &TableBrowserForm::mi_printClick);
   file->addAction(FromUtf8(form_.mi_exit), this, &QDialog::reject)->setObjectName("mi_exit");
 
   QMenu* edit = bar->addMenu(FromUtf8(form_.mi_edit));
   edit->setObjectName("mi_edit");
   edit->menuAction()->setVisible(editable);
-  item(edit, "mi_append", own(form_.mi_append), &Tdbf4::mi_appendClick);
-  QAction* pack = item(edit, "mi_pack", own(form_.mi_pack), &Tdbf4::mi_packClick);
+  item(edit, "mi_append", own(form_.mi_append), &TableBrowserForm::mi_appendClick);
+  QAction* pack = item(edit, "mi_pack", own(form_.mi_pack), &TableBrowserForm::mi_packClick);
   pack->setStatusTip(own(form_.mi_packHint));
   pack->setToolTip(own(form_.mi_packHint));
 
   QMenu* view = bar->addMenu(FromUtf8(form_.mi_view));
   view->setObjectName("mi_view");
-  item(view, "mi_search", own(form_.Button_search), &Tdbf4::Button_searchClick);
-  item(view, "mi_searchNext", own(form_.Button_searchNext), &Tdbf4::Button_searchNextClick);
+  item(view, "mi_search", own(form_.Button_search), &TableBrowserForm::Button_searchClick);
+  item(view, "mi_searchNext", own(form_.Button_searchNext), &TableBrowserForm::Button_searchNextClick);
 
   QMenu* help = bar->addMenu(FromUtf8(form_.mi_help));
   help->setObjectName("mi_help");
-  item(help, "mi_structure", own(form_.mi_structure), &Tdbf4::mi_structureClick);
-  item(help, "mi_database", FromUtf8(form_.mi_database), &Tdbf4::mi_databaseClick);
-  item(help, "mi_helpPicture", FromUtf8(form_.mi_helpPicture), &Tdbf4::mi_helpPictureClick);
-  item(help, "mi_fileName", own(form_.mi_fileName), &Tdbf4::mi_fileClick);
+  item(help, "mi_structure", own(form_.mi_structure), &TableBrowserForm::mi_structureClick);
+  item(help, "mi_database", FromUtf8(form_.mi_database), &TableBrowserForm::mi_databaseClick);
+  item(help, "mi_helpPicture", FromUtf8(form_.mi_helpPicture), &TableBrowserForm::mi_helpPictureClick);
+  item(help, "mi_fileName", own(form_.mi_fileName), &TableBrowserForm::mi_fileClick);
 }
 
 QWidget* TableBrowserDialog::BuildNavigator() {
@@ -186,14 +186,14 @@ QWidget* TableBrowserDialog::BuildNavigator() {
   struct NavigatorButton {
     const char* name;
     const char* glyph;
-    void (Tdbf4::*action)();
+    void (TableBrowserForm::*action)();
     bool always;
   };
   const NavigatorButton buttons[] = {
-      {"nbFirst", "|<", &Tdbf4::FirstClick, true},     {"nbPrior", "<", &Tdbf4::PriorClick, true},
-      {"nbNext", ">", &Tdbf4::NextClick, true},        {"nbLast", ">|", &Tdbf4::LastClick, true},
-      {"nbInsert", "+", &Tdbf4::InsertClick, false},   {"nbDelete", "-", &Tdbf4::DeleteClick, false},
-      {"nbPost", "\u2713", &Tdbf4::PostClick, false}, {"nbCancel", "\u2717", &Tdbf4::CancelClick, false},
+      {"nbFirst", "|<", &TableBrowserForm::FirstClick, true},     {"nbPrior", "<", &TableBrowserForm::PriorClick, true},
+      {"nbNext", ">", &TableBrowserForm::NextClick, true},        {"nbLast", ">|", &TableBrowserForm::LastClick, true},
+      {"nbInsert", "+", &TableBrowserForm::InsertClick, false},   {"nbDelete", "-", &TableBrowserForm::DeleteClick, false},
+      {"nbPost", "\u2713", &TableBrowserForm::PostClick, false}, {"nbCancel", "\u2717", &TableBrowserForm::CancelClick, false},
   };
   for (const NavigatorButton& entry : buttons) {
     auto* button = new QToolButton(navigator);
@@ -207,7 +207,7 @@ QWidget* TableBrowserDialog::BuildNavigator() {
   return navigator;
 }
 
-void TableBrowserDialog::Run(void (Tdbf4::*action)()) {
+void TableBrowserDialog::Run(void (TableBrowserForm::*action)()) {
   (form_.*action)();
   Reload();
 }

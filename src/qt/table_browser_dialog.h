@@ -1,5 +1,5 @@
 #pragma once
-// The window of the table browser "Tdbf4": the table in a grid, the navigator, the search
+// The window of the table browser: the table in a grid, the navigator, the search
 // buttons and the menus. Everything it shows comes from the form model, every click and
 // cell edit goes to it.
 #include <QAbstractTableModel>
@@ -19,7 +19,7 @@ class TableBrowserModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  TableBrowserModel(Tdbf4& form, bool plainLetters, QObject* parent);
+  TableBrowserModel(TableBrowserForm& form, bool plainLetters, QObject* parent);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -31,7 +31,7 @@ class TableBrowserModel : public QAbstractTableModel {
   void Reload();
 
  private:
-  Tdbf4& form_;
+  TableBrowserForm& form_;
   bool plainLetters_;
 };
 
@@ -39,7 +39,7 @@ class TableBrowserDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TableBrowserDialog(Tdbf4& form, bool plainLetters, QWidget* parent = nullptr);
+  TableBrowserDialog(TableBrowserForm& form, bool plainLetters, QWidget* parent = nullptr);
 
   void accept() override;
   void reject() override;
@@ -48,12 +48,12 @@ class TableBrowserDialog : public QDialog {
   void BuildMenus(QMenuBar* bar);
   QWidget* BuildNavigator();
   // The form's action, then the grid, the current cell and the labels shown again.
-  void Run(void (Tdbf4::*action)());
+  void Run(void (TableBrowserForm::*action)());
   // The grid read again, the current cell and the labels shown.
   void Reload();
   void ShowForm();
 
-  Tdbf4& form_;
+  TableBrowserForm& form_;
   bool plainLetters_;
   TableBrowserModel* model_;
   QTableView* grid_;

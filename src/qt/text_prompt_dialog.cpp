@@ -11,7 +11,7 @@ namespace kalo {
 TextPromptDialog::TextPromptDialog(const QString& prompt, const QString& value, int maxLength, QWidget* parent,
                                    const HelpHandler& help)
     : QDialog(parent), edit_(new QLineEdit(value, this)) {
-  setObjectName("Tin_textdialog");
+  setObjectName("TextPromptDialog");
   setWindowTitle(Labelled("Eingabe"));
   setSizeGripEnabled(true);
   auto* label = new QLabel(prompt, this);

@@ -1,5 +1,5 @@
 #pragma once
-// "Tin_textdialog": a prompt and one line of text of limited length.
+// A prompt and one line of text of limited length.
 #include <QDialog>
 #include <QLineEdit>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The text window (TForm_showtextfile): a report in a read-only memo with the menus
+// The text window: a report in a read-only memo with the menus
 // "&Datei" (export to the text program, print, close) and "&Bearbeiten" (select all, copy).
 #include <QDialog>
 #include <functional>

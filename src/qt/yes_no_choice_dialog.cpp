@@ -10,7 +10,7 @@ namespace kalo {
 
 YesNoChoiceDialog::YesNoChoiceDialog(YesNoChoiceForm& form, QWidget* parent, const HelpHandler& help)
     : QDialog(parent), form_(form), yes_(new QRadioButton("&Ja")) {
-  setObjectName("Tin_janeindialog");
+  setObjectName("YesNoChoiceDialog");
   setWindowTitle(FromUtf8(form.caption));
   auto* prompt = new QLabel(FromUtf8(form.prompt), this);
   prompt->setObjectName("Label_prompt");

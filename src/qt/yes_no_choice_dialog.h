@@ -1,5 +1,5 @@
 #pragma once
-// "Tin_janeindialog": a prompt and the radio group "Auswahl" with "&Ja" and "&Nein".
+// A prompt and the radio group "Auswahl" with "&Ja" and "&Nein".
 #include <QDialog>
 #include <QRadioButton>
 

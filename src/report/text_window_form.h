@@ -1,5 +1,5 @@
 #pragma once
-// The form model of the text window (TForm_showtextfile): the report it shows, its font,
+// The form model of the text window: the report it shows, its font,
 // where it stands on the screen and what its menu commands do.
 #include <optional>
 #include <string>

@@ -27,7 +27,7 @@ class DataFileOverviewTest : public ::testing::Test {
 TEST_F(DataFileOverviewTest, ChoosingRowsOpensOneFileAfterTheOther) {
   std::vector<std::string> openedBefore;
   int shown = 0;
-  test.ui.onDataFileTable = [&](TForm_preview& form) {
+  test.ui.onDataFileTable = [&](DataFileOverviewForm& form) {
     openedBefore.push_back(context.state.currentFileName);
     ++shown;
     EXPECT_EQ(form.RowCount(), 4);
@@ -60,7 +60,7 @@ TEST_F(DataFileOverviewTest, ChoosingRowsOpensOneFileAfterTheOther) {
 
 TEST_F(DataFileOverviewTest, ChoosingADamagedFileReportsItAndEndsTheOverview) {
   int shown = 0;
-  test.ui.onDataFileTable = [&](TForm_preview& form) {
+  test.ui.onDataFileTable = [&](DataFileOverviewForm& form) {
     ++shown;
     EXPECT_EQ(form.Cell(3, kColumnName), DamagedFileMark());
     return form.CellClick(3);

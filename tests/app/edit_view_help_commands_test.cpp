@@ -187,7 +187,7 @@ TEST_F(EditViewHelp, ACalculationThatNoViewShowsSaysInTheStatusLineWhereTheResul
   // line tells.
   t.context.config.helpLevel = 1;
   ViewOnScreen(t.context, kViewGeometry1);
-  t.ui.onElementList = [](TForm_einarray&) { return true; };
+  t.ui.onElementList = [](ElementListForm&) { return true; };
   EditGeometry(t.context);
   EXPECT_EQ(t.context.state.notice, notice);
 }

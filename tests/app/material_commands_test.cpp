@@ -44,7 +44,7 @@ class MaterialCommands : public ::testing::Test {
 
   // The user picks the record of that physical number.
   void Pick(int record) {
-    t.ui.onTableBrowser = [record](Tdbf4& form) { return form.Table().Go(record); };
+    t.ui.onTableBrowser = [record](TableBrowserForm& form) { return form.Table().Go(record); };
   }
 
   std::string Shown(long double density) { return FormatSignificant(density, t.context.Numbers()); }

@@ -56,7 +56,7 @@ TEST_F(Undo, EveryKindOfChangeIsUndoneAndRedoneByteForByte) {
   };
   Run(EditText);
   written.push_back(Written());
-  t.ui.onElementList = [rounds = 0](TForm_einarray& form) mutable {
+  t.ui.onElementList = [rounds = 0](ElementListForm& form) mutable {
     form.action = rounds++ == 0 ? ElementListAction::Delete : ElementListAction::Ok;
     form.selected = 2;
     return true;
@@ -85,7 +85,7 @@ TEST_F(Undo, EveryKindOfChangeIsUndoneAndRedoneByteForByte) {
 TEST_F(Undo, TheElementListIsOneStepAndAbbrechenGivesTheBodyBack) {
   ASSERT_EQ(t.context.body.contour.count, 14);
   auto deleteUntil = [](size_t left, bool ok) {
-    return [left, ok](TForm_einarray& form) {
+    return [left, ok](ElementListForm& form) {
       bool more = form.ListBox1.size() > left;
       form.action = more ? ElementListAction::Delete : ElementListAction::Ok;
       form.selected = 1;

@@ -44,13 +44,13 @@ TEST_F(CadDriver, LayerModel) {
 
 TEST_F(CadDriver, TextModesAndStyle) {
   std::string text = Oem("Maß 20°");
-  EXPECT_EQ(CadFileText(text, 1, false), text);
-  EXPECT_EQ(CadFileText(text, 2, false), "Ma\xDF 20\xB0");
-  EXPECT_EQ(CadFileText(text, 3, false), "Mass 20deg");
-  EXPECT_EQ(CadFileText(Oem("Ø 20, 5 cm³, 3 µm, Ç½"), 3, false), "D 20, 5 cm3, 3 um, C1/2");
+  EXPECT_EQ(CadFileText(text, CadTextMode::Oem, false), text);
+  EXPECT_EQ(CadFileText(text, CadTextMode::WindowCodePage, false), "Ma\xDF 20\xB0");
+  EXPECT_EQ(CadFileText(text, CadTextMode::PlainLetters, false), "Mass 20deg");
+  EXPECT_EQ(CadFileText(Oem("Ø 20, 5 cm³, 3 µm, Ç½"), CadTextMode::PlainLetters, false), "D 20, 5 cm3, 3 um, C1/2");
   // Plain letters are ASCII whatever the text holds.
   for (int c = 1; c < 256; ++c) {
-    std::string spelled = CadFileText(std::string(1, static_cast<char>(c)), 3, false);
+    std::string spelled = CadFileText(std::string(1, static_cast<char>(c)), CadTextMode::PlainLetters, false);
     EXPECT_FALSE(spelled.empty()) << c;
     for (char letter : spelled) EXPECT_LT(static_cast<unsigned char>(letter), 128) << c;
   }
@@ -63,7 +63,7 @@ TEST_F(CadDriver, TextModesAndStyle) {
   context.config.cadTextWidthFactor = 2;
   EXPECT_DOUBLE_EQ(static_cast<double>(TextStateFor(context.config, 0, 4, 3).widthFactor), 1.5);
 
-  context.config.cadTextMode = 3;
+  context.config.cadTextMode = CadTextMode::PlainLetters;
   context.state.cadBatch = true;
   ASSERT_TRUE(CadOpen(context, kCadDxf));
   CadText(context, text + "\r\n2", 0, 0);

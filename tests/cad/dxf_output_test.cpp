@@ -80,7 +80,7 @@ TEST_F(DxfOutput, NumberForms) {
 // Readers take the texts' code page from the header; plain letters need none.
 TEST_F(DxfOutput, HeaderNamesTheCodePageOfTheTextMode) {
   auto header = [this](int mode) {
-    context.config.cadTextMode = mode;
+    context.config.cadTextMode = static_cast<CadTextMode>(mode);
     DxfWriter writer(dir.File("x.dxf"), context.config);
     writer.SetExtents(0, 0, 10, 10);
     std::string joined;
@@ -92,7 +92,7 @@ TEST_F(DxfOutput, HeaderNamesTheCodePageOfTheTextMode) {
   EXPECT_EQ(header(3).find("DWGCODEPAGE"), std::string::npos);
   // Readers decide by the version how to read the rest, the code page among it.
   EXPECT_EQ(header(2).rfind("  0|SECTION|  2|HEADER|  9|$ACADVER|  1|AC1009|  9|$EXTMIN|", 0), 0u);
-  EXPECT_EQ(Configuration{}.cadTextMode, 2) << "new configurations write ANSI";
+  EXPECT_EQ(Configuration{}.cadTextMode, CadTextMode::WindowCodePage) << "new configurations write ANSI";
 }
 
 TEST_F(DxfOutput, MonochromeLayerTable) {

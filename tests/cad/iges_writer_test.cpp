@@ -55,7 +55,7 @@ TEST(IgesWriter, FileWithOneLineMatchesTheWorkedExample) {
 TEST(IgesWriter, DrawingWithBlocksMatchesGoldenFile) {
   TempDir dir;
   Configuration config;
-  config.decimalSeparator = 2;  // IGES numbers keep the point
+  config.decimalSeparator = DecimalSeparator::Comma;  // IGES numbers keep the point
   config.drawingLayerColours[4] = 20;
   MessageCollection messages;
   IgesWriter writer(dir.File("drawing.igs"), config, messages, kNow);

@@ -66,7 +66,7 @@ class PlotCommand : public CadFixture {
 };
 
 TEST_F(PlotCommand, TheFormComposesTheLineFromItsDefaultsAndEveryChange) {
-  TForm_confpenplot form(context, "alt /M1.0");
+  PlotCommandForm form(context, "alt /M1.0");
   EXPECT_EQ(form.Label_commandline, "alt /M1.0");  // until a control changes
   form.ControlChanged();
   EXPECT_EQ(form.Label_commandline, "kalo-plot " + Temp() + "penplot /CHPL");
@@ -108,7 +108,7 @@ TEST_F(PlotCommand, TheFormComposesTheLineFromItsDefaultsAndEveryChange) {
 }
 
 TEST_F(PlotCommand, TheFormsButtonsSetTheProgramAndTheOutputFolder) {
-  TForm_confpenplot form(context, "");
+  PlotCommandForm form(context, "");
   test.ui.texts = {"/opt/plot/wpenplot"};
   form.Button_penplotpathClick();
   EXPECT_EQ(form.Edit_penplotPath, "/opt/plot/wpenplot");
@@ -117,9 +117,9 @@ TEST_F(PlotCommand, TheFormsButtonsSetTheProgramAndTheOutputFolder) {
   form.Button_tempdirClick();
   EXPECT_EQ(form.Edit_outdir, Temp());
   context.config.helpLevel = 0;
-  EXPECT_EQ(form.Hint(TForm_confpenplot::kHelpScale), "");
+  EXPECT_EQ(form.Hint(PlotCommandForm::kHelpScale), "");
   context.config.helpLevel = 1;
-  EXPECT_NE(form.Hint(TForm_confpenplot::kHelpScale), "");
+  EXPECT_NE(form.Hint(PlotCommandForm::kHelpScale), "");
 }
 
 TEST_F(PlotCommand, TheQuestionsComposeParallelPortsAndAFittedScale) {
@@ -205,12 +205,12 @@ TEST_F(PlotCommand, EveryCancelEndsTheRunBeforeAFileIsWritten) {
       [&] { test.ui.choices = {kPlotterChoice, 0}; },
       [&] {
         test.ui.choices = {kPlotterChoice, 0};
-        test.ui.onPlotCommandForm = [](TForm_confpenplot&) { return true; };
+        test.ui.onPlotCommandForm = [](PlotCommandForm&) { return true; };
       },
       [&] {
         test.ui.choices = {kPlotterChoice, 0, 1};
         test.ui.texts = {"0", ProgramFolder(), "2"};
-        test.ui.onPlotCommandForm = [](TForm_confpenplot&) { return true; };
+        test.ui.onPlotCommandForm = [](PlotCommandForm&) { return true; };
       }};
   for (size_t i = 0; i < cancels.size(); ++i) {
     FreshUi();
@@ -232,7 +232,7 @@ TEST_F(PlotCommand, TheChosenLineIsEditedStoredAndStartedWithThePlotFileAsOneArg
   context.config.plotCommands[2] = "kalo-plot penplot.dxf /M2";
   context.config.programDirectory = KALO_SOURCE_DIR "/data";
   test.ui.choices = {kPlotterChoice, 2};
-  test.ui.onPlotCommandForm = [](TForm_confpenplot& form) {
+  test.ui.onPlotCommandForm = [](PlotCommandForm& form) {
     form.ControlChanged();
     return true;
   };
@@ -252,7 +252,7 @@ TEST_F(PlotCommand, TheChosenLineIsEditedStoredAndStartedWithThePlotFileAsOneArg
   // The line the form composes names the folder with its blanks: still one argument.
   test.ui.choices = {kPlotterChoice, 2};
   test.ui.texts = {};
-  test.ui.onPlotCommandForm = [](TForm_confpenplot& form) {
+  test.ui.onPlotCommandForm = [](PlotCommandForm& form) {
     form.ControlChanged();
     return true;
   };
@@ -261,7 +261,7 @@ TEST_F(PlotCommand, TheChosenLineIsEditedStoredAndStartedWithThePlotFileAsOneArg
   EXPECT_EQ(context.config.plotCommands[2], "kalo-plot " + temp + "/penplot /CHPL");
   test.ui.choices = {kPlotterChoice, 2};
   test.ui.texts = {context.config.plotCommands[2]};
-  test.ui.onPlotCommandForm = [](TForm_confpenplot&) { return true; };
+  test.ui.onPlotCommandForm = [](PlotCommandForm&) { return true; };
   ASSERT_TRUE(Plot());
   EXPECT_EQ(test.platform.startedArguments.back(), (std::vector<std::string>{shipped, temp + "/penplot", "/CHPL"}));
 
@@ -281,7 +281,7 @@ TEST_F(PlotCommand, AProgramThatDoesNotStartIsReportedAndChangesNothingElse) {
   context.config.plotCommands[0] = "/nowhere/plotter penplot.dxf";
   const Configuration before = context.config;
   test.ui.choices = {kPlotterChoice};
-  test.ui.onPlotCommandForm = [](TForm_confpenplot&) { return true; };
+  test.ui.onPlotCommandForm = [](PlotCommandForm&) { return true; };
   test.ui.texts = {"/nowhere/plotter penplot.dxf"};
   EXPECT_FALSE(Plot());
   ASSERT_EQ(test.ui.messages.size(), 1u);

@@ -66,7 +66,7 @@ TEST_F(SvgWriterTest, TextsAreEscapedUtf8InTheConfiguredFontAndLayerColour) {
   config.pageLayerColours = true;
   config.graphicsFont = "Liberation Serif";
   config.graphicsFontStyle = 3;
-  config.cadTextMode = 1;  // the driver hands the texts over in code page 850
+  config.cadTextMode = CadTextMode::Oem;  // the driver hands the texts over in code page 850
   writer.SetExtents(0, 0, 100, 100);
   writer.SetLayer(CadLayer{});  // layer 0 draws red
   CadTextState style;

@@ -23,7 +23,7 @@ TEST(TxtCadWriter, DrawingWithCommaAndThreeDecimalsMatchesGoldenFile) {
   TempDir dir;
   Configuration config;
   config.cadDecimals = 3;
-  config.decimalSeparator = 2;
+  config.decimalSeparator = DecimalSeparator::Comma;
   TxtCadWriter writer(dir.File("drawing.txt"), config);
   writer.SetLayer(CadLayer{});
   writer.SetExtents(0, -5, 297, 210);

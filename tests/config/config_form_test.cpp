@@ -15,7 +15,7 @@ namespace kalo::testing {
 namespace {
 
 // Every field of every page, so that two forms can be compared as a whole.
-std::vector<std::string> Shown(const Tconfig& f) {
+std::vector<std::string> Shown(const SettingsForm& f) {
   std::vector<std::string> s = {f.Edit_dirdbf, f.Edit_direxe, f.Edit_dirplt, f.Edit_dirtemp, f.Edit_diredi,
                                 f.Edit_dirdata, f.Edit_dircad, f.Edit_x, f.Edit_y, f.Edit_font,
                                 f.Edit_textbreitenfaktor, f.Edit_texthoehenfaktor, f.Edit_zoomfaktor, f.Edit_panfaktor,
@@ -44,7 +44,7 @@ std::vector<std::string> Shown(const Tconfig& f) {
 }
 
 // A value away from its initial one in every field of every page.
-void EditEveryPage(Tconfig& f) {
+void EditEveryPage(SettingsForm& f) {
   f.Edit_dirdbf = "/dbf/";
   f.Edit_direxe = "/opt/vortane/";
   f.Edit_dirplt = "/plt/";
@@ -123,7 +123,7 @@ void EditEveryPage(Tconfig& f) {
 class ConfigDialogForm : public ::testing::Test, public ConfigFixture {};
 
 TEST_F(ConfigDialogForm, EveryPageReachesTheRecordTheFileAndTheReopenedDialog) {
-  Tconfig form(context);
+  SettingsForm form(context);
   EXPECT_EQ(form.page, ConfigPage::Grafik);
   EditEveryPage(form);
   ASSERT_TRUE(form.Button_saveClick());
@@ -138,19 +138,19 @@ TEST_F(ConfigDialogForm, EveryPageReachesTheRecordTheFileAndTheReopenedDialog) {
   EXPECT_EQ(c.layers[4].colour, 5);
   EXPECT_EQ(c.layers[4].thickness, 4);
   EXPECT_EQ(c.drawingLayerThicknesses[15], 2);
-  EXPECT_EQ(c.cadTextMode, 3);
-  EXPECT_EQ(c.printColourMode, 2);
-  EXPECT_EQ(c.printOrientation, 1);
+  EXPECT_EQ(c.cadTextMode, CadTextMode::PlainLetters);
+  EXPECT_EQ(c.printColourMode, PrintColours::Colour);
+  EXPECT_EQ(c.printOrientation, PageOrientation::Portrait);
   EXPECT_EQ(c.printerPort, 3);
   EXPECT_EQ(c.textDevice, 3);
   EXPECT_EQ(c.dateCode, 4);
-  EXPECT_EQ(c.decimalSeparator, 2);
-  EXPECT_EQ(c.spreadsheetDecimalSeparator, 1);
+  EXPECT_EQ(c.decimalSeparator, DecimalSeparator::Comma);
+  EXPECT_EQ(c.spreadsheetDecimalSeparator, DecimalSeparator::Dot);
   EXPECT_EQ(c.plotCommandCount, 2);
   EXPECT_TRUE(c.titleBlockWithoutTitle);
   EXPECT_FALSE(c.titleBlockWithoutDate);
 
-  Tconfig shownAfterSave(context);
+  SettingsForm shownAfterSave(context);
   ConfigFixture restarted;
   std::vector<std::string> written;
   std::string error;
@@ -158,7 +158,7 @@ TEST_F(ConfigDialogForm, EveryPageReachesTheRecordTheFileAndTheReopenedDialog) {
   WriteLines(restarted.ConfigFile(), written);
   ReadConfiguration(restarted.context);
   EXPECT_FALSE(restarted.context.state.cancel);
-  Tconfig reopened(restarted.context);
+  SettingsForm reopened(restarted.context);
   EXPECT_EQ(Shown(reopened), Shown(shownAfterSave));
   // Numbers now show with five decimals and a comma, as chosen.
   EXPECT_EQ(reopened.Edit_panfaktor, "0,0500");
@@ -167,7 +167,7 @@ TEST_F(ConfigDialogForm, EveryPageReachesTheRecordTheFileAndTheReopenedDialog) {
 
 TEST_F(ConfigDialogForm, ResetButtonsPutTheirDefaults) {
   test.platform.environment["TEMP"] = "/var/tmp";
-  Tconfig f(context);
+  SettingsForm f(context);
   EditEveryPage(f);
   f.metrics = {1920, 1080, 96, 120, 600, 400, 590, 330, 600, 480, 592, 452};
   std::vector<std::pair<int, int>> resized;
@@ -220,16 +220,16 @@ TEST_F(ConfigDialogForm, ResetButtonsPutTheirDefaults) {
 }
 
 TEST_F(ConfigDialogForm, CancelChangesNothingAndOkTakesTheDialogOver) {
-  std::vector<std::string> before = Shown(Tconfig(context));
-  test.ui.onConfigDialog = [](Tconfig& form) {
+  std::vector<std::string> before = Shown(SettingsForm(context));
+  test.ui.onConfigDialog = [](SettingsForm& form) {
     EditEveryPage(form);
     return false;
   };
   FileConfig(context);
-  EXPECT_EQ(Shown(Tconfig(context)), before);
+  EXPECT_EQ(Shown(SettingsForm(context)), before);
   EXPECT_FALSE(FileExists(ConfigFile()));
 
-  test.ui.onConfigDialog = [](Tconfig& form) {
+  test.ui.onConfigDialog = [](SettingsForm& form) {
     form.Edit_zoomfaktor = "0";  // 0 means 1.0
     form.Edit_x = "0";           // 0 means the screen less the dialog's frame
     return form.Button_okClick();
@@ -243,19 +243,19 @@ TEST_F(ConfigDialogForm, CancelChangesNothingAndOkTakesTheDialogOver) {
 TEST_F(ConfigDialogForm, NumbersOutOfRangeOrNoNumbersAreRefusedOnTheirPage) {
   Configuration before = context.config;
   struct Case {
-    std::string Tconfig::*field;
+    std::string SettingsForm::*field;
     std::string typed;
     ConfigPage page;
     std::string name;
     std::string message;
   };
   for (const Case& bad :
-       {Case{&Tconfig::SpinEdit_dezimalstellen, "12", ConfigPage::Einstellungen, "Anzahl der Dezimalstellen", "1 .. 9"},
-        Case{&Tconfig::Edit_printscale, "abc", ConfigPage::Drucker, Oem("Maßstab x"), "0.0001 .. 1000"},
-        Case{&Tconfig::Edit_x, "800.5", ConfigPage::Grafik, Oem("Fenstergröße x"), "0 .. 5001"},
-        Case{&Tconfig::SpinEdit_dxfdec, "", ConfigPage::Cad, "Anzahl der Dezimalstellen DXF, TXT", "1 .. 32"}}) {
+       {Case{&SettingsForm::SpinEdit_dezimalstellen, "12", ConfigPage::Einstellungen, "Anzahl der Dezimalstellen", "1 .. 9"},
+        Case{&SettingsForm::Edit_printscale, "abc", ConfigPage::Drucker, Oem("Maßstab x"), "0.0001 .. 1000"},
+        Case{&SettingsForm::Edit_x, "800.5", ConfigPage::Grafik, Oem("Fenstergröße x"), "0 .. 5001"},
+        Case{&SettingsForm::SpinEdit_dxfdec, "", ConfigPage::Cad, "Anzahl der Dezimalstellen DXF, TXT", "1 .. 32"}}) {
     test.ui.messages.clear();
-    Tconfig form(context);
+    SettingsForm form(context);
     form.page = ConfigPage::Extern;
     form.Edit_dirdbf = "/anders/";
     form.*bad.field = bad.typed;
@@ -266,7 +266,7 @@ TEST_F(ConfigDialogForm, NumbersOutOfRangeOrNoNumbersAreRefusedOnTheirPage) {
     EXPECT_EQ(form.refusedField, &(form.*bad.field));
     EXPECT_EQ(context.config.dbfDirectory, before.dbfDirectory);
   }
-  Tconfig form(context);
+  SettingsForm form(context);
   form.StringGrid_color[3].thickness = "0";
   EXPECT_FALSE(form.Button_okClick());
   EXPECT_EQ(form.page, ConfigPage::Farbe);
@@ -279,7 +279,7 @@ TEST_F(ConfigDialogForm, ImportReadsIntoTheFieldsOnlyAndNamesADamagedFile) {
   SetValue(lines, "DBF Ordner", "/fremd/dbf/");
   CutAfterValue(lines, "Pan-Faktor");
   WriteLines(dir.File("anders.cfg"), lines);
-  Tconfig form(context);
+  SettingsForm form(context);
   test.ui.texts = {dir.File("anders.cfg")};
   form.Button_importClick();
   EXPECT_EQ(form.Edit_zoomfaktor, "1.5");
@@ -290,7 +290,7 @@ TEST_F(ConfigDialogForm, ImportReadsIntoTheFieldsOnlyAndNamesADamagedFile) {
   EXPECT_NE(test.ui.messages[0].text.find("anders.cfg"), std::string::npos);
 
   test.ui.messages.clear();
-  Tconfig(context).Button_saveClick();  // a complete file as this version writes it
+  SettingsForm(context).Button_saveClick();  // a complete file as this version writes it
   test.ui.texts = {ConfigFile()};
   form.Button_importClick();
   EXPECT_EQ(form.Edit_zoomfaktor, "1.02");
@@ -304,7 +304,7 @@ TEST_F(ConfigDialogForm, ImportReadsIntoTheFieldsOnlyAndNamesADamagedFile) {
 
 TEST_F(ConfigDialogForm, SavingToAFolderThatCannotBeWrittenSaysSoAndKeepsTheSettings) {
   context.configDirectory = dir.File("fehlt/nirgends");
-  Tconfig form(context);
+  SettingsForm form(context);
   form.Edit_dirdbf = "/neu/";
   EXPECT_FALSE(form.Button_saveClick());
   EXPECT_FALSE(test.ui.messages.empty() && test.ui.questions.empty());
@@ -313,7 +313,7 @@ TEST_F(ConfigDialogForm, SavingToAFolderThatCannotBeWrittenSaysSoAndKeepsTheSett
 }
 
 TEST_F(ConfigDialogForm, ColoursAndPlotLinesComeFromTheirDialogs) {
-  Tconfig form(context);
+  SettingsForm form(context);
   test.ui.onSelectColour = [](SelectColourForm& colours) {
     colours.row = 4;
     return true;

@@ -46,7 +46,7 @@ Configuration ChangedRecord() {
   c.programDirectory = "/opt/vortane";
   c.plotCommands[0] = "wpenplot /tmp/penplot /CPS";
   c.backgroundColour = 0xC0FFEE;
-  c.printColourMode = 2;
+  c.printColourMode = PrintColours::Colour;
   c.layerMonochrome = true;
   c.graphicsTextWidthFactor = 0.9L;
   c.graphicsFont = "DejaVu Sans";
@@ -66,7 +66,7 @@ Configuration ChangedRecord() {
   c.askTextDevice = true;
   c.smallOnlineWindow = true;
   c.askDiagramLimits = true;
-  c.decimalSeparator = 2;
+  c.decimalSeparator = DecimalSeparator::Comma;
   c.defaultDataDirectory = "/daten/";
   c.textHeightFactor = 1.2L;
   c.inputWindowScale = 150;
@@ -77,26 +77,26 @@ Configuration ChangedRecord() {
   c.textWindowTop = 2;
   c.textWindowWidth = 3;
   c.textWindowHeight = 4;
-  c.units = 1;
+  c.units = UnitSetting::English;
   c.printoutHeader = 2;
   c.textFontPrintout = "Liberation Mono";
   c.textSizePrintout = 12;
   c.textStylePrintout = 1;
   c.graphicsFontStyle = 2;
-  c.printOrientation = 1;
+  c.printOrientation = PageOrientation::Portrait;
   c.edit3dAngles = false;
   c.view3dX = 0.5L;
   c.view3dY = -1.25L;
   c.view3dZ = 3.0L;
   c.changeIndexStyle = 1;
-  c.spreadsheetDecimalSeparator = 1;
+  c.spreadsheetDecimalSeparator = DecimalSeparator::Dot;
   c.releaseCaption = Oem("Geprüft");
   c.cadDecimals = 8;
-  c.cadTextMode = 3;
+  c.cadTextMode = CadTextMode::PlainLetters;
   for (int k = 0; k < kDrawingLayers; ++k) c.drawingLayerThicknesses[k] = 2 + k;
-  c.specialCharacters = 1;
+  c.specialCharacters = SpecialCharacters::PlainLetters;
   c.dialogElementScale = 120;
-  c.angleOutput = 1;
+  c.angleOutput = AngleOutput::DecimalDegrees;
   c.dimensionFactor = 2.0L;
   c.reserved = 77;
   c.language = 3;
@@ -151,7 +151,7 @@ TEST_F(ConfigurationFile, ChangedRecordSurvivesWriteAndRead) {
   EXPECT_EQ(read.layers[3].name, "d25");
   EXPECT_EQ(read.hardcopyRotated, 'N');
   EXPECT_EQ(read.releaseCaption, Oem("Geprüft"));
-  EXPECT_EQ(read.decimalSeparator, 2);
+  EXPECT_EQ(read.decimalSeparator, DecimalSeparator::Comma);
   EXPECT_EQ(read.view3dY, -1.25L);
   EXPECT_EQ(read.printScaleVertical, 0.5L);
   EXPECT_EQ(read.backgroundColour, 0xC0FFEE);
@@ -160,7 +160,7 @@ TEST_F(ConfigurationFile, ChangedRecordSurvivesWriteAndRead) {
 }
 
 TEST_F(ConfigurationFile, RealsAreWrittenWithDotsWhateverTheDecimalSeparator) {
-  context.config.decimalSeparator = 2;
+  context.config.decimalSeparator = DecimalSeparator::Comma;
   context.config.zoomFactor = 1.5L;
   WriteConfiguration(context);
   std::vector<std::string> lines = ReadLines(ConfigFile());
@@ -168,7 +168,7 @@ TEST_F(ConfigurationFile, RealsAreWrittenWithDotsWhateverTheDecimalSeparator) {
   SetValue(expected, "Dot=1 Komma=2", "2");
   SetValue(expected, "Zoomfaktor", "1.5000000");
   EXPECT_EQ(lines, expected);
-  EXPECT_EQ(context.config.decimalSeparator, 2);
+  EXPECT_EQ(context.config.decimalSeparator, DecimalSeparator::Comma);
 }
 
 TEST_F(ConfigurationFile, FileEndingAtTheFirstStopsKeepsLaterInitialValues) {

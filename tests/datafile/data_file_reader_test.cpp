@@ -92,8 +92,8 @@ TEST_F(DataFileReader, EveryWriterOptionReadsBack) {
   body.texts.remarks[0].clear();
   body.documentation.information.placedTexts.clear();
   for (int decimals : {0, 3, 5}) {
-    for (int separator : {1, 2}) {
-      SCOPED_TRACE("decimals " + std::to_string(decimals) + ", separator " + std::to_string(separator));
+    for (DecimalSeparator separator : {DecimalSeparator::Dot, DecimalSeparator::Comma}) {
+      SCOPED_TRACE("decimals " + std::to_string(decimals) + ", separator " + std::to_string(static_cast<int>(separator)));
       context.config = Configuration{};
       context.config.decimals = decimals;
       context.config.decimalSeparator = separator;

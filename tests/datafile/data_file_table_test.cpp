@@ -70,7 +70,7 @@ TEST_F(DataFileTableTest, EveryDataFileGetsARowWithItsClosedFormResults) {
 }
 
 TEST_F(DataFileTableTest, InchModeShowsAreaAndVolumeInInches) {
-  context.config.units = 1;
+  context.config.units = UnitSetting::English;
   WriteDataFileOf(CylinderBody(100, 20, 7.8L, "W", "1"), dir.File("w.kal"));
   ScanDataFiles(context, table);
   ASSERT_EQ(table.rows.size(), 1u);

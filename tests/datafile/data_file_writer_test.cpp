@@ -48,7 +48,7 @@ TEST_F(DataFileWriter, NumberFormsFollowTheConfiguredDecimalsAndSeparator) {
   EXPECT_EQ("-2", lines[21]);
   EXPECT_EQ("7.8000", lines[23]);
   context.config.decimals = 3;
-  context.config.decimalSeparator = 2;
+  context.config.decimalSeparator = DecimalSeparator::Comma;
   lines = Lines();
   EXPECT_EQ("12,500", lines[20]);
   EXPECT_EQ("-1,571", lines[21]);

@@ -25,20 +25,20 @@ class TableBrowserTest : public ReportTest {
     WriteBytes(path, BuildDbf(fields, records));
     ASSERT_TRUE(table.Open(path)) << table.ErrorText();
   }
-  std::vector<std::string> Column(const Tdbf4& form, int column) const {
+  std::vector<std::string> Column(const TableBrowserForm& form, int column) const {
     std::vector<std::string> cells;
     for (int row = 1; row <= form.RowCount(); ++row) cells.push_back(form.Cell(row, column));
     return cells;
   }
 
   DbfTable table;
-  Tdbf4 form{context, table};
+  TableBrowserForm form{context, table};
 };
 
 TEST_F(TableBrowserTest, SelectionModeShowsNoDeletedRecordsAndOkReturnsThePickedRecord) {
   OpenTable(kMaterialFields, {{"*", "Alt", "1"}, {"Stahl", "7.85"}, {"Messing", "8.4"}});
   form.SetTitles("Werkstoff-Basisdaten", "");
-  test.ui.onTableBrowser = [this](Tdbf4& shown) {
+  test.ui.onTableBrowser = [this](TableBrowserForm& shown) {
     EXPECT_EQ(shown.caption, "   Werkstoff-Basisdaten");
     EXPECT_FALSE(shown.Editable());
     EXPECT_EQ(Column(shown, 1), (std::vector<std::string>{"Stahl", "Messing"}));
@@ -48,20 +48,20 @@ TEST_F(TableBrowserTest, SelectionModeShowsNoDeletedRecordsAndOkReturnsThePicked
     EXPECT_FALSE(shown.CellEdited(2, 2, "9"));
     return true;
   };
-  EXPECT_TRUE(form.ShowTable(Tdbf4::kSelectionMode));
+  EXPECT_TRUE(form.ShowTable(TableBrowserForm::kSelectionMode));
   EXPECT_FALSE(context.state.cancel);
   EXPECT_EQ(form.RecordNumber(), 3);
   EXPECT_EQ(table.FieldText(2), "8.4");
 
-  test.ui.onTableBrowser = [](Tdbf4&) { return false; };
-  EXPECT_FALSE(form.ShowTable(Tdbf4::kSelectionMode));
+  test.ui.onTableBrowser = [](TableBrowserForm&) { return false; };
+  EXPECT_FALSE(form.ShowTable(TableBrowserForm::kSelectionMode));
   EXPECT_TRUE(context.state.cancel);
 }
 
 TEST_F(TableBrowserTest, EditingModeShowsEverythingAndPostsEditsOnOk) {
   OpenTable(kMaterialFields, {{"*", "Alt", "1"}, {"Stahl", "7.85"}});
   form.SetTitles("Werkstoff-Basisdaten", "Printout");
-  test.ui.onTableBrowser = [this](Tdbf4& shown) {
+  test.ui.onTableBrowser = [this](TableBrowserForm& shown) {
     EXPECT_EQ(shown.caption, "Printout  Werkstoff-Basisdaten  (" + table.FileName() + ")");
     EXPECT_TRUE(shown.RowDeleted(1));
     EXPECT_TRUE(shown.CellEdited(2, 2, "7,9"));
@@ -72,7 +72,7 @@ TEST_F(TableBrowserTest, EditingModeShowsEverythingAndPostsEditsOnOk) {
     EXPECT_TRUE(shown.CellEdited(3, 1, Oem("Weißguß")));
     return true;
   };
-  ASSERT_TRUE(form.ShowTable(Tdbf4::kEditingMode));
+  ASSERT_TRUE(form.ShowTable(TableBrowserForm::kEditingMode));
   EXPECT_EQ(form.RecordNumber(), 3);
   DbfTable reread;
   ASSERT_TRUE(reread.Open(table.FileName()));
@@ -84,10 +84,10 @@ TEST_F(TableBrowserTest, EditingModeShowsEverythingAndPostsEditsOnOk) {
 
 TEST_F(TableBrowserTest, ACopyInTheTemporaryFolderIsAnnouncedBeforeEditing) {
   OpenTable(kMaterialFields, {{"Stahl", "7.85"}}, context.config.tempDirectory);
-  form.ShowTable(Tdbf4::kEditingMode);
+  form.ShowTable(TableBrowserForm::kEditingMode);
   ASSERT_EQ(test.ui.messages.size(), 1u);
   EXPECT_EQ(test.ui.messages[0].text, Oem("Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner."));
-  form.ShowTable(Tdbf4::kSelectionMode);
+  form.ShowTable(TableBrowserForm::kSelectionMode);
   EXPECT_EQ(test.ui.messages.size(), 1u);
 }
 
@@ -113,7 +113,7 @@ TEST_F(TableBrowserTest, SearchAndSearchNextFindTheTextOrSayItIsNotThere) {
 
 TEST_F(TableBrowserTest, ClickingTheSecondTitleSortsByTheSecondFieldKeepingTheRecord) {
   OpenTable(kMaterialFields, {{"Blei", "11.3"}, {"Alu", "2.7"}, {"Stahl", "7.85"}});
-  form.ShowTable(Tdbf4::kEditingMode);
+  form.ShowTable(TableBrowserForm::kEditingMode);
   form.CellClick(3, 1);
   form.TitleClick(2);
   EXPECT_EQ(Column(form, 1), (std::vector<std::string>{"Alu", "Stahl", "Blei"}));
@@ -123,7 +123,7 @@ TEST_F(TableBrowserTest, ClickingTheSecondTitleSortsByTheSecondFieldKeepingTheRe
 
 TEST_F(TableBrowserTest, PackingRemovesTheMarkedRecords) {
   OpenTable(kMaterialFields, {{"Blei"}, {"*", "Alt"}, {"Stahl"}});
-  form.ShowTable(Tdbf4::kEditingMode);
+  form.ShowTable(TableBrowserForm::kEditingMode);
   form.CellClick(3, 1);
   form.DeleteClick();
   form.mi_packClick();
@@ -139,11 +139,11 @@ TEST_F(TableBrowserTest, PrintingATableOfNineFieldsShowsItsFirstSevenColumns) {
   context.config.separatorStyle = 3;
   context.config.askTextDevice = false;
   form.SetTitles("Titel eins", "Titel zwei");
-  test.ui.onTableBrowser = [](Tdbf4& shown) {
+  test.ui.onTableBrowser = [](TableBrowserForm& shown) {
     shown.mi_printClick();
     return true;
   };
-  form.ShowTable(Tdbf4::kSelectionMode);
+  form.ShowTable(TableBrowserForm::kSelectionMode);
   std::vector<std::string> lines = FileLines(dir.File("temp/OUTDOS.TXT"));
   auto header = std::find(lines.begin(), lines.end(), "       F1   F2 F3 F4 F5 F6 F7  ");
   ASSERT_NE(header, lines.end()) << ::testing::PrintToString(lines);
@@ -160,7 +160,7 @@ TEST_F(TableBrowserTest, TheHtmlExportEscapesTextsDeclaresItsCharacterSetAndStar
   OpenTable({{"NAME", 'C', 14}, {"A<B", 'N', 5, 1}}, {{"Öl & <Fett>", "1.5"}, {"*", "\"Rest\"", "2"}});
   context.config.htmlBrowser = "/bin/sh";
   test.ui.texts = {dir.File("liste.htm")};
-  form.ShowTable(Tdbf4::kEditingMode);
+  form.ShowTable(TableBrowserForm::kEditingMode);
   form.mi_exportHtmlClick();
   std::vector<std::string> page = ReferenceLines(dir.Path(), "html", dir.File("liste.htm"));
   EXPECT_EQ(page, (std::vector<std::string>{"charset windows-1252", "NAME\tA<B", "Öl & <Fett>\t1.5",
@@ -175,7 +175,7 @@ TEST_F(TableBrowserTest, TheHtmlExportEscapesTextsDeclaresItsCharacterSetAndStar
 TEST_F(TableBrowserTest, DelimitedTextLeavesAndComesBackThroughTheFileMenu) {
   OpenTable(kMaterialFields, {{"Stahl", "7.85"}});
   test.ui.texts = {dir.File("liste.txt"), dir.File("liste")};
-  form.ShowTable(Tdbf4::kEditingMode);
+  form.ShowTable(TableBrowserForm::kEditingMode);
   form.mi_saveDelimitedClick();
   form.mi_appendDelimitedClick();
   EXPECT_EQ(Column(form, 1), (std::vector<std::string>{"Stahl", "Stahl"}));

@@ -35,7 +35,7 @@ TEST(StandardDialogs, RealOutOfRangeIsAskedAgainAndCancelKeepsTheValue) {
 
 TEST(StandardDialogs, RealTakenUnchangedKeepsAllItsDigits) {
   TestContext t;
-  t.context.config.decimalSeparator = 2;
+  t.context.config.decimalSeparator = DecimalSeparator::Comma;
   t.ui.texts = {"7,123"};  // the shown text, confirmed
   long double value = 7.123456789L;
   EXPECT_TRUE(AskReal(t.context, "x", value, 10, 0));

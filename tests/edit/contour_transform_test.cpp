@@ -129,7 +129,7 @@ class TransformPrompts : public ::testing::Test {
 };
 
 TEST_F(TransformPrompts, SevenPromptsInOrderInTheCurrentUnit) {
-  t.context.config.units = 1;
+  t.context.config.units = UnitSetting::English;
   t.ui.texts = {"400", "90", "1", "-5", "1", "1"};  // 400 degrees is refused and asked again
   t.ui.choices = {1};                              // "Spiegeln um Achse y"
   TransformContour(t.context);

@@ -20,7 +20,7 @@ class ElementList : public ::testing::Test {
  protected:
   ElementList() {
     t.context.config.helpLevel = 0;  // no views in between
-    t.ui.onElementList = [this](TForm_einarray& form) {
+    t.ui.onElementList = [this](ElementListForm& form) {
       shownLists.push_back(form.ListBox1);
       preselected.push_back(form.selected);
       if (rounds.empty()) return false;
@@ -31,7 +31,7 @@ class ElementList : public ::testing::Test {
       if (action == ElementListAction::Paste) form.pastedText = pasted;
       return true;
     };
-    t.ui.onCoordinateForm = [this](TForm_einkoord& form) {
+    t.ui.onCoordinateForm = [this](CoordinateForm& form) {
       opened.push_back({form.Element(), form.Edit_y, form.Edit_z, form.Edit_w});
       if (forms.empty()) return false;
       auto fill = forms.front();
@@ -50,8 +50,8 @@ class ElementList : public ::testing::Test {
   }
 
   // A form filled with the texts and confirmed.
-  static std::function<bool(TForm_einkoord&)> Typed(std::string x, std::string y, std::string w) {
-    return [=](TForm_einkoord& form) {
+  static std::function<bool(CoordinateForm&)> Typed(std::string x, std::string y, std::string w) {
+    return [=](CoordinateForm& form) {
       form.Edit_y = x;
       form.Edit_z = y;
       form.Edit_w = w;
@@ -67,7 +67,7 @@ class ElementList : public ::testing::Test {
   testing::TestContext t;
   Contour& contour = t.context.body.contour;
   std::deque<std::pair<ElementListAction, int>> rounds;
-  std::deque<std::function<bool(TForm_einkoord&)>> forms;
+  std::deque<std::function<bool(CoordinateForm&)>> forms;
   std::string pasted;
   std::vector<std::vector<std::string>> shownLists;
   std::vector<int> preselected;
@@ -77,7 +77,7 @@ class ElementList : public ::testing::Test {
 TEST_F(ElementList, AppendedElementsStartAtTheirPredecessor) {
   rounds = {{ElementListAction::Append, 0}, {ElementListAction::Append, 0}, {ElementListAction::Ok, 0}};
   // "6o" typed for 60 is refused with the field named, and the form stays open.
-  forms = {Typed("12,5", "4", "0"), [this](TForm_einkoord& form) {
+  forms = {Typed("12,5", "4", "0"), [this](CoordinateForm& form) {
              form.Edit_y = "20";
              form.Edit_z = "6o";
              form.Edit_w = "90";
@@ -186,7 +186,7 @@ TEST_F(ElementList, TheListWarnsAboutAClockwiseContourBelowTheAxisWithoutRefusin
   forms = {Typed("100", "-5", "0")};
   std::vector<std::vector<std::string>> warnings;
   auto show = t.ui.onElementList;
-  t.ui.onElementList = [&](TForm_einarray& form) {
+  t.ui.onElementList = [&](ElementListForm& form) {
     warnings.push_back(form.warnings);
     return show(form);
   };
@@ -197,11 +197,11 @@ TEST_F(ElementList, TheListWarnsAboutAClockwiseContourBelowTheAxisWithoutRefusin
   EXPECT_EQ(contour[2].y, -5);
 }
 
-class CoordinateForm : public ElementList {};
+class CoordinateFormTest : public ElementList {};
 
-TEST_F(CoordinateForm, SpinStaysWithinTheContourAndStoresOnTheWay) {
+TEST_F(CoordinateFormTest, SpinStaysWithinTheContourAndStoresOnTheWay) {
   Rectangle();
-  TForm_einkoord form(t.context, 1);
+  CoordinateForm form(t.context, 1);
   EXPECT_EQ(form.Label_w, "Kreisbogenwinkel 1-2");
   form.Edit_y = "7";
   form.SpinDownClick();  // at element 1 "down" only stores
@@ -215,12 +215,12 @@ TEST_F(CoordinateForm, SpinStaysWithinTheContourAndStoresOnTheWay) {
   EXPECT_EQ(form.Edit_z, "10");
 }
 
-TEST_F(CoordinateForm, UnitSwitchStoresTheTypedValueFirst) {
+TEST_F(CoordinateFormTest, UnitSwitchStoresTheTypedValueFirst) {
   Rectangle();
-  TForm_einkoord form(t.context, 2);
+  CoordinateForm form(t.context, 2);
   form.Edit_y = "25,4";
   form.Button_metricClick();
-  EXPECT_EQ(t.context.config.units, 1);
+  EXPECT_EQ(t.context.config.units, UnitSetting::English);
   EXPECT_EQ(form.Label_yu, "in");
   EXPECT_EQ(form.Edit_y, "1.0000");
   form.Edit_z = "1";
@@ -231,9 +231,9 @@ TEST_F(CoordinateForm, UnitSwitchStoresTheTypedValueFirst) {
   EXPECT_EQ(form.Edit_z, "25.4");
 }
 
-TEST_F(CoordinateForm, AFullTurnIsRefusedAndNothingStored) {
+TEST_F(CoordinateFormTest, AFullTurnIsRefusedAndNothingStored) {
   Rectangle();
-  TForm_einkoord form(t.context, 2);
+  CoordinateForm form(t.context, 2);
   form.Edit_y = "55";
   for (const char* angle : {"360", "-400"}) {
     form.Edit_w = angle;

@@ -66,7 +66,7 @@ TEST(PrintSettingsTest, TheDrawingSheetOpensWithFixedSettingsOthersWithTheConfig
   config.printOriginX = 5;
   config.printOriginY = 7;
   config.printBorder = true;
-  config.printOrientation = 1;
+  config.printOrientation = PageOrientation::Portrait;
   for (int preset : {0, 1}) {
     PrintSettings opened = OpeningPrintSettings(config, preset);
     EXPECT_EQ(opened.scaleX, 0.7L);
@@ -76,7 +76,7 @@ TEST(PrintSettingsTest, TheDrawingSheetOpensWithFixedSettingsOthersWithTheConfig
     EXPECT_TRUE(opened.border);
     EXPECT_FALSE(opened.landscape);
   }
-  config.printOrientation = 3;  // anything but 1 is landscape
+  config.printOrientation = PageOrientation::Landscape;
   EXPECT_TRUE(OpeningPrintSettings(config, 0).landscape);
   PrintSettings fixed = OpeningPrintSettings(config, kFixedPrintPreset);
   EXPECT_EQ(fixed.scaleX, 1.9L);

@@ -86,7 +86,7 @@ TEST_F(ReplayTest, PrintingDrawsTextOnThePrinterOnly) {
 
 TEST_F(ReplayTest, MonochromeGraphicsStillErasesWithTheBackground) {
   config.colourGraphics = false;
-  config.printColourMode = 2;
+  config.printColourMode = PrintColours::Colour;
   config.backgroundColour = 0xFFFFFF;
   TenPixelsPerUnit();
   window.SetColor(4);

@@ -15,7 +15,7 @@ TEST_F(ScreenGraphicsTest, TextsAreConvertedForDisplay) {
   test.context.screenPlotter = &graphics.plotter;
   ScreenPlotter& plotter = *test.context.screenPlotter;
   plotter.Text(Oem("Maß 20°"), 1, 2);
-  config.specialCharacters = 1;
+  config.specialCharacters = SpecialCharacters::PlainLetters;
   plotter.Text(Oem("Maß 20°"), 1, 2);
   plotter.Text(std::string(255, 'x'), 1, 2);
   const DisplayList& list = window.List();

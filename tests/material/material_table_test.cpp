@@ -33,7 +33,7 @@ class MaterialTable : public ::testing::Test {
   // The user sees the browser, goes to the record of that physical number and presses OK
   // (0: presses OK where the browser stands; -1: "Abbrechen").
   void Browse(int record) {
-    t.ui.onTableBrowser = [this, record](Tdbf4& form) {
+    t.ui.onTableBrowser = [this, record](TableBrowserForm& form) {
       shownRecords.push_back(form.Table().RecNo());
       shownFirst.push_back(form.Table().ViewRecord(1));
       captions.push_back(form.caption);

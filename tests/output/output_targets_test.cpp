@@ -130,7 +130,7 @@ TEST_F(OutputTargetTest, HtmlIsWrittenInTheWindowCodePageOrInPlainLetters) {
       "<br>Ma\xDF", "</BODY>", "</HTML>"};
   EXPECT_EQ(FileLines(dir.File("seite.htm")), expected);
 
-  context.config.specialCharacters = 1;
+  context.config.specialCharacters = SpecialCharacters::PlainLetters;
   test.ui.texts = {dir.File("plain")};
   EXPECT_TRUE(WriteOneLine(context, kTargetHtml));
   EXPECT_EQ(FileLines(dir.File("plain.htm")), (std::vector<std::string>{"<br>Mass 20deg", "</BODY>", "</HTML>"}));

@@ -17,8 +17,8 @@ class PrintFormTest : public GraphTest {
 };
 
 TEST_F(PrintFormTest, OpensWithTheSettingsTheNumberFormAndThePrinterName) {
-  config.decimalSeparator = 2;  // decimal comma
-  config.printColourMode = 2;
+  config.decimalSeparator = DecimalSeparator::Comma;  // decimal comma
+  config.printColourMode = PrintColours::Colour;
   ui.printerName = "Laser im Flur";
   PrintForm form(context, {0.75L, 1.25L, 21, -4, true, true});
   EXPECT_EQ(form.Edit_scalex, "0,75");
@@ -51,7 +51,7 @@ TEST_F(PrintFormTest, OkTakesEveryControlIntoTheRunsSettings) {
   EXPECT_EQ(s.originY, 0);
   EXPECT_TRUE(s.border);
   EXPECT_TRUE(s.landscape);
-  EXPECT_EQ(config.printColourMode, 2);
+  EXPECT_EQ(config.printColourMode, PrintColours::Colour);
   // The configured defaults stay as they were.
   EXPECT_EQ(config.printScale, 1.0L);
   EXPECT_EQ(config.printOriginX, 0);
@@ -67,7 +67,7 @@ TEST_F(PrintFormTest, AScaleThatIsNoNumberOrZeroIsRefusedAndNothingTaken) {
   }
   ASSERT_EQ(ui.messages.size(), 4u);
   EXPECT_EQ(ui.messages[0].text, Oem("Gültiger Wertebereich: 0.0001 .. 1000 !"));
-  EXPECT_EQ(config.printColourMode, 1);
+  EXPECT_EQ(config.printColourMode, PrintColours::Mono);
   EXPECT_EQ(context.print.settings.scaleY, 1.0L);
 }
 

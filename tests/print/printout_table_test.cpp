@@ -76,7 +76,7 @@ TEST_F(PrintoutTableTest, AKnownNameIsReplacedOnlyAfterYes) {
 TEST_F(PrintoutTableTest, APickedRecordFillsTheControlsAndIsOfferedAgainNextTime) {
   PrintForm form(context, {});
   std::vector<int> shownRows;
-  test.ui.onTableBrowser = [&](Tdbf4& browser) {
+  test.ui.onTableBrowser = [&](TableBrowserForm& browser) {
     EXPECT_EQ(browser.mi_structure, "Printout");
     EXPECT_TRUE(browser.Editable());
     shownRows.push_back(browser.CurrentRow());
@@ -98,7 +98,7 @@ TEST_F(PrintoutTableTest, APickedRecordFillsTheControlsAndIsOfferedAgainNextTime
 
   // Cancelled the next time: the browser stood on the record taken before; nothing changes.
   form.Edit_scalex = "3";
-  test.ui.onTableBrowser = [&](Tdbf4& browser) { return shownRows.push_back(browser.CurrentRow()), false; };
+  test.ui.onTableBrowser = [&](TableBrowserForm& browser) { return shownRows.push_back(browser.CurrentRow()), false; };
   form.Button_databaseClick();
   EXPECT_EQ(shownRows, (std::vector<int>{1, 2}));
   EXPECT_EQ(form.Edit_scalex, "3");

@@ -63,7 +63,7 @@ class BodyView : public ::testing::Test {
   bool hasOpenGl = false;
   testing::TempDir dir;
   testing::TestContext t;
-  TMainForm window{t.context};
+  MainWindow window{t.context};
 };
 
 TEST_F(BodyView, ShowsTheBodyInItsColourAndTheHalfCutInTheHatchColour) {

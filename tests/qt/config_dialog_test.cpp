@@ -25,7 +25,7 @@ class ConfigDialogWindow : public ::testing::Test {
   QPushButton* Button(const char* name) { return dialog.findChild<QPushButton*>(name); }
 
   testing::TestContext t;
-  Tconfig form{t.context};
+  SettingsForm form{t.context};
   ConfigDialog dialog{form, false};
 };
 

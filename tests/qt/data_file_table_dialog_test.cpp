@@ -24,7 +24,7 @@ class DataFileTableDialogTest : public ::testing::Test {
   }
 
   testing::TestContext test;
-  TForm_preview form{test.context};
+  DataFileOverviewForm form{test.context};
 };
 
 TEST_F(DataFileTableDialogTest, ShowsTheRowsSortsByTitleAndOpensAClickedRow) {

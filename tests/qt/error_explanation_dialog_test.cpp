@@ -1,4 +1,4 @@
-// The explanation window "Thelperr": an edited remedy is saved after "Save Changes ?".
+// The explanation window: an edited remedy is saved after "Save Changes ?".
 #include "qt/error_explanation_dialog.h"
 
 #include <gtest/gtest.h>

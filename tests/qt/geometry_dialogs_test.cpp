@@ -46,7 +46,7 @@ TEST_F(GeometryDialogs, EachListButtonClosesWithItsActionAndTheSelectedLine) {
       {"Button_einfuegen", ElementListAction::Insert}, {"Button_loeschen", ElementListAction::Delete},
       {"Button_156", ElementListAction::Transform},    {"Button_ok", ElementListAction::Ok}};
   for (auto [name, action] : buttons) {
-    TForm_einarray form(t.context, 2);
+    ElementListForm form(t.context, 2);
     ElementListDialog dialog(form, false);
     auto* list = Find<QListWidget>(dialog, "ListBox1");
     ASSERT_EQ(list->count(), 3);
@@ -57,7 +57,7 @@ TEST_F(GeometryDialogs, EachListButtonClosesWithItsActionAndTheSelectedLine) {
     EXPECT_EQ(form.action, action) << name;
     EXPECT_EQ(form.selected, 3) << name;
   }
-  TForm_einarray form(t.context, 0);
+  ElementListForm form(t.context, 0);
   ElementListDialog dialog(form, false);
   Find<QPushButton>(dialog, "Button_cancel")->click();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
@@ -65,7 +65,7 @@ TEST_F(GeometryDialogs, EachListButtonClosesWithItsActionAndTheSelectedLine) {
 
 TEST_F(GeometryDialogs, PasteTakesTheClipboardAndErrorsShowOnlyWithMessages) {
   QApplication::clipboard()->setText("1\t2\n3\t4");
-  TForm_einarray form(t.context, 0);
+  ElementListForm form(t.context, 0);
   ElementListDialog dialog(form, false);
   EXPECT_FALSE(Find<QPushButton>(dialog, "Button_error")->isVisibleTo(&dialog));
   Find<QPushButton>(dialog, "Button_paste")->click();
@@ -74,13 +74,13 @@ TEST_F(GeometryDialogs, PasteTakesTheClipboardAndErrorsShowOnlyWithMessages) {
   EXPECT_EQ(form.selected, 0);
 
   t.context.messages.Report("Warnung: Kontur offen");
-  TForm_einarray withMessages(t.context, 0);
+  ElementListForm withMessages(t.context, 0);
   ElementListDialog shown(withMessages, false);
   EXPECT_TRUE(Find<QPushButton>(shown, "Button_error")->isVisibleTo(&shown));
 }
 
 TEST_F(GeometryDialogs, CoordinateFormStepsSwitchesUnitsAndRefusesAFullTurn) {
-  TForm_einkoord form(t.context, 2);
+  CoordinateForm form(t.context, 2);
   CoordinateDialog dialog(form, false);
   EXPECT_EQ(dialog.windowTitle(), "Koordinaten 2");
   EXPECT_EQ(Find<QLineEdit>(dialog, "Edit_y")->text(), "100");
@@ -102,7 +102,7 @@ TEST_F(GeometryDialogs, CoordinateFormStepsSwitchesUnitsAndRefusesAFullTurn) {
 }
 
 TEST_F(GeometryDialogs, LettersInACoordinateAreRefusedNamingTheField) {
-  TForm_einkoord form(t.context, 2);
+  CoordinateForm form(t.context, 2);
   CoordinateDialog dialog(form, false);
   Find<QLineEdit>(dialog, "Edit_z")->setText("6o");
   Find<QPushButton>(dialog, "Button_ok")->click();

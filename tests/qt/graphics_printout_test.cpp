@@ -83,7 +83,7 @@ class GraphicsPrintout : public testing::GraphTest {
 };
 
 TEST_F(GraphicsPrintout, ScaleOneFillsThePageAndOriginXShiftsByATenthOfTheWidth) {
-  config.printColourMode = 2;
+  config.printColourMode = PrintColours::Colour;
   QImage full = Print({});
   ASSERT_FALSE(full.isNull());
   EXPECT_LE(FirstInkColumn(full), 1);
@@ -115,7 +115,7 @@ TEST_F(GraphicsPrintout, HalfScaleLeavesTheRightHalfWhite) {
 }
 
 TEST_F(GraphicsPrintout, MonochromePrintsOnlyBlack) {
-  config.printColourMode = 1;
+  config.printColourMode = PrintColours::Mono;
   QImage page = Print({});
   int coloured = 0, dark = 0;
   for (int y = 0; y < page.height(); ++y)
@@ -126,7 +126,7 @@ TEST_F(GraphicsPrintout, MonochromePrintsOnlyBlack) {
     }
   EXPECT_EQ(coloured, 0);
   EXPECT_GT(dark, page.width() * page.height() / 2);
-  config.printColourMode = 2;
+  config.printColourMode = PrintColours::Colour;
   QImage colour = Print({});
   EXPECT_TRUE(Red(colour.pixel(colour.width() / 2, colour.height() / 4)));
 }
@@ -172,7 +172,7 @@ TEST(PrintDialog, ShowsTheFormTakesTypedValuesAndStaysOpenForABadScale) {
 
 TEST(PrintMenu, FilePrintOpensTheDialogAndPrintsTheMainWindowsPicture) {
   testing::TestContext test;
-  TMainForm window(test.context);
+  MainWindow window(test.context);
   int forms = 0;
   const GraphWindow* printed = nullptr;
   test.ui.onPrintForm = [&](PrintForm& form) { return ++forms, form.Button_okClick(); };

@@ -17,9 +17,9 @@
 namespace kalo {
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindow() {
+  MainWindowTest() {
     t.context.config.tempDirectory = dir.Path();
     t.context.config.helpLevel = 0;
     t.platform.currentDirectory = dir.Path();
@@ -33,10 +33,10 @@ class MainWindow : public ::testing::Test {
 
   testing::TempDir dir;
   testing::TestContext t;
-  TMainForm window{t.context};
+  MainWindow window{t.context};
 };
 
-TEST_F(MainWindow, MenusCarryEveryCommandAndLaterOnesAreDisabled) {
+TEST_F(MainWindowTest, MenusCarryEveryCommandAndLaterOnesAreDisabled) {
   for (const char* name : {"mi_fileNew", "mi_fileOpen", "mi_fileSave", "mi_fileSaveAs", "mi_fileExportDxf",
                            "mi_fileImportDxf", "mi_filePrint", "mi_fileConfig", "mi_langEnglish", "mi_fileExit", "mi_editText", "mi_editGeometrie", "mi_editWerkstoff", "mi_databaseWerkstoff", "mi_editBerechnung", "mi_editReset", "mi_viewStandard",
                            "mi_viewAuszug", "mi_viewGrafik", "mi_viewTabelle", "mi_viewZeichnung", "mi_cadGrafik",
@@ -58,7 +58,7 @@ TEST_F(MainWindow, MenusCarryEveryCommandAndLaterOnesAreDisabled) {
   EXPECT_EQ(Item("mi_fileOpen")->text(), QString::fromUtf8("Ö&ffnen...     "));
 }
 
-TEST_F(MainWindow, RecentItemsStandAboveExitAndTheErrorItemCountsMessages) {
+TEST_F(MainWindowTest, RecentItemsStandAboveExitAndTheErrorItemCountsMessages) {
   EXPECT_FALSE(Item("mi_file1")->isVisible());
   EXPECT_FALSE(Item("mi_viewErrorMessages")->isEnabled());
   t.context.state.recentFiles = {"/daten/welle.kal", "/daten/rad.kal", "", ""};
@@ -77,7 +77,7 @@ TEST_F(MainWindow, RecentItemsStandAboveExitAndTheErrorItemCountsMessages) {
   EXPECT_TRUE(Item("mi_viewErrorMessages")->isEnabled());
 }
 
-TEST_F(MainWindow, ItemsRunTheCommandsAndTheCaptionFollows) {
+TEST_F(MainWindowTest, ItemsRunTheCommandsAndTheCaptionFollows) {
   t.ui.onDrawingTextForm = [](DrawingTextForm& form) {
     form.fields[0].text = "Welle";
     return true;
@@ -97,7 +97,7 @@ TEST_F(MainWindow, ItemsRunTheCommandsAndTheCaptionFollows) {
   EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KALO  Berechnung rotationssymmetrischer Körper [*]"));
 }
 
-TEST_F(MainWindow, WithoutABodyTheStartPageSaysHowToBeginAndOpensAnExampleWithOneClick) {
+TEST_F(MainWindowTest, WithoutABodyTheStartPageSaysHowToBeginAndOpensAnExampleWithOneClick) {
   t.context.dataFolders = {std::string(KALO_SOURCE_DIR) + "/data"};
   t.context.state.recentFiles[0] = dir.File("alt.kal");
   window.UpdateMenus();
@@ -120,7 +120,7 @@ TEST_F(MainWindow, WithoutABodyTheStartPageSaysHowToBeginAndOpensAnExampleWithOn
   EXPECT_FALSE(page->isVisible());
 }
 
-TEST_F(MainWindow, ClosingAsksForUnsavedInputAndStaysOpenOnCancel) {
+TEST_F(MainWindowTest, ClosingAsksForUnsavedInputAndStaysOpenOnCancel) {
   window.show();
   t.context.state.modified = true;
   t.ui.answers = {Answer::Cancel};

@@ -33,11 +33,11 @@ class MenuLanguage : public ::testing::Test {
 
   testing::TempDir dir;
   testing::TestContext t;
-  std::unique_ptr<TMainForm> window;
+  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MenuLanguage, EveryNamedItemFollowsTheChosenLanguage) {
-  window = std::make_unique<TMainForm>(t.context);
+  window = std::make_unique<MainWindow>(t.context);
   CaptionVocabulary expected;
   for (const auto& [item, number] : kLanguageMenuItems) {
     std::string name = "mi_lang" + std::string(item + 1);
@@ -68,7 +68,7 @@ void CollectCaptions(const QMenu& menu, std::vector<std::pair<QString, QString>>
 // words that German shares with them; the window title follows as well.
 TEST_F(MenuLanguage, EveryItemOfTheWholeMenuTreeIsTranslatedInEveryLanguage) {
   t.context.state.recentFiles = {"", "", "", ""};
-  window = std::make_unique<TMainForm>(t.context);
+  window = std::make_unique<MainWindow>(t.context);
   auto captions = [&] {
     std::vector<std::pair<QString, QString>> all;
     for (QAction* top : window->menuBar()->actions()) {
@@ -101,11 +101,11 @@ TEST_F(MenuLanguage, EveryItemOfTheWholeMenuTreeIsTranslatedInEveryLanguage) {
 
 TEST_F(MenuLanguage, TheStoredLanguageAppliesAtStartAndNoneLeavesGerman) {
   t.context.config.language = kEnglish;
-  window = std::make_unique<TMainForm>(t.context);
+  window = std::make_unique<MainWindow>(t.context);
   EXPECT_EQ(Text("mi_fileOpenTable"), "&Open... (&Table)");
 
   t.context.config.language = 0;
-  window = std::make_unique<TMainForm>(t.context);
+  window = std::make_unique<MainWindow>(t.context);
   EXPECT_EQ(Text("mi_fileNew"), "&Neu...        ");
   EXPECT_EQ(Text("mi_file"), "&Datei");
 }

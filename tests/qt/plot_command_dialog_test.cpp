@@ -31,7 +31,7 @@ TEST(PlotCommandDialog, ControlsFollowTheInterfaceAndTheLineFollowsEveryChange) 
   testing::TestContext t;
   t.context.config.tempDirectory = "/t";
   t.context.config.pltDirectory = KALO_SOURCE_DIR "/data";
-  TForm_confpenplot form(t.context, "alt");
+  PlotCommandForm form(t.context, "alt");
   PlotCommandDialog dialog(form, false);
   auto* line = dialog.findChild<QLabel*>("Label_commandline");
   auto* com = dialog.findChild<QLineEdit*>("Edit_com");
@@ -67,7 +67,7 @@ TEST(PlotCommandDialog, ControlsFollowTheInterfaceAndTheLineFollowsEveryChange) 
 // With the menus in English the window's labels and buttons are English too.
 TEST(PlotCommandDialog, FollowsTheDialogLanguage) {
   testing::TestContext t;
-  TForm_confpenplot form(t.context, "alt");
+  PlotCommandForm form(t.context, "alt");
   SetDialogLanguage(kEnglish);
   PlotCommandDialog dialog(form, false);
   SetDialogLanguage(kGerman);
@@ -79,7 +79,7 @@ TEST(PlotCommandDialog, FollowsTheDialogLanguage) {
 TEST(PlotCommandDialog, NoTooltipsWithTheHelpLevelZero) {
   testing::TestContext t;
   t.context.config.helpLevel = 0;
-  TForm_confpenplot form(t.context, "");
+  PlotCommandForm form(t.context, "");
   PlotCommandDialog dialog(form, false);
   EXPECT_TRUE(dialog.findChild<QLineEdit*>("Edit_scale")->toolTip().isEmpty());
 }
@@ -101,7 +101,7 @@ TEST(DemoCaption, KeysOfTheDemonstrationReachTheGraphicsWindow) {
   t.context.config.resolutionX = 640;
   t.context.config.resolutionY = 480;
   t.context.config.zoomFactor = 2;
-  TMainForm window{t.context};
+  MainWindow window{t.context};
   GraphWindow& graphics = window.Graph().Window();
   graphics.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 640, 480);
   PressGraphicsKey(&window, 107);  // "+"

@@ -27,12 +27,12 @@ TEST(ScreenFit, SettingsForALargerScreenNeverMakeTheMainWindowLargerThanTheScree
   t.context.config.resolutionX = 1271;  // what a large screen's settings ask for
   t.context.config.resolutionY = 974;
   ASSERT_LT(Available().height(), 975);
-  TMainForm window(t.context);
+  MainWindow window(t.context);
   window.show();
   QtUi ui(t.context.config);
   ui.SetContext(t.context);
   ui.SetParentWindow(&window);
-  Tconfig form(t.context);
+  SettingsForm form(t.context);
   QTimer::singleShot(0, [] {
     QWidget* dialog = QApplication::activeModalWidget();
     ASSERT_NE(dialog, nullptr);

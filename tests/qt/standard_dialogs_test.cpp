@@ -39,13 +39,13 @@ QPushButton* Button(QWidget* dialog, const char* name) { return dialog->findChil
 TEST(StandardDialogWindows, SevenItemsAreRadioButtonsEightAList) {
   ChoiceDialog radios("Titel", Items(7), 6);
   EXPECT_FALSE(radios.UsesList());
-  EXPECT_EQ(radios.objectName(), "Tin_radiodialog");
+  EXPECT_EQ(radios.objectName(), "ChoiceDialog");
   EXPECT_EQ(radios.findChildren<QRadioButton*>().size(), 7);
   EXPECT_EQ(radios.Chosen(), 6);
 
   ChoiceDialog list("Titel", Items(8), 7);
   EXPECT_TRUE(list.UsesList());
-  EXPECT_EQ(list.objectName(), "Tin_codedialog");
+  EXPECT_EQ(list.objectName(), "CodeChoiceDialog");
   EXPECT_EQ(list.Chosen(), 7);
 }
 

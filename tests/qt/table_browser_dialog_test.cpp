@@ -40,12 +40,12 @@ class TableBrowserDialogTest : public ::testing::Test {
   testing::TempDir dir;
   testing::TestContext t;
   DbfTable table;
-  Tdbf4 form{t.context, table};
+  TableBrowserForm form{t.context, table};
 };
 
 TEST_F(TableBrowserDialogTest, ShowsTheRecordsAndOkReturnsTheClickedOne) {
   bool shown = false;
-  t.ui.onTableBrowser = [&](Tdbf4& model) {
+  t.ui.onTableBrowser = [&](TableBrowserForm& model) {
     TableBrowserDialog dialog(model, false);
     auto* grid = Find<QTableView>(dialog, "DBGrid1");
     QAbstractItemModel* cells = grid->model();
@@ -68,13 +68,13 @@ TEST_F(TableBrowserDialogTest, ShowsTheRecordsAndOkReturnsTheClickedOne) {
     shown = true;
     return dialog.result() == QDialog::Accepted;
   };
-  EXPECT_TRUE(form.ShowTable(Tdbf4::kSelectionMode));
+  EXPECT_TRUE(form.ShowTable(TableBrowserForm::kSelectionMode));
   EXPECT_TRUE(shown);
   EXPECT_EQ(form.RecordNumber(), 3);
 }
 
 TEST_F(TableBrowserDialogTest, EditedCellsReachTheTableInEditingMode) {
-  t.ui.onTableBrowser = [&](Tdbf4& model) {
+  t.ui.onTableBrowser = [&](TableBrowserForm& model) {
     TableBrowserDialog dialog(model, false);
     auto* grid = Find<QTableView>(dialog, "DBGrid1");
     QAbstractItemModel* cells = grid->model();
@@ -85,7 +85,7 @@ TEST_F(TableBrowserDialogTest, EditedCellsReachTheTableInEditingMode) {
     Find<QPushButton>(dialog, "Button_cancel")->click();
     return dialog.result() == QDialog::Accepted;
   };
-  EXPECT_FALSE(form.ShowTable(Tdbf4::kEditingMode));
+  EXPECT_FALSE(form.ShowTable(TableBrowserForm::kEditingMode));
   ASSERT_EQ(t.ui.messages.size(), 1u);
   table.Go(1);
   EXPECT_EQ(table.FieldText(2), "7.85");  // cancelled before the edit was posted

@@ -86,7 +86,7 @@ TEST(TextWindow, ADemonstrationDoesNotWaitForTheTextWindow) {
   auto shownTextWindows = [] {
     int shown = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
-      if (window->objectName() == "TForm_showtextfile" && window->isVisible()) ++shown;
+      if (window->objectName() == "TextWindow" && window->isVisible()) ++shown;
     return shown;
   };
   ui.SetDemonstration(true);

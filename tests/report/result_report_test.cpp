@@ -67,31 +67,31 @@ TEST_F(ResultReportTest, MassBelowOneKilogramIsShownInGrams) {
 TEST_F(ResultReportTest, SmallInertiaIsReadBackFromItsTextAndShownInGmm2) {
   context.body.results.Jx = 1.2252211349E-5L;
   EXPECT_TRUE(Contains(BatchLines(), Oem("Massenträgheitsmoment\tJx\tgmm2\t12300")));
-  context.config.decimalSeparator = 2;  // "0,0123E-3" reads back the same
+  context.config.decimalSeparator = DecimalSeparator::Comma;  // "0,0123E-3" reads back the same
   EXPECT_TRUE(Contains(BatchLines(), Oem("Massenträgheitsmoment\tJx\tgmm2\t12300")));
   context.body.results.Jx = 2.5L;
   EXPECT_TRUE(Contains(BatchLines(), Oem("Massenträgheitsmoment\tJx\tkgm2\t2,5")));
 }
 
 TEST_F(ResultReportTest, DecimalSeparatorsOfTheReportAndOfSpreadsheetText) {
-  context.config.decimalSeparator = 2;
+  context.config.decimalSeparator = DecimalSeparator::Comma;
   ASSERT_TRUE(Report(context, kReportExtract));
   std::vector<std::string> lines = DosLines();
   EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
     return line.find("rho") == 41 && line.substr(62) == "7,8" + std::string(14, ' ');
   }));
-  context.config.spreadsheetDecimalSeparator = 1;
+  context.config.spreadsheetDecimalSeparator = DecimalSeparator::Dot;
   EXPECT_TRUE(Contains(BatchLines(), "Werkstoffdichte\trho\tkg/dm3\t7.8"));
 }
 
 TEST_F(ResultReportTest, InchUnits) {
-  context.config.units = 1;
+  context.config.units = UnitSetting::English;
   context.body.results.A = 645.16L;
   context.body.volume = 16387.064L * 2;
   std::vector<std::string> lines = BatchLines();
   EXPECT_TRUE(Contains(lines, Oem("Querschnittsfläche xy\tAxy\tin²\t1")));
   EXPECT_TRUE(Contains(lines, Oem("Volumen\tV\tin³\t2")));
-  context.config.specialCharacters = 1;
+  context.config.specialCharacters = SpecialCharacters::PlainLetters;
   EXPECT_TRUE(Contains(BatchLines(), Oem("Querschnittsfläche xy\tAxy\tin2\t1")));
 }
 
@@ -110,8 +110,8 @@ TEST_F(ResultReportTest, StandardReportWithoutElementsHasNoContourTable) {
 TEST_F(ResultReportTest, ContourTableInInchWithPlainLetters) {
   CalculateRectangle();
   context.body.contour[2].phi = std::numbers::pi_v<long double> / 4;
-  context.config.units = 1;
-  context.config.specialCharacters = 1;
+  context.config.units = UnitSetting::English;
+  context.config.specialCharacters = SpecialCharacters::PlainLetters;
   context.config.separatorStyle = 1;
   ASSERT_TRUE(Report(context, kReportStandard));
   std::vector<std::string> lines = DosLines();

@@ -62,9 +62,9 @@ class ScriptedUi : public Ui {
   void SetWaitCursor(bool) override {}
   bool ShowDrawingTextForm(DrawingTextForm& form) override { return onDrawingTextForm && onDrawingTextForm(form); }
   bool EditDiagramLimits(DiagramLimitsForm& form) override { return onDiagramLimits && onDiagramLimits(form); }
-  bool ShowElementList(TForm_einarray& form) override { return onElementList && onElementList(form); }
-  bool ShowCoordinateForm(TForm_einkoord& form) override { return onCoordinateForm && onCoordinateForm(form); }
-  bool ShowConfigDialog(Tconfig& form) override { return onConfigDialog && onConfigDialog(form); }
+  bool ShowElementList(ElementListForm& form) override { return onElementList && onElementList(form); }
+  bool ShowCoordinateForm(CoordinateForm& form) override { return onCoordinateForm && onCoordinateForm(form); }
+  bool ShowConfigDialog(SettingsForm& form) override { return onConfigDialog && onConfigDialog(form); }
   bool AskYesNoChoice(YesNoChoiceForm& form) override { return onYesNoChoice && onYesNoChoice(form); }
   bool AskDirectory(SelectDirForm& form) override { return onSelectDir && onSelectDir(form); }
   bool AskColour(SelectColourForm& form) override { return onSelectColour && onSelectColour(form); }
@@ -74,7 +74,7 @@ class ScriptedUi : public Ui {
   bool ShowHelpPictureBrowser(HelpPictureForm& form) override {
     return onHelpPictureBrowser && onHelpPictureBrowser(form);
   }
-  bool ShowPlotCommandForm(TForm_confpenplot& form) override { return onPlotCommandForm && onPlotCommandForm(form); }
+  bool ShowPlotCommandForm(PlotCommandForm& form) override { return onPlotCommandForm && onPlotCommandForm(form); }
   bool ShowDemoStep(const std::string& text, int milliseconds) override {
     demoSteps.push_back({text, milliseconds});
     return onDemoStep && onDemoStep(text);
@@ -86,8 +86,8 @@ class ScriptedUi : public Ui {
   void ShowAboutBox(const AboutBox& box) override { aboutBoxes.push_back(box); }
   void SetMainCaption(const std::string& text) override { mainCaptions.push_back(text); }
   bool ContinueLongStep() override { return !onLongStep || onLongStep(); }
-  bool ShowDataFileTable(TForm_preview& form) override { return onDataFileTable && onDataFileTable(form); }
-  bool ShowTableBrowser(Tdbf4& form) override { return onTableBrowser && onTableBrowser(form); }
+  bool ShowDataFileTable(DataFileOverviewForm& form) override { return onDataFileTable && onDataFileTable(form); }
+  bool ShowTableBrowser(TableBrowserForm& form) override { return onTableBrowser && onTableBrowser(form); }
   bool ShowPrintForm(PrintForm& form) override { return onPrintForm && onPrintForm(form); }
   std::string PrinterName() override { return printerName; }
   bool ChoosePrinter(PrinterChoice& printer) override { return onChoosePrinter && onChoosePrinter(printer); }
@@ -103,19 +103,19 @@ class ScriptedUi : public Ui {
   // Windows: a test sets what the user does in the window (fill the form, return OK).
   std::function<bool(DrawingTextForm&)> onDrawingTextForm;
   std::function<bool(DiagramLimitsForm&)> onDiagramLimits;
-  std::function<bool(TForm_einarray&)> onElementList;
-  std::function<bool(TForm_einkoord&)> onCoordinateForm;
-  std::function<bool(Tconfig&)> onConfigDialog;
+  std::function<bool(ElementListForm&)> onElementList;
+  std::function<bool(CoordinateForm&)> onCoordinateForm;
+  std::function<bool(SettingsForm&)> onConfigDialog;
   std::function<bool(YesNoChoiceForm&)> onYesNoChoice;
   std::function<bool(SelectDirForm&)> onSelectDir;
   std::function<bool(SelectColourForm&)> onSelectColour;
   std::function<void(ErrorExplanationForm&)> onErrorExplanation;
   std::function<bool(HelpPictureForm&)> onHelpPictureBrowser;
-  std::function<bool(TForm_preview&)> onDataFileTable;
-  std::function<bool(Tdbf4&)> onTableBrowser;
+  std::function<bool(DataFileOverviewForm&)> onDataFileTable;
+  std::function<bool(TableBrowserForm&)> onTableBrowser;
   // Asked between the steps of a long command; false stands for Esc.
   std::function<bool()> onLongStep;
-  std::function<bool(TForm_confpenplot&)> onPlotCommandForm;
+  std::function<bool(PlotCommandForm&)> onPlotCommandForm;
   std::function<bool(const std::string&)> onDemoStep;  // false ends the demonstration
   std::function<bool(PrintForm&)> onPrintForm;
   std::function<bool(PrinterChoice&)> onChoosePrinter;
