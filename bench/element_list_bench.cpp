@@ -27,9 +27,9 @@ class ChangingUi : public ConsoleUi {
     return true;
   }
   bool ShowCoordinateForm(CoordinateForm& form) override {
-    form.Edit_z = toggle_ ? "22" : "23";
+    form.yText = toggle_ ? "22" : "23";
     toggle_ = !toggle_;
-    return form.Button_okClick();
+    return form.OkClick();
   }
 
  private:

@@ -40,38 +40,38 @@ struct NumberField {
 std::vector<NumberField> NumberFields(const SettingsForm& f) {
   using P = ConfigPage;
   std::vector<NumberField> fields = {
-      {P::Grafik, &f.Edit_x, Oem("Fenstergröße x"), 0, kLargestClientSize + 1, true},
-      {P::Grafik, &f.Edit_y, Oem("Fenstergröße y"), 0, kLargestClientSize + 1, true},
-      {P::Grafik, &f.Edit_textbreitenfaktor, "Textbreitenfaktor", 0, 100, false},
-      {P::Grafik, &f.Edit_texthoehenfaktor, Oem("Texthöhenfaktor"), 0, 100, false},
-      {P::Grafik, &f.Edit_zoomfaktor, "Zoomfaktor", 0, 100, false},
-      {P::Grafik, &f.Edit_panfaktor, "Pan-Faktor", 0.01L, 1, false},
-      {P::Grafik, &f.SpinEdit_dialogfenster, Oem("Dialogfenster Größe %"), 0, 1000, true},
-      {P::Grafik, &f.SpinEdit_dialogelemente, Oem("Dialogelemente Größe %"), 0, 1000, true},
-      {P::Grafik, &f.Edit_3dx, "3D x", -360, 360, false},
-      {P::Grafik, &f.Edit_3dy, "3D y", -360, 360, false},
-      {P::Grafik, &f.Edit_3dz, "3D z", -360, 360, false},
-      {P::Cad, &f.Edit_cadtextbreite, "CAD Textbreitenfaktor", 0, 100, false},
-      {P::Cad, &f.Edit_cadtextwinkel, "CAD Textwinkel", -360, 360, false},
-      {P::Cad, &f.SpinEdit_dxfdec, "Anzahl der Dezimalstellen DXF, TXT", 1, 32, true},
-      {P::Cad, &f.Edit_massfaktorconfig, Oem("Größenfaktor Bemaßung"), 0, 1.0E6L, false},
-      {P::Drucker, &f.Edit_printscale, Oem("Maßstab x"), 0.0001L, 1000, false},
-      {P::Drucker, &f.Edit_printscaley, Oem("Maßstab y"), 0.0001L, 1000, false},
-      {P::Drucker, &f.Edit_printxorigin, "Ursprung x", -10000, 10000, true},
-      {P::Drucker, &f.Edit_printyorigin, "Ursprung y", -10000, 10000, true},
-      {P::Ausdruck, &f.SpinEdit_linesperpage, "Max. Anzahl Zeilen/Seite auf dem Ausdruck", 5, 999, true},
-      {P::Ausdruck, &f.SpinEdit_spacelines, "Leerzeilen am Seitenanfang", 0, 30, true},
-      {P::Ausdruck, &f.Edit_left, "Textfenster links", -10000, 10000, true},
-      {P::Ausdruck, &f.Edit_top, "Textfenster oben", -10000, 10000, true},
-      {P::Ausdruck, &f.Edit_width, "Textfenster Breite", 0, 10000, true},
-      {P::Ausdruck, &f.Edit_height, Oem("Textfenster Höhe"), 0, 10000, true},
-      {P::Einstellungen, &f.SpinEdit_dezimalstellen, "Anzahl der Dezimalstellen", 1, 9, true},
+      {P::Grafik, &f.clientWidth, Oem("Fenstergröße x"), 0, kLargestClientSize + 1, true},
+      {P::Grafik, &f.clientHeight, Oem("Fenstergröße y"), 0, kLargestClientSize + 1, true},
+      {P::Grafik, &f.graphicsTextWidthFactor, "Textbreitenfaktor", 0, 100, false},
+      {P::Grafik, &f.textHeightFactor, Oem("Texthöhenfaktor"), 0, 100, false},
+      {P::Grafik, &f.zoomFactor, "Zoomfaktor", 0, 100, false},
+      {P::Grafik, &f.panFactor, "Pan-Faktor", 0.01L, 1, false},
+      {P::Grafik, &f.inputWindowScale, Oem("Dialogfenster Größe %"), 0, 1000, true},
+      {P::Grafik, &f.dialogElementScale, Oem("Dialogelemente Größe %"), 0, 1000, true},
+      {P::Grafik, &f.view3dX, "3D x", -360, 360, false},
+      {P::Grafik, &f.view3dY, "3D y", -360, 360, false},
+      {P::Grafik, &f.view3dZ, "3D z", -360, 360, false},
+      {P::Cad, &f.cadTextWidthFactor, "CAD Textbreitenfaktor", 0, 100, false},
+      {P::Cad, &f.cadTextAngle, "CAD Textwinkel", -360, 360, false},
+      {P::Cad, &f.cadDecimals, "Anzahl der Dezimalstellen DXF, TXT", 1, 32, true},
+      {P::Cad, &f.dimensionFactor, Oem("Größenfaktor Bemaßung"), 0, 1.0E6L, false},
+      {P::Drucker, &f.printScale, Oem("Maßstab x"), 0.0001L, 1000, false},
+      {P::Drucker, &f.printScaleVertical, Oem("Maßstab y"), 0.0001L, 1000, false},
+      {P::Drucker, &f.printOriginX, "Ursprung x", -10000, 10000, true},
+      {P::Drucker, &f.printOriginY, "Ursprung y", -10000, 10000, true},
+      {P::Ausdruck, &f.linesPerPage, "Max. Anzahl Zeilen/Seite auf dem Ausdruck", 5, 999, true},
+      {P::Ausdruck, &f.headerSpaceLines, "Leerzeilen am Seitenanfang", 0, 30, true},
+      {P::Ausdruck, &f.textWindowLeft, "Textfenster links", -10000, 10000, true},
+      {P::Ausdruck, &f.textWindowTop, "Textfenster oben", -10000, 10000, true},
+      {P::Ausdruck, &f.textWindowWidth, "Textfenster Breite", 0, 10000, true},
+      {P::Ausdruck, &f.textWindowHeight, Oem("Textfenster Höhe"), 0, 10000, true},
+      {P::Einstellungen, &f.decimals, "Anzahl der Dezimalstellen", 1, 9, true},
   };
-  for (const ConfigLayerRow& row : f.StringGrid_layer) {
+  for (const ConfigLayerRow& row : f.layerRows) {
     fields.push_back({P::Cad, &row.colour, TrimBlanks(row.caption) + " Farbe", 1, 255, true});
     fields.push_back({P::Cad, &row.thickness, TrimBlanks(row.caption) + Oem(" Strichstärke"), 1, 255, true});
   }
-  for (const ConfigColourRow& row : f.StringGrid_color)
+  for (const ConfigColourRow& row : f.colourRows)
     fields.push_back({P::Farbe, &row.thickness, row.caption + Oem(" Strichstärke"), 1, 255, true});
   return fields;
 }
@@ -127,116 +127,116 @@ const char* ConfigPageCaption(ConfigPage page) {
 }
 
 SettingsForm::SettingsForm(Context& context) : context_(context) {
-  Edit_dirworking = context.state.startupDirectory;
+  workingDirectory = context.state.startupDirectory;
   std::string user = context.platform.GetEnvironment("USERNAME");
-  Label_user = "User: " + (user.empty() ? context.platform.GetEnvironment("USER") : user);
+  userName = "User: " + (user.empty() ? context.platform.GetEnvironment("USER") : user);
   titleCaption = std::string("VORTANE ") + kProgramName + " V" + kProgramVersion + " ?";
   fileNameCaption = "file name " + context.state.currentFileName.substr(0, 50) + " ?";
   DateTime now = context.clock.Now();
   dateCaption = context.Today() + " " + TwoDigits(now.hour) + ":" + TwoDigits(now.minute) + ":" +
                 TwoDigits(now.second) + " ?";
-  for (int row = 0; row < kLayerRows; ++row) StringGrid_layer[static_cast<size_t>(row)].caption = LayerRowCaptions()[row];
+  for (int row = 0; row < kLayerRows; ++row) layerRows[static_cast<size_t>(row)].caption = LayerRowCaptions()[row];
   Fill(context.config);
 }
 
 std::string SettingsForm::Number(long double value) const { return FormatSignificant(value, context_.Numbers()); }
 
 void SettingsForm::Fill(const Configuration& c) {
-  Edit_dirdbf = c.dbfDirectory;
-  Edit_direxe = c.programDirectory;
-  Edit_dirplt = c.pltDirectory;
-  Edit_dirtemp = c.tempDirectory;
-  Edit_diredi = c.ediDirectory;
-  Edit_dirdata = c.defaultDataDirectory;
-  Edit_dircad = c.cadDirectory;
+  dbfDirectory = c.dbfDirectory;
+  programDirectory = c.programDirectory;
+  pltDirectory = c.pltDirectory;
+  tempDirectory = c.tempDirectory;
+  ediDirectory = c.ediDirectory;
+  dataDirectory = c.defaultDataDirectory;
+  cadDirectory = c.cadDirectory;
 
-  RadioGroup_bildschirmgrafik = c.colourGraphics ? 0 : 1;
-  Edit_x = std::to_string(c.resolutionX + 1);
-  Edit_y = std::to_string(c.resolutionY + 1);
-  Edit_font = c.graphicsFont;
+  screenGraphicsChoice = c.colourGraphics ? 0 : 1;
+  clientWidth = std::to_string(c.resolutionX + 1);
+  clientHeight = std::to_string(c.resolutionY + 1);
+  graphicsFont = c.graphicsFont;
   graphicsFontStyle = c.graphicsFontStyle;
-  Edit_textbreitenfaktor = Number(c.graphicsTextWidthFactor);
-  Edit_texthoehenfaktor = Number(c.textHeightFactor);
+  graphicsTextWidthFactor = Number(c.graphicsTextWidthFactor);
+  textHeightFactor = Number(c.textHeightFactor);
   backgroundColour = c.backgroundColour;
-  Edit_zoomfaktor = Number(c.zoomFactor);
-  Edit_panfaktor = Number(c.panFactor);
-  CheckBox_umrandung = c.printBorder;
-  SpinEdit_dialogfenster = std::to_string(c.inputWindowScale);
-  SpinEdit_dialogelemente = std::to_string(c.dialogElementScale);
-  CheckBox_3dxyz = c.edit3dAngles;
-  Edit_3dx = Number(c.view3dX * kDegreesPerRadian);
-  Edit_3dy = Number(c.view3dY * kDegreesPerRadian);
-  Edit_3dz = Number(c.view3dZ * kDegreesPerRadian);
+  zoomFactor = Number(c.zoomFactor);
+  panFactor = Number(c.panFactor);
+  border = c.printBorder;
+  inputWindowScale = std::to_string(c.inputWindowScale);
+  dialogElementScale = std::to_string(c.dialogElementScale);
+  edit3dAngles = c.edit3dAngles;
+  view3dX = Number(c.view3dX * kDegreesPerRadian);
+  view3dY = Number(c.view3dY * kDegreesPerRadian);
+  view3dZ = Number(c.view3dZ * kDegreesPerRadian);
 
   for (int row = 0; row < kLayerRows; ++row) {
     const LayerStyle& layer = c.layers[static_cast<size_t>(LayerOfRow(row))];
-    ConfigLayerRow& shown = StringGrid_layer[static_cast<size_t>(row)];
+    ConfigLayerRow& shown = layerRows[static_cast<size_t>(row)];
     shown.name = layer.name;
     shown.colour = std::to_string(layer.colour);
     shown.thickness = std::to_string(layer.thickness);
   }
-  CheckBox_layermonochrom = c.layerMonochrome;
-  CheckBox_layerfarbenSvgPdf = c.pageLayerColours;
-  Edit_cadfont = c.cadTextStyle;
-  Edit_cadtextbreite = Number(c.cadTextWidthFactor);
-  Edit_cadtextwinkel = Number(c.cadTextAngle);
-  CheckBox_diagrammgrenzen = c.askDiagramLimits;
-  Edit_freigabefeld = c.releaseCaption;
-  SpinEdit_dxfdec = std::to_string(c.cadDecimals);
-  radiogroupcadtexttyp = RadioIndex(c.cadTextMode, CadTextMode::Oem);
-  Edit_massfaktorconfig = Number(c.dimensionFactor);
+  layerMonochrome = c.layerMonochrome;
+  pageLayerColours = c.pageLayerColours;
+  cadTextStyle = c.cadTextStyle;
+  cadTextWidthFactor = Number(c.cadTextWidthFactor);
+  cadTextAngle = Number(c.cadTextAngle);
+  askDiagramLimits = c.askDiagramLimits;
+  releaseCaption = c.releaseCaption;
+  cadDecimals = std::to_string(c.cadDecimals);
+  cadTextModeChoice = RadioIndex(c.cadTextMode, CadTextMode::Oem);
+  dimensionFactor = Number(c.dimensionFactor);
 
   for (int k = 0; k < kDrawingLayers; ++k) {
-    ConfigColourRow& row = StringGrid_color[static_cast<size_t>(k)];
+    ConfigColourRow& row = colourRows[static_cast<size_t>(k)];
     row.colour = c.drawingLayerColours[static_cast<size_t>(k)];
     row.caption = ColourRowCaption(kFirstDrawingLayer + k, row.colour);
     row.thickness = std::to_string(c.drawingLayerThicknesses[static_cast<size_t>(k)]);
   }
 
-  Edit_printscale = Number(c.printScale);
-  Edit_printscaley = Number(c.printScaleVertical);
-  Edit_printxorigin = std::to_string(c.printOriginX);
-  Edit_printyorigin = std::to_string(c.printOriginY);
-  RadioGroup_printmono = RadioIndex(c.printColourMode, PrintColours::Mono);
-  RadioGroup_orientation = RadioIndex(c.printOrientation, PageOrientation::Portrait);
-  CheckBox_printerDialogbox = c.printDialog;
+  printScale = Number(c.printScale);
+  printScaleVertical = Number(c.printScaleVertical);
+  printOriginX = std::to_string(c.printOriginX);
+  printOriginY = std::to_string(c.printOriginY);
+  printColoursChoice = RadioIndex(c.printColourMode, PrintColours::Mono);
+  orientationChoice = RadioIndex(c.printOrientation, PageOrientation::Portrait);
+  printDialog = c.printDialog;
 
-  RadioGroup_lpt = std::clamp(c.printerPort, 1, 4) - 1;
-  RadioGroup_trenn = std::clamp(c.separatorStyle, 1, 4) - 1;
-  SpinEdit_linesperpage = std::to_string(c.linesPerPage);
-  SpinEdit_spacelines = std::to_string(c.headerSpaceLines);
-  RadioGroup_date = std::clamp(c.dateCode, 1, 4) - 1;
-  CheckBox_ausdruckshowdialog = c.askTextDevice;
-  ComboBox_ausdruckdefault = TextTargetChoices()[static_cast<size_t>(std::clamp(c.textDevice, 1, 7) - 1)];
-  Edit_left = std::to_string(c.textWindowLeft);
-  Edit_top = std::to_string(c.textWindowTop);
-  Edit_width = std::to_string(c.textWindowWidth);
-  Edit_height = std::to_string(c.textWindowHeight);
-  RadioGroup_unit = RadioIndex(c.units, UnitSetting::Metric);
-  RadioGroup_ausgrad = RadioIndex(c.angleOutput, AngleOutput::DecimalDegrees);
-  RadioGroup_ff = std::clamp(c.printoutHeader, 1, 2) - 1;
-  Label_courier = c.textFontPrintout;
+  printerPortChoice = std::clamp(c.printerPort, 1, 4) - 1;
+  separatorChoice = std::clamp(c.separatorStyle, 1, 4) - 1;
+  linesPerPage = std::to_string(c.linesPerPage);
+  headerSpaceLines = std::to_string(c.headerSpaceLines);
+  dateChoice = std::clamp(c.dateCode, 1, 4) - 1;
+  askTextDevice = c.askTextDevice;
+  textDevice = TextTargetChoices()[static_cast<size_t>(std::clamp(c.textDevice, 1, 7) - 1)];
+  textWindowLeft = std::to_string(c.textWindowLeft);
+  textWindowTop = std::to_string(c.textWindowTop);
+  textWindowWidth = std::to_string(c.textWindowWidth);
+  textWindowHeight = std::to_string(c.textWindowHeight);
+  unitsChoice = RadioIndex(c.units, UnitSetting::Metric);
+  angleOutputChoice = RadioIndex(c.angleOutput, AngleOutput::DecimalDegrees);
+  printoutHeaderChoice = std::clamp(c.printoutHeader, 1, 2) - 1;
+  printoutFont = c.textFontPrintout;
   printoutFontSize = c.textSizePrintout;
   printoutFontStyle = c.textStylePrintout;
 
-  RadioGroup_hilfegrad = std::clamp(c.helpLevel, 0, 2);
-  RadioGroup_punktkomma = RadioIndex(c.decimalSeparator, DecimalSeparator::Dot);
-  RadioGroup_ExcelDot = RadioIndex(c.spreadsheetDecimalSeparator, DecimalSeparator::Dot);
-  SpinEdit_dezimalstellen = std::to_string(c.decimals);
-  CheckBox_usereingabe = c.userMode;
-  CheckBox_archivmode = c.archiveMode;
-  RadioGroup_chars = RadioIndex(c.specialCharacters, SpecialCharacters::Symbols);
-  RadioGroup_ergebnisgrafik = std::clamp(c.resultGraphic, 0, 5);
-  ListBox_penplot = c.plotCommands;
+  helpLevelChoice = std::clamp(c.helpLevel, 0, 2);
+  decimalSeparatorChoice = RadioIndex(c.decimalSeparator, DecimalSeparator::Dot);
+  spreadsheetSeparatorChoice = RadioIndex(c.spreadsheetDecimalSeparator, DecimalSeparator::Dot);
+  decimals = std::to_string(c.decimals);
+  userMode = c.userMode;
+  archiveMode = c.archiveMode;
+  specialCharactersChoice = RadioIndex(c.specialCharacters, SpecialCharacters::Symbols);
+  resultGraphicChoice = std::clamp(c.resultGraphic, 0, 5);
+  plotCommands = c.plotCommands;
   plotCommandCount = c.plotCommandCount;
 
-  Edit_externtxt = c.textProgram;
-  Edit_externhtml = c.htmlBrowser;
+  textProgram = c.textProgram;
+  htmlBrowser = c.htmlBrowser;
 
-  CheckBox_zeichvortanetitel = !c.titleBlockWithoutTitle;
-  CheckBox_zeichfilename = !c.titleBlockWithoutFileName;
-  CheckBox_zeichdatum = !c.titleBlockWithoutDate;
-  CheckBox_zeichlogo = !c.titleBlockWithoutLogo;
+  showTitle = !c.titleBlockWithoutTitle;
+  showFileName = !c.titleBlockWithoutFileName;
+  showDate = !c.titleBlockWithoutDate;
+  showLogo = !c.titleBlockWithoutLogo;
 }
 
 bool SettingsForm::CheckNumbers() {
@@ -253,118 +253,118 @@ bool SettingsForm::CheckNumbers() {
 }
 
 void SettingsForm::TakeWindowSize(Configuration& c) const {
-  int x = std::clamp(Whole(Edit_x) - 1, 0, kLargestClientSize);
-  int y = std::clamp(Whole(Edit_y) - 1, 0, kLargestClientSize);
+  int x = std::clamp(Whole(clientWidth) - 1, 0, kLargestClientSize);
+  int y = std::clamp(Whole(clientHeight) - 1, 0, kLargestClientSize);
   c.resolutionX = x != 0 ? x : metrics.screenWidth + metrics.dialogClientWidth - metrics.dialogWidth;
   c.resolutionY = y != 0 ? y : metrics.screenHeight + metrics.dialogClientHeight - metrics.dialogHeight;
 }
 
 bool SettingsForm::TakeOver(Configuration& c) {
   if (!CheckNumbers()) return false;
-  c.dbfDirectory = Edit_dirdbf;
-  c.programDirectory = Edit_direxe;
-  c.pltDirectory = Edit_dirplt;
-  c.tempDirectory = Edit_dirtemp;
-  c.ediDirectory = Edit_diredi;
-  c.defaultDataDirectory = Edit_dirdata;
-  c.cadDirectory = Edit_dircad;
+  c.dbfDirectory = dbfDirectory;
+  c.programDirectory = programDirectory;
+  c.pltDirectory = pltDirectory;
+  c.tempDirectory = tempDirectory;
+  c.ediDirectory = ediDirectory;
+  c.defaultDataDirectory = dataDirectory;
+  c.cadDirectory = cadDirectory;
 
-  c.colourGraphics = RadioGroup_bildschirmgrafik == 0;
+  c.colourGraphics = screenGraphicsChoice == 0;
   TakeWindowSize(c);
-  c.graphicsFont = Edit_font.substr(0, kFontNameLength);
+  c.graphicsFont = graphicsFont.substr(0, kFontNameLength);
   c.graphicsFontStyle = graphicsFontStyle;
-  c.graphicsTextWidthFactor = FactorOr(Edit_textbreitenfaktor, 0.01L, 1.0L);
-  c.textHeightFactor = FactorOr(Edit_texthoehenfaktor, 0.1L, 1.0L);
+  c.graphicsTextWidthFactor = FactorOr(graphicsTextWidthFactor, 0.01L, 1.0L);
+  c.textHeightFactor = FactorOr(textHeightFactor, 0.1L, 1.0L);
   c.backgroundColour = backgroundColour;
-  c.zoomFactor = FactorOr(Edit_zoomfaktor, 0.01L, 1.0L);
-  c.panFactor = Real(Edit_panfaktor);
-  c.printBorder = CheckBox_umrandung;
-  c.inputWindowScale = PercentOr100(SpinEdit_dialogfenster);
-  c.dialogElementScale = PercentOr100(SpinEdit_dialogelemente);
-  c.edit3dAngles = CheckBox_3dxyz;
-  c.view3dX = Real(Edit_3dx) / kDegreesPerRadian;
-  c.view3dY = Real(Edit_3dy) / kDegreesPerRadian;
-  c.view3dZ = Real(Edit_3dz) / kDegreesPerRadian;
+  c.zoomFactor = FactorOr(zoomFactor, 0.01L, 1.0L);
+  c.panFactor = Real(panFactor);
+  c.printBorder = border;
+  c.inputWindowScale = PercentOr100(inputWindowScale);
+  c.dialogElementScale = PercentOr100(dialogElementScale);
+  c.edit3dAngles = edit3dAngles;
+  c.view3dX = Real(view3dX) / kDegreesPerRadian;
+  c.view3dY = Real(view3dY) / kDegreesPerRadian;
+  c.view3dZ = Real(view3dZ) / kDegreesPerRadian;
 
   for (int row = 0; row < kLayerRows; ++row) {
-    const ConfigLayerRow& shown = StringGrid_layer[static_cast<size_t>(row)];
+    const ConfigLayerRow& shown = layerRows[static_cast<size_t>(row)];
     LayerStyle& layer = c.layers[static_cast<size_t>(LayerOfRow(row))];
     layer.name = shown.name.substr(0, kLayerNameLength);
     layer.colour = Whole(shown.colour);
     layer.thickness = Whole(shown.thickness);
   }
-  c.layerMonochrome = CheckBox_layermonochrom;
-  c.pageLayerColours = CheckBox_layerfarbenSvgPdf;
-  c.cadTextStyle = Edit_cadfont.substr(0, kLayerNameLength);
-  c.cadTextWidthFactor = FactorOr(Edit_cadtextbreite, 0.01L, 1.0L);
-  c.cadTextAngle = Real(Edit_cadtextwinkel);
-  c.askDiagramLimits = CheckBox_diagrammgrenzen;
-  c.releaseCaption = Edit_freigabefeld;
-  c.cadDecimals = Whole(SpinEdit_dxfdec);
-  c.cadTextMode = RadioChoice(radiogroupcadtexttyp, CadTextMode::Oem);
-  c.dimensionFactor = FactorOr(Edit_massfaktorconfig, 0.01L, 1.0L);
+  c.layerMonochrome = layerMonochrome;
+  c.pageLayerColours = pageLayerColours;
+  c.cadTextStyle = cadTextStyle.substr(0, kLayerNameLength);
+  c.cadTextWidthFactor = FactorOr(cadTextWidthFactor, 0.01L, 1.0L);
+  c.cadTextAngle = Real(cadTextAngle);
+  c.askDiagramLimits = askDiagramLimits;
+  c.releaseCaption = releaseCaption;
+  c.cadDecimals = Whole(cadDecimals);
+  c.cadTextMode = RadioChoice(cadTextModeChoice, CadTextMode::Oem);
+  c.dimensionFactor = FactorOr(dimensionFactor, 0.01L, 1.0L);
 
   for (int k = 0; k < kDrawingLayers; ++k) {
-    c.drawingLayerColours[static_cast<size_t>(k)] = StringGrid_color[static_cast<size_t>(k)].colour;
-    c.drawingLayerThicknesses[static_cast<size_t>(k)] = Whole(StringGrid_color[static_cast<size_t>(k)].thickness);
+    c.drawingLayerColours[static_cast<size_t>(k)] = colourRows[static_cast<size_t>(k)].colour;
+    c.drawingLayerThicknesses[static_cast<size_t>(k)] = Whole(colourRows[static_cast<size_t>(k)].thickness);
   }
 
-  c.printScale = Real(Edit_printscale);
-  c.printScaleVertical = Real(Edit_printscaley);
-  c.printOriginX = Whole(Edit_printxorigin);
-  c.printOriginY = Whole(Edit_printyorigin);
-  c.printColourMode = RadioChoice(RadioGroup_printmono, PrintColours::Mono);
-  c.printOrientation = RadioChoice(RadioGroup_orientation, PageOrientation::Portrait);
-  c.printDialog = CheckBox_printerDialogbox;
+  c.printScale = Real(printScale);
+  c.printScaleVertical = Real(printScaleVertical);
+  c.printOriginX = Whole(printOriginX);
+  c.printOriginY = Whole(printOriginY);
+  c.printColourMode = RadioChoice(printColoursChoice, PrintColours::Mono);
+  c.printOrientation = RadioChoice(orientationChoice, PageOrientation::Portrait);
+  c.printDialog = printDialog;
 
-  c.printerPort = RadioGroup_lpt + 1;
-  c.separatorStyle = RadioGroup_trenn + 1;
-  c.linesPerPage = Whole(SpinEdit_linesperpage);
-  c.headerSpaceLines = Whole(SpinEdit_spacelines);
-  c.dateCode = RadioGroup_date + 1;
-  c.askTextDevice = CheckBox_ausdruckshowdialog;
+  c.printerPort = printerPortChoice + 1;
+  c.separatorStyle = separatorChoice + 1;
+  c.linesPerPage = Whole(linesPerPage);
+  c.headerSpaceLines = Whole(headerSpaceLines);
+  c.dateCode = dateChoice + 1;
+  c.askTextDevice = askTextDevice;
   const auto& targets = TextTargetChoices();
-  auto target = std::find(targets.begin(), targets.end(), ComboBox_ausdruckdefault);
+  auto target = std::find(targets.begin(), targets.end(), textDevice);
   if (target != targets.end()) c.textDevice = static_cast<int>(target - targets.begin()) + 1;
-  c.textWindowLeft = Whole(Edit_left);
-  c.textWindowTop = Whole(Edit_top);
-  c.textWindowWidth = Whole(Edit_width);
-  c.textWindowHeight = Whole(Edit_height);
-  c.units = RadioChoice(RadioGroup_unit, UnitSetting::Metric);
-  c.angleOutput = RadioChoice(RadioGroup_ausgrad, AngleOutput::DecimalDegrees);
-  c.printoutHeader = RadioGroup_ff + 1;
-  c.textFontPrintout = Label_courier.substr(0, kFontNameLength);
+  c.textWindowLeft = Whole(textWindowLeft);
+  c.textWindowTop = Whole(textWindowTop);
+  c.textWindowWidth = Whole(textWindowWidth);
+  c.textWindowHeight = Whole(textWindowHeight);
+  c.units = RadioChoice(unitsChoice, UnitSetting::Metric);
+  c.angleOutput = RadioChoice(angleOutputChoice, AngleOutput::DecimalDegrees);
+  c.printoutHeader = printoutHeaderChoice + 1;
+  c.textFontPrintout = printoutFont.substr(0, kFontNameLength);
   c.textSizePrintout = printoutFontSize;
   c.textStylePrintout = printoutFontStyle;
 
-  c.helpLevel = RadioGroup_hilfegrad;
-  c.decimalSeparator = RadioChoice(RadioGroup_punktkomma, DecimalSeparator::Dot);
-  c.spreadsheetDecimalSeparator = RadioChoice(RadioGroup_ExcelDot, DecimalSeparator::Dot);
-  c.decimals = Whole(SpinEdit_dezimalstellen);
-  c.userMode = CheckBox_usereingabe;
-  c.archiveMode = CheckBox_archivmode;
-  c.specialCharacters = RadioChoice(RadioGroup_chars, SpecialCharacters::Symbols);
-  c.resultGraphic = RadioGroup_ergebnisgrafik;
-  c.plotCommands = ListBox_penplot;
+  c.helpLevel = helpLevelChoice;
+  c.decimalSeparator = RadioChoice(decimalSeparatorChoice, DecimalSeparator::Dot);
+  c.spreadsheetDecimalSeparator = RadioChoice(spreadsheetSeparatorChoice, DecimalSeparator::Dot);
+  c.decimals = Whole(decimals);
+  c.userMode = userMode;
+  c.archiveMode = archiveMode;
+  c.specialCharacters = RadioChoice(specialCharactersChoice, SpecialCharacters::Symbols);
+  c.resultGraphic = resultGraphicChoice;
+  c.plotCommands = plotCommands;
   c.plotCommandCount = std::clamp(plotCommandCount, 1, kPlotCommandLines);
 
-  c.textProgram = Edit_externtxt;
-  c.htmlBrowser = Edit_externhtml;
+  c.textProgram = textProgram;
+  c.htmlBrowser = htmlBrowser;
 
-  c.titleBlockWithoutTitle = !CheckBox_zeichvortanetitel;
-  c.titleBlockWithoutFileName = !CheckBox_zeichfilename;
-  c.titleBlockWithoutDate = !CheckBox_zeichdatum;
-  c.titleBlockWithoutLogo = !CheckBox_zeichlogo;
+  c.titleBlockWithoutTitle = !showTitle;
+  c.titleBlockWithoutFileName = !showFileName;
+  c.titleBlockWithoutDate = !showDate;
+  c.titleBlockWithoutLogo = !showLogo;
   return true;
 }
 
 void SettingsForm::ChooseDrawingLayerColour(int row) {
-  ConfigColourRow& shown = StringGrid_color[static_cast<size_t>(row)];
+  ConfigColourRow& shown = colourRows[static_cast<size_t>(row)];
   if (AskColour(context_, shown.colour)) shown.caption = ColourRowCaption(kFirstDrawingLayer + row, shown.colour);
   context_.state.cancel = false;
 }
 
-bool SettingsForm::Button_okClick() {
+bool SettingsForm::OkClick() {
   Configuration taken = context_.config;
   if (!TakeOver(taken)) return false;
   context_.config = taken;

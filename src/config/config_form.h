@@ -63,75 +63,75 @@ class SettingsForm {
   std::function<void(int clientWidth, int clientHeight)> resizeMainWindow;
 
   // Page "Directories"
-  std::string Edit_dirdbf, Edit_direxe, Edit_dirplt, Edit_dirtemp, Edit_diredi, Edit_dirdata, Edit_dircad;
-  std::string Edit_dirworking;  // the start-up directory, shown only
-  std::string Label_user;
+  std::string dbfDirectory, programDirectory, pltDirectory, tempDirectory, ediDirectory, dataDirectory, cadDirectory;
+  std::string workingDirectory;  // the start-up directory, shown only
+  std::string userName;
 
   // Page "Grafik"
-  int RadioGroup_bildschirmgrafik = 0;  // 0 "color", 1 "monochrom"
-  std::string Edit_x, Edit_y;           // client size: the stored resolution + 1
-  std::string Edit_font;
-  int graphicsFontStyle = 0;            // shown by Label_hstyle
-  std::string Edit_textbreitenfaktor, Edit_texthoehenfaktor;
+  int screenGraphicsChoice = 0;  // 0 "color", 1 "monochrom"
+  std::string clientWidth, clientHeight;           // client size: the stored resolution + 1
+  std::string graphicsFont;
+  int graphicsFontStyle = 0;            // shown by the font style label
+  std::string graphicsTextWidthFactor, textHeightFactor;
   int backgroundColour = 0;             // RGB, red in the lowest byte
-  std::string Edit_zoomfaktor, Edit_panfaktor;
-  bool CheckBox_umrandung = false;      // also on the page "Drucker"
-  std::string SpinEdit_dialogfenster, SpinEdit_dialogelemente;
-  bool CheckBox_3dxyz = true;
-  std::string Edit_3dx, Edit_3dy, Edit_3dz;  // degrees
+  std::string zoomFactor, panFactor;
+  bool border = false;      // also on the page "Drucker"
+  std::string inputWindowScale, dialogElementScale;
+  bool edit3dAngles = true;
+  std::string view3dX, view3dY, view3dZ;  // degrees
 
   // Page "CAD"
-  std::array<ConfigLayerRow, kLayerRows> StringGrid_layer;
-  bool CheckBox_layermonochrom = false;
-  bool CheckBox_layerfarbenSvgPdf = false;  // "Layerfarben SVG,PDF"
-  std::string Edit_cadfont, Edit_cadtextbreite, Edit_cadtextwinkel;
-  bool CheckBox_diagrammgrenzen = false;
-  std::string Edit_freigabefeld, SpinEdit_dxfdec;
-  int radiogroupcadtexttyp = 0;  // "OEM (ASCII)", "ANSI", "Ä->Ae, ß->ss..."
-  std::string Edit_massfaktorconfig;
+  std::array<ConfigLayerRow, kLayerRows> layerRows;
+  bool layerMonochrome = false;
+  bool pageLayerColours = false;  // "Layerfarben SVG,PDF"
+  std::string cadTextStyle, cadTextWidthFactor, cadTextAngle;
+  bool askDiagramLimits = false;
+  std::string releaseCaption, cadDecimals;
+  int cadTextModeChoice = 0;  // "OEM (ASCII)", "ANSI", "Ä->Ae, ß->ss..."
+  std::string dimensionFactor;
 
   // Page "Farbe"
-  std::array<ConfigColourRow, kDrawingLayers> StringGrid_color;
+  std::array<ConfigColourRow, kDrawingLayers> colourRows;
 
   // Page "Drucker"
-  std::string Edit_printscale, Edit_printscaley, Edit_printxorigin, Edit_printyorigin;
-  int RadioGroup_printmono = 0;    // "Monochrom", "Color / Graustufen"
-  int RadioGroup_orientation = 1;  // "Hochformat", "Querformat"
-  bool CheckBox_printerDialogbox = true;
+  std::string printScale, printScaleVertical, printOriginX, printOriginY;
+  int printColoursChoice = 0;    // "Monochrom", "Color / Graustufen"
+  int orientationChoice = 1;  // "Hochformat", "Querformat"
+  bool printDialog = true;
 
   // Page "Ausdruck"
-  int RadioGroup_lpt = 0;    // LPT1..LPT4
-  int RadioGroup_trenn = 1;  // the four separator line forms
-  std::string SpinEdit_linesperpage, SpinEdit_spacelines;
-  int RadioGroup_date = 0;
-  bool CheckBox_ausdruckshowdialog = false;
-  std::string ComboBox_ausdruckdefault;  // one of TextTargetChoices()
-  std::string Edit_left, Edit_top, Edit_width, Edit_height;
-  int RadioGroup_unit = 0;
-  int RadioGroup_ausgrad = 1;  // "15.1234°", "15° 7' 26\""
-  int RadioGroup_ff = 0;       // "mit Kopf", "Kopf nur 1.Seite"
-  std::string Label_courier;   // the printout font
+  int printerPortChoice = 0;    // LPT1..LPT4
+  int separatorChoice = 1;  // the four separator line forms
+  std::string linesPerPage, headerSpaceLines;
+  int dateChoice = 0;
+  bool askTextDevice = false;
+  std::string textDevice;  // one of TextTargetChoices()
+  std::string textWindowLeft, textWindowTop, textWindowWidth, textWindowHeight;
+  int unitsChoice = 0;
+  int angleOutputChoice = 1;  // "15.1234°", "15° 7' 26\""
+  int printoutHeaderChoice = 0;       // "mit Kopf", "Kopf nur 1.Seite"
+  std::string printoutFont;   // the printout font
   int printoutFontSize = 10, printoutFontStyle = 0;
 
   // Page "Einstellungen"
-  int RadioGroup_hilfegrad = 1;
-  int RadioGroup_punktkomma = 0;  // "x.xx", "x,xx"
-  int RadioGroup_ExcelDot = 1;    // "English x.xx", "German x,xx"
-  std::string SpinEdit_dezimalstellen;
-  bool CheckBox_usereingabe = false, CheckBox_archivmode = false;
-  int RadioGroup_chars = 0;           // "²  µ  °", "2  u  deg"
-  int RadioGroup_ergebnisgrafik = 0;  // "egal" .. "Zeichnung"
-  std::array<std::string, kPlotCommandLines> ListBox_penplot;
+  int helpLevelChoice = 1;
+  int decimalSeparatorChoice = 0;  // "x.xx", "x,xx"
+  int spreadsheetSeparatorChoice = 1;    // "English x.xx", "German x,xx"
+  std::string decimals;
+  bool userMode = false, archiveMode = false;
+  int specialCharactersChoice = 0;           // "²  µ  °", "2  u  deg"
+  int resultGraphicChoice = 0;  // "egal" .. "Zeichnung"
+  std::array<std::string, kPlotCommandLines> plotCommands;
   int plotCommandCount = 1;
 
   // Page "Extern"
-  std::string Edit_externtxt, Edit_externhtml;
+  std::string textProgram, htmlBrowser;
 
   // Page "Zeichnung": ticked = the title block shows the item.
   std::string titleCaption, fileNameCaption, dateCaption;
   const std::string logoCaption = "$logo_1.dx$ ?";
-  bool CheckBox_zeichvortanetitel = true, CheckBox_zeichfilename = true;
-  bool CheckBox_zeichdatum = true, CheckBox_zeichlogo = true;
+  bool showTitle = true, showFileName = true;
+  bool showDate = true, showLogo = true;
 
   // The names of the text output targets 1..7 that "Ausgabeformat" offers.
 
@@ -142,14 +142,14 @@ class SettingsForm {
   // refused with its name and "Gültiger Wertebereich: lo .. hi !", its page and field are
   // shown (refusedField) and false is returned with the record unchanged. Else the fields go into the record, the main
   // window takes the new size, and true is returned.
-  bool Button_okClick();
+  bool OkClick();
   // "&Speichern": as OK, then the configuration file is written; the dialog stays open.
   // False when a number was refused or the file could not be written.
-  bool Button_saveClick();
+  bool SaveClick();
   // "Import..": a configuration file chosen in the configuration directory is read into the
   // fields (not into the record) by the reader's rules. A file that is not a complete
   // configuration file gives what could be read and a message saying so.
-  void Button_importClick();
+  void ImportClick();
 
   // The help of a control: its hint (code page 850, empty when the help level is 0) and
   // the "&Hilfe" and "?" buttons that show the help text.
@@ -159,21 +159,21 @@ class SettingsForm {
   // The "<" buttons.
   void ResetTempDirectory();
   void ResetWindowSize();
-  void ResetTextWidthFactor() { Edit_textbreitenfaktor = "0.8"; }
-  void ResetTextHeightFactor() { Edit_texthoehenfaktor = "1"; }
-  void ResetZoomFactor() { Edit_zoomfaktor = "1.02"; }
-  void ResetPanFactor() { Edit_panfaktor = "0.02"; }
+  void ResetTextWidthFactor() { graphicsTextWidthFactor = "0.8"; }
+  void ResetTextHeightFactor() { textHeightFactor = "1"; }
+  void ResetZoomFactor() { zoomFactor = "1.02"; }
+  void ResetPanFactor() { panFactor = "0.02"; }
   void ResetDialogWindowScale();
   void ResetDialogElementScale();
   void ResetLayer(int row);
-  void ResetCadTextWidth() { Edit_cadtextbreite = "1"; }
-  void ResetCadTextAngle() { Edit_cadtextwinkel = "0"; }
-  void ResetReleaseCaption() { Edit_freigabefeld = "Frei"; }
-  void ResetCadDecimals() { SpinEdit_dxfdec = "6"; }
-  void ResetDimensionFactor() { Edit_massfaktorconfig = "1.0"; }
-  void ResetPrintScale() { Edit_printscale = "1.0"; }
-  void ResetPrintScaleY() { Edit_printscaley = Edit_printscale; }
-  void ResetPrintOrigin() { Edit_printxorigin = Edit_printyorigin = "0"; }
+  void ResetCadTextWidth() { cadTextWidthFactor = "1"; }
+  void ResetCadTextAngle() { cadTextAngle = "0"; }
+  void ResetReleaseCaption() { releaseCaption = "Frei"; }
+  void ResetCadDecimals() { cadDecimals = "6"; }
+  void ResetDimensionFactor() { dimensionFactor = "1.0"; }
+  void ResetPrintScale() { printScale = "1.0"; }
+  void ResetPrintScaleY() { printScaleVertical = printScale; }
+  void ResetPrintOrigin() { printOriginX = printOriginY = "0"; }
   void ResetTextWindow();
 
   // Leaving "x" or "y" of "Fenstergroesse": the main window takes a typed size above 0.

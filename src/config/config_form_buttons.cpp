@@ -53,39 +53,39 @@ void SettingsForm::ShowHelpText(int helpNumber) { ShowHelp(context_, helpNumber,
 
 void SettingsForm::ResetTempDirectory() {
   std::string temp = context_.platform.GetEnvironment("TEMP");
-  if (temp.find_first_not_of(' ') != std::string::npos) Edit_dirtemp = temp;
+  if (temp.find_first_not_of(' ') != std::string::npos) tempDirectory = temp;
 }
 
 void SettingsForm::ResetWindowSize() {
   const ConfigWindowMetrics& m = metrics;
   int x = m.screenWidth + m.mainClientWidth - m.mainWidth;
   int y = m.screenHeight + static_cast<int>(std::lround((m.mainClientHeight - m.mainHeight) * 1.65));
-  Edit_x = std::to_string(x);
-  Edit_y = std::to_string(y);
+  clientWidth = std::to_string(x);
+  clientHeight = std::to_string(y);
   WindowSizeExit();
 }
 
 void SettingsForm::WindowSizeExit() {
   long double x = 0, y = 0;
-  if (!ParseReal(Edit_x, x) || !ParseReal(Edit_y, y) || x <= 0 || y <= 0 || !resizeMainWindow) return;
+  if (!ParseReal(clientWidth, x) || !ParseReal(clientHeight, y) || x <= 0 || y <= 0 || !resizeMainWindow) return;
   resizeMainWindow(static_cast<int>(x), static_cast<int>(y));
 }
 
 void SettingsForm::ResetDialogWindowScale() {
-  SpinEdit_dialogfenster =
+  inputWindowScale =
       std::to_string(InputWindowScale(metrics.mainHeight, metrics.mainClientHeight, metrics.pixelsPerInchY));
 }
 
 void SettingsForm::ResetDialogElementScale() {
   long double windowScale = 0;
-  ParseReal(SpinEdit_dialogfenster, windowScale);
+  ParseReal(inputWindowScale, windowScale);
   // The window scale that suits the screen, measured with the horizontal pixels per inch.
   int screenScale = InputWindowScale(metrics.mainHeight, metrics.mainClientHeight, metrics.pixelsPerInchX);
-  SpinEdit_dialogelemente = std::to_string(std::lround(static_cast<double>(windowScale / screenScale * 100)));
+  dialogElementScale = std::to_string(std::lround(static_cast<double>(windowScale / screenScale * 100)));
 }
 
 void SettingsForm::ResetLayer(int row) {
-  ConfigLayerRow& shown = StringGrid_layer[static_cast<size_t>(row)];
+  ConfigLayerRow& shown = layerRows[static_cast<size_t>(row)];
   shown.name = std::to_string(kLayerRows - row);
   shown.colour = std::to_string(kLayerDefaults[static_cast<size_t>(row)][0]);
   shown.thickness = std::to_string(kLayerDefaults[static_cast<size_t>(row)][1]);
@@ -94,13 +94,13 @@ void SettingsForm::ResetLayer(int row) {
 void SettingsForm::ResetTextWindow() {
   constexpr int kWideScreen = 640, kNarrowWidth = 620, kFallbackWidth = 700;
   long double x = 0, y = 0;
-  ParseReal(Edit_x, x);
-  ParseReal(Edit_y, y);
+  ParseReal(clientWidth, x);
+  ParseReal(clientHeight, y);
   int width = x > kWideScreen ? static_cast<int>(std::lround(printoutFontSize * 700 * 0.1)) : kNarrowWidth;
-  Edit_left = "10";
-  Edit_top = "40";
-  Edit_width = std::to_string(width == 0 ? kFallbackWidth : width);
-  Edit_height = std::to_string(static_cast<long>(y) - kTextWindowMargin);
+  textWindowLeft = "10";
+  textWindowTop = "40";
+  textWindowWidth = std::to_string(width == 0 ? kFallbackWidth : width);
+  textWindowHeight = std::to_string(static_cast<long>(y) - kTextWindowMargin);
 }
 
 void SettingsForm::ChooseDirectory(std::string& field) { AskDirectory(context_, field); }
@@ -112,7 +112,7 @@ void SettingsForm::ChooseProgram(std::string& field) {
 }
 
 void SettingsForm::ChooseLayerColour(int row) {
-  std::string& colour = StringGrid_layer[static_cast<size_t>(row)].colour;
+  std::string& colour = layerRows[static_cast<size_t>(row)].colour;
   long double value = 1;
   ParseReal(colour, value);
   int chosen = static_cast<int>(value);
@@ -121,21 +121,21 @@ void SettingsForm::ChooseLayerColour(int row) {
 }
 
 void SettingsForm::SetAllThicknesses(int thickness) {
-  for (ConfigColourRow& row : StringGrid_color) row.thickness = std::to_string(thickness);
+  for (ConfigColourRow& row : colourRows) row.thickness = std::to_string(thickness);
 }
 
 void SettingsForm::EditPlotCommand(int line) {
-  std::string text = ListBox_penplot[static_cast<size_t>(line)];
+  std::string text = plotCommands[static_cast<size_t>(line)];
   if (!AskText(context_, "PENPLOT Command Line", kPlotCommandLength, text)) {
     context_.state.cancel = false;
     return;
   }
-  ListBox_penplot[static_cast<size_t>(line)] = text;
+  plotCommands[static_cast<size_t>(line)] = text;
   plotCommandCount = std::max(plotCommandCount, line + 1);
 }
 
-bool SettingsForm::Button_saveClick() {
-  if (!Button_okClick()) return false;
+bool SettingsForm::SaveClick() {
+  if (!OkClick()) return false;
   context_.state.cancel = false;
   WriteConfiguration(context_);
   bool written = !context_.state.cancel;
@@ -143,7 +143,7 @@ bool SettingsForm::Button_saveClick() {
   return written;
 }
 
-void SettingsForm::Button_importClick() {
+void SettingsForm::ImportClick() {
   std::string path;
   if (!context_.ui.AskOpenFileName(WithSeparator(context_.configDirectory), "*.cfg|*.cfg", path)) return;
   std::vector<std::string> lines;

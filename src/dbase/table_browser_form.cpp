@@ -56,7 +56,7 @@ bool TableBrowserForm::ShowTable(int mode) {
   }
   Label_file = table_.FileName();
   Show();
-  bool confirmed = context_.ui.ShowTableBrowser(*this) && Button_okClick();
+  bool confirmed = context_.ui.ShowTableBrowser(*this) && OkClick();
   if (!confirmed) table_.Cancel();
   context_.state.cancel = !confirmed;
   return confirmed;
@@ -121,7 +121,7 @@ void TableBrowserForm::TitleClick(int column) {
 
 // Buttons ---------------------------------------------------------------------------------
 
-bool TableBrowserForm::Button_okClick() {
+bool TableBrowserForm::OkClick() {
   if (!Checked(table_.Post())) return false;
   recordNumber_ = table_.RecNo();
   return true;

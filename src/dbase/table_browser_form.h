@@ -40,8 +40,8 @@ class TableBrowserForm {
   std::string Label_file;    // the table's file name
   std::string Label_record;  // current record's view position "/" records shown
   std::string mi_structure;  // title 2
-  std::string Button_ok = "OK";
-  std::string Button_cancel = "Abbrechen";
+  std::string okCaption = "OK";
+  std::string cancelCaption = "Abbrechen";
   std::string Button_search = "&Suchen";
   std::string Button_searchNext = "&Weitersuchen";
   // Menu captions: those of the caption vocabulary in the configured language (UTF-8) ...
@@ -75,7 +75,7 @@ class TableBrowserForm {
   bool CellEdited(int row, int column, const std::string& text);
   void TitleClick(int column);
   // OK: pending edits posted, the current record remembered; the window closes after true.
-  bool Button_okClick();
+  bool OkClick();
   void Button_cancelClick();
   void Button_searchClick();
   void Button_searchNextClick();

@@ -25,7 +25,7 @@ class SelectColourForm {
   int row = 0;                       // the selected entry, 0-based
 
   // The colour number of the selected entry.
-  int Button_okClick() const { return row + 1; }
+  int OkClick() const { return row + 1; }
 };
 
 }  // namespace kalo

@@ -28,7 +28,7 @@ class SelectDirForm {
   void DirectoryListBox_open(const std::string& entry);
   void DriveComboBox_change(const std::string& drive);
   // The chosen directory.
-  const std::string& Button_okClick() const { return directory_; }
+  const std::string& OkClick() const { return directory_; }
 
  private:
   void ChangeTo(const std::string& directory);

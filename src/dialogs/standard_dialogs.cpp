@@ -77,7 +77,7 @@ bool AskDirectory(Context& context, std::string& directory) {
   SelectDirForm form(start, drives);
   bool chosen = context.ui.AskDirectory(form);
   context.state.cancel = false;
-  if (chosen) directory = form.Button_okClick();
+  if (chosen) directory = form.OkClick();
   return chosen;
 }
 
@@ -93,7 +93,7 @@ bool AskFile(Context& context, std::string& path, const std::string& mask) {
 bool AskColour(Context& context, int& colour) {
   SelectColourForm form(colour, PlainLetters(context));
   if (!Confirmed(context, context.ui.AskColour(form))) return false;
-  colour = form.Button_okClick();
+  colour = form.OkClick();
   return true;
 }
 

@@ -25,7 +25,7 @@ ChangeForm::ChangeForm(const Change& change, size_t number, const std::string& t
   Button_dateCaption = "<" + today_;
 }
 
-void ChangeForm::Button_okClick(Change& change) const {
+void ChangeForm::OkClick(Change& change) const {
   change.title = Stored(Edit_title, kChangeTitleLength);
   change.date = Stored(Edit_date, kChangeDateLength);
   change.editor = Stored(Edit_editor, kChangeEditorLength);

@@ -22,7 +22,7 @@ class ChangeForm {
   std::string Button_dateCaption;  // "<" + today
 
   void Button_dateClick() { Edit_date = today_; }
-  void Button_okClick(Change& change) const;
+  void OkClick(Change& change) const;
 
  private:
   std::string today_;  // as shown

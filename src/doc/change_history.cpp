@@ -18,7 +18,7 @@ void EditChangeNumber(Context& context, size_t n) {
     context.state.cancel = true;
     return;
   }
-  form.Button_okClick(change);
+  form.OkClick(change);
 }
 
 }  // namespace

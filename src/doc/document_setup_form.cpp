@@ -53,7 +53,7 @@ void DocumentSetupForm::Button_fileClick(size_t group) {
   if (group < groups.size()) PickFile(context_, groups[group].Edit_file, "*.*");
 }
 
-void DocumentSetupForm::Button_okClick(std::array<LinkedDocument, kLinkedDocumentCount>& documents) const {
+void DocumentSetupForm::OkClick(std::array<LinkedDocument, kLinkedDocumentCount>& documents) const {
   for (size_t i = 0; i < kLinkedDocumentCount; ++i) {
     LinkedDocument link{FirstCharacters(groups[i].Edit_program, kLinkedDocumentFieldLength),
                         FirstCharacters(groups[i].Edit_file, kLinkedDocumentFieldLength)};
@@ -71,7 +71,7 @@ void EditDocuments(Context& context) {
     context.state.cancel = true;
     return;
   }
-  form.Button_okClick(documents);
+  form.OkClick(documents);
 }
 
 }  // namespace kalo

@@ -35,7 +35,7 @@ class DocumentSetupForm {
   void Button_programClick(size_t group);
   void Button_fileClick(size_t group);
   // Each edit cut to 50 characters; a changed link counts as set up in this run.
-  void Button_okClick(std::array<LinkedDocument, kLinkedDocumentCount>& documents) const;
+  void OkClick(std::array<LinkedDocument, kLinkedDocumentCount>& documents) const;
 
  private:
   Context& context_;

@@ -44,7 +44,7 @@ void DrawingInfoForm::Button_dateClick(size_t row) {
   if (row < kSignatureRows) signatures[row].date = today_;
 }
 
-void DrawingInfoForm::Button_okClick(DrawingInformation& info) const {
+void DrawingInfoForm::OkClick(DrawingInformation& info) const {
   info.replaces = Stored(Edit_ersatz, kReplacementLength);
   info.replacedBy = Stored(Edit_ersetzt, kReplacementLength);
   info.drawn = StoredSignature(signatures[0]);
@@ -69,7 +69,7 @@ void ShowDrawingInformation(Context& context) {
     context.state.cancel = true;
     return;
   }
-  form.Button_okClick(info);
+  form.OkClick(info);
 }
 
 }  // namespace kalo

@@ -44,7 +44,7 @@ class DrawingInfoForm {
   void Button_dateClick(size_t row);
   // Row 1 is always taken, then each following row whose text is not blank, up to the
   // first blank one; numbers take "," or "." and are 0 when they are no number.
-  void Button_okClick(DrawingInformation& info) const;
+  void OkClick(DrawingInformation& info) const;
 
  private:
   std::string today_;  // as shown

@@ -23,7 +23,7 @@ DrawingTextForm::DrawingTextForm(const DrawingTexts& texts, bool plainLetters) {
   }};
 }
 
-void DrawingTextForm::Button_okClick(DrawingTexts& texts) const {
+void DrawingTextForm::OkClick(DrawingTexts& texts) const {
   texts.name = Stored(fields[0]);
   texts.name2 = Stored(fields[1]);
   texts.number = Stored(fields[2]);
@@ -36,7 +36,7 @@ void EditDrawingTexts(Context& context) {
     context.state.cancel = true;
     return;
   }
-  form.Button_okClick(context.body.texts);
+  form.OkClick(context.body.texts);
   context.state.modified = true;
 }
 

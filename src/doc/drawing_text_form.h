@@ -26,7 +26,7 @@ class DrawingTextForm {
   std::array<FormField, 6> fields;
 
   // The texts the user confirmed.
-  void Button_okClick(DrawingTexts& texts) const;
+  void OkClick(DrawingTexts& texts) const;
 };
 
 // Edit → Text: OK stores the texts and sets the modified flag; Cancel changes nothing and

@@ -24,14 +24,14 @@ void CoordinateForm::Show() {
   NumberFormat format = context_.Numbers();
   std::string number = std::to_string(n_);
   caption = "Koordinaten " + number;
-  Label_y = "X " + number;
-  Label_z = "Y " + number;
-  Label_w = "Kreisbogenwinkel " + number + "-" + std::to_string(n_ + 1);
-  Label_yu = Label_zu = LengthUnitText(units);
-  Label_wu = AngleUnitText(units);
-  Edit_y = LengthForEntry(element.x, units, format);
-  Edit_z = LengthForEntry(element.y, units, format);
-  Edit_w = AngleForEntry(element.phi, format);
+  xCaption = "X " + number;
+  yCaption = "Y " + number;
+  angleCaption = "Kreisbogenwinkel " + number + "-" + std::to_string(n_ + 1);
+  xUnit = yUnit = LengthUnitText(units);
+  angleUnit = AngleUnitText(units);
+  xText = LengthForEntry(element.x, units, format);
+  yText = LengthForEntry(element.y, units, format);
+  angleText = AngleForEntry(element.phi, format);
 }
 
 // A field that holds no number, or one out of range, keeps the form open: the message names
@@ -44,22 +44,22 @@ bool CoordinateForm::Refuse(const std::string& field, const std::string& range) 
 
 bool CoordinateForm::Store() {
   UnitSystem units = context_.Units();
-  std::optional<long double> x = LengthFromEntry(Edit_y, units), y = LengthFromEntry(Edit_z, units);
-  std::optional<long double> phi = AngleFromEntry(Edit_w);
+  std::optional<long double> x = LengthFromEntry(xText, units), y = LengthFromEntry(yText, units);
+  std::optional<long double> phi = AngleFromEntry(angleText);
   NumberFormat format = context_.Numbers();
   std::string lengthRange = Oem("Gültiger Wertebereich: ") + FormatSmallOrLarge(-kLargestTypedLength, format) +
                             " .. " + FormatSmallOrLarge(kLargestTypedLength, format) + " !";
-  if (!x) return Refuse(Label_y, lengthRange);
-  if (!y) return Refuse(Label_z, lengthRange);
+  if (!x) return Refuse(xCaption, lengthRange);
+  if (!y) return Refuse(yCaption, lengthRange);
   if (!phi || !(std::fabs(RadiansToDegrees(*phi)) < kFullTurnDegrees))
-    return Refuse(Label_w, Oem("Gültiger Wertebereich: -360 .. 360 (ohne -360 und 360) !"));
+    return Refuse(angleCaption, Oem("Gültiger Wertebereich: -360 .. 360 (ohne -360 und 360) !"));
   context_.body.contour[n_] = {*x, *y, *phi};
   return true;
 }
 
 bool CoordinateForm::InContour() const { return n_ >= 1 && n_ <= context_.body.contour.count; }
 
-bool CoordinateForm::Button_okClick() {
+bool CoordinateForm::OkClick() {
   if (!Store()) return false;
   context_.state.cancel = false;
   return true;
@@ -77,16 +77,16 @@ void CoordinateForm::SpinUpClick() {
   Show();
 }
 
-void CoordinateForm::Button_metricClick() {
+void CoordinateForm::UnitSwitchClick() {
   if (!Store()) return;
   context_.config.units =
       context_.config.units == UnitSetting::Metric ? UnitSetting::English : UnitSetting::Metric;
   Show();
 }
 
-void CoordinateForm::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
+void CoordinateForm::HelpClick() { ShowHelp(context_, kHelpNumber, 1); }
 
-void CoordinateForm::Button_hilfebildClick() {
+void CoordinateForm::HelpPictureClick() {
   if (!Store()) return;
   ShowHelp(context_, kHelpNumber, 2);
   Show();

@@ -17,27 +17,27 @@ class CoordinateForm {
   CoordinateForm(Context& context, int n);
 
   std::string caption;                // "Koordinaten " + n
-  std::string Label_y, Label_z, Label_w;
-  std::string Label_yu, Label_zu, Label_wu;
-  std::string Edit_y, Edit_z, Edit_w;  // x, y and the arc angle as typed
-  std::string Button_ok = "OK";
-  std::string Button_cancel = "Abbrechen";
-  std::string Button_help = "&Hilfetext";
-  std::string Button_hilfebild = "Hilfe&bild";
-  std::string Button_metric = "mm <--> inch";
+  std::string xCaption, yCaption, angleCaption;
+  std::string xUnit, yUnit, angleUnit;
+  std::string xText, yText, angleText;  // x, y and the arc angle as typed
+  std::string okCaption = "OK";
+  std::string cancelCaption = "Abbrechen";
+  std::string helpCaption = "&Hilfetext";
+  std::string helpPictureCaption = "Hilfe&bild";
+  std::string unitSwitchCaption = "mm <--> inch";
 
   int Element() const { return n_; }
   // Stores the fields into the element; false (nothing stored, the field and its range
   // shown) when a field holds no number, a coordinate lies beyond the largest that can be
   // typed or the arc angle is a full turn or more. The window closes only after true.
-  bool Button_okClick();
+  bool OkClick();
   // The previous / next element, after the typed values were stored; never beyond 1..count.
   void SpinDownClick();
   void SpinUpClick();
   // Stores the typed values, then shows them in the other length unit.
-  void Button_metricClick();
-  void Button_helpClick();
-  void Button_hilfebildClick();
+  void UnitSwitchClick();
+  void HelpClick();
+  void HelpPictureClick();
 
  private:
   void Show();

@@ -38,11 +38,11 @@ std::string ElementListLine(const Context& context, int j) {
 
 ElementListForm::ElementListForm(Context& context, int selected)
     : selected(selected),
-      Button_aendern(Oem("&Ändern")),
-      Button_einfuegen(Oem("&Einfügen")),
-      Button_loeschen(Oem("&Löschen")),
-      Button_paste(Oem("&Koordinaten einfügen")),
-      Button_errorVisible(!context.messages.Empty()),
+      changeCaption(Oem("&Ändern")),
+      insertCaption(Oem("&Einfügen")),
+      deleteCaption(Oem("&Löschen")),
+      pasteCaption(Oem("&Koordinaten einfügen")),
+      errorListVisible(!context.messages.Empty()),
       context_(context) {
   const Contour& contour = context.body.contour;
   for (int j = 1; j <= contour.count; ++j) ListBox1.push_back(ElementListLine(context, j));
@@ -50,10 +50,10 @@ ElementListForm::ElementListForm(Context& context, int selected)
   warnings = ContourWarnings(CheckContour(contour, context.body.arcDivisionAngle));
 }
 
-void ElementListForm::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
+void ElementListForm::HelpClick() { ShowHelp(context_, kHelpNumber, 1); }
 
-void ElementListForm::Button_hilfebildClick() { ShowHelp(context_, kHelpNumber, 2); }
+void ElementListForm::HelpPictureClick() { ShowHelp(context_, kHelpNumber, 2); }
 
-void ElementListForm::Button_errorClick() { ShowMessageSummary(context_); }
+void ElementListForm::ErrorListClick() { ShowMessageSummary(context_); }
 
 }  // namespace kalo

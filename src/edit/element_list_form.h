@@ -22,19 +22,19 @@ class ElementListForm {
   std::string caption = "Eingabe der Positionen";
   std::vector<std::string> ListBox1;
   int selected = 0;
-  std::string Button_neu = "&Neu";
-  std::string Button_aendern;  // "&Ändern"
-  std::string Button_einfuegen;  // "&Einfügen"
-  std::string Button_loeschen;   // "&Löschen"
-  std::string Button_156 = "Transform.";
-  std::string Button_paste;      // "&Koordinaten einfügen"
-  std::string Button_ok = "OK";
-  std::string Button_cancel = "Abbrechen";
-  std::string Button_help = "&Hilfe";
-  std::string Button_hilfebild = "Hilfe&bild";
-  std::string Button_error = "&Fehlermeldungen";
+  std::string newCaption = "&Neu";
+  std::string changeCaption;  // "&Ändern"
+  std::string insertCaption;  // "&Einfügen"
+  std::string deleteCaption;   // "&Löschen"
+  std::string transformCaption = "Transform.";
+  std::string pasteCaption;      // "&Koordinaten einfügen"
+  std::string okCaption = "OK";
+  std::string cancelCaption = "Abbrechen";
+  std::string helpCaption = "&Hilfe";
+  std::string helpPictureCaption = "Hilfe&bild";
+  std::string errorListCaption = "&Fehlermeldungen";
   // "&Fehlermeldungen" is offered only while the last calculation left messages.
-  bool Button_errorVisible = false;
+  bool errorListVisible = false;
   // What the contour may hold that gives surprising results; nothing is refused for it.
   std::vector<std::string> warnings;
 
@@ -42,9 +42,9 @@ class ElementListForm {
   ElementListAction action = ElementListAction::Ok;
   std::string pastedText;
 
-  void Button_helpClick();
-  void Button_hilfebildClick();
-  void Button_errorClick();
+  void HelpClick();
+  void HelpPictureClick();
+  void ErrorListClick();
 
  private:
   Context& context_;

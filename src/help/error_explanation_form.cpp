@@ -28,11 +28,11 @@ ErrorExplanationForm::ErrorExplanationForm(Context& context, const std::string& 
   Memo_abhilfe = DisplayUtf8(explanation.remedy, plainLetters);
 }
 
-void ErrorExplanationForm::Button_okClick() {
+void ErrorExplanationForm::OkClick() {
   if (!changed || !AskYesNo(context_, "Save Changes ?")) return;
   SaveMessageExplanation(context_, message_, FileLine(Memo_ursache), FileLine(Memo_abhilfe));
 }
 
-void ErrorExplanationForm::Button_helpClick() { ShowHelp(context_, kExplanationHelpNumber, 1); }
+void ErrorExplanationForm::HelpClick() { ShowHelp(context_, kExplanationHelpNumber, 1); }
 
 }  // namespace kalo

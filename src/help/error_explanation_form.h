@@ -25,8 +25,8 @@ class ErrorExplanationForm {
 
   void Memo_change() { changed = true; }
   // The window closes after it in any case.
-  void Button_okClick();
-  void Button_helpClick();
+  void OkClick();
+  void HelpClick();
 
  private:
   Context& context_;

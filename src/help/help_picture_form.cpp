@@ -24,7 +24,7 @@ void HelpPictureForm::ListBox1Click(int line) {
   request_ = selected_;
 }
 
-void HelpPictureForm::Button_helpClick() { ShowHelp(context_, 0, 1); }
+void HelpPictureForm::HelpClick() { ShowHelp(context_, 0, 1); }
 
 std::string PictureLine(const std::string& name, const std::string& information) {
   std::string padded = name;

@@ -34,7 +34,7 @@ class HelpPictureForm {
   void Button_aendernClick() { RequestCommand(PictureCommand::Change); }
   void Button_einfuegenClick() { RequestCommand(PictureCommand::Insert); }
   // The help text of the current help number; the window stays open.
-  void Button_helpClick();
+  void HelpClick();
 
  private:
   void RequestCommand(PictureCommand command) { request_ = pictureCount_ + static_cast<int>(command); }

@@ -58,7 +58,7 @@ PrintSettings PrintForm::Shown() const {
           WholeOf(Edit_originy), CheckBox_umrandung, RadioGroup_ausdruck == 1};
 }
 
-bool PrintForm::Button_okClick() {
+bool PrintForm::OkClick() {
   PrintSettings settings = Shown();
   for (long double scale : {settings.scaleX, settings.scaleY}) {
     if (scale >= kSmallestScale && scale <= kLargestScale) continue;
@@ -73,7 +73,7 @@ bool PrintForm::Button_okClick() {
   return true;
 }
 
-void PrintForm::Button_helpClick() { ShowHelp(context_, kHelpNumber, 1); }
+void PrintForm::HelpClick() { ShowHelp(context_, kHelpNumber, 1); }
 
 void PrintForm::Button_printerClick() {
   PrinterChoice printer{context_.ui.PrinterName(), RadioGroup_ausdruck == 1};

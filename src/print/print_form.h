@@ -42,8 +42,8 @@ class PrintForm {
   // OK: the scales, origins, border and orientation become the print settings of the run,
   // the shading the configured print mode. A scale that is no number or outside its range
   // is refused with the range message; false then, and nothing is taken.
-  bool Button_okClick();
-  void Button_helpClick();
+  bool OkClick();
+  void HelpClick();
   // "Drucker...": the printer dialog; a confirmed choice refreshes name and orientation.
   void Button_printerClick();
   // "Datenbank": named settings picked in "printout.dbf" fill the controls.

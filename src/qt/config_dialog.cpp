@@ -65,11 +65,11 @@ ConfigDialog::ConfigDialog(SettingsForm& form, bool plainLetters, QWidget* paren
   QPushButton* cancel = PlainButton("Button_cancel", "Abbrechen");
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   QPushButton* save = Button("Button_save", "&Speichern", [this] {
-    form_.Button_saveClick();
+    form_.SaveClick();
     ShowPage();
     FocusRefusedField();
   });
-  QPushButton* import = Button("Button_import", "Import..", [this] { form_.Button_importClick(); });
+  QPushButton* import = Button("Button_import", "Import..", [this] { form_.ImportClick(); });
   for (QPushButton* button : {ok, cancel, save, import}) buttons->addWidget(button);
   layout->addLayout(buttons);
   ShowFields();
@@ -160,7 +160,7 @@ void ConfigDialog::TakeFields() {
   for (auto [edit, field] : edits_) *field = Typed(edit->text());
   for (auto [box, field] : checks_) *field = box->isChecked();
   for (auto [group, field] : radios_) *field = group->checkedId();
-  if (outputTarget_) form_.ComboBox_ausdruckdefault = Typed(outputTarget_->currentText());
+  if (outputTarget_) form_.textDevice = Typed(outputTarget_->currentText());
 }
 
 void ConfigDialog::ShowFields() {
@@ -169,11 +169,11 @@ void ConfigDialog::ShowFields() {
   for (auto [group, field] : radios_)
     if (QAbstractButton* button = group->button(*field)) button->setChecked(true);
   for (auto [label, text] : labels_) label->setText(Text(*text));
-  if (outputTarget_) outputTarget_->setCurrentText(Text(form_.ComboBox_ausdruckdefault));
+  if (outputTarget_) outputTarget_->setCurrentText(Text(form_.textDevice));
   if (plotLines_) {
     int row = plotLines_->currentRow();
     plotLines_->clear();
-    for (const std::string& line : form_.ListBox_penplot) plotLines_->addItem(Text(line));
+    for (const std::string& line : form_.plotCommands) plotLines_->addItem(Text(line));
     plotLines_->setCurrentRow(row);
   }
   if (backgroundPanel_)
@@ -192,7 +192,7 @@ void ConfigDialog::FocusRefusedField() {
 
 void ConfigDialog::accept() {
   TakeFields();
-  if (!form_.Button_okClick()) {
+  if (!form_.OkClick()) {
     ShowPage();
     FocusRefusedField();
     return;

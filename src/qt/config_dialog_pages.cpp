@@ -37,14 +37,14 @@ QWidget* ConfigDialog::DirectoriesPage() {
     int help;
   };
   for (const Directory& d :
-       {Directory{"Ordner für Datenbankdateien (dbf)", "Edit_dirdbf", form_.Edit_dirdbf, SettingsForm::kHelpDbfDirectory},
-        Directory{"VORTANE-Programm-Ordner", "Edit_direxe", form_.Edit_direxe, SettingsForm::kHelpProgramDirectory},
-        Directory{"Hilfebilder(plt), Hilfetext(hlp), Demoskript(dem)", "Edit_dirplt", form_.Edit_dirplt,
+       {Directory{"Ordner für Datenbankdateien (dbf)", "Edit_dirdbf", form_.dbfDirectory, SettingsForm::kHelpDbfDirectory},
+        Directory{"VORTANE-Programm-Ordner", "Edit_direxe", form_.programDirectory, SettingsForm::kHelpProgramDirectory},
+        Directory{"Hilfebilder(plt), Hilfetext(hlp), Demoskript(dem)", "Edit_dirplt", form_.pltDirectory,
                   SettingsForm::kHelpPltDirectory},
-        Directory{"Temporärer Ordner", "Edit_dirtemp", form_.Edit_dirtemp, SettingsForm::kHelpTempDirectory},
-        Directory{"EDI Ordner", "Edit_diredi", form_.Edit_diredi, SettingsForm::kHelpEdiDirectory},
-        Directory{"Daten Ordner", "Edit_dirdata", form_.Edit_dirdata, SettingsForm::kHelpDataDirectory},
-        Directory{"CAD Ordner", "Edit_dircad", form_.Edit_dircad, SettingsForm::kHelpCadDirectory}}) {
+        Directory{"Temporärer Ordner", "Edit_dirtemp", form_.tempDirectory, SettingsForm::kHelpTempDirectory},
+        Directory{"EDI Ordner", "Edit_diredi", form_.ediDirectory, SettingsForm::kHelpEdiDirectory},
+        Directory{"Daten Ordner", "Edit_dirdata", form_.dataDirectory, SettingsForm::kHelpDataDirectory},
+        Directory{"CAD Ordner", "Edit_dircad", form_.cadDirectory, SettingsForm::kHelpCadDirectory}}) {
     int row = grid->rowCount();
     grid->addWidget(HintedLabel(d.caption, d.help), row, 0);
     grid->addWidget(Edit(d.name, d.field), row, 1);
@@ -52,14 +52,14 @@ QWidget* ConfigDialog::DirectoriesPage() {
     grid->addWidget(Button((std::string(d.name) + "_choose").c_str(), "...",
                            [this, field] { form_.ChooseDirectory(*field); }),
                     row, 2);
-    if (field == &form_.Edit_dirtemp)
+    if (field == &form_.tempDirectory)
       grid->addWidget(Button("Edit_dirtemp_reset", "<", [this] { form_.ResetTempDirectory(); }), row, 3);
   }
   int row = grid->rowCount();
   grid->addWidget(HintedLabel("Arbeitsverzeichnis", SettingsForm::kHelpWorkingDirectory), row, 0);
-  grid->addWidget(ModelLabel(form_.Edit_dirworking), row, 1);
+  grid->addWidget(ModelLabel(form_.workingDirectory), row, 1);
   grid->addWidget(HelpButton("Button_dirworking_help", "?", SettingsForm::kHelpWorkingDirectory), row, 2);
-  AddRow(grid, ModelLabel(form_.Label_user));
+  AddRow(grid, ModelLabel(form_.userName));
   grid->setRowStretch(grid->rowCount(), 1);
   return page;
 }
@@ -68,22 +68,22 @@ QWidget* ConfigDialog::GrafikPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
   AddRow(grid, Radios("RadioGroup_bildschirmgrafik", "Farbgrafik", {"color", "monochrom"},
-                      form_.RadioGroup_bildschirmgrafik));
-  QLineEdit* x = EditRow(grid, "Fenstergroesse  x", "Edit_x", form_.Edit_x, [this] { form_.ResetWindowSize(); });
-  QLineEdit* y = EditRow(grid, "y", "Edit_y", form_.Edit_y);
+                      form_.screenGraphicsChoice));
+  QLineEdit* x = EditRow(grid, "Fenstergroesse  x", "Edit_x", form_.clientWidth, [this] { form_.ResetWindowSize(); });
+  QLineEdit* y = EditRow(grid, "y", "Edit_y", form_.clientHeight);
   for (QLineEdit* edit : {x, y})
     connect(edit, &QLineEdit::editingFinished, this, [this] {
       TakeFields();
       form_.WindowSizeExit();
     });
   int row = grid->rowCount();
-  grid->addWidget(Edit("Edit_font", form_.Edit_font), row, 0, 1, 2);
+  grid->addWidget(Edit("Edit_font", form_.graphicsFont), row, 0, 1, 2);
   grid->addWidget(Button("Button_font", "Font...",
-                         [this] { ChooseFont(form_.Edit_font, form_.graphicsFontStyle, nullptr); }),
+                         [this] { ChooseFont(form_.graphicsFont, form_.graphicsFontStyle, nullptr); }),
                   row, 2);
-  EditRow(grid, "Textbreitenfaktor", "Edit_textbreitenfaktor", form_.Edit_textbreitenfaktor,
+  EditRow(grid, "Textbreitenfaktor", "Edit_textbreitenfaktor", form_.graphicsTextWidthFactor,
           [this] { form_.ResetTextWidthFactor(); });
-  EditRow(grid, "Texthöhenfaktor", "Edit_texthoehenfaktor", form_.Edit_texthoehenfaktor,
+  EditRow(grid, "Texthöhenfaktor", "Edit_texthoehenfaktor", form_.textHeightFactor,
           [this] { form_.ResetTextHeightFactor(); });
   row = grid->rowCount();
   grid->addWidget(Button("Button_hintergrundfarbe", "Hintergrundfarbe...", [this] { ChooseBackgroundColour(); }),
@@ -91,17 +91,17 @@ QWidget* ConfigDialog::GrafikPage() {
   backgroundPanel_ = new QLabel;
   backgroundPanel_->setObjectName("Panel_hintergrundfarbe");
   grid->addWidget(backgroundPanel_, row, 1);
-  EditRow(grid, "Zoomfaktor", "Edit_zoomfaktor", form_.Edit_zoomfaktor, [this] { form_.ResetZoomFactor(); });
-  EditRow(grid, "Pan-Faktor", "Edit_panfaktor", form_.Edit_panfaktor, [this] { form_.ResetPanFactor(); });
-  AddRow(grid, Check("CheckBox_umrandung", "Umrandung", form_.CheckBox_umrandung));
-  EditRow(grid, "Dialogfenster Größe %", "SpinEdit_dialogfenster", form_.SpinEdit_dialogfenster,
+  EditRow(grid, "Zoomfaktor", "Edit_zoomfaktor", form_.zoomFactor, [this] { form_.ResetZoomFactor(); });
+  EditRow(grid, "Pan-Faktor", "Edit_panfaktor", form_.panFactor, [this] { form_.ResetPanFactor(); });
+  AddRow(grid, Check("CheckBox_umrandung", "Umrandung", form_.border));
+  EditRow(grid, "Dialogfenster Größe %", "SpinEdit_dialogfenster", form_.inputWindowScale,
           [this] { form_.ResetDialogWindowScale(); });
-  EditRow(grid, "Dialogelemente Größe %", "SpinEdit_dialogelemente", form_.SpinEdit_dialogelemente,
+  EditRow(grid, "Dialogelemente Größe %", "SpinEdit_dialogelemente", form_.dialogElementScale,
           [this] { form_.ResetDialogElementScale(); });
-  AddRow(grid, Check("CheckBox_3dxyz", "3D Edit x,y,z", form_.CheckBox_3dxyz));
-  EditRow(grid, "x °", "Edit_3dx", form_.Edit_3dx);
-  EditRow(grid, "y °", "Edit_3dy", form_.Edit_3dy);
-  EditRow(grid, "z °", "Edit_3dz", form_.Edit_3dz);
+  AddRow(grid, Check("CheckBox_3dxyz", "3D Edit x,y,z", form_.edit3dAngles));
+  EditRow(grid, "x °", "Edit_3dx", form_.view3dX);
+  EditRow(grid, "y °", "Edit_3dy", form_.view3dY);
+  EditRow(grid, "z °", "Edit_3dz", form_.view3dZ);
   AddRow(grid, HelpButton("Button_help_grafik", "&Hilfe", SettingsForm::kHelpGrafik));
   return page;
 }
@@ -112,7 +112,7 @@ QWidget* ConfigDialog::CadPage() {
   int column = 1;
   for (const char* caption : {"Layer", "Farbe", "Strichstärke"}) grid->addWidget(Label(caption), 0, column++);
   for (int r = 0; r < kLayerRows; ++r) {
-    ConfigLayerRow& layer = form_.StringGrid_layer[static_cast<size_t>(r)];
+    ConfigLayerRow& layer = form_.layerRows[static_cast<size_t>(r)];
     std::string name = "StringGrid_layer" + std::to_string(r);
     int row = grid->rowCount();
     grid->addWidget(ModelLabel(layer.caption), row, 0);
@@ -123,22 +123,22 @@ QWidget* ConfigDialog::CadPage() {
     grid->addWidget(Button((name + "_reset").c_str(), "<", [this, r] { form_.ResetLayer(r); }), row, 5);
   }
   AddRow(grid, HelpButton("Button_help_layer", "&Hilfe", SettingsForm::kHelpLayers));
-  QCheckBox* monochrome = Check("CheckBox_layermonochrom", "Layer Monochrom ?", form_.CheckBox_layermonochrom);
+  QCheckBox* monochrome = Check("CheckBox_layermonochrom", "Layer Monochrom ?", form_.layerMonochrome);
   monochrome->setToolTip(Text(form_.Hint(SettingsForm::kHelpLayerMonochrome)));
   AddRow(grid, monochrome);
-  AddRow(grid, Check("CheckBox_layerfarbenSvgPdf", "Layerfarben SVG,PDF ?", form_.CheckBox_layerfarbenSvgPdf));
-  EditRow(grid, "Textstil", "Edit_cadfont", form_.Edit_cadfont);
-  EditRow(grid, "Textbreitenfaktor", "Edit_cadtextbreite", form_.Edit_cadtextbreite,
+  AddRow(grid, Check("CheckBox_layerfarbenSvgPdf", "Layerfarben SVG,PDF ?", form_.pageLayerColours));
+  EditRow(grid, "Textstil", "Edit_cadfont", form_.cadTextStyle);
+  EditRow(grid, "Textbreitenfaktor", "Edit_cadtextbreite", form_.cadTextWidthFactor,
           [this] { form_.ResetCadTextWidth(); });
-  EditRow(grid, "Textwinkel", "Edit_cadtextwinkel", form_.Edit_cadtextwinkel, [this] { form_.ResetCadTextAngle(); });
-  AddRow(grid, Check("CheckBox_diagrammgrenzen", "Diagrammgrenzen abfragen", form_.CheckBox_diagrammgrenzen));
-  EditRow(grid, "Freigabefeld", "Edit_freigabefeld", form_.Edit_freigabefeld,
+  EditRow(grid, "Textwinkel", "Edit_cadtextwinkel", form_.cadTextAngle, [this] { form_.ResetCadTextAngle(); });
+  AddRow(grid, Check("CheckBox_diagrammgrenzen", "Diagrammgrenzen abfragen", form_.askDiagramLimits));
+  EditRow(grid, "Freigabefeld", "Edit_freigabefeld", form_.releaseCaption,
           [this] { form_.ResetReleaseCaption(); });
-  EditRow(grid, "Anzahl der Dezimalstellen  DXF, TXT", "SpinEdit_dxfdec", form_.SpinEdit_dxfdec,
+  EditRow(grid, "Anzahl der Dezimalstellen  DXF, TXT", "SpinEdit_dxfdec", form_.cadDecimals,
           [this] { form_.ResetCadDecimals(); });
   AddRow(grid, Radios("radiogroupcadtexttyp", "Text Type", {"OEM (ASCII)", "ANSI", "Ä->Ae, ß->ss..."},
-                      form_.radiogroupcadtexttyp));
-  EditRow(grid, "Größenfaktor Bemaßung", "Edit_massfaktorconfig", form_.Edit_massfaktorconfig,
+                      form_.cadTextModeChoice));
+  EditRow(grid, "Größenfaktor Bemaßung", "Edit_massfaktorconfig", form_.dimensionFactor,
           [this] { form_.ResetDimensionFactor(); });
   AddRow(grid, HelpButton("Button_help_cad", "&Hilfe", SettingsForm::kHelpCad));
   return page;
@@ -150,7 +150,7 @@ QWidget* ConfigDialog::FarbePage() {
   grid->addWidget(Label("Farbe"), 0, 0);
   grid->addWidget(Label("Strichstärke"), 0, 2);
   for (int r = 0; r < kDrawingLayers; ++r) {
-    ConfigColourRow& colour = form_.StringGrid_color[static_cast<size_t>(r)];
+    ConfigColourRow& colour = form_.colourRows[static_cast<size_t>(r)];
     std::string name = "StringGrid_color" + std::to_string(r);
     int row = grid->rowCount();
     grid->addWidget(ModelLabel(colour.caption), row, 0);
@@ -170,17 +170,17 @@ QWidget* ConfigDialog::FarbePage() {
 QWidget* ConfigDialog::DruckerPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
-  EditRow(grid, "Maßstab x", "Edit_printscale", form_.Edit_printscale, [this] { form_.ResetPrintScale(); });
-  EditRow(grid, "Maßstab y", "Edit_printscaley", form_.Edit_printscaley, [this] { form_.ResetPrintScaleY(); });
-  EditRow(grid, "Ursprung  x", "Edit_printxorigin", form_.Edit_printxorigin, [this] { form_.ResetPrintOrigin(); });
-  EditRow(grid, "y", "Edit_printyorigin", form_.Edit_printyorigin);
+  EditRow(grid, "Maßstab x", "Edit_printscale", form_.printScale, [this] { form_.ResetPrintScale(); });
+  EditRow(grid, "Maßstab y", "Edit_printscaley", form_.printScaleVertical, [this] { form_.ResetPrintScaleY(); });
+  EditRow(grid, "Ursprung  x", "Edit_printxorigin", form_.printOriginX, [this] { form_.ResetPrintOrigin(); });
+  EditRow(grid, "y", "Edit_printyorigin", form_.printOriginY);
   AddRow(grid, Radios("RadioGroup_printmono", "Schattierung", {"Monochrom", "Color / Graustufen"},
-                      form_.RadioGroup_printmono));
+                      form_.printColoursChoice));
   AddRow(grid, Radios("RadioGroup_orientation", "Ausdruck", {"Hochformat", "Querformat"},
-                      form_.RadioGroup_orientation));
-  AddRow(grid, Check("CheckBox_printerDialogbox", "Ausgabeformat abfragen", form_.CheckBox_printerDialogbox));
+                      form_.orientationChoice));
+  AddRow(grid, Check("CheckBox_printerDialogbox", "Ausgabeformat abfragen", form_.printDialog));
   // The same setting as on the page "Grafik": the two boxes follow each other.
-  QCheckBox* printerBorder = Check("CheckBox_umrandung_drucker", "Umrandung", form_.CheckBox_umrandung);
+  QCheckBox* printerBorder = Check("CheckBox_umrandung_drucker", "Umrandung", form_.border);
   AddRow(grid, printerBorder);
   if (auto* border = findChild<QCheckBox*>("CheckBox_umrandung")) {
     connect(border, &QCheckBox::toggled, printerBorder, &QCheckBox::setChecked);
@@ -195,43 +195,43 @@ QWidget* ConfigDialog::AusdruckPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
   grid->addWidget(Radios("RadioGroup_lpt", "Druckerschnittstelle für Textausdruck", {"LPT1", "LPT2", "LPT3", "LPT4"},
-                         form_.RadioGroup_lpt),
+                         form_.printerPortChoice),
                   0, 0);
   grid->addWidget(Radios("RadioGroup_trenn", "Form der Trennzeilen im Ausdruck",
                          {"Trennlinien  ---- ====  ****", "Trennlinien  ─── ═══", "Leerzeichen und Leerzeilen",
                           "komprimiert, ohne Trennzeilen"},
-                         form_.RadioGroup_trenn),
+                         form_.separatorChoice),
                   0, 1);
   grid->addWidget(Radios("RadioGroup_date", "Datum", {"DD.MM.YYYY", "MM/DD/YYYY", "YYYY/MM/DD", "DD/MM/YYY"},
-                         form_.RadioGroup_date),
+                         form_.dateChoice),
                   0, 2);
-  EditRow(grid, "Max. Anzahl Zeilen/Seite auf dem Ausdruck", "SpinEdit_linesperpage", form_.SpinEdit_linesperpage)
+  EditRow(grid, "Max. Anzahl Zeilen/Seite auf dem Ausdruck", "SpinEdit_linesperpage", form_.linesPerPage)
       ->setMaxLength(3);
-  EditRow(grid, "Leerzeilen am Seitenanfang", "SpinEdit_spacelines", form_.SpinEdit_spacelines)->setMaxLength(2);
-  AddRow(grid, Check("CheckBox_ausdruckshowdialog", "Ausgabeformat abfragen", form_.CheckBox_ausdruckshowdialog));
+  EditRow(grid, "Leerzeilen am Seitenanfang", "SpinEdit_spacelines", form_.headerSpaceLines)->setMaxLength(2);
+  AddRow(grid, Check("CheckBox_ausdruckshowdialog", "Ausgabeformat abfragen", form_.askTextDevice));
   int row = grid->rowCount();
   grid->addWidget(Label("Ausgabeformat"), row, 0);
   outputTarget_ = new QComboBox;
   outputTarget_->setObjectName("ComboBox_ausdruckdefault");
   for (const std::string& target : TextTargetChoices()) outputTarget_->addItem(Text(target));
   grid->addWidget(outputTarget_, row, 1);
-  EditRow(grid, "Textfenster  links", "Edit_left", form_.Edit_left, [this] { form_.ResetTextWindow(); });
-  EditRow(grid, "oben", "Edit_top", form_.Edit_top);
-  EditRow(grid, "Breite", "Edit_width", form_.Edit_width);
-  EditRow(grid, "Höhe", "Edit_height", form_.Edit_height);
+  EditRow(grid, "Textfenster  links", "Edit_left", form_.textWindowLeft, [this] { form_.ResetTextWindow(); });
+  EditRow(grid, "oben", "Edit_top", form_.textWindowTop);
+  EditRow(grid, "Breite", "Edit_width", form_.textWindowWidth);
+  EditRow(grid, "Höhe", "Edit_height", form_.textWindowHeight);
   row = grid->rowCount();
   grid->addWidget(Radios("RadioGroup_unit", "Einheit", {"Metrisch (mm, N, MPa)", "Englisch (in, lbf, psi)"},
-                         form_.RadioGroup_unit),
+                         form_.unitsChoice),
                   row, 0);
-  grid->addWidget(Radios("RadioGroup_ausgrad", "Winkel", {"15.1234°", "15° 7' 26\""}, form_.RadioGroup_ausgrad), row,
+  grid->addWidget(Radios("RadioGroup_ausgrad", "Winkel", {"15.1234°", "15° 7' 26\""}, form_.angleOutputChoice), row,
                   1);
-  grid->addWidget(Radios("RadioGroup_ff", "Textausdruck", {"mit Kopf", "Kopf nur 1.Seite"}, form_.RadioGroup_ff), row,
+  grid->addWidget(Radios("RadioGroup_ff", "Textausdruck", {"mit Kopf", "Kopf nur 1.Seite"}, form_.printoutHeaderChoice), row,
                   2);
   row = grid->rowCount();
-  grid->addWidget(ModelLabel(form_.Label_courier), row, 0);
+  grid->addWidget(ModelLabel(form_.printoutFont), row, 0);
   grid->addWidget(Button("Button_courier", "Font...",
                          [this] {
-                           ChooseFont(form_.Label_courier, form_.printoutFontStyle, &form_.printoutFontSize);
+                           ChooseFont(form_.printoutFont, form_.printoutFontStyle, &form_.printoutFontSize);
                          }),
                   row, 1);
   AddRow(grid, HelpButton("Button_help_ausdruck", "&Hilfe", SettingsForm::kHelpAusdruck));
@@ -244,22 +244,22 @@ QWidget* ConfigDialog::EinstellungenPage() {
   grid->addWidget(Radios("RadioGroup_hilfegrad", "Hilfegrad",
                          {"0 : Keine Info nach Eingabe", "1 : Normale Einstellung",
                           "2 : Erweiterte Hilfe, Einzeleingabe"},
-                         form_.RadioGroup_hilfegrad),
+                         form_.helpLevelChoice),
                   0, 0);
   grid->addWidget(Radios("RadioGroup_ergebnisgrafik", "Ergebnisgrafik",
                          {"egal", "Quick 1", "Quick 2", "Fertigungszeichnung", "Diagramm", "Zeichnung"},
-                         form_.RadioGroup_ergebnisgrafik),
+                         form_.resultGraphicChoice),
                   0, 1);
-  grid->addWidget(Radios("RadioGroup_punktkomma", "Dezimalzeichen", {"x.xx", "x,xx"}, form_.RadioGroup_punktkomma), 1,
+  grid->addWidget(Radios("RadioGroup_punktkomma", "Dezimalzeichen", {"x.xx", "x,xx"}, form_.decimalSeparatorChoice), 1,
                   0);
   grid->addWidget(Radios("RadioGroup_ExcelDot", "Dezimalzeichen Excel", {"English x.xx", "German x,xx"},
-                         form_.RadioGroup_ExcelDot),
+                         form_.spreadsheetSeparatorChoice),
                   1, 1);
-  grid->addWidget(Radios("RadioGroup_chars", "Sonderzeichen", {"²  µ  °", "2  u  deg"}, form_.RadioGroup_chars), 2, 0);
-  EditRow(grid, "Anzahl der Dezimalstellen", "SpinEdit_dezimalstellen", form_.SpinEdit_dezimalstellen)
+  grid->addWidget(Radios("RadioGroup_chars", "Sonderzeichen", {"²  µ  °", "2  u  deg"}, form_.specialCharactersChoice), 2, 0);
+  EditRow(grid, "Anzahl der Dezimalstellen", "SpinEdit_dezimalstellen", form_.decimals)
       ->setMaxLength(1);
-  AddRow(grid, Check("CheckBox_usereingabe", "Usereingabe", form_.CheckBox_usereingabe));
-  AddRow(grid, Check("CheckBox_archivmode", "Archivierungsmodus ?", form_.CheckBox_archivmode));
+  AddRow(grid, Check("CheckBox_usereingabe", "Usereingabe", form_.userMode));
+  AddRow(grid, Check("CheckBox_archivmode", "Archivierungsmodus ?", form_.archiveMode));
   AddRow(grid, Label("PENPLOT Command Lines"));
   plotLines_ = new QListWidget;
   plotLines_->setObjectName("ListBox_penplot");
@@ -271,10 +271,10 @@ QWidget* ConfigDialog::EinstellungenPage() {
 QWidget* ConfigDialog::ExternPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
-  for (auto [caption, name, field] : {std::tuple{"Textprogramm", "Edit_externtxt", &form_.Edit_externtxt},
-                                      std::tuple{"HTML Browser", "Edit_externhtml", &form_.Edit_externhtml}}) {
+  for (auto [caption, name, field] : {std::tuple{"Textprogramm", "Edit_externtxt", &form_.textProgram},
+                                      std::tuple{"HTML Browser", "Edit_externhtml", &form_.htmlBrowser}}) {
     int row = grid->rowCount();
-    grid->addWidget(field == &form_.Edit_externtxt ? HintedLabel(caption, SettingsForm::kHelpTextProgram) : Label(caption),
+    grid->addWidget(field == &form_.textProgram ? HintedLabel(caption, SettingsForm::kHelpTextProgram) : Label(caption),
                     row, 0);
     grid->addWidget(Edit(name, *field), row, 1);
     grid->addWidget(Button((std::string(name) + "_choose").c_str(), "...", [this, field = field] {
@@ -295,10 +295,10 @@ QWidget* ConfigDialog::ZeichnungPage() {
     const std::string& caption;
     bool& field;
   };
-  for (const Item& item : {Item{"CheckBox_zeichvortanetitel", form_.titleCaption, form_.CheckBox_zeichvortanetitel},
-                           Item{"CheckBox_zeichfilename", form_.fileNameCaption, form_.CheckBox_zeichfilename},
-                           Item{"CheckBox_zeichdatum", form_.dateCaption, form_.CheckBox_zeichdatum},
-                           Item{"CheckBox_zeichlogo", form_.logoCaption, form_.CheckBox_zeichlogo}}) {
+  for (const Item& item : {Item{"CheckBox_zeichvortanetitel", form_.titleCaption, form_.showTitle},
+                           Item{"CheckBox_zeichfilename", form_.fileNameCaption, form_.showFileName},
+                           Item{"CheckBox_zeichdatum", form_.dateCaption, form_.showDate},
+                           Item{"CheckBox_zeichlogo", form_.logoCaption, form_.showLogo}}) {
     QCheckBox* box = Check(item.name, "", item.field);
     box->setText(Text(item.caption));
     AddRow(grid, box);

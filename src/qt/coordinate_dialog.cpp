@@ -64,46 +64,46 @@ CoordinateDialog::CoordinateDialog(CoordinateForm& form, bool plainLetters, QWid
   spin->addWidget(down);
   spin->addWidget(up);
   spin->addStretch();
-  QPushButton* metric = Button(this, "Button_metric", form.Button_metric, plainLetters);
+  QPushButton* metric = Button(this, "Button_metric", form.unitSwitchCaption, plainLetters);
   spin->addWidget(metric);
   grid->addLayout(spin, row++, 0, 1, 3);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* ok = Button(this, "Button_ok", form.Button_ok, plainLetters);
+  QPushButton* ok = Button(this, "Button_ok", form.okCaption, plainLetters);
   ok->setDefault(true);
-  QPushButton* cancel = Button(this, "Button_cancel", form.Button_cancel, plainLetters);
-  QPushButton* help = Button(this, "Button_help", form.Button_help, plainLetters);
-  QPushButton* picture = Button(this, "Button_hilfebild", form.Button_hilfebild, plainLetters);
+  QPushButton* cancel = Button(this, "Button_cancel", form.cancelCaption, plainLetters);
+  QPushButton* help = Button(this, "Button_help", form.helpCaption, plainLetters);
+  QPushButton* picture = Button(this, "Button_hilfebild", form.helpPictureCaption, plainLetters);
   for (QPushButton* button : {ok, cancel, help, picture}) buttons->addWidget(button);
   grid->addLayout(buttons, row, 0, 1, 3);
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { form_.Button_helpClick(); });
-  connect(picture, &QPushButton::clicked, this, [this] { Run(&CoordinateForm::Button_hilfebildClick); });
-  connect(metric, &QPushButton::clicked, this, [this] { Run(&CoordinateForm::Button_metricClick); });
+  connect(help, &QPushButton::clicked, this, [this] { form_.HelpClick(); });
+  connect(picture, &QPushButton::clicked, this, [this] { Run(&CoordinateForm::HelpPictureClick); });
+  connect(metric, &QPushButton::clicked, this, [this] { Run(&CoordinateForm::UnitSwitchClick); });
   connect(down, &QToolButton::clicked, this, [this] { Run(&CoordinateForm::SpinDownClick); });
   connect(up, &QToolButton::clicked, this, [this] { Run(&CoordinateForm::SpinUpClick); });
   ShowForm();
 }
 
 void CoordinateDialog::TakeEdits() {
-  form_.Edit_y = Typed(editX_->text());
-  form_.Edit_z = Typed(editY_->text());
-  form_.Edit_w = Typed(editW_->text());
+  form_.xText = Typed(editX_->text());
+  form_.yText = Typed(editY_->text());
+  form_.angleText = Typed(editW_->text());
 }
 
 void CoordinateDialog::ShowForm() {
   setWindowTitle(Shown(form_.caption, plainLetters_));
-  labelX_->setText(Shown(form_.Label_y, plainLetters_));
-  labelY_->setText(Shown(form_.Label_z, plainLetters_));
-  labelW_->setText(Shown(form_.Label_w, plainLetters_));
-  unitX_->setText(Shown(form_.Label_yu, plainLetters_));
-  unitY_->setText(Shown(form_.Label_zu, plainLetters_));
-  unitW_->setText(Shown(form_.Label_wu, plainLetters_));
-  editX_->setText(Shown(form_.Edit_y, plainLetters_));
-  editY_->setText(Shown(form_.Edit_z, plainLetters_));
-  editW_->setText(Shown(form_.Edit_w, plainLetters_));
+  labelX_->setText(Shown(form_.xCaption, plainLetters_));
+  labelY_->setText(Shown(form_.yCaption, plainLetters_));
+  labelW_->setText(Shown(form_.angleCaption, plainLetters_));
+  unitX_->setText(Shown(form_.xUnit, plainLetters_));
+  unitY_->setText(Shown(form_.yUnit, plainLetters_));
+  unitW_->setText(Shown(form_.angleUnit, plainLetters_));
+  editX_->setText(Shown(form_.xText, plainLetters_));
+  editY_->setText(Shown(form_.yText, plainLetters_));
+  editW_->setText(Shown(form_.angleText, plainLetters_));
 }
 
 void CoordinateDialog::Run(void (CoordinateForm::*action)()) {
@@ -114,7 +114,7 @@ void CoordinateDialog::Run(void (CoordinateForm::*action)()) {
 
 void CoordinateDialog::accept() {
   TakeEdits();
-  if (form_.Button_okClick()) QDialog::accept();
+  if (form_.OkClick()) QDialog::accept();
 }
 
 }  // namespace kalo

@@ -40,10 +40,10 @@ DiagramLimitsDialog::DiagramLimitsDialog(DiagramLimitsForm& form, bool plainLett
   grid->addWidget(ymin_ = AddEdit("Edit_ymin"), 2, 1);
   grid->addWidget(ymax_ = AddEdit("Edit_ymax"), 2, 2);
 
-  QPushButton* ok = AddButton(this, "Button_ok", form.Button_ok);
+  QPushButton* ok = AddButton(this, "Button_ok", form.okCaption);
   ok->setDefault(true);
-  QPushButton* cancel = AddButton(this, "Button_cancel", form.Button_cancel);
-  QPushButton* help = AddButton(this, "Button_help", form.Button_help);
+  QPushButton* cancel = AddButton(this, "Button_cancel", form.cancelCaption);
+  QPushButton* help = AddButton(this, "Button_help", form.helpCaption);
   QPushButton* calc = AddButton(this, "Button_calc", form.Button_calc);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {ok, cancel, help, calc}) buttons->addWidget(button);
@@ -82,7 +82,7 @@ void DiagramLimitsDialog::TakeEdits() {
 
 void DiagramLimitsDialog::accept() {
   TakeEdits();
-  form_.Button_okClick();
+  form_.OkClick();
   QDialog::accept();
 }
 

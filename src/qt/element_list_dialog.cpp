@@ -49,17 +49,17 @@ ElementListDialog::ElementListDialog(ElementListForm& form, bool plainLetters, Q
 
   auto* edits = new QHBoxLayout;
   const std::pair<const char*, std::pair<std::string, ElementListAction>> actions[] = {
-      {"Button_neu", {form.Button_neu, ElementListAction::Append}},
-      {"Button_aendern", {form.Button_aendern, ElementListAction::Change}},
-      {"Button_einfuegen", {form.Button_einfuegen, ElementListAction::Insert}},
-      {"Button_loeschen", {form.Button_loeschen, ElementListAction::Delete}},
-      {"Button_156", {form.Button_156, ElementListAction::Transform}},
+      {"Button_neu", {form.newCaption, ElementListAction::Append}},
+      {"Button_aendern", {form.changeCaption, ElementListAction::Change}},
+      {"Button_einfuegen", {form.insertCaption, ElementListAction::Insert}},
+      {"Button_loeschen", {form.deleteCaption, ElementListAction::Delete}},
+      {"Button_156", {form.transformCaption, ElementListAction::Transform}},
   };
   for (const auto& [name, action] : actions) {
     QPushButton* button = AddButton(this, edits, name, action.first, plainLetters);
     connect(button, &QPushButton::clicked, this, [this, which = action.second] { Close(which); });
   }
-  QPushButton* paste = AddButton(this, edits, "Button_paste", form.Button_paste, plainLetters);
+  QPushButton* paste = AddButton(this, edits, "Button_paste", form.pasteCaption, plainLetters);
   connect(paste, &QPushButton::clicked, this, [this] {
     form_.pastedText = ToUtf8(QApplication::clipboard()->text());
     Close(ElementListAction::Paste);
@@ -67,18 +67,18 @@ ElementListDialog::ElementListDialog(ElementListForm& form, bool plainLetters, Q
   layout->addLayout(edits);
 
   auto* closing = new QHBoxLayout;
-  QPushButton* ok = AddButton(this, closing, "Button_ok", form.Button_ok, plainLetters);
+  QPushButton* ok = AddButton(this, closing, "Button_ok", form.okCaption, plainLetters);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] { Close(ElementListAction::Ok); });
-  QPushButton* cancel = AddButton(this, closing, "Button_cancel", form.Button_cancel, plainLetters);
+  QPushButton* cancel = AddButton(this, closing, "Button_cancel", form.cancelCaption, plainLetters);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  QPushButton* help = AddButton(this, closing, "Button_help", form.Button_help, plainLetters);
-  connect(help, &QPushButton::clicked, this, [this] { form_.Button_helpClick(); });
-  QPushButton* picture = AddButton(this, closing, "Button_hilfebild", form.Button_hilfebild, plainLetters);
-  connect(picture, &QPushButton::clicked, this, [this] { form_.Button_hilfebildClick(); });
-  QPushButton* errors = AddButton(this, closing, "Button_error", form.Button_error, plainLetters);
-  errors->setVisible(form.Button_errorVisible);
-  connect(errors, &QPushButton::clicked, this, [this] { form_.Button_errorClick(); });
+  QPushButton* help = AddButton(this, closing, "Button_help", form.helpCaption, plainLetters);
+  connect(help, &QPushButton::clicked, this, [this] { form_.HelpClick(); });
+  QPushButton* picture = AddButton(this, closing, "Button_hilfebild", form.helpPictureCaption, plainLetters);
+  connect(picture, &QPushButton::clicked, this, [this] { form_.HelpPictureClick(); });
+  QPushButton* errors = AddButton(this, closing, "Button_error", form.errorListCaption, plainLetters);
+  errors->setVisible(form.errorListVisible);
+  connect(errors, &QPushButton::clicked, this, [this] { form_.ErrorListClick(); });
   layout->addLayout(closing);
 }
 

@@ -33,7 +33,7 @@ ErrorExplanationDialog::ErrorExplanationDialog(ErrorExplanationForm& form, QWidg
   help->setObjectName("Button_help");
   help->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(help, &QPushButton::clicked, this, [this] { form_.Button_helpClick(); });
+  connect(help, &QPushButton::clicked, this, [this] { form_.HelpClick(); });
   layout->addWidget(buttons);
   form_.changed = false;
 }
@@ -55,7 +55,7 @@ QPlainTextEdit* ErrorExplanationDialog::AddMemo(const char* name, const char* la
 void ErrorExplanationDialog::accept() {
   form_.Memo_ursache = ToUtf8(cause_->toPlainText());
   form_.Memo_abhilfe = ToUtf8(remedy_->toPlainText());
-  form_.Button_okClick();
+  form_.OkClick();
   QDialog::accept();
 }
 

@@ -70,7 +70,7 @@ QWidget* HelpPictureDialog::CommandButtons() {
   QPushButton* ok = AddButton(layout, "Button_ok", "OK");
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::reject);
-  connect(AddButton(layout, "Button_help", "&Hilfe"), &QPushButton::clicked, this, [this] { form_.Button_helpClick(); });
+  connect(AddButton(layout, "Button_help", "&Hilfe"), &QPushButton::clicked, this, [this] { form_.HelpClick(); });
   for (auto [name, caption, action] :
        {std::tuple{"Button_neu", "&Neu", &HelpPictureForm::Button_neuClick},
         std::tuple{"Button_aendern", "&Ändern", &HelpPictureForm::Button_aendernClick},

@@ -64,7 +64,7 @@ PrintDialog::PrintDialog(PrintForm& form, bool plainLetters, QWidget* parent)
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { form_.Button_helpClick(); });
+  connect(help, &QPushButton::clicked, this, [this] { form_.HelpClick(); });
   connect(printer, &QPushButton::clicked, this, [this] { RunAction(&PrintForm::Button_printerClick); });
   connect(table, &QPushButton::clicked, this, [this] { RunAction(&PrintForm::Button_databaseClick); });
   connect(store, &QPushButton::clicked, this, [this] { RunAction(&PrintForm::Button_storeClick); });
@@ -139,7 +139,7 @@ void PrintDialog::TakeFields() {
 
 void PrintDialog::accept() {
   TakeFields();
-  if (!form_.Button_okClick()) return;
+  if (!form_.OkClick()) return;
   QDialog::accept();
 }
 

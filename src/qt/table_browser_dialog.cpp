@@ -107,9 +107,9 @@ TableBrowserDialog::TableBrowserDialog(TableBrowserForm& form, bool plainLetters
   layout->addWidget(grid_, 1);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* ok = Button(this, "Button_ok", form.Button_ok, plainLetters);
+  QPushButton* ok = Button(this, "Button_ok", form.okCaption, plainLetters);
   ok->setDefault(true);
-  QPushButton* cancel = Button(this, "Button_cancel", form.Button_cancel, plainLetters);
+  QPushButton* cancel = Button(this, "Button_cancel", form.cancelCaption, plainLetters);
   QPushButton* search = Button(this, "Button_search", form.Button_search, plainLetters);
   QPushButton* searchNext = Button(this, "Button_searchNext", form.Button_searchNext, plainLetters);
   for (QPushButton* button : {ok, cancel, search, searchNext}) buttons->addWidget(button);
@@ -227,7 +227,7 @@ void TableBrowserDialog::ShowForm() {
 }
 
 void TableBrowserDialog::accept() {
-  if (form_.Button_okClick()) QDialog::accept();
+  if (form_.OkClick()) QDialog::accept();
 }
 
 void TableBrowserDialog::reject() {

@@ -19,7 +19,7 @@ void DiagramLimitsForm::ShowLimits(const DiagramLimits& limits) {
 
 void DiagramLimitsForm::Button_calcClick() { ShowLimits(computed_); }
 
-void DiagramLimitsForm::Button_okClick() {
+void DiagramLimitsForm::OkClick() {
   // ParseReal leaves a limit at 0 when its text is no number.
   confirmed_ = {};
   ParseReal(Edit_xmin, confirmed_.xmin);

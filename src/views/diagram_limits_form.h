@@ -19,16 +19,16 @@ class DiagramLimitsForm {
   std::string caption;
   std::string Label_x, Label_y;
   std::string Edit_xmin, Edit_ymin, Edit_xmax, Edit_ymax;
-  std::string Button_ok = "OK";
-  std::string Button_cancel = "Abbrechen";
-  std::string Button_help = "&Hilfetext";
+  std::string okCaption = "OK";
+  std::string cancelCaption = "Abbrechen";
+  std::string helpCaption = "&Hilfetext";
   std::string Button_calc = "Calculate";
 
   // The automatic limits back into the edits.
   void Button_calcClick();
   // Reads the four edits ("," counts as decimal point, a text that is no number gives 0)
   // into the confirmed limits.
-  void Button_okClick();
+  void OkClick();
   const DiagramLimits& Confirmed() const { return confirmed_; }
 
  private:

@@ -16,108 +16,108 @@ namespace {
 
 // Every field of every page, so that two forms can be compared as a whole.
 std::vector<std::string> Shown(const SettingsForm& f) {
-  std::vector<std::string> s = {f.Edit_dirdbf, f.Edit_direxe, f.Edit_dirplt, f.Edit_dirtemp, f.Edit_diredi,
-                                f.Edit_dirdata, f.Edit_dircad, f.Edit_x, f.Edit_y, f.Edit_font,
-                                f.Edit_textbreitenfaktor, f.Edit_texthoehenfaktor, f.Edit_zoomfaktor, f.Edit_panfaktor,
-                                f.SpinEdit_dialogfenster, f.SpinEdit_dialogelemente, f.Edit_3dx, f.Edit_3dy, f.Edit_3dz,
-                                f.Edit_cadfont, f.Edit_cadtextbreite, f.Edit_cadtextwinkel, f.Edit_freigabefeld,
-                                f.SpinEdit_dxfdec, f.Edit_massfaktorconfig, f.Edit_printscale, f.Edit_printscaley,
-                                f.Edit_printxorigin, f.Edit_printyorigin, f.SpinEdit_linesperpage,
-                                f.SpinEdit_spacelines, f.ComboBox_ausdruckdefault, f.Edit_left, f.Edit_top,
-                                f.Edit_width, f.Edit_height, f.Label_courier, f.SpinEdit_dezimalstellen,
-                                f.Edit_externtxt, f.Edit_externhtml};
-  for (const ConfigLayerRow& row : f.StringGrid_layer) s.insert(s.end(), {row.name, row.colour, row.thickness});
-  for (const ConfigColourRow& row : f.StringGrid_color) s.insert(s.end(), {row.caption, row.thickness});
-  for (const std::string& line : f.ListBox_penplot) s.push_back(line);
-  for (int choice : {f.RadioGroup_bildschirmgrafik, f.graphicsFontStyle, f.backgroundColour, int(f.CheckBox_umrandung),
-                     int(f.CheckBox_3dxyz), int(f.CheckBox_layermonochrom), int(f.CheckBox_diagrammgrenzen),
-                     f.radiogroupcadtexttyp, f.RadioGroup_printmono, f.RadioGroup_orientation,
-                     int(f.CheckBox_printerDialogbox), f.RadioGroup_lpt, f.RadioGroup_trenn, f.RadioGroup_date,
-                     int(f.CheckBox_ausdruckshowdialog), f.RadioGroup_unit, f.RadioGroup_ausgrad, f.RadioGroup_ff,
-                     f.printoutFontSize, f.printoutFontStyle, f.RadioGroup_hilfegrad, f.RadioGroup_punktkomma,
-                     f.RadioGroup_ExcelDot, int(f.CheckBox_usereingabe), int(f.CheckBox_archivmode),
-                     f.RadioGroup_chars, f.RadioGroup_ergebnisgrafik, f.plotCommandCount,
-                     int(f.CheckBox_zeichvortanetitel), int(f.CheckBox_zeichfilename), int(f.CheckBox_zeichdatum),
-                     int(f.CheckBox_zeichlogo)})
+  std::vector<std::string> s = {f.dbfDirectory, f.programDirectory, f.pltDirectory, f.tempDirectory, f.ediDirectory,
+                                f.dataDirectory, f.cadDirectory, f.clientWidth, f.clientHeight, f.graphicsFont,
+                                f.graphicsTextWidthFactor, f.textHeightFactor, f.zoomFactor, f.panFactor,
+                                f.inputWindowScale, f.dialogElementScale, f.view3dX, f.view3dY, f.view3dZ,
+                                f.cadTextStyle, f.cadTextWidthFactor, f.cadTextAngle, f.releaseCaption,
+                                f.cadDecimals, f.dimensionFactor, f.printScale, f.printScaleVertical,
+                                f.printOriginX, f.printOriginY, f.linesPerPage,
+                                f.headerSpaceLines, f.textDevice, f.textWindowLeft, f.textWindowTop,
+                                f.textWindowWidth, f.textWindowHeight, f.printoutFont, f.decimals,
+                                f.textProgram, f.htmlBrowser};
+  for (const ConfigLayerRow& row : f.layerRows) s.insert(s.end(), {row.name, row.colour, row.thickness});
+  for (const ConfigColourRow& row : f.colourRows) s.insert(s.end(), {row.caption, row.thickness});
+  for (const std::string& line : f.plotCommands) s.push_back(line);
+  for (int choice : {f.screenGraphicsChoice, f.graphicsFontStyle, f.backgroundColour, int(f.border),
+                     int(f.edit3dAngles), int(f.layerMonochrome), int(f.askDiagramLimits),
+                     f.cadTextModeChoice, f.printColoursChoice, f.orientationChoice,
+                     int(f.printDialog), f.printerPortChoice, f.separatorChoice, f.dateChoice,
+                     int(f.askTextDevice), f.unitsChoice, f.angleOutputChoice, f.printoutHeaderChoice,
+                     f.printoutFontSize, f.printoutFontStyle, f.helpLevelChoice, f.decimalSeparatorChoice,
+                     f.spreadsheetSeparatorChoice, int(f.userMode), int(f.archiveMode),
+                     f.specialCharactersChoice, f.resultGraphicChoice, f.plotCommandCount,
+                     int(f.showTitle), int(f.showFileName), int(f.showDate),
+                     int(f.showLogo)})
     s.push_back(std::to_string(choice));
   return s;
 }
 
 // A value away from its initial one in every field of every page.
 void EditEveryPage(SettingsForm& f) {
-  f.Edit_dirdbf = "/dbf/";
-  f.Edit_direxe = "/opt/vortane/";
-  f.Edit_dirplt = "/plt/";
-  f.Edit_dirtemp = "/tmp/kalo/";
-  f.Edit_diredi = "/edi/";
-  f.Edit_dirdata = "/daten/";
-  f.Edit_dircad = "/cad/";
-  f.RadioGroup_bildschirmgrafik = 1;
-  f.Edit_x = "1024";
-  f.Edit_y = "768";
-  f.Edit_font = "DejaVu Sans";
+  f.dbfDirectory = "/dbf/";
+  f.programDirectory = "/opt/vortane/";
+  f.pltDirectory = "/plt/";
+  f.tempDirectory = "/tmp/kalo/";
+  f.ediDirectory = "/edi/";
+  f.dataDirectory = "/daten/";
+  f.cadDirectory = "/cad/";
+  f.screenGraphicsChoice = 1;
+  f.clientWidth = "1024";
+  f.clientHeight = "768";
+  f.graphicsFont = "DejaVu Sans";
   f.graphicsFontStyle = 2;
-  f.Edit_textbreitenfaktor = "0.9";
-  f.Edit_texthoehenfaktor = "1.5";
+  f.graphicsTextWidthFactor = "0.9";
+  f.textHeightFactor = "1.5";
   f.backgroundColour = 0xC0FFEE;
-  f.Edit_zoomfaktor = "1.1";
-  f.Edit_panfaktor = "0.05";
-  f.CheckBox_umrandung = true;
-  f.SpinEdit_dialogfenster = "120";
-  f.SpinEdit_dialogelemente = "90";
-  f.CheckBox_3dxyz = false;
-  f.Edit_3dx = "-30";
-  f.Edit_3dy = "45";
-  f.Edit_3dz = "180";
-  f.StringGrid_layer[1] = {f.StringGrid_layer[1].caption, "Kontur", "5", "4"};
-  f.CheckBox_layermonochrom = true;
-  f.Edit_cadfont = "ISOCP";
-  f.Edit_cadtextbreite = "0.75";
-  f.Edit_cadtextwinkel = "-90";
-  f.CheckBox_diagrammgrenzen = true;
-  f.Edit_freigabefeld = Oem("Geprüft");
-  f.SpinEdit_dxfdec = "8";
-  f.radiogroupcadtexttyp = 2;
-  f.Edit_massfaktorconfig = "2.5";
+  f.zoomFactor = "1.1";
+  f.panFactor = "0.05";
+  f.border = true;
+  f.inputWindowScale = "120";
+  f.dialogElementScale = "90";
+  f.edit3dAngles = false;
+  f.view3dX = "-30";
+  f.view3dY = "45";
+  f.view3dZ = "180";
+  f.layerRows[1] = {f.layerRows[1].caption, "Kontur", "5", "4"};
+  f.layerMonochrome = true;
+  f.cadTextStyle = "ISOCP";
+  f.cadTextWidthFactor = "0.75";
+  f.cadTextAngle = "-90";
+  f.askDiagramLimits = true;
+  f.releaseCaption = Oem("Geprüft");
+  f.cadDecimals = "8";
+  f.cadTextModeChoice = 2;
+  f.dimensionFactor = "2.5";
   f.SetAllThicknesses(2);
-  f.Edit_printscale = "2.5";
-  f.Edit_printscaley = "1.25";
-  f.Edit_printxorigin = "12";
-  f.Edit_printyorigin = "-8";
-  f.RadioGroup_printmono = 1;
-  f.RadioGroup_orientation = 0;
-  f.CheckBox_printerDialogbox = false;
-  f.RadioGroup_lpt = 2;
-  f.RadioGroup_trenn = 3;
-  f.SpinEdit_linesperpage = "72";
-  f.SpinEdit_spacelines = "3";
-  f.RadioGroup_date = 3;
-  f.CheckBox_ausdruckshowdialog = true;
-  f.ComboBox_ausdruckdefault = "Datei";
-  f.Edit_left = "20";
-  f.Edit_top = "30";
-  f.Edit_width = "640";
-  f.Edit_height = "400";
-  f.RadioGroup_unit = 1;
-  f.RadioGroup_ausgrad = 0;
-  f.RadioGroup_ff = 1;
-  f.Label_courier = "DejaVu Sans Mono";
+  f.printScale = "2.5";
+  f.printScaleVertical = "1.25";
+  f.printOriginX = "12";
+  f.printOriginY = "-8";
+  f.printColoursChoice = 1;
+  f.orientationChoice = 0;
+  f.printDialog = false;
+  f.printerPortChoice = 2;
+  f.separatorChoice = 3;
+  f.linesPerPage = "72";
+  f.headerSpaceLines = "3";
+  f.dateChoice = 3;
+  f.askTextDevice = true;
+  f.textDevice = "Datei";
+  f.textWindowLeft = "20";
+  f.textWindowTop = "30";
+  f.textWindowWidth = "640";
+  f.textWindowHeight = "400";
+  f.unitsChoice = 1;
+  f.angleOutputChoice = 0;
+  f.printoutHeaderChoice = 1;
+  f.printoutFont = "DejaVu Sans Mono";
   f.printoutFontSize = 12;
   f.printoutFontStyle = 1;
-  f.RadioGroup_hilfegrad = 2;
-  f.RadioGroup_punktkomma = 1;
-  f.RadioGroup_ExcelDot = 0;
-  f.SpinEdit_dezimalstellen = "5";
-  f.CheckBox_usereingabe = true;
-  f.CheckBox_archivmode = true;
-  f.RadioGroup_chars = 1;
-  f.RadioGroup_ergebnisgrafik = 4;
-  f.ListBox_penplot[1] = "wpenplot /zweite";
+  f.helpLevelChoice = 2;
+  f.decimalSeparatorChoice = 1;
+  f.spreadsheetSeparatorChoice = 0;
+  f.decimals = "5";
+  f.userMode = true;
+  f.archiveMode = true;
+  f.specialCharactersChoice = 1;
+  f.resultGraphicChoice = 4;
+  f.plotCommands[1] = "wpenplot /zweite";
   f.plotCommandCount = 2;
-  f.Edit_externtxt = "gedit";
-  f.Edit_externhtml = "firefox";
-  f.CheckBox_zeichvortanetitel = false;
-  f.CheckBox_zeichlogo = false;
+  f.textProgram = "gedit";
+  f.htmlBrowser = "firefox";
+  f.showTitle = false;
+  f.showLogo = false;
 }
 
 class ConfigDialogForm : public ::testing::Test, public ConfigFixture {};
@@ -126,7 +126,7 @@ TEST_F(ConfigDialogForm, EveryPageReachesTheRecordTheFileAndTheReopenedDialog) {
   SettingsForm form(context);
   EXPECT_EQ(form.page, ConfigPage::Grafik);
   EditEveryPage(form);
-  ASSERT_TRUE(form.Button_saveClick());
+  ASSERT_TRUE(form.SaveClick());
 
   const Configuration& c = context.config;
   EXPECT_EQ(c.dbfDirectory, "/dbf/");
@@ -161,8 +161,8 @@ TEST_F(ConfigDialogForm, EveryPageReachesTheRecordTheFileAndTheReopenedDialog) {
   SettingsForm reopened(restarted.context);
   EXPECT_EQ(Shown(reopened), Shown(shownAfterSave));
   // Numbers now show with five decimals and a comma, as chosen.
-  EXPECT_EQ(reopened.Edit_panfaktor, "0,0500");
-  EXPECT_EQ(reopened.Edit_3dx, "-30,00");
+  EXPECT_EQ(reopened.panFactor, "0,0500");
+  EXPECT_EQ(reopened.view3dX, "-30,00");
 }
 
 TEST_F(ConfigDialogForm, ResetButtonsPutTheirDefaults) {
@@ -187,36 +187,36 @@ TEST_F(ConfigDialogForm, ResetButtonsPutTheirDefaults) {
   f.ResetPrintScaleY();
   f.ResetPrintOrigin();
   f.ResetLayer(1);
-  EXPECT_EQ(f.Edit_dirtemp, "/var/tmp");
-  EXPECT_EQ((std::vector<std::string>{f.Edit_textbreitenfaktor, f.Edit_texthoehenfaktor, f.Edit_zoomfaktor,
-                                      f.Edit_panfaktor, f.Edit_cadtextbreite, f.Edit_cadtextwinkel,
-                                      f.Edit_freigabefeld, f.SpinEdit_dxfdec, f.Edit_massfaktorconfig,
-                                      f.Edit_printscale, f.Edit_printscaley, f.Edit_printxorigin,
-                                      f.Edit_printyorigin}),
+  EXPECT_EQ(f.tempDirectory, "/var/tmp");
+  EXPECT_EQ((std::vector<std::string>{f.graphicsTextWidthFactor, f.textHeightFactor, f.zoomFactor,
+                                      f.panFactor, f.cadTextWidthFactor, f.cadTextAngle,
+                                      f.releaseCaption, f.cadDecimals, f.dimensionFactor,
+                                      f.printScale, f.printScaleVertical, f.printOriginX,
+                                      f.printOriginY}),
             (std::vector<std::string>{"0.8", "1", "1.02", "0.02", "1", "0", "Frei", "6", "1.0", "1.0", "1.0", "0",
                                       "0"}));
   // Layer 4 takes "4", colour 3 and thickness 2; the other rows stay.
-  EXPECT_EQ(f.StringGrid_layer[1].name, "4");
-  EXPECT_EQ(f.StringGrid_layer[1].colour, "3");
-  EXPECT_EQ(f.StringGrid_layer[1].thickness, "2");
-  EXPECT_EQ(f.StringGrid_layer[0].name, "5");
+  EXPECT_EQ(f.layerRows[1].name, "4");
+  EXPECT_EQ(f.layerRows[1].colour, "3");
+  EXPECT_EQ(f.layerRows[1].thickness, "2");
+  EXPECT_EQ(f.layerRows[0].name, "5");
 
   f.ResetWindowSize();  // the screen less the frame; the main window follows at once
-  EXPECT_EQ(f.Edit_x, "1910");
-  EXPECT_EQ(f.Edit_y, std::to_string(1080 - 116));
+  EXPECT_EQ(f.clientWidth, "1910");
+  EXPECT_EQ(f.clientHeight, std::to_string(1080 - 116));
   EXPECT_EQ(resized, (std::vector<std::pair<int, int>>{{1910, 964}}));
   f.ResetTextWindow();  // wide window: 10 points × 700 × 0.1
-  EXPECT_EQ((std::vector<std::string>{f.Edit_left, f.Edit_top, f.Edit_width, f.Edit_height}),
+  EXPECT_EQ((std::vector<std::string>{f.textWindowLeft, f.textWindowTop, f.textWindowWidth, f.textWindowHeight}),
             (std::vector<std::string>{"10", "40", "840", "944"}));
   f.ResetDialogWindowScale();  // (400 / 376 + 0.009) × 1.25 × 100
-  EXPECT_EQ(f.SpinEdit_dialogfenster, "134");
+  EXPECT_EQ(f.inputWindowScale, "134");
   f.ResetDialogElementScale();
-  EXPECT_EQ(f.SpinEdit_dialogelemente, "125");
+  EXPECT_EQ(f.dialogElementScale, "125");
 
   test.platform.environment["TEMP"] = "  ";
-  f.Edit_dirtemp = "/eigen";
+  f.tempDirectory = "/eigen";
   f.ResetTempDirectory();
-  EXPECT_EQ(f.Edit_dirtemp, "/eigen");
+  EXPECT_EQ(f.tempDirectory, "/eigen");
 }
 
 TEST_F(ConfigDialogForm, CancelChangesNothingAndOkTakesTheDialogOver) {
@@ -230,9 +230,9 @@ TEST_F(ConfigDialogForm, CancelChangesNothingAndOkTakesTheDialogOver) {
   EXPECT_FALSE(FileExists(ConfigFile()));
 
   test.ui.onConfigDialog = [](SettingsForm& form) {
-    form.Edit_zoomfaktor = "0";  // 0 means 1.0
-    form.Edit_x = "0";           // 0 means the screen less the dialog's frame
-    return form.Button_okClick();
+    form.zoomFactor = "0";  // 0 means 1.0
+    form.clientWidth = "0";           // 0 means the screen less the dialog's frame
+    return form.OkClick();
   };
   FileConfig(context);
   EXPECT_EQ(context.config.zoomFactor, 1.0L);
@@ -250,16 +250,16 @@ TEST_F(ConfigDialogForm, NumbersOutOfRangeOrNoNumbersAreRefusedOnTheirPage) {
     std::string message;
   };
   for (const Case& bad :
-       {Case{&SettingsForm::SpinEdit_dezimalstellen, "12", ConfigPage::Einstellungen, "Anzahl der Dezimalstellen", "1 .. 9"},
-        Case{&SettingsForm::Edit_printscale, "abc", ConfigPage::Drucker, Oem("Maßstab x"), "0.0001 .. 1000"},
-        Case{&SettingsForm::Edit_x, "800.5", ConfigPage::Grafik, Oem("Fenstergröße x"), "0 .. 5001"},
-        Case{&SettingsForm::SpinEdit_dxfdec, "", ConfigPage::Cad, "Anzahl der Dezimalstellen DXF, TXT", "1 .. 32"}}) {
+       {Case{&SettingsForm::decimals, "12", ConfigPage::Einstellungen, "Anzahl der Dezimalstellen", "1 .. 9"},
+        Case{&SettingsForm::printScale, "abc", ConfigPage::Drucker, Oem("Maßstab x"), "0.0001 .. 1000"},
+        Case{&SettingsForm::clientWidth, "800.5", ConfigPage::Grafik, Oem("Fenstergröße x"), "0 .. 5001"},
+        Case{&SettingsForm::cadDecimals, "", ConfigPage::Cad, "Anzahl der Dezimalstellen DXF, TXT", "1 .. 32"}}) {
     test.ui.messages.clear();
     SettingsForm form(context);
     form.page = ConfigPage::Extern;
-    form.Edit_dirdbf = "/anders/";
+    form.dbfDirectory = "/anders/";
     form.*bad.field = bad.typed;
-    EXPECT_FALSE(form.Button_saveClick()) << bad.typed;
+    EXPECT_FALSE(form.SaveClick()) << bad.typed;
     EXPECT_EQ(form.page, bad.page) << bad.typed;
     ASSERT_EQ(test.ui.messages.size(), 1u);
     EXPECT_EQ(test.ui.messages[0].text, bad.name + Oem(": Gültiger Wertebereich: ") + bad.message + " !");
@@ -267,8 +267,8 @@ TEST_F(ConfigDialogForm, NumbersOutOfRangeOrNoNumbersAreRefusedOnTheirPage) {
     EXPECT_EQ(context.config.dbfDirectory, before.dbfDirectory);
   }
   SettingsForm form(context);
-  form.StringGrid_color[3].thickness = "0";
-  EXPECT_FALSE(form.Button_okClick());
+  form.colourRows[3].thickness = "0";
+  EXPECT_FALSE(form.OkClick());
   EXPECT_EQ(form.page, ConfigPage::Farbe);
   EXPECT_FALSE(FileExists(ConfigFile()));
 }
@@ -281,32 +281,32 @@ TEST_F(ConfigDialogForm, ImportReadsIntoTheFieldsOnlyAndNamesADamagedFile) {
   WriteLines(dir.File("anders.cfg"), lines);
   SettingsForm form(context);
   test.ui.texts = {dir.File("anders.cfg")};
-  form.Button_importClick();
-  EXPECT_EQ(form.Edit_zoomfaktor, "1.5");
-  EXPECT_EQ(form.Edit_dirdbf, "/fremd/dbf/");
+  form.ImportClick();
+  EXPECT_EQ(form.zoomFactor, "1.5");
+  EXPECT_EQ(form.dbfDirectory, "/fremd/dbf/");
   EXPECT_EQ(context.config.zoomFactor, 1.02L);  // nothing reaches the record before OK
   EXPECT_EQ(context.configDirectory, dir.Path());
   ASSERT_EQ(test.ui.messages.size(), 1u);
   EXPECT_NE(test.ui.messages[0].text.find("anders.cfg"), std::string::npos);
 
   test.ui.messages.clear();
-  SettingsForm(context).Button_saveClick();  // a complete file as this version writes it
+  SettingsForm(context).SaveClick();  // a complete file as this version writes it
   test.ui.texts = {ConfigFile()};
-  form.Button_importClick();
-  EXPECT_EQ(form.Edit_zoomfaktor, "1.02");
+  form.ImportClick();
+  EXPECT_EQ(form.zoomFactor, "1.02");
   EXPECT_TRUE(test.ui.messages.empty());
 
   test.ui.texts = {dir.File("fehlt.cfg")};
-  form.Button_importClick();
+  form.ImportClick();
   ASSERT_EQ(test.ui.messages.size(), 1u);
-  EXPECT_EQ(form.Edit_zoomfaktor, "1.02");
+  EXPECT_EQ(form.zoomFactor, "1.02");
 }
 
 TEST_F(ConfigDialogForm, SavingToAFolderThatCannotBeWrittenSaysSoAndKeepsTheSettings) {
   context.configDirectory = dir.File("fehlt/nirgends");
   SettingsForm form(context);
-  form.Edit_dirdbf = "/neu/";
-  EXPECT_FALSE(form.Button_saveClick());
+  form.dbfDirectory = "/neu/";
+  EXPECT_FALSE(form.SaveClick());
   EXPECT_FALSE(test.ui.messages.empty() && test.ui.questions.empty());
   EXPECT_EQ(context.config.dbfDirectory, "/neu/");
   EXPECT_FALSE(context.state.cancel);
@@ -319,14 +319,14 @@ TEST_F(ConfigDialogForm, ColoursAndPlotLinesComeFromTheirDialogs) {
     return true;
   };
   form.ChooseDrawingLayerColour(0);
-  EXPECT_EQ(form.StringGrid_color[0].colour, 5);
-  EXPECT_EQ(form.StringGrid_color[0].caption, Oem("Farbe für Layer 16 (blau)"));
+  EXPECT_EQ(form.colourRows[0].colour, 5);
+  EXPECT_EQ(form.colourRows[0].caption, Oem("Farbe für Layer 16 (blau)"));
   form.ChooseLayerColour(2);
-  EXPECT_EQ(form.StringGrid_layer[2].colour, "5");
+  EXPECT_EQ(form.layerRows[2].colour, "5");
 
   test.ui.texts = {"plot /dritte"};
   form.EditPlotCommand(2);
-  EXPECT_EQ(form.ListBox_penplot[2], "plot /dritte");
+  EXPECT_EQ(form.plotCommands[2], "plot /dritte");
   EXPECT_EQ(form.plotCommandCount, 3);
   EXPECT_EQ(test.ui.prompts.back(), "PENPLOT Command Line");
 }

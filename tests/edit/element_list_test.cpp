@@ -32,7 +32,7 @@ class ElementList : public ::testing::Test {
       return true;
     };
     t.ui.onCoordinateForm = [this](CoordinateForm& form) {
-      opened.push_back({form.Element(), form.Edit_y, form.Edit_z, form.Edit_w});
+      opened.push_back({form.Element(), form.xText, form.yText, form.angleText});
       if (forms.empty()) return false;
       auto fill = forms.front();
       forms.pop_front();
@@ -52,10 +52,10 @@ class ElementList : public ::testing::Test {
   // A form filled with the texts and confirmed.
   static std::function<bool(CoordinateForm&)> Typed(std::string x, std::string y, std::string w) {
     return [=](CoordinateForm& form) {
-      form.Edit_y = x;
-      form.Edit_z = y;
-      form.Edit_w = w;
-      return form.Button_okClick();
+      form.xText = x;
+      form.yText = y;
+      form.angleText = w;
+      return form.OkClick();
     };
   }
 
@@ -78,13 +78,13 @@ TEST_F(ElementList, AppendedElementsStartAtTheirPredecessor) {
   rounds = {{ElementListAction::Append, 0}, {ElementListAction::Append, 0}, {ElementListAction::Ok, 0}};
   // "6o" typed for 60 is refused with the field named, and the form stays open.
   forms = {Typed("12,5", "4", "0"), [this](CoordinateForm& form) {
-             form.Edit_y = "20";
-             form.Edit_z = "6o";
-             form.Edit_w = "90";
-             EXPECT_FALSE(form.Button_okClick());
+             form.xText = "20";
+             form.yText = "6o";
+             form.angleText = "90";
+             EXPECT_FALSE(form.OkClick());
              EXPECT_EQ(t.ui.messages.back().text, Oem("Y 2: Gültiger Wertebereich: -1E15 .. 1E15 !"));
-             form.Edit_z = "0";
-             return form.Button_okClick();
+             form.yText = "0";
+             return form.OkClick();
            }};
   EditElementList(t.context);
   EXPECT_FALSE(t.context.state.cancel);
@@ -202,47 +202,47 @@ class CoordinateFormTest : public ElementList {};
 TEST_F(CoordinateFormTest, SpinStaysWithinTheContourAndStoresOnTheWay) {
   Rectangle();
   CoordinateForm form(t.context, 1);
-  EXPECT_EQ(form.Label_w, "Kreisbogenwinkel 1-2");
-  form.Edit_y = "7";
+  EXPECT_EQ(form.angleCaption, "Kreisbogenwinkel 1-2");
+  form.xText = "7";
   form.SpinDownClick();  // at element 1 "down" only stores
   EXPECT_EQ(form.Element(), 1);
   EXPECT_EQ(contour[1].x, 7);
   for (int i = 0; i < 5; ++i) form.SpinUpClick();
   EXPECT_EQ(form.Element(), 4);
   EXPECT_EQ(form.caption, "Koordinaten 4");
-  EXPECT_EQ(form.Label_w, "Kreisbogenwinkel 4-5");
-  EXPECT_EQ(form.Edit_y, "0");
-  EXPECT_EQ(form.Edit_z, "10");
+  EXPECT_EQ(form.angleCaption, "Kreisbogenwinkel 4-5");
+  EXPECT_EQ(form.xText, "0");
+  EXPECT_EQ(form.yText, "10");
 }
 
 TEST_F(CoordinateFormTest, UnitSwitchStoresTheTypedValueFirst) {
   Rectangle();
   CoordinateForm form(t.context, 2);
-  form.Edit_y = "25,4";
-  form.Button_metricClick();
+  form.xText = "25,4";
+  form.UnitSwitchClick();
   EXPECT_EQ(t.context.config.units, UnitSetting::English);
-  EXPECT_EQ(form.Label_yu, "in");
-  EXPECT_EQ(form.Edit_y, "1.0000");
-  form.Edit_z = "1";
-  ASSERT_TRUE(form.Button_okClick());
+  EXPECT_EQ(form.xUnit, "in");
+  EXPECT_EQ(form.xText, "1.0000");
+  form.yText = "1";
+  ASSERT_TRUE(form.OkClick());
   EXPECT_EQ(contour[2].x, 25.4L);
   EXPECT_EQ(contour[2].y, 25.4L);
-  form.Button_metricClick();
-  EXPECT_EQ(form.Edit_z, "25.4");
+  form.UnitSwitchClick();
+  EXPECT_EQ(form.yText, "25.4");
 }
 
 TEST_F(CoordinateFormTest, AFullTurnIsRefusedAndNothingStored) {
   Rectangle();
   CoordinateForm form(t.context, 2);
-  form.Edit_y = "55";
+  form.xText = "55";
   for (const char* angle : {"360", "-400"}) {
-    form.Edit_w = angle;
-    EXPECT_FALSE(form.Button_okClick());
+    form.angleText = angle;
+    EXPECT_FALSE(form.OkClick());
   }
   EXPECT_EQ(t.ui.messages.size(), 2u);
   EXPECT_EQ(contour[2].x, 100);
-  form.Edit_w = "-359,9";
-  EXPECT_TRUE(form.Button_okClick());
+  form.angleText = "-359,9";
+  EXPECT_TRUE(form.OkClick());
   EXPECT_NEAR(static_cast<double>(contour[2].phi), -359.9 * std::numbers::pi / 180, 1e-12);
 }
 

@@ -95,7 +95,7 @@ TEST_F(MessageSummaryTest, AnEditedExplanationReplacesItsEntryThroughTheTemporar
   test.ui.onErrorExplanation = [](ErrorExplanationForm& form) {
     form.Memo_abhilfe = "Schrittweite\r\nvergrößern";  // a line break stays within the line
     form.Memo_change();
-    form.Button_okClick();
+    form.OkClick();
   };
   ShowMessageHelp(context, 2);
   EXPECT_EQ(test.ui.questions, (std::vector<std::string>{"Save Changes ?"}));
@@ -110,8 +110,8 @@ TEST_F(MessageSummaryTest, AnEditedExplanationReplacesItsEntryThroughTheTemporar
   // Unchanged memos ask nothing; the help button shows help text 1970.
   test.ui.questions.clear();
   test.ui.onErrorExplanation = [](ErrorExplanationForm& form) {
-    form.Button_helpClick();
-    form.Button_okClick();
+    form.HelpClick();
+    form.OkClick();
   };
   ShowMessageHelp(context, 1);
   EXPECT_TRUE(test.ui.questions.empty());

@@ -43,7 +43,7 @@ TEST_F(PrintFormTest, OkTakesEveryControlIntoTheRunsSettings) {
   form.CheckBox_umrandung = true;
   form.RadioGroup_schattierung = 1;
   form.RadioGroup_ausdruck = 1;
-  ASSERT_TRUE(form.Button_okClick());
+  ASSERT_TRUE(form.OkClick());
   const PrintSettings& s = context.print.settings;
   EXPECT_EQ(s.scaleX, 0.5L);
   EXPECT_EQ(s.scaleY, 2.0L);
@@ -63,7 +63,7 @@ TEST_F(PrintFormTest, AScaleThatIsNoNumberOrZeroIsRefusedAndNothingTaken) {
     form.Edit_scalex = "1";
     form.Edit_scaley = bad;
     form.RadioGroup_schattierung = 1;
-    EXPECT_FALSE(form.Button_okClick()) << bad;
+    EXPECT_FALSE(form.OkClick()) << bad;
   }
   ASSERT_EQ(ui.messages.size(), 4u);
   EXPECT_EQ(ui.messages[0].text, Oem("Gültiger Wertebereich: 0.0001 .. 1000 !"));
@@ -99,7 +99,7 @@ TEST_F(PrintFormTest, PrintingReplaysTheWindowWithTheConfirmedSettings) {
   ui.onPrintForm = [&](PrintForm& form) {
     shownScale = form.Edit_scalex;
     form.Edit_originx = "21";
-    return form.Button_okClick();
+    return form.OkClick();
   };
   std::vector<PrintSettings> jobs;
   bool printingFlag = false;
@@ -130,7 +130,7 @@ TEST_F(PrintFormTest, CancelPrintsNothingAndAFailedPrinterIsReported) {
   EXPECT_TRUE(context.state.cancel);
   EXPECT_TRUE(ui.messages.empty());
 
-  ui.onPrintForm = [](PrintForm& form) { return form.Button_okClick(); };
+  ui.onPrintForm = [](PrintForm& form) { return form.OkClick(); };
   FilePrint(context, window);
   EXPECT_EQ(jobs, 1);
   EXPECT_TRUE(context.state.cancel);
@@ -154,7 +154,7 @@ TEST_F(PrintFormTest, FitResetsZoomAndStretchesTheWholePicture) {
   window.SetScale(100, 100, 200, 200);  // zoomed in
   ui.onPrintForm = [](PrintForm& form) {
     form.CheckBox_anpassen = true;
-    return form.Button_okClick();
+    return form.OkClick();
   };
   GraphicsState printed;
   ui.onPrintGraphics = [&](const GraphicsPrintJob& job) { return printed = job.window.State(), true; };

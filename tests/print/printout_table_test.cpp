@@ -103,7 +103,7 @@ TEST_F(PrintoutTableTest, APickedRecordFillsTheControlsAndIsOfferedAgainNextTime
   EXPECT_EQ(shownRows, (std::vector<int>{1, 2}));
   EXPECT_EQ(form.Edit_scalex, "3");
   EXPECT_FALSE(context.state.cancel);
-  ASSERT_TRUE(form.Button_okClick());
+  ASSERT_TRUE(form.OkClick());
   EXPECT_EQ(context.print.settings.scaleX, 3.0L);
 }
 

@@ -31,7 +31,7 @@ TEST(DrawingInfoDialog, DateButtonsAndGridsReachTheForm) {
   dialog.findChild<QPushButton*>("Button_ok")->click();
   ASSERT_EQ(dialog.result(), QDialog::Accepted);
 
-  form.Button_okClick(info);
+  form.OkClick(info);
   EXPECT_EQ(info.standards.date, "2026/12/07");
   EXPECT_EQ(info.drawn.name, "Langer Nam");
   ASSERT_EQ(info.placedTexts.size(), 2u);
@@ -46,7 +46,7 @@ TEST(ChangeDialog, TheMemoKeepsItsLinesAndTheDateButtonFillsTheDate) {
   dialog.findChild<QPlainTextEdit*>("Memo_description")->setPlainText("eins\nzwei");
   dialog.findChild<QPushButton*>("Button_ok")->click();
   Change change;
-  form.Button_okClick(change);
+  form.OkClick(change);
   EXPECT_EQ(change.date, "07.12.2026");
   EXPECT_EQ(change.description, "eins\nzwei");
 }
@@ -62,7 +62,7 @@ TEST(DocumentSetupDialog, TheBrowseButtonPutsTheChosenFileIntoItsEdit) {
   EXPECT_EQ(dialog.findChild<QLineEdit*>("Edit_program3")->text(), "xdg-open-neu");
   dialog.findChild<QPushButton*>("Button_ok")->click();
   auto& documents = t.context.body.documentation.documents;
-  form.Button_okClick(documents);
+  form.OkClick(documents);
   EXPECT_EQ(documents[2], (LinkedDocument{"xdg-open-neu", "/daten/kegel.pdf"}));
 }
 

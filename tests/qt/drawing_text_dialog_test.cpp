@@ -25,7 +25,7 @@ TEST(DrawingTextDialog, TypedTextsReachTheFormWithinTheirLengths) {
   dialog.findChild<QPushButton*>("Button_ok")->click();
 
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  form.Button_okClick(texts);
+  form.OkClick(texts);
   EXPECT_EQ(texts.number, "KA-123456789012345");
   EXPECT_EQ(texts.name, Oem("Welle Ø40"));
 }

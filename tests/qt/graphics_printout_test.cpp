@@ -175,7 +175,7 @@ TEST(PrintMenu, FilePrintOpensTheDialogAndPrintsTheMainWindowsPicture) {
   MainWindow window(test.context);
   int forms = 0;
   const GraphWindow* printed = nullptr;
-  test.ui.onPrintForm = [&](PrintForm& form) { return ++forms, form.Button_okClick(); };
+  test.ui.onPrintForm = [&](PrintForm& form) { return ++forms, form.OkClick(); };
   test.ui.onPrintGraphics = [&](const GraphicsPrintJob& job) { return printed = &job.window, true; };
   window.findChild<QAction*>("mi_filePrint")->trigger();
   EXPECT_EQ(forms, 1);

@@ -144,7 +144,7 @@ TEST(StandardDialogWindows, YesNoColourAndDirectoryWindowsFillTheirForms) {
   EXPECT_EQ(list->currentItem()->text(), "5 (blau)");
   list->setCurrentRow(2);
   Button(&colourDialog, "Button_ok")->click();
-  EXPECT_EQ(colour.Button_okClick(), 3);
+  EXPECT_EQ(colour.OkClick(), 3);
 
   TempDir dir;
   std::filesystem::create_directories(dir.File("a/tief"));

@@ -89,7 +89,7 @@ TEST_F(DrawingSheet, LimitsDialogOnlyForCadOutput) {
     form.Button_calcClick();
     computedXmax = form.Edit_xmax;
     form.Edit_xmax = "200";
-    form.Button_okClick();
+    form.OkClick();
     return true;
   };
   ASSERT_TRUE(ShowSheet(kCadScreen));
@@ -121,7 +121,7 @@ TEST(DiagramLimitsForm_, EditsAndButtons) {
   EXPECT_EQ(form.Edit_xmax, "2,5");
   form.Edit_xmin = "1,25";
   form.Edit_ymax = "abc";
-  form.Button_okClick();
+  form.OkClick();
   EXPECT_EQ(form.Confirmed().xmin, 1.25L);
   EXPECT_EQ(form.Confirmed().ymax, 0);
   form.Button_calcClick();
