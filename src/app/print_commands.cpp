@@ -23,7 +23,7 @@ void FilePrint(Context& context, GraphWindow& window) {
     context.state.cancel = true;
     return;
   }
-  PrintGraphicsWindow(context, window, form.CheckBox_anpassen);
+  PrintGraphicsWindow(context, window, form.fitToPage);
 }
 
 void PrintGraphicsWindow(Context& context, GraphWindow& window, bool fit) {

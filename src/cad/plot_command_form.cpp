@@ -35,66 +35,66 @@ const std::vector<std::string>& PlotCommandForm::PostscriptFonts() {
 }
 
 PlotCommandForm::PlotCommandForm(Context& context, const std::string& commandLine)
-    : Edit_penplotPath(DefaultPlotProgram()),
-      Label_commandline(commandLine),
+    : plotProgramPath(DefaultPlotProgram()),
+      commandLineText(commandLine),
       context_(context),
       temporaryDirectory_(TemporaryDirectory(context)) {
-  Edit_outdir = temporaryDirectory_;
+  outputDirectory = temporaryDirectory_;
 }
 
-void PlotCommandForm::ControlChanged() { Label_commandline = ComposedLine(); }
+void PlotCommandForm::ControlChanged() { commandLineText = ComposedLine(); }
 
 // The input word always names the temporary folder, where the plot file is written; the
 // output folder goes only into " /F".
 std::string PlotCommandForm::ComposedLine() const {
-  const int interface = RadioGroup_d + 1;
-  std::string line = Edit_penplotPath + " " + PlotInputWord(temporaryDirectory_);
-  line += " /C" + std::string(kPlotFormatCodes[static_cast<size_t>(RadioGroup_outcode % kPlotFormats)]);
+  const int interface = interfaceChoice + 1;
+  std::string line = plotProgramPath + " " + PlotInputWord(temporaryDirectory_);
+  line += " /C" + std::string(kPlotFormatCodes[static_cast<size_t>(formatChoice % kPlotFormats)]);
   if (interface != kPlotParallel) line += " /D" + std::to_string(interface);
   if (interface != kPlotFile) {
-    long double port = RealOrZero(interface == kPlotSerial ? Edit_com : Edit_lpt);
+    long double port = RealOrZero(interface == kPlotSerial ? comPort : lptPort);
     if (port != 1) line += " /P" + std::to_string(static_cast<long>(port) + 1);
   }
-  if (interface == kPlotFile && !TrimBlanks(Edit_outdir).empty())
-    line += " /F" + PlotInputWord(TrimBlanks(Edit_outdir));
-  long double scale = RealOrZero(Edit_scale);
+  if (interface == kPlotFile && !TrimBlanks(outputDirectory).empty())
+    line += " /F" + PlotInputWord(TrimBlanks(outputDirectory));
+  long double scale = RealOrZero(scaleText);
   if (scale == 0)
     line += " /M*";
   else if (scale != 1)
-    line += " /M" + Edit_scale;
-  if (RealOrZero(Edit_xnull) != 0) line += " /X" + Edit_xnull;
-  if (RealOrZero(Edit_ynull) != 0) line += " /Y" + Edit_ynull;
-  if (RealOrZero(Edit_textbreitenfaktor) != 1) line += " /B" + Edit_textbreitenfaktor;
-  if (CheckBox_rotate) line += " /R";
-  if (PsFontEnabled() && !TrimBlanks(ComboBox_psfont).empty()) line += " /T" + TrimBlanks(ComboBox_psfont);
+    line += " /M" + scaleText;
+  if (RealOrZero(originX) != 0) line += " /X" + originX;
+  if (RealOrZero(originY) != 0) line += " /Y" + originY;
+  if (RealOrZero(textWidthFactor) != 1) line += " /B" + textWidthFactor;
+  if (rotate) line += " /R";
+  if (PsFontEnabled() && !TrimBlanks(postScriptFont).empty()) line += " /T" + TrimBlanks(postScriptFont);
   return line;
 }
 
-void PlotCommandForm::CheckBox_scaleClick() {
-  if (CheckBox_scale) {
-    scaleBeforeFit_ = Edit_scale;
-    Edit_scale = "0";
+void PlotCommandForm::FitScaleClick() {
+  if (fitScale) {
+    scaleBeforeFit_ = scaleText;
+    scaleText = "0";
   } else {
-    Edit_scale = scaleBeforeFit_;
+    scaleText = scaleBeforeFit_;
   }
   ControlChanged();
 }
 
-void PlotCommandForm::Button_penplotpathClick() {
-  std::string path = Edit_penplotPath;
+void PlotCommandForm::PlotProgramClick() {
+  std::string path = plotProgramPath;
   const std::string filter = "PENPLOT for Windows|wpenplot.exe|PENPLOT for MS-DOS|penplot.exe|*|*";
   if (context_.ui.AskOpenFileName(DirectoryOf(TrimBlanks(path)), filter, path) && !TrimBlanks(path).empty()) {
-    Edit_penplotPath = TrimBlanks(path);
+    plotProgramPath = TrimBlanks(path);
     ControlChanged();
   }
 }
 
-void PlotCommandForm::Button_outDirClick() {
-  if (AskDirectory(context_, Edit_outdir)) ControlChanged();
+void PlotCommandForm::OutputDirectoryClick() {
+  if (AskDirectory(context_, outputDirectory)) ControlChanged();
 }
 
-void PlotCommandForm::Button_tempdirClick() {
-  Edit_outdir = temporaryDirectory_;
+void PlotCommandForm::TempDirectoryClick() {
+  outputDirectory = temporaryDirectory_;
   ControlChanged();
 }
 

@@ -27,35 +27,35 @@ class PlotCommandForm {
   static const std::vector<std::string>& PostscriptFonts();
 
   std::string caption = "PENPLOT";
-  std::string Edit_penplotPath;
-  int RadioGroup_outcode = 0;  // index into FormatNames
-  int RadioGroup_d = 1;        // 0 "seriell", 1 "parallel", 2 "Datei"
-  std::string Edit_com = "1", Edit_lpt = "1";
-  std::string Edit_outdir;
-  std::string Edit_scale = "1";
-  bool CheckBox_scale = false;  // "Maßstab anpassen ?"
-  bool CheckBox_rotate = false;
-  std::string Edit_xnull = "0", Edit_ynull = "0";
-  std::string Edit_textbreitenfaktor = "1";
-  std::string ComboBox_psfont;
-  std::string Label_commandline;
+  std::string plotProgramPath;
+  int formatChoice = 0;  // index into FormatNames
+  int interfaceChoice = 1;        // 0 "seriell", 1 "parallel", 2 "Datei"
+  std::string comPort = "1", lptPort = "1";
+  std::string outputDirectory;
+  std::string scaleText = "1";
+  bool fitScale = false;  // "Maßstab anpassen ?"
+  bool rotate = false;
+  std::string originX = "0", originY = "0";
+  std::string textWidthFactor = "1";
+  std::string postScriptFont;
+  std::string commandLineText;
 
-  bool ComEnabled() const { return RadioGroup_d == 0; }
-  bool LptEnabled() const { return RadioGroup_d == 1; }
-  bool OutdirEnabled() const { return RadioGroup_d == 2; }
-  bool ScaleEnabled() const { return !CheckBox_scale; }
-  bool PsFontEnabled() const { return RadioGroup_outcode == 1; }
+  bool ComEnabled() const { return interfaceChoice == 0; }
+  bool LptEnabled() const { return interfaceChoice == 1; }
+  bool OutdirEnabled() const { return interfaceChoice == 2; }
+  bool ScaleEnabled() const { return !fitScale; }
+  bool PsFontEnabled() const { return formatChoice == 1; }
 
   // After the window copied a changed control into the model: the command line again.
   void ControlChanged();
   // Ticked: the scale becomes 0 (fit to the sheet); unticked: the scale typed before.
-  void CheckBox_scaleClick();
+  void FitScaleClick();
   // "...": the plot program from the file dialog, starting in the path's folder.
-  void Button_penplotpathClick();
+  void PlotProgramClick();
   // "Dir...": the output folder from the directory dialog.
-  void Button_outDirClick();
+  void OutputDirectoryClick();
   // "<": the temporary folder as output folder.
-  void Button_tempdirClick();
+  void TempDirectoryClick();
   // The tooltip of a control with this help number; empty with the help level 0.
   std::string Hint(int helpNumber) const;
   void ShowHelpText();

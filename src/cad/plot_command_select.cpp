@@ -50,7 +50,7 @@ bool CadSelectPlotCommand(Context& context) {
   SetHelpNumber(context, PlotCommandForm::kHelpNumber);
   PlotCommandForm form(context, slot);
   if (!context.ui.ShowPlotCommandForm(form)) return Cancel(context);
-  slot = form.Label_commandline;
+  slot = form.commandLineText;
   std::string line = slot;
   SetHelpNumber(context, kHelpCommandLine);
   if (!AskText(context, "PENPLOT-Kommandozeile (0=Parameter)", static_cast<int>(kPlotProgramLineLength), line))

@@ -54,7 +54,7 @@ bool TableBrowserForm::ShowTable(int mode) {
       InfoBox(context_, Oem("Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner."));
     }
   }
-  Label_file = table_.FileName();
+  fileCaption = table_.FileName();
   Show();
   bool confirmed = context_.ui.ShowTableBrowser(*this) && OkClick();
   if (!confirmed) table_.Cancel();
@@ -63,7 +63,7 @@ bool TableBrowserForm::ShowTable(int mode) {
 }
 
 void TableBrowserForm::Show() {
-  Label_record = std::to_string(table_.RecNo()) + "/" + std::to_string(table_.RecordCount());
+  recordCaption = std::to_string(table_.RecNo()) + "/" + std::to_string(table_.RecordCount());
 }
 
 bool TableBrowserForm::Checked(bool succeeded) {
@@ -127,7 +127,7 @@ bool TableBrowserForm::OkClick() {
   return true;
 }
 
-void TableBrowserForm::Button_cancelClick() { table_.Cancel(); }
+void TableBrowserForm::CancelButtonClick() { table_.Cancel(); }
 
 void TableBrowserForm::Search(bool fromNext) {
   context_.ui.SetWaitCursor(true);
@@ -137,7 +137,7 @@ void TableBrowserForm::Search(bool fromNext) {
   Show();
 }
 
-void TableBrowserForm::Button_searchClick() {
+void TableBrowserForm::SearchClick() {
   int helpNumber = context_.state.helpNumber;
   SetHelpNumber(context_, kSearchHelpNumber);
   std::string text = searchText_;
@@ -149,7 +149,7 @@ void TableBrowserForm::Button_searchClick() {
   Search(false);
 }
 
-void TableBrowserForm::Button_searchNextClick() { Search(true); }
+void TableBrowserForm::SearchNextClick() { Search(true); }
 
 void TableBrowserForm::FirstClick() {
   table_.First();

@@ -37,13 +37,13 @@ class TableBrowserForm {
 
   // What the window shows.
   std::string caption;
-  std::string Label_file;    // the table's file name
-  std::string Label_record;  // current record's view position "/" records shown
+  std::string fileCaption;    // the table's file name
+  std::string recordCaption;  // current record's view position "/" records shown
   std::string mi_structure;  // title 2
   std::string okCaption = "OK";
   std::string cancelCaption = "Abbrechen";
-  std::string Button_search = "&Suchen";
-  std::string Button_searchNext = "&Weitersuchen";
+  std::string searchCaption = "&Suchen";
+  std::string searchNextCaption = "&Weitersuchen";
   // Menu captions: those of the caption vocabulary in the configured language (UTF-8) ...
   std::string mi_file, mi_print, mi_exit, mi_edit, mi_view, mi_help, mi_database, mi_helpPicture;
   // ... and the table browser's own (code page 850).
@@ -76,9 +76,9 @@ class TableBrowserForm {
   void TitleClick(int column);
   // OK: pending edits posted, the current record remembered; the window closes after true.
   bool OkClick();
-  void Button_cancelClick();
-  void Button_searchClick();
-  void Button_searchNextClick();
+  void CancelButtonClick();
+  void SearchClick();
+  void SearchNextClick();
   // Navigator.
   void FirstClick();
   void PriorClick();

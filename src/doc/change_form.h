@@ -16,12 +16,12 @@ class ChangeForm {
   ChangeForm(const Change& change, size_t number, const std::string& today, bool plainLetters);
 
   std::string caption;  // "Änderung " + number
-  std::string Label_title, Label_date, Label_editor, Label_description;
-  std::string Edit_title, Edit_date, Edit_editor;
-  std::string Memo_description;  // lines separated by "\n"
-  std::string Button_dateCaption;  // "<" + today
+  std::string titleCaption, dateCaption, editorCaption, descriptionCaption;
+  std::string title, date, editor;
+  std::string description;  // lines separated by "\n"
+  std::string todayCaption;  // "<" + today
 
-  void Button_dateClick() { Edit_date = today_; }
+  void TodayClick() { date = today_; }
   void OkClick(Change& change) const;
 
  private:

@@ -45,18 +45,18 @@ DocumentSetupForm::DocumentSetupForm(Context& context,
   fileHint = Hint(context, kFileHelp, plainLetters);
 }
 
-void DocumentSetupForm::Button_programClick(size_t group) {
-  if (group < groups.size()) PickFile(context_, groups[group].Edit_program, ProgramFileMask());
+void DocumentSetupForm::ProgramClick(size_t group) {
+  if (group < groups.size()) PickFile(context_, groups[group].program, ProgramFileMask());
 }
 
-void DocumentSetupForm::Button_fileClick(size_t group) {
-  if (group < groups.size()) PickFile(context_, groups[group].Edit_file, "*.*");
+void DocumentSetupForm::FileClick(size_t group) {
+  if (group < groups.size()) PickFile(context_, groups[group].file, "*.*");
 }
 
 void DocumentSetupForm::OkClick(std::array<LinkedDocument, kLinkedDocumentCount>& documents) const {
   for (size_t i = 0; i < kLinkedDocumentCount; ++i) {
-    LinkedDocument link{FirstCharacters(groups[i].Edit_program, kLinkedDocumentFieldLength),
-                        FirstCharacters(groups[i].Edit_file, kLinkedDocumentFieldLength)};
+    LinkedDocument link{FirstCharacters(groups[i].program, kLinkedDocumentFieldLength),
+                        FirstCharacters(groups[i].file, kLinkedDocumentFieldLength)};
     // A link the user left as it was keeps its origin.
     if (link == documents[i]) continue;
     documents[i] = link;

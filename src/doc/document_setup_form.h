@@ -18,10 +18,10 @@ class DocumentSetupForm {
 
   struct Group {
     std::string caption;        // " Document n "
-    std::string Label_program;  // "Program n"
-    std::string Label_file;     // "File n"
-    std::string Edit_program;
-    std::string Edit_file;
+    std::string programCaption;  // "Program n"
+    std::string fileCaption;     // "File n"
+    std::string program;
+    std::string file;
   };
 
   DocumentSetupForm(Context& context, const std::array<LinkedDocument, kLinkedDocumentCount>& documents);
@@ -32,8 +32,8 @@ class DocumentSetupForm {
   std::string programHint, fileHint;
 
   // "...": the chosen program or file replaces the edit's text (group 0-based).
-  void Button_programClick(size_t group);
-  void Button_fileClick(size_t group);
+  void ProgramClick(size_t group);
+  void FileClick(size_t group);
   // Each edit cut to 50 characters; a changed link counts as set up in this run.
   void OkClick(std::array<LinkedDocument, kLinkedDocumentCount>& documents) const;
 

@@ -24,15 +24,15 @@ DrawingInfoForm::DrawingInfoForm(const DrawingInformation& info, const std::stri
                                  const std::string& today, const NumberFormat& format, bool plainLetters) {
   auto shown = [plainLetters](const std::string& cp850) { return DisplayUtf8(cp850, plainLetters); };
   today_ = shown(today);
-  Label_ersatz = shown(Oem("Ersatz für"));
-  Label_ersetzt = shown("Ersetzt durch");
-  Edit_ersatz = shown(info.replaces);
-  Edit_ersetzt = shown(info.replacedBy);
+  replacesCaption = shown(Oem("Ersatz für"));
+  replacedByCaption = shown("Ersetzt durch");
+  replaces = shown(info.replaces);
+  replacedBy = shown(info.replacedBy);
   const Signature* stored[kSignatureRows] = {&info.drawn, &info.inspected, &info.standards, &info.fourth};
   const std::string headings[kSignatureRows] = {"Bearb.", "Gepr.", "Norm", releaseCaption};
   for (size_t row = 0; row < kSignatureRows; ++row)
     signatures[row] = {shown(headings[row]), shown(stored[row]->date), shown(stored[row]->name)};
-  Button_dateCaption = "< " + today_;
+  todayCaption = "< " + today_;
   for (size_t row = 0; row < info.placedTexts.size() && row < kMaxPlacedTexts; ++row) {
     const PlacedText& placed = info.placedTexts[row];
     texts[row] = {FormatSignificant(placed.x, format), FormatSignificant(placed.y, format),
@@ -40,13 +40,13 @@ DrawingInfoForm::DrawingInfoForm(const DrawingInformation& info, const std::stri
   }
 }
 
-void DrawingInfoForm::Button_dateClick(size_t row) {
+void DrawingInfoForm::TodayClick(size_t row) {
   if (row < kSignatureRows) signatures[row].date = today_;
 }
 
 void DrawingInfoForm::OkClick(DrawingInformation& info) const {
-  info.replaces = Stored(Edit_ersatz, kReplacementLength);
-  info.replacedBy = Stored(Edit_ersetzt, kReplacementLength);
+  info.replaces = Stored(replaces, kReplacementLength);
+  info.replacedBy = Stored(replacedBy, kReplacementLength);
   info.drawn = StoredSignature(signatures[0]);
   info.inspected = StoredSignature(signatures[1]);
   info.standards = StoredSignature(signatures[2]);

@@ -31,17 +31,17 @@ class DrawingInfoForm {
                   const NumberFormat& format, bool plainLetters);
 
   std::string caption = "Zeichnungsinfo";
-  std::string Label_ersatz, Label_ersetzt;
-  std::string Edit_ersatz, Edit_ersetzt;
+  std::string replacesCaption, replacedByCaption;
+  std::string replaces, replacedBy;
   std::array<std::string, 2> signatureHeadings{"Datum", "Name"};
   std::array<SignatureRow, kSignatureRows> signatures;
-  std::string Button_dateCaption;  // "< " + today, on each row's button
+  std::string todayCaption;  // "< " + today, on each row's button
   std::array<std::string, kTextColumns> textHeadings{"x", "y", "h", "phi", "Text"};
   // Rows 1..8 of the text grid; the stored placed texts fill the first ones.
   std::array<std::array<std::string, kTextColumns>, kMaxPlacedTexts> texts;
 
   // Today's date into the date cell of the row (0-based).
-  void Button_dateClick(size_t row);
+  void TodayClick(size_t row);
   // Row 1 is always taken, then each following row whose text is not blank, up to the
   // first blank one; numbers take "," or "." and are 0 when they are no number.
   void OkClick(DrawingInformation& info) const;

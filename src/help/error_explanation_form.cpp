@@ -23,14 +23,14 @@ ErrorExplanationForm::ErrorExplanationForm(Context& context, const std::string& 
                                            const MessageExplanation& explanation)
     : context_(context), message_(message) {
   bool plainLetters = context.Units().plainLetters;
-  Edit_meldung = DisplayUtf8(message, plainLetters);
-  Memo_ursache = DisplayUtf8(explanation.cause, plainLetters);
-  Memo_abhilfe = DisplayUtf8(explanation.remedy, plainLetters);
+  messageText = DisplayUtf8(message, plainLetters);
+  cause = DisplayUtf8(explanation.cause, plainLetters);
+  remedy = DisplayUtf8(explanation.remedy, plainLetters);
 }
 
 void ErrorExplanationForm::OkClick() {
   if (!changed || !AskYesNo(context_, "Save Changes ?")) return;
-  SaveMessageExplanation(context_, message_, FileLine(Memo_ursache), FileLine(Memo_abhilfe));
+  SaveMessageExplanation(context_, message_, FileLine(cause), FileLine(remedy));
 }
 
 void ErrorExplanationForm::HelpClick() { ShowHelp(context_, kExplanationHelpNumber, 1); }

@@ -18,12 +18,12 @@ class ErrorExplanationForm {
   ErrorExplanationForm(Context& context, const std::string& message, const MessageExplanation& explanation);
 
   std::string caption = "Fehlermeldung";
-  std::string Edit_meldung;
-  std::string Memo_ursache;
-  std::string Memo_abhilfe;
+  std::string messageText;
+  std::string cause;
+  std::string remedy;
   bool changed = false;
 
-  void Memo_change() { changed = true; }
+  void MemoChanged() { changed = true; }
   // The window closes after it in any case.
   void OkClick();
   void HelpClick();

@@ -27,12 +27,12 @@ class HelpPictureForm {
 
   // Each of these closes the window with a request.
   void ListBox1Click(int line);
-  void SpinButton1UpClick() { ListBox1Click(selected_ - 1); }
-  void SpinButton1DownClick() { ListBox1Click(selected_ + 1); }
-  void Button_neuClick() { RequestCommand(PictureCommand::Append); }
-  void Button_loeschenClick() { RequestCommand(PictureCommand::Delete); }
-  void Button_aendernClick() { RequestCommand(PictureCommand::Change); }
-  void Button_einfuegenClick() { RequestCommand(PictureCommand::Insert); }
+  void SpinUpClick() { ListBox1Click(selected_ - 1); }
+  void SpinDownClick() { ListBox1Click(selected_ + 1); }
+  void NewClick() { RequestCommand(PictureCommand::Append); }
+  void DeleteClick() { RequestCommand(PictureCommand::Delete); }
+  void ChangeClick() { RequestCommand(PictureCommand::Change); }
+  void InsertClick() { RequestCommand(PictureCommand::Insert); }
   // The help text of the current help number; the window stays open.
   void HelpClick();
 

@@ -34,28 +34,28 @@ PrintForm::PrintForm(Context& context, const PrintSettings& opening)
     : captions{.scaleX = Oem("Maßstab x"), .scaleY = Oem("Maßstab y"), .store = Oem("Ü&bernehmen Datenbank")},
       context_(context) {
   Show(opening);
-  RadioGroup_schattierung = context.config.printColourMode == PrintColours::Colour ? 1 : 0;
+  coloursChoice = context.config.printColourMode == PrintColours::Colour ? 1 : 0;
   ShowPrinter(context.ui.PrinterName());
 }
 
 void PrintForm::Show(const PrintSettings& settings) {
   NumberFormat format = context_.Numbers();
-  Edit_scalex = FormatSignificant(settings.scaleX, format);
-  Edit_scaley = FormatSignificant(settings.scaleY, format);
-  Edit_originx = std::to_string(settings.originX);
-  Edit_originy = std::to_string(settings.originY);
-  CheckBox_umrandung = settings.border;
-  RadioGroup_ausdruck = settings.landscape ? 1 : 0;
+  scaleX = FormatSignificant(settings.scaleX, format);
+  scaleY = FormatSignificant(settings.scaleY, format);
+  originX = std::to_string(settings.originX);
+  originY = std::to_string(settings.originY);
+  border = settings.border;
+  orientationChoice = settings.landscape ? 1 : 0;
 }
 
 void PrintForm::ShowPrinter(const std::string& name) {
-  Label_printer = name.substr(0, kPrinterNameLength);
-  Label_printer.resize(kPrinterNameLength, ' ');
+  printerName = name.substr(0, kPrinterNameLength);
+  printerName.resize(kPrinterNameLength, ' ');
 }
 
 PrintSettings PrintForm::Shown() const {
-  return {RealOrZero(Edit_scalex),  RealOrZero(Edit_scaley), WholeOf(Edit_originx),
-          WholeOf(Edit_originy), CheckBox_umrandung, RadioGroup_ausdruck == 1};
+  return {RealOrZero(scaleX),  RealOrZero(scaleY), WholeOf(originX),
+          WholeOf(originY), border, orientationChoice == 1};
 }
 
 bool PrintForm::OkClick() {
@@ -69,20 +69,20 @@ bool PrintForm::OkClick() {
     return false;
   }
   context_.print.settings = settings;
-  context_.config.printColourMode = RadioGroup_schattierung == 1 ? PrintColours::Colour : PrintColours::Mono;
+  context_.config.printColourMode = coloursChoice == 1 ? PrintColours::Colour : PrintColours::Mono;
   return true;
 }
 
 void PrintForm::HelpClick() { ShowHelp(context_, kHelpNumber, 1); }
 
-void PrintForm::Button_printerClick() {
-  PrinterChoice printer{context_.ui.PrinterName(), RadioGroup_ausdruck == 1};
+void PrintForm::PrinterClick() {
+  PrinterChoice printer{context_.ui.PrinterName(), orientationChoice == 1};
   if (!context_.ui.ChoosePrinter(printer)) return;
   ShowPrinter(printer.name);
-  RadioGroup_ausdruck = printer.landscape ? 1 : 0;
+  orientationChoice = printer.landscape ? 1 : 0;
 }
 
-void PrintForm::Button_databaseClick() {
+void PrintForm::DatabaseClick() {
   DbfTable table;
   TableBrowserForm browser(context_, table);
   browser.SetTitles("", "Printout");
@@ -99,17 +99,17 @@ void PrintForm::Button_databaseClick() {
 }
 
 void PrintForm::Show(const PrintoutRecord& record) {
-  Edit_scalex = record.xscale;
-  Edit_scaley = record.yscale;
-  Edit_originx = record.xorigin;
-  Edit_originy = record.yorigin;
-  RadioGroup_ausdruck = record.landscape ? 1 : 0;
-  RadioGroup_schattierung = record.monochrom ? 0 : 1;
-  CheckBox_anpassen = record.variable;
-  CheckBox_umrandung = record.borderline;
+  scaleX = record.xscale;
+  scaleY = record.yscale;
+  originX = record.xorigin;
+  originY = record.yorigin;
+  orientationChoice = record.landscape ? 1 : 0;
+  coloursChoice = record.monochrom ? 0 : 1;
+  fitToPage = record.variable;
+  border = record.borderline;
 }
 
-void PrintForm::Button_storeClick() {
+void PrintForm::StoreClick() {
   DbfTable table;
   std::string name;
   if (OpenPrintoutTable(context_, table) && AskText(context_, "Name", kPrintoutNameLength, name))
@@ -126,8 +126,8 @@ PrintoutRecord PrintForm::ShownRecord(const std::string& name) const {
           std::to_string(settings.originX),
           std::to_string(settings.originY),
           settings.landscape,
-          RadioGroup_schattierung == 0,
-          CheckBox_anpassen,
+          coloursChoice == 0,
+          fitToPage,
           settings.border};
 }
 

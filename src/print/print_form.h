@@ -32,12 +32,12 @@ class PrintForm {
   };
   const Captions captions;
 
-  std::string Edit_scalex, Edit_scaley, Edit_originx, Edit_originy;
-  bool CheckBox_umrandung = false;
-  bool CheckBox_anpassen = false;
-  int RadioGroup_schattierung = 0;  // 0 "Monochrom", 1 "Color / Graustufen"
-  int RadioGroup_ausdruck = 0;      // 0 "Hochformat", 1 "Querformat"
-  std::string Label_printer;        // the printer's name, cut or padded to 40 characters
+  std::string scaleX, scaleY, originX, originY;
+  bool border = false;
+  bool fitToPage = false;
+  int coloursChoice = 0;  // 0 "Monochrom", 1 "Color / Graustufen"
+  int orientationChoice = 0;      // 0 "Hochformat", 1 "Querformat"
+  std::string printerName;        // the printer's name, cut or padded to 40 characters
 
   // OK: the scales, origins, border and orientation become the print settings of the run,
   // the shading the configured print mode. A scale that is no number or outside its range
@@ -45,12 +45,12 @@ class PrintForm {
   bool OkClick();
   void HelpClick();
   // "Drucker...": the printer dialog; a confirmed choice refreshes name and orientation.
-  void Button_printerClick();
+  void PrinterClick();
   // "Datenbank": named settings picked in "printout.dbf" fill the controls.
-  void Button_databaseClick();
+  void DatabaseClick();
   // "Ü&bernehmen Datenbank": the controls stored in "printout.dbf" under a name. Table
   // errors and a cancelled name are reported or dropped; the dialog stays open.
-  void Button_storeClick();
+  void StoreClick();
 
   // The controls as print settings (texts that are no numbers give 0).
   PrintSettings Shown() const;

@@ -13,27 +13,27 @@ ChangeDialog::ChangeDialog(ChangeForm& form, const HelpHandler& help, QWidget* p
   setObjectName("Aenderung");
   setWindowTitle(FromUtf8(form.caption));
   auto* layout = new QFormLayout(this);
-  title_ = AddEdit("Edit_title", form.Edit_title, kChangeTitleLength);
-  date_ = AddEdit("Edit_date", form.Edit_date, kChangeDateLength);
-  editor_ = AddEdit("Edit_editor", form.Edit_editor, kChangeEditorLength);
-  description_ = new QPlainTextEdit(FromUtf8(form.Memo_description), this);
+  title_ = AddEdit("Edit_title", form.title, kChangeTitleLength);
+  date_ = AddEdit("Edit_date", form.date, kChangeDateLength);
+  editor_ = AddEdit("Edit_editor", form.editor, kChangeEditorLength);
+  description_ = new QPlainTextEdit(FromUtf8(form.description), this);
   description_->setObjectName("Memo_description");
 
-  auto* today = new QPushButton(FromUtf8(form.Button_dateCaption), this);
+  auto* today = new QPushButton(FromUtf8(form.todayCaption), this);
   today->setObjectName("Button_date");
   today->setAutoDefault(false);
   connect(today, &QPushButton::clicked, this, [this] {
-    form_.Button_dateClick();
-    date_->setText(FromUtf8(form_.Edit_date));
+    form_.TodayClick();
+    date_->setText(FromUtf8(form_.date));
   });
   auto* dateRow = new QHBoxLayout;
   dateRow->addWidget(date_);
   dateRow->addWidget(today);
 
-  layout->addRow(FromUtf8(form.Label_title), title_);
-  layout->addRow(FromUtf8(form.Label_date), dateRow);
-  layout->addRow(FromUtf8(form.Label_editor), editor_);
-  layout->addRow(FromUtf8(form.Label_description), description_);
+  layout->addRow(FromUtf8(form.titleCaption), title_);
+  layout->addRow(FromUtf8(form.dateCaption), dateRow);
+  layout->addRow(FromUtf8(form.editorCaption), editor_);
+  layout->addRow(FromUtf8(form.descriptionCaption), description_);
   QDialogButtonBox* buttons = OkCancelButtons(this);
   AddHelpTextButton(buttons, "&Hilfe", help);
   layout->addRow(buttons);
@@ -47,10 +47,10 @@ QLineEdit* ChangeDialog::AddEdit(const char* name, const std::string& text, size
 }
 
 void ChangeDialog::accept() {
-  form_.Edit_title = ToUtf8(title_->text());
-  form_.Edit_date = ToUtf8(date_->text());
-  form_.Edit_editor = ToUtf8(editor_->text());
-  form_.Memo_description = ToUtf8(description_->toPlainText());
+  form_.title = ToUtf8(title_->text());
+  form_.date = ToUtf8(date_->text());
+  form_.editor = ToUtf8(editor_->text());
+  form_.description = ToUtf8(description_->toPlainText());
   QDialog::accept();
 }
 

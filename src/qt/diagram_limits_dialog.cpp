@@ -33,10 +33,10 @@ DiagramLimitsDialog::DiagramLimitsDialog(DiagramLimitsForm& form, bool plainLett
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel("min", this), 0, 1);
   grid->addWidget(new QLabel("max", this), 0, 2);
-  grid->addWidget(AddLabel(this, "Label_x", Shown(form.Label_x, plainLetters)), 1, 0);
+  grid->addWidget(AddLabel(this, "Label_x", Shown(form.xCaption, plainLetters)), 1, 0);
   grid->addWidget(xmin_ = AddEdit("Edit_xmin"), 1, 1);
   grid->addWidget(xmax_ = AddEdit("Edit_xmax"), 1, 2);
-  grid->addWidget(AddLabel(this, "Label_y", Shown(form.Label_y, plainLetters)), 2, 0);
+  grid->addWidget(AddLabel(this, "Label_y", Shown(form.yCaption, plainLetters)), 2, 0);
   grid->addWidget(ymin_ = AddEdit("Edit_ymin"), 2, 1);
   grid->addWidget(ymax_ = AddEdit("Edit_ymax"), 2, 2);
 
@@ -44,7 +44,7 @@ DiagramLimitsDialog::DiagramLimitsDialog(DiagramLimitsForm& form, bool plainLett
   ok->setDefault(true);
   QPushButton* cancel = AddButton(this, "Button_cancel", form.cancelCaption);
   QPushButton* help = AddButton(this, "Button_help", form.helpCaption);
-  QPushButton* calc = AddButton(this, "Button_calc", form.Button_calc);
+  QPushButton* calc = AddButton(this, "Button_calc", form.calculateCaption);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {ok, cancel, help, calc}) buttons->addWidget(button);
   grid->addLayout(buttons, 3, 0, 1, 3);
@@ -52,7 +52,7 @@ DiagramLimitsDialog::DiagramLimitsDialog(DiagramLimitsForm& form, bool plainLett
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(calc, &QPushButton::clicked, this, [this] {
-    form_.Button_calcClick();
+    form_.CalculateClick();
     ShowEdits();
   });
   help->setEnabled(static_cast<bool>(showHelp));
@@ -67,17 +67,17 @@ QLineEdit* DiagramLimitsDialog::AddEdit(const char* name) {
 }
 
 void DiagramLimitsDialog::ShowEdits() {
-  xmin_->setText(FromUtf8(form_.Edit_xmin));
-  ymin_->setText(FromUtf8(form_.Edit_ymin));
-  xmax_->setText(FromUtf8(form_.Edit_xmax));
-  ymax_->setText(FromUtf8(form_.Edit_ymax));
+  xmin_->setText(FromUtf8(form_.xMin));
+  ymin_->setText(FromUtf8(form_.yMin));
+  xmax_->setText(FromUtf8(form_.xMax));
+  ymax_->setText(FromUtf8(form_.yMax));
 }
 
 void DiagramLimitsDialog::TakeEdits() {
-  form_.Edit_xmin = Typed(xmin_->text());
-  form_.Edit_ymin = Typed(ymin_->text());
-  form_.Edit_xmax = Typed(xmax_->text());
-  form_.Edit_ymax = Typed(ymax_->text());
+  form_.xMin = Typed(xmin_->text());
+  form_.yMin = Typed(ymin_->text());
+  form_.xMax = Typed(xmax_->text());
+  form_.yMax = Typed(ymax_->text());
 }
 
 void DiagramLimitsDialog::accept() {

@@ -43,20 +43,20 @@ DocumentSetupDialog::DocumentSetupDialog(DocumentSetupForm& form, const HelpHand
     for (QLineEdit* edit : {programs_[i], files_[i]}) edit->setMaxLength(static_cast<int>(kLinkedDocumentFieldLength));
     QPushButton* browseProgram = BrowseButton(box, "Button_program" + number);
     QPushButton* browseFile = BrowseButton(box, "Button_file" + number);
-    grid->addWidget(HintedLabel(box, group.Label_program, form.programHint), 0, 0);
+    grid->addWidget(HintedLabel(box, group.programCaption, form.programHint), 0, 0);
     grid->addWidget(programs_[i], 0, 1);
     grid->addWidget(browseProgram, 0, 2);
-    grid->addWidget(HintedLabel(box, group.Label_file, form.fileHint), 1, 0);
+    grid->addWidget(HintedLabel(box, group.fileCaption, form.fileHint), 1, 0);
     grid->addWidget(files_[i], 1, 1);
     grid->addWidget(browseFile, 1, 2);
     connect(browseProgram, &QPushButton::clicked, this, [this, i] {
       TakeEdits();
-      form_.Button_programClick(i);
+      form_.ProgramClick(i);
       ShowEdits();
     });
     connect(browseFile, &QPushButton::clicked, this, [this, i] {
       TakeEdits();
-      form_.Button_fileClick(i);
+      form_.FileClick(i);
       ShowEdits();
     });
     layout->addWidget(box);
@@ -69,15 +69,15 @@ DocumentSetupDialog::DocumentSetupDialog(DocumentSetupForm& form, const HelpHand
 
 void DocumentSetupDialog::ShowEdits() {
   for (size_t i = 0; i < kLinkedDocumentCount; ++i) {
-    programs_[i]->setText(FromUtf8(form_.groups[i].Edit_program));
-    files_[i]->setText(FromUtf8(form_.groups[i].Edit_file));
+    programs_[i]->setText(FromUtf8(form_.groups[i].program));
+    files_[i]->setText(FromUtf8(form_.groups[i].file));
   }
 }
 
 void DocumentSetupDialog::TakeEdits() {
   for (size_t i = 0; i < kLinkedDocumentCount; ++i) {
-    form_.groups[i].Edit_program = ToUtf8(programs_[i]->text());
-    form_.groups[i].Edit_file = ToUtf8(files_[i]->text());
+    form_.groups[i].program = ToUtf8(programs_[i]->text());
+    form_.groups[i].file = ToUtf8(files_[i]->text());
   }
 }
 

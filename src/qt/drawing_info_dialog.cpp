@@ -18,10 +18,10 @@ DrawingInfoDialog::DrawingInfoDialog(DrawingInfoForm& form, const HelpHandler& h
   auto* layout = new QVBoxLayout(this);
 
   auto* replacements = new QFormLayout;
-  ersatz_ = AddEdit("Edit_ersatz", form.Edit_ersatz, static_cast<int>(kReplacementLength));
-  ersetzt_ = AddEdit("Edit_ersetzt", form.Edit_ersetzt, static_cast<int>(kReplacementLength));
-  replacements->addRow(FromUtf8(form.Label_ersatz), ersatz_);
-  replacements->addRow(FromUtf8(form.Label_ersetzt), ersetzt_);
+  ersatz_ = AddEdit("Edit_ersatz", form.replaces, static_cast<int>(kReplacementLength));
+  ersetzt_ = AddEdit("Edit_ersetzt", form.replacedBy, static_cast<int>(kReplacementLength));
+  replacements->addRow(FromUtf8(form.replacesCaption), ersatz_);
+  replacements->addRow(FromUtf8(form.replacedByCaption), ersetzt_);
   layout->addLayout(replacements);
 
   auto* signatureGrid = new QGridLayout;
@@ -36,11 +36,11 @@ DrawingInfoDialog::DrawingInfoDialog(DrawingInfoForm& form, const HelpHandler& h
     signatures_[row][1] = AddEdit("Edit_name" + suffix, cells.name, static_cast<int>(kSignatureFieldLength));
     signatureGrid->addWidget(signatures_[row][0], gridRow, 1);
     signatureGrid->addWidget(signatures_[row][1], gridRow, 2);
-    auto* today = new QPushButton(FromUtf8(form.Button_dateCaption), this);
+    auto* today = new QPushButton(FromUtf8(form.todayCaption), this);
     today->setObjectName("Button_date" + suffix);
     today->setAutoDefault(false);
     connect(today, &QPushButton::clicked, this, [this, row] {
-      form_.Button_dateClick(row);
+      form_.TodayClick(row);
       signatures_[row][0]->setText(FromUtf8(form_.signatures[row].date));
     });
     signatureGrid->addWidget(today, gridRow, 3);
@@ -76,8 +76,8 @@ QLineEdit* DrawingInfoDialog::AddEdit(const QString& name, const std::string& te
 }
 
 void DrawingInfoDialog::accept() {
-  form_.Edit_ersatz = ToUtf8(ersatz_->text());
-  form_.Edit_ersetzt = ToUtf8(ersetzt_->text());
+  form_.replaces = ToUtf8(ersatz_->text());
+  form_.replacedBy = ToUtf8(ersetzt_->text());
   for (size_t row = 0; row < kSignatureRows; ++row) {
     form_.signatures[row].date = ToUtf8(signatures_[row][0]->text());
     form_.signatures[row].name = ToUtf8(signatures_[row][1]->text());

@@ -17,13 +17,13 @@ ErrorExplanationDialog::ErrorExplanationDialog(ErrorExplanationForm& form, QWidg
   auto* layout = new QVBoxLayout(this);
   auto* label = new QLabel("Fehlermeldung", this);
   label->setObjectName("Label_meldung");
-  auto* message = new QLineEdit(FromUtf8(form.Edit_meldung), this);
+  auto* message = new QLineEdit(FromUtf8(form.messageText), this);
   message->setObjectName("Edit_meldung");
   message->setReadOnly(true);
   layout->addWidget(label);
   layout->addWidget(message);
-  cause_ = AddMemo("Memo_ursache", "Ursache", form.Memo_ursache);
-  remedy_ = AddMemo("Memo_abhilfe", "Abhilfe", form.Memo_abhilfe);
+  cause_ = AddMemo("Memo_ursache", "Ursache", form.cause);
+  remedy_ = AddMemo("Memo_abhilfe", "Abhilfe", form.remedy);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
@@ -45,7 +45,7 @@ QPlainTextEdit* ErrorExplanationDialog::AddMemo(const char* name, const char* la
   memo->setObjectName(name);
   memo->setMinimumWidth(420);
   memo->setFixedHeight(4 * memo->fontMetrics().lineSpacing() + 12);
-  connect(memo, &QPlainTextEdit::textChanged, this, [this] { form_.Memo_change(); });
+  connect(memo, &QPlainTextEdit::textChanged, this, [this] { form_.MemoChanged(); });
   auto* layout = static_cast<QVBoxLayout*>(this->layout());
   layout->addWidget(caption);
   layout->addWidget(memo);
@@ -53,8 +53,8 @@ QPlainTextEdit* ErrorExplanationDialog::AddMemo(const char* name, const char* la
 }
 
 void ErrorExplanationDialog::accept() {
-  form_.Memo_ursache = ToUtf8(cause_->toPlainText());
-  form_.Memo_abhilfe = ToUtf8(remedy_->toPlainText());
+  form_.cause = ToUtf8(cause_->toPlainText());
+  form_.remedy = ToUtf8(remedy_->toPlainText());
   form_.OkClick();
   QDialog::accept();
 }

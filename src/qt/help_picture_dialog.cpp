@@ -52,8 +52,8 @@ QWidget* HelpPictureDialog::SpinButton() {
   auto* layout = new QVBoxLayout(spin);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  for (auto [name, arrow, action] : {std::tuple{"SpinButton1Up", Qt::UpArrow, &HelpPictureForm::SpinButton1UpClick},
-                                     std::tuple{"SpinButton1Down", Qt::DownArrow, &HelpPictureForm::SpinButton1DownClick}}) {
+  for (auto [name, arrow, action] : {std::tuple{"SpinButton1Up", Qt::UpArrow, &HelpPictureForm::SpinUpClick},
+                                     std::tuple{"SpinButton1Down", Qt::DownArrow, &HelpPictureForm::SpinDownClick}}) {
     auto* button = new QToolButton(spin);
     button->setObjectName(name);
     button->setArrowType(arrow);
@@ -72,10 +72,10 @@ QWidget* HelpPictureDialog::CommandButtons() {
   connect(ok, &QPushButton::clicked, this, &QDialog::reject);
   connect(AddButton(layout, "Button_help", "&Hilfe"), &QPushButton::clicked, this, [this] { form_.HelpClick(); });
   for (auto [name, caption, action] :
-       {std::tuple{"Button_neu", "&Neu", &HelpPictureForm::Button_neuClick},
-        std::tuple{"Button_aendern", "&Ändern", &HelpPictureForm::Button_aendernClick},
-        std::tuple{"Button_einfuegen", "&Einfügen", &HelpPictureForm::Button_einfuegenClick},
-        std::tuple{"Button_loeschen", "&Löschen", &HelpPictureForm::Button_loeschenClick}})
+       {std::tuple{"Button_neu", "&Neu", &HelpPictureForm::NewClick},
+        std::tuple{"Button_aendern", "&Ändern", &HelpPictureForm::ChangeClick},
+        std::tuple{"Button_einfuegen", "&Einfügen", &HelpPictureForm::InsertClick},
+        std::tuple{"Button_loeschen", "&Löschen", &HelpPictureForm::DeleteClick}})
     connect(AddButton(layout, name, caption), &QPushButton::clicked, this, [this, action] { Request(action); });
   return row;
 }

@@ -36,7 +36,7 @@ PlotCommandDialog::PlotCommandDialog(PlotCommandForm& form, bool plainLetters, Q
 
   grid->addWidget(Caption(this, "Label_penplotpath", "PENPLOT Programmverzeichnis"), row, 0);
   grid->addWidget(path_ = Edit("Edit_penplotPath", F::kHelpPath), row, 1, 1, 2);
-  grid->addWidget(Button("Button_penplotpath", "...", &F::Button_penplotpathClick), row++, 3);
+  grid->addWidget(Button("Button_penplotpath", "...", &F::PlotProgramClick), row++, 3);
 
   auto* formatBox = new QGroupBox(Labelled("Ausgabeformat"), this);
   formatBox->setObjectName("RadioGroup_outcode");
@@ -53,8 +53,8 @@ PlotCommandDialog::PlotCommandDialog(PlotCommandForm& form, bool plainLetters, Q
   row += 5;
 
   grid->addWidget(outdir_ = Edit("Edit_outdir", F::kHelpOutputDirectory), row, 0, 1, 2);
-  grid->addWidget(outdirButton_ = Button("Button_outDir", "Dir...", &F::Button_outDirClick), row, 2);
-  grid->addWidget(tempdirButton_ = Button("Button_tempdir", "<", &F::Button_tempdirClick), row++, 3);
+  grid->addWidget(outdirButton_ = Button("Button_outDir", "Dir...", &F::OutputDirectoryClick), row, 2);
+  grid->addWidget(tempdirButton_ = Button("Button_tempdir", "<", &F::TempDirectoryClick), row++, 3);
 
   grid->addWidget(Caption(this, "Label_scale", "Maßstab"), row, 0);
   grid->addWidget(scale_ = Edit("Edit_scale", F::kHelpScale), row, 1);
@@ -65,8 +65,8 @@ PlotCommandDialog::PlotCommandDialog(PlotCommandForm& form, bool plainLetters, Q
   grid->addWidget(fitScale_, row++, 3);
   connect(fitScale_, &QCheckBox::clicked, this, [this](bool ticked) {
     TakeControls();
-    form_.CheckBox_scale = ticked;
-    form_.CheckBox_scaleClick();
+    form_.fitScale = ticked;
+    form_.FitScaleClick();
     ShowForm();
   });
 
@@ -162,18 +162,18 @@ void PlotCommandDialog::Changed() {
 }
 
 void PlotCommandDialog::TakeControls() {
-  form_.Edit_penplotPath = Typed(path_->text());
-  form_.RadioGroup_outcode = format_->checkedId();
-  form_.RadioGroup_d = interface_->checkedId();
-  form_.Edit_com = Typed(com_->text());
-  form_.Edit_lpt = Typed(lpt_->text());
-  form_.Edit_outdir = Typed(outdir_->text());
-  form_.Edit_scale = Typed(scale_->text());
-  form_.CheckBox_rotate = rotate_->isChecked();
-  form_.Edit_xnull = Typed(xnull_->text());
-  form_.Edit_ynull = Typed(ynull_->text());
-  form_.Edit_textbreitenfaktor = Typed(textWidth_->text());
-  form_.ComboBox_psfont = Typed(psFont_->currentText());
+  form_.plotProgramPath = Typed(path_->text());
+  form_.formatChoice = format_->checkedId();
+  form_.interfaceChoice = interface_->checkedId();
+  form_.comPort = Typed(com_->text());
+  form_.lptPort = Typed(lpt_->text());
+  form_.outputDirectory = Typed(outdir_->text());
+  form_.scaleText = Typed(scale_->text());
+  form_.rotate = rotate_->isChecked();
+  form_.originX = Typed(xnull_->text());
+  form_.originY = Typed(ynull_->text());
+  form_.textWidthFactor = Typed(textWidth_->text());
+  form_.postScriptFont = Typed(psFont_->currentText());
 }
 
 void PlotCommandDialog::ShowForm() {
@@ -182,20 +182,20 @@ void PlotCommandDialog::ShowForm() {
     QString shown = Shown(text, plainLetters_);
     if (edit->text() != shown) edit->setText(shown);
   };
-  set(path_, form_.Edit_penplotPath);
-  format_->button(form_.RadioGroup_outcode)->setChecked(true);
-  interface_->button(form_.RadioGroup_d)->setChecked(true);
-  set(com_, form_.Edit_com);
-  set(lpt_, form_.Edit_lpt);
-  set(outdir_, form_.Edit_outdir);
-  set(scale_, form_.Edit_scale);
-  fitScale_->setChecked(form_.CheckBox_scale);
-  rotate_->setChecked(form_.CheckBox_rotate);
-  set(xnull_, form_.Edit_xnull);
-  set(ynull_, form_.Edit_ynull);
-  set(textWidth_, form_.Edit_textbreitenfaktor);
-  if (psFont_->currentText() != Shown(form_.ComboBox_psfont, plainLetters_))
-    psFont_->setEditText(Shown(form_.ComboBox_psfont, plainLetters_));
+  set(path_, form_.plotProgramPath);
+  format_->button(form_.formatChoice)->setChecked(true);
+  interface_->button(form_.interfaceChoice)->setChecked(true);
+  set(com_, form_.comPort);
+  set(lpt_, form_.lptPort);
+  set(outdir_, form_.outputDirectory);
+  set(scale_, form_.scaleText);
+  fitScale_->setChecked(form_.fitScale);
+  rotate_->setChecked(form_.rotate);
+  set(xnull_, form_.originX);
+  set(ynull_, form_.originY);
+  set(textWidth_, form_.textWidthFactor);
+  if (psFont_->currentText() != Shown(form_.postScriptFont, plainLetters_))
+    psFont_->setEditText(Shown(form_.postScriptFont, plainLetters_));
   com_->setEnabled(form_.ComEnabled());
   lpt_->setEnabled(form_.LptEnabled());
   outdir_->setEnabled(form_.OutdirEnabled());
@@ -203,7 +203,7 @@ void PlotCommandDialog::ShowForm() {
   tempdirButton_->setEnabled(form_.OutdirEnabled());
   scale_->setEnabled(form_.ScaleEnabled());
   psFont_->setEnabled(form_.PsFontEnabled());
-  commandLine_->setText(Shown(form_.Label_commandline, plainLetters_));
+  commandLine_->setText(Shown(form_.commandLineText, plainLetters_));
   showing_ = false;
 }
 

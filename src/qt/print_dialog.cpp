@@ -65,9 +65,9 @@ PrintDialog::PrintDialog(PrintForm& form, bool plainLetters, QWidget* parent)
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [this] { form_.HelpClick(); });
-  connect(printer, &QPushButton::clicked, this, [this] { RunAction(&PrintForm::Button_printerClick); });
-  connect(table, &QPushButton::clicked, this, [this] { RunAction(&PrintForm::Button_databaseClick); });
-  connect(store, &QPushButton::clicked, this, [this] { RunAction(&PrintForm::Button_storeClick); });
+  connect(printer, &QPushButton::clicked, this, [this] { RunAction(&PrintForm::PrinterClick); });
+  connect(table, &QPushButton::clicked, this, [this] { RunAction(&PrintForm::DatabaseClick); });
+  connect(store, &QPushButton::clicked, this, [this] { RunAction(&PrintForm::StoreClick); });
   ShowFields();
 }
 
@@ -115,26 +115,26 @@ void PrintDialog::RunAction(void (PrintForm::*action)()) {
 }
 
 void PrintDialog::ShowFields() {
-  scaleX_->setText(Text(form_.Edit_scalex));
-  scaleY_->setText(Text(form_.Edit_scaley));
-  originX_->setText(Text(form_.Edit_originx));
-  originY_->setText(Text(form_.Edit_originy));
-  border_->setChecked(form_.CheckBox_umrandung);
-  fit_->setChecked(form_.CheckBox_anpassen);
-  if (QAbstractButton* item = shading_->button(form_.RadioGroup_schattierung)) item->setChecked(true);
-  if (QAbstractButton* item = orientation_->button(form_.RadioGroup_ausdruck)) item->setChecked(true);
-  printer_->setText(Text(form_.Label_printer));
+  scaleX_->setText(Text(form_.scaleX));
+  scaleY_->setText(Text(form_.scaleY));
+  originX_->setText(Text(form_.originX));
+  originY_->setText(Text(form_.originY));
+  border_->setChecked(form_.border);
+  fit_->setChecked(form_.fitToPage);
+  if (QAbstractButton* item = shading_->button(form_.coloursChoice)) item->setChecked(true);
+  if (QAbstractButton* item = orientation_->button(form_.orientationChoice)) item->setChecked(true);
+  printer_->setText(Text(form_.printerName));
 }
 
 void PrintDialog::TakeFields() {
-  form_.Edit_scalex = Typed(scaleX_->text());
-  form_.Edit_scaley = Typed(scaleY_->text());
-  form_.Edit_originx = Typed(originX_->text());
-  form_.Edit_originy = Typed(originY_->text());
-  form_.CheckBox_umrandung = border_->isChecked();
-  form_.CheckBox_anpassen = fit_->isChecked();
-  form_.RadioGroup_schattierung = shading_->checkedId() == 1 ? 1 : 0;
-  form_.RadioGroup_ausdruck = orientation_->checkedId() == 1 ? 1 : 0;
+  form_.scaleX = Typed(scaleX_->text());
+  form_.scaleY = Typed(scaleY_->text());
+  form_.originX = Typed(originX_->text());
+  form_.originY = Typed(originY_->text());
+  form_.border = border_->isChecked();
+  form_.fitToPage = fit_->isChecked();
+  form_.coloursChoice = shading_->checkedId() == 1 ? 1 : 0;
+  form_.orientationChoice = orientation_->checkedId() == 1 ? 1 : 0;
 }
 
 void PrintDialog::accept() {

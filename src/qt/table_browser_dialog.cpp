@@ -110,16 +110,16 @@ TableBrowserDialog::TableBrowserDialog(TableBrowserForm& form, bool plainLetters
   QPushButton* ok = Button(this, "Button_ok", form.okCaption, plainLetters);
   ok->setDefault(true);
   QPushButton* cancel = Button(this, "Button_cancel", form.cancelCaption, plainLetters);
-  QPushButton* search = Button(this, "Button_search", form.Button_search, plainLetters);
-  QPushButton* searchNext = Button(this, "Button_searchNext", form.Button_searchNext, plainLetters);
+  QPushButton* search = Button(this, "Button_search", form.searchCaption, plainLetters);
+  QPushButton* searchNext = Button(this, "Button_searchNext", form.searchNextCaption, plainLetters);
   for (QPushButton* button : {ok, cancel, search, searchNext}) buttons->addWidget(button);
   buttons->addStretch();
   layout->addLayout(buttons);
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(search, &QPushButton::clicked, this, [this] { Run(&TableBrowserForm::Button_searchClick); });
-  connect(searchNext, &QPushButton::clicked, this, [this] { Run(&TableBrowserForm::Button_searchNextClick); });
+  connect(search, &QPushButton::clicked, this, [this] { Run(&TableBrowserForm::SearchClick); });
+  connect(searchNext, &QPushButton::clicked, this, [this] { Run(&TableBrowserForm::SearchNextClick); });
   connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
     form_.TitleClick(section + 1);
     Reload();
@@ -167,8 +167,8 @@ void TableBrowserDialog::BuildMenus(QMenuBar* bar) {
 
   QMenu* view = bar->addMenu(FromUtf8(form_.mi_view));
   view->setObjectName("mi_view");
-  item(view, "mi_search", own(form_.Button_search), &TableBrowserForm::Button_searchClick);
-  item(view, "mi_searchNext", own(form_.Button_searchNext), &TableBrowserForm::Button_searchNextClick);
+  item(view, "mi_search", own(form_.searchCaption), &TableBrowserForm::SearchClick);
+  item(view, "mi_searchNext", own(form_.searchNextCaption), &TableBrowserForm::SearchNextClick);
 
   QMenu* help = bar->addMenu(FromUtf8(form_.mi_help));
   help->setObjectName("mi_help");
@@ -219,8 +219,8 @@ void TableBrowserDialog::Reload() {
 
 void TableBrowserDialog::ShowForm() {
   showing_ = true;
-  labelRecord_->setText(Shown(form_.Label_record, plainLetters_));
-  labelFile_->setText(Shown(form_.Label_file, plainLetters_));
+  labelRecord_->setText(Shown(form_.recordCaption, plainLetters_));
+  labelFile_->setText(Shown(form_.fileCaption, plainLetters_));
   int row = form_.CurrentRow();
   if (row > 0) grid_->setCurrentIndex(model_->index(row - 1, form_.CurrentColumn() - 1));
   showing_ = false;
@@ -231,7 +231,7 @@ void TableBrowserDialog::accept() {
 }
 
 void TableBrowserDialog::reject() {
-  form_.Button_cancelClick();
+  form_.CancelButtonClick();
   QDialog::reject();
 }
 

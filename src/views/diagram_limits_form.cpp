@@ -11,21 +11,21 @@ DiagramLimitsForm::DiagramLimitsForm(const DiagramLimits& stored, const DiagramL
 }
 
 void DiagramLimitsForm::ShowLimits(const DiagramLimits& limits) {
-  Edit_xmin = FormatSignificant(limits.xmin, format_);
-  Edit_ymin = FormatSignificant(limits.ymin, format_);
-  Edit_xmax = FormatSignificant(limits.xmax, format_);
-  Edit_ymax = FormatSignificant(limits.ymax, format_);
+  xMin = FormatSignificant(limits.xmin, format_);
+  yMin = FormatSignificant(limits.ymin, format_);
+  xMax = FormatSignificant(limits.xmax, format_);
+  yMax = FormatSignificant(limits.ymax, format_);
 }
 
-void DiagramLimitsForm::Button_calcClick() { ShowLimits(computed_); }
+void DiagramLimitsForm::CalculateClick() { ShowLimits(computed_); }
 
 void DiagramLimitsForm::OkClick() {
   // ParseReal leaves a limit at 0 when its text is no number.
   confirmed_ = {};
-  ParseReal(Edit_xmin, confirmed_.xmin);
-  ParseReal(Edit_ymin, confirmed_.ymin);
-  ParseReal(Edit_xmax, confirmed_.xmax);
-  ParseReal(Edit_ymax, confirmed_.ymax);
+  ParseReal(xMin, confirmed_.xmin);
+  ParseReal(yMin, confirmed_.ymin);
+  ParseReal(xMax, confirmed_.xmax);
+  ParseReal(yMax, confirmed_.ymax);
 }
 
 }  // namespace kalo

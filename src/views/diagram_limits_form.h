@@ -17,15 +17,15 @@ class DiagramLimitsForm {
   DiagramLimitsForm(const DiagramLimits& stored, const DiagramLimits& computed, const NumberFormat& format);
 
   std::string caption;
-  std::string Label_x, Label_y;
-  std::string Edit_xmin, Edit_ymin, Edit_xmax, Edit_ymax;
+  std::string xCaption, yCaption;
+  std::string xMin, yMin, xMax, yMax;
   std::string okCaption = "OK";
   std::string cancelCaption = "Abbrechen";
   std::string helpCaption = "&Hilfetext";
-  std::string Button_calc = "Calculate";
+  std::string calculateCaption = "Calculate";
 
   // The automatic limits back into the edits.
-  void Button_calcClick();
+  void CalculateClick();
   // Reads the four edits ("," counts as decimal point, a text that is no number gives 0)
   // into the confirmed limits.
   void OkClick();

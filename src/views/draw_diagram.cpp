@@ -32,8 +32,8 @@ DiagramLimits ChooseLimits(Context& context, const std::string& xText, const std
   AxisScale x = NiceScale(asked.xmin, asked.xmax, kAxisIntervals);
   AxisScale y = NiceScale(asked.ymin, asked.ymax, kAxisIntervals);
   DiagramLimitsForm form(context.diagram.user, {x.lo, y.lo, x.hi, y.hi}, context.Numbers());
-  form.Label_x = xText;
-  form.Label_y = yText;
+  form.xCaption = xText;
+  form.yCaption = yText;
   if (!title.empty()) form.caption = title;
   context.state.helpNumber = DiagramLimitsForm::kHelpNumber;
   if (!context.ui.EditDiagramLimits(form)) return asked;

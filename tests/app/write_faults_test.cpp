@@ -123,7 +123,7 @@ bool EditHelpIndex(FaultFixture& f) {
   f.t.ui.onHelpPictureBrowser = [done = false](HelpPictureForm& form) mutable {
     if (done) return false;
     form.ListBox1Click(0);
-    form.Button_loeschenClick();
+    form.DeleteClick();
     return done = true;
   };
   BrowseHelpPictures(f.t.context);

@@ -67,55 +67,55 @@ class PlotCommand : public CadFixture {
 
 TEST_F(PlotCommand, TheFormComposesTheLineFromItsDefaultsAndEveryChange) {
   PlotCommandForm form(context, "alt /M1.0");
-  EXPECT_EQ(form.Label_commandline, "alt /M1.0");  // until a control changes
+  EXPECT_EQ(form.commandLineText, "alt /M1.0");  // until a control changes
   form.ControlChanged();
-  EXPECT_EQ(form.Label_commandline, "kalo-plot " + Temp() + "penplot /CHPL");
-  EXPECT_EQ(form.Edit_outdir, Temp());
+  EXPECT_EQ(form.commandLineText, "kalo-plot " + Temp() + "penplot /CHPL");
+  EXPECT_EQ(form.outputDirectory, Temp());
   EXPECT_TRUE(form.LptEnabled());
   EXPECT_FALSE(form.ComEnabled() || form.OutdirEnabled() || form.PsFontEnabled());
 
-  form.RadioGroup_d = 0;
-  form.Edit_com = "2";
+  form.interfaceChoice = 0;
+  form.comPort = "2";
   form.ControlChanged();
-  EXPECT_EQ(form.Label_commandline, "kalo-plot " + Temp() + "penplot /CHPL /D1 /P3");
+  EXPECT_EQ(form.commandLineText, "kalo-plot " + Temp() + "penplot /CHPL /D1 /P3");
   EXPECT_TRUE(form.ComEnabled() && !form.LptEnabled());
 
-  form.RadioGroup_d = 2;
-  form.Edit_outdir = "/plots";
-  form.RadioGroup_outcode = 1;
-  form.ComboBox_psfont = "Courier";
-  form.Edit_scale = "2,5";
-  form.Edit_xnull = "10";
-  form.Edit_ynull = "abc";  // no number: counts as 0
-  form.Edit_textbreitenfaktor = "0.8";
-  form.CheckBox_rotate = true;
+  form.interfaceChoice = 2;
+  form.outputDirectory = "/plots";
+  form.formatChoice = 1;
+  form.postScriptFont = "Courier";
+  form.scaleText = "2,5";
+  form.originX = "10";
+  form.originY = "abc";  // no number: counts as 0
+  form.textWidthFactor = "0.8";
+  form.rotate = true;
   form.ControlChanged();
-  EXPECT_EQ(form.Label_commandline,
+  EXPECT_EQ(form.commandLineText,
             "kalo-plot " + Temp() + "penplot /CPS /D3 /F/plots/penplot /M2,5 /X10 /B0.8 /R /TCourier");
 
-  form.CheckBox_scale = true;
-  form.CheckBox_scaleClick();
-  EXPECT_EQ(form.Edit_scale, "0");
+  form.fitScale = true;
+  form.FitScaleClick();
+  EXPECT_EQ(form.scaleText, "0");
   EXPECT_FALSE(form.ScaleEnabled());
-  EXPECT_NE(form.Label_commandline.find(" /M* "), std::string::npos);
-  form.CheckBox_scale = false;
-  form.CheckBox_scaleClick();
-  EXPECT_EQ(form.Edit_scale, "2,5");
+  EXPECT_NE(form.commandLineText.find(" /M* "), std::string::npos);
+  form.fitScale = false;
+  form.FitScaleClick();
+  EXPECT_EQ(form.scaleText, "2,5");
 
-  form.RadioGroup_outcode = 0;  // the font belongs to PostScript only
+  form.formatChoice = 0;  // the font belongs to PostScript only
   form.ControlChanged();
-  EXPECT_EQ(form.Label_commandline.find("/T"), std::string::npos);
+  EXPECT_EQ(form.commandLineText.find("/T"), std::string::npos);
 }
 
 TEST_F(PlotCommand, TheFormsButtonsSetTheProgramAndTheOutputFolder) {
   PlotCommandForm form(context, "");
   test.ui.texts = {"/opt/plot/wpenplot"};
-  form.Button_penplotpathClick();
-  EXPECT_EQ(form.Edit_penplotPath, "/opt/plot/wpenplot");
-  EXPECT_EQ(form.Label_commandline.rfind("/opt/plot/wpenplot ", 0), 0u);
-  form.Edit_outdir = "/elsewhere";
-  form.Button_tempdirClick();
-  EXPECT_EQ(form.Edit_outdir, Temp());
+  form.PlotProgramClick();
+  EXPECT_EQ(form.plotProgramPath, "/opt/plot/wpenplot");
+  EXPECT_EQ(form.commandLineText.rfind("/opt/plot/wpenplot ", 0), 0u);
+  form.outputDirectory = "/elsewhere";
+  form.TempDirectoryClick();
+  EXPECT_EQ(form.outputDirectory, Temp());
   context.config.helpLevel = 0;
   EXPECT_EQ(form.Hint(PlotCommandForm::kHelpScale), "");
   context.config.helpLevel = 1;

@@ -44,7 +44,7 @@ TEST_F(TableBrowserTest, SelectionModeShowsNoDeletedRecordsAndOkReturnsThePicked
     EXPECT_EQ(Column(shown, 1), (std::vector<std::string>{"Stahl", "Messing"}));
     EXPECT_EQ(shown.CurrentRow(), 1);
     shown.CellClick(2, 2);
-    EXPECT_EQ(shown.Label_record, "3/3");
+    EXPECT_EQ(shown.recordCaption, "3/3");
     EXPECT_FALSE(shown.CellEdited(2, 2, "9"));
     return true;
   };
@@ -68,7 +68,7 @@ TEST_F(TableBrowserTest, EditingModeShowsEverythingAndPostsEditsOnOk) {
     EXPECT_FALSE(shown.CellEdited(2, 2, "sieben"));
     EXPECT_EQ(test.ui.messages.back().text, "Keine Zahl im Feld DICHTE: sieben");
     shown.mi_appendClick();
-    EXPECT_EQ(shown.Label_record, "3/3");
+    EXPECT_EQ(shown.recordCaption, "3/3");
     EXPECT_TRUE(shown.CellEdited(3, 1, Oem("Weißguß")));
     return true;
   };
@@ -95,18 +95,18 @@ TEST_F(TableBrowserTest, SearchAndSearchNextFindTheTextOrSayItIsNotThere) {
   OpenTable(kMaterialFields, {{"Stahl", "7.85"}, {"Messing", "8.4"}, {"Stahlguss", "7.8"}});
   context.state.helpNumber = 9520;
   test.ui.texts = {"stahl", "Titan"};
-  form.Button_searchClick();
+  form.SearchClick();
   EXPECT_EQ(test.ui.prompts.back(), "Suchbegriff eingeben");
   EXPECT_EQ(context.state.helpNumber, 9520);
   EXPECT_EQ(table.RecNo(), 1);
-  form.Button_searchNextClick();
+  form.SearchNextClick();
   EXPECT_EQ(table.RecNo(), 3);
-  EXPECT_EQ(form.Label_record, "3/3");
-  form.Button_searchClick();
+  EXPECT_EQ(form.recordCaption, "3/3");
+  form.SearchClick();
   EXPECT_EQ(table.RecNo(), 3);
   ASSERT_EQ(test.ui.messages.size(), 1u);
   EXPECT_EQ(test.ui.messages[0].text, "Titan nicht gefunden");
-  form.Button_searchClick();  // cancelled: nothing happens
+  form.SearchClick();  // cancelled: nothing happens
   EXPECT_EQ(test.ui.messages.size(), 1u);
   EXPECT_FALSE(context.state.cancel);
 }
@@ -128,7 +128,7 @@ TEST_F(TableBrowserTest, PackingRemovesTheMarkedRecords) {
   form.DeleteClick();
   form.mi_packClick();
   EXPECT_EQ(Column(form, 1), (std::vector<std::string>{"Blei"}));
-  EXPECT_EQ(form.Label_record, "1/1");
+  EXPECT_EQ(form.recordCaption, "1/1");
 }
 
 TEST_F(TableBrowserTest, PrintingATableOfNineFieldsShowsItsFirstSevenColumns) {

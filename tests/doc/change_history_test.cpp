@@ -20,7 +20,7 @@ class ChangeHistory : public ReportTest {
   // A new change with this title, through the dialog.
   void AddChange(const std::string& title) {
     ui.onChange = [title](ChangeForm& form) {
-      form.Edit_title = title;
+      form.title = title;
       return true;
     };
     DocumentationNewChange(context);
@@ -45,9 +45,9 @@ TEST_F(ChangeHistory, NewChangesAreDatedTodayShownAndOnlyTheLastIsModifiedOrDele
 
   ui.onChange = [](ChangeForm& form) {
     EXPECT_EQ(form.caption, "Änderung 3");
-    EXPECT_EQ(form.Edit_title, "dritte");
-    form.Edit_editor = "Zehnbuchst";  // ten letters: five are kept
-    form.Memo_description = "Zeile eins\nZeile zwei";
+    EXPECT_EQ(form.title, "dritte");
+    form.editor = "Zehnbuchst";  // ten letters: five are kept
+    form.description = "Zeile eins\nZeile zwei";
     return true;
   };
   DocumentationModifyChange(context);

@@ -41,8 +41,8 @@ TEST_F(DocumentationForms, EveryFieldOfTheThreeDialogsReachesTheDataFileAndComes
   context.config.releaseCaption = "Frei";
   t.ui.onDrawingInformation = [](DrawingInfoForm& form) {
     EXPECT_EQ(form.signatures[3].heading, "Frei");
-    form.Edit_ersatz = "KA-4700 und KA-4701";  // cut to 15
-    form.Edit_ersetzt = "KA-4800";
+    form.replaces = "KA-4700 und KA-4701";  // cut to 15
+    form.replacedBy = "KA-4800";
     const char* cells[4][2] = {{"01.02.2026", "Müller"}, {"02.02.2026", "Huber"},
                                {"03.02.2026", "Schulz"}, {"04.02.2026", "Frei-Name-zu-lang"}};
     for (size_t row = 0; row < 4; ++row) form.signatures[row] = {"", cells[row][0], cells[row][1]};
@@ -52,15 +52,15 @@ TEST_F(DocumentationForms, EveryFieldOfTheThreeDialogsReachesTheDataFileAndComes
   };
   DocumentationInfo(context);
   t.ui.onChange = [](ChangeForm& form) {
-    form.Edit_title = "Bohrung geändert";
-    form.Edit_editor = "Maier";
-    form.Memo_description = "Bohrung 20 statt 18\nFase ergänzt";
+    form.title = "Bohrung geändert";
+    form.editor = "Maier";
+    form.description = "Bohrung 20 statt 18\nFase ergänzt";
     return true;
   };
   DocumentationNewChange(context);
   t.ui.onDocumentSetup = [](DocumentSetupForm& form) {
-    form.groups[0].Edit_program = "evince";
-    form.groups[0].Edit_file = "/home/anna/zeichnungen/kegel spezifikation.pdf";
+    form.groups[0].program = "evince";
+    form.groups[0].file = "/home/anna/zeichnungen/kegel spezifikation.pdf";
     form.groups[4] = {"", "", "", "localc", "maße.ods"};
     return true;
   };
@@ -113,8 +113,8 @@ TEST_F(DocumentationForms, DateButtonsShowAndFillTodayInTheConfiguredFormat) {
   context.config.dateCode = 3;
   documentation.information.NewDrawing("01.01.2020");
   t.ui.onDrawingInformation = [](DrawingInfoForm& form) {
-    EXPECT_EQ(form.Button_dateCaption, "< 2026/12/07");
-    form.Button_dateClick(2);  // "Norm"
+    EXPECT_EQ(form.todayCaption, "< 2026/12/07");
+    form.TodayClick(2);  // "Norm"
     EXPECT_EQ(form.signatures[2].date, "2026/12/07");
     EXPECT_EQ(form.signatures[0].date, "01.01.2020");
     EXPECT_EQ(form.signatures[1].date, "");
@@ -127,15 +127,15 @@ TEST_F(DocumentationForms, DateButtonsShowAndFillTodayInTheConfiguredFormat) {
 
   ChangeForm change(Change{}, 3, context.Today(), false);
   EXPECT_EQ(change.caption, "Änderung 3");
-  EXPECT_EQ(change.Button_dateCaption, "<2026/12/07");
-  change.Button_dateClick();
-  EXPECT_EQ(change.Edit_date, "2026/12/07");
+  EXPECT_EQ(change.todayCaption, "<2026/12/07");
+  change.TodayClick();
+  EXPECT_EQ(change.date, "2026/12/07");
 }
 
 TEST_F(DocumentationForms, CancelledDialogsChangeNothingAndSetTheCancelFlag) {
   Documentation before = documentation;
   t.ui.onDrawingInformation = [](DrawingInfoForm& form) {
-    form.Edit_ersatz = "X";
+    form.replaces = "X";
     return false;
   };
   DocumentationInfo(context);
@@ -150,10 +150,10 @@ TEST_F(DocumentationForms, SetupCutsToFiftyCharactersAndPicksFilesWithTheirMasks
   t.ui.texts = {"/usr/bin/evince"};  // the program's "...": chosen; the file's "...": cancelled
   t.ui.onDocumentSetup = [](DocumentSetupForm& form) {
     EXPECT_EQ(form.groups[1].caption, " Document 2 ");
-    EXPECT_EQ(form.groups[1].Label_file, "File 2");
-    form.Button_programClick(1);
-    form.groups[1].Edit_file = "/x/" + std::string(60, 'a');
-    form.Button_fileClick(1);
+    EXPECT_EQ(form.groups[1].fileCaption, "File 2");
+    form.ProgramClick(1);
+    form.groups[1].file = "/x/" + std::string(60, 'a');
+    form.FileClick(1);
     return true;
   };
   DocumentationSetup(context);
@@ -164,7 +164,7 @@ TEST_F(DocumentationForms, SetupCutsToFiftyCharactersAndPicksFilesWithTheirMasks
 
   // Umlauts count as one character each and are never cut in half.
   t.ui.onDocumentSetup = [](DocumentSetupForm& form) {
-    form.groups[0].Edit_file = std::string(49, 'x') + "öö";
+    form.groups[0].file = std::string(49, 'x') + "öö";
     return true;
   };
   DocumentationSetup(context);

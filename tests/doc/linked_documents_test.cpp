@@ -93,7 +93,7 @@ TEST_F(LinkedDocuments, ALinkSetUpInThisRunIsNotAsked) {
   documents[0] = {"evince", "alt.pdf"};
   ReadLinksFromFile();
   t.ui.onDocumentSetup = [](DocumentSetupForm& form) {
-    form.groups[0].Edit_file = "neu.pdf";
+    form.groups[0].file = "neu.pdf";
     return true;
   };
   DocumentationSetup(context);

@@ -74,7 +74,7 @@ class HelpPictureBrowserTest : public ::testing::Test {
 
 TEST_F(HelpPictureBrowserTest, ShowsPictureOneFirstThenWhatIsChosen) {
   WriteBytes(dir.File("kalo.dbh"), "\"EINS\",\"erstes Bild\"\r\n\"ZWEI\",\"zweites Bild\"\r\n");
-  Clicks({[](HelpPictureForm& form) { form.SpinButton1DownClick(); }});
+  Clicks({[](HelpPictureForm& form) { form.SpinDownClick(); }});
   BrowseHelpPictures(context);
   EXPECT_EQ(plotter.Starting("Line"), (std::vector<std::string>{"Line 0.000 0.000 1.000 0.000", "Line 0.000 0.000 2.000 0.000"}));
   ASSERT_EQ(shownLines.size(), 2u);
@@ -89,10 +89,10 @@ TEST_F(HelpPictureBrowserTest, AppendsChangesAndDeletesEntriesInTheIndexFile) {
   WriteBytes(dir.File("kalo.dbh"), "\"EINS\",\"erstes Bild\"\r\n");
   test.ui.texts = {dir.File("ZWEI.plt"), "zweites Bild", "ZWEI", "anders"};
   test.ui.answers = {Answer::Yes};
-  Clicks({[](HelpPictureForm& form) { form.Button_neuClick(); },
-          [](HelpPictureForm& form) { form.Button_aendernClick(); },  // the last entry is preselected
+  Clicks({[](HelpPictureForm& form) { form.NewClick(); },
+          [](HelpPictureForm& form) { form.ChangeClick(); },  // the last entry is preselected
           [](HelpPictureForm& form) { form.ListBox1Click(0); },
-          [](HelpPictureForm& form) { form.Button_loeschenClick(); }});
+          [](HelpPictureForm& form) { form.DeleteClick(); }});
   BrowseHelpPictures(context);
   EXPECT_EQ(ReadBytes(dir.File("kalo.dbh")), "\"ZWEI\",\"anders\"\r\n");
   EXPECT_EQ(preselected, (std::vector<int>{0, 1, 1, 0, 0}));

@@ -56,7 +56,7 @@ TEST_F(MessageSummaryTest, EachChosenMessageIsExplainedAndTheNextPreselected) {
   std::vector<std::string> shown;
   test.ui.onErrorExplanation = [&](ErrorExplanationForm& form) {
     EXPECT_EQ(form.caption, "Fehlermeldung");
-    shown.push_back(form.Edit_meldung + " | " + form.Memo_ursache + " | " + form.Memo_abhilfe);
+    shown.push_back(form.messageText + " | " + form.cause + " | " + form.remedy);
   };
   test.ui.choices = {0, 1, 2};  // the three messages in turn: the loop ends after the last
   ShowMessageSummary(context);
@@ -93,8 +93,8 @@ TEST_F(MessageSummaryTest, AMissingErrorFileIsReportedAndEndsTheLoop) {
 TEST_F(MessageSummaryTest, AnEditedExplanationReplacesItsEntryThroughTheTemporaryFolder) {
   test.ui.answers = {Answer::Yes};
   test.ui.onErrorExplanation = [](ErrorExplanationForm& form) {
-    form.Memo_abhilfe = "Schrittweite\r\nvergrößern";  // a line break stays within the line
-    form.Memo_change();
+    form.remedy = "Schrittweite\r\nvergrößern";  // a line break stays within the line
+    form.MemoChanged();
     form.OkClick();
   };
   ShowMessageHelp(context, 2);

@@ -21,28 +21,28 @@ TEST_F(PrintFormTest, OpensWithTheSettingsTheNumberFormAndThePrinterName) {
   config.printColourMode = PrintColours::Colour;
   ui.printerName = "Laser im Flur";
   PrintForm form(context, {0.75L, 1.25L, 21, -4, true, true});
-  EXPECT_EQ(form.Edit_scalex, "0,75");
-  EXPECT_EQ(form.Edit_scaley, "1,25");
-  EXPECT_EQ(form.Edit_originx, "21");
-  EXPECT_EQ(form.Edit_originy, "-4");
-  EXPECT_TRUE(form.CheckBox_umrandung);
-  EXPECT_FALSE(form.CheckBox_anpassen);
-  EXPECT_EQ(form.RadioGroup_schattierung, 1);
-  EXPECT_EQ(form.RadioGroup_ausdruck, 1);
-  EXPECT_EQ(form.Label_printer, "Laser im Flur" + std::string(27, ' '));
+  EXPECT_EQ(form.scaleX, "0,75");
+  EXPECT_EQ(form.scaleY, "1,25");
+  EXPECT_EQ(form.originX, "21");
+  EXPECT_EQ(form.originY, "-4");
+  EXPECT_TRUE(form.border);
+  EXPECT_FALSE(form.fitToPage);
+  EXPECT_EQ(form.coloursChoice, 1);
+  EXPECT_EQ(form.orientationChoice, 1);
+  EXPECT_EQ(form.printerName, "Laser im Flur" + std::string(27, ' '));
   EXPECT_EQ(form.captions.scaleX, Oem("Maßstab x"));
   EXPECT_EQ(form.captions.store, Oem("Ü&bernehmen Datenbank"));
 }
 
 TEST_F(PrintFormTest, OkTakesEveryControlIntoTheRunsSettings) {
   PrintForm form(context, {});
-  form.Edit_scalex = "0,5";
-  form.Edit_scaley = " 2 ";
-  form.Edit_originx = "21";
-  form.Edit_originy = "x";  // no number: 0
-  form.CheckBox_umrandung = true;
-  form.RadioGroup_schattierung = 1;
-  form.RadioGroup_ausdruck = 1;
+  form.scaleX = "0,5";
+  form.scaleY = " 2 ";
+  form.originX = "21";
+  form.originY = "x";  // no number: 0
+  form.border = true;
+  form.coloursChoice = 1;
+  form.orientationChoice = 1;
   ASSERT_TRUE(form.OkClick());
   const PrintSettings& s = context.print.settings;
   EXPECT_EQ(s.scaleX, 0.5L);
@@ -60,9 +60,9 @@ TEST_F(PrintFormTest, OkTakesEveryControlIntoTheRunsSettings) {
 TEST_F(PrintFormTest, AScaleThatIsNoNumberOrZeroIsRefusedAndNothingTaken) {
   PrintForm form(context, {});
   for (const char* bad : {"abc", "0", "-1", "1001"}) {
-    form.Edit_scalex = "1";
-    form.Edit_scaley = bad;
-    form.RadioGroup_schattierung = 1;
+    form.scaleX = "1";
+    form.scaleY = bad;
+    form.coloursChoice = 1;
     EXPECT_FALSE(form.OkClick()) << bad;
   }
   ASSERT_EQ(ui.messages.size(), 4u);
@@ -80,16 +80,16 @@ TEST_F(PrintFormTest, ThePrinterDialogRefreshesNameAndOrientation) {
     printer.landscape = true;
     return true;
   };
-  form.Button_printerClick();
+  form.PrinterClick();
   EXPECT_FALSE(offered.landscape);
-  EXPECT_EQ(form.Label_printer, std::string(40, 'P'));
-  EXPECT_EQ(form.RadioGroup_ausdruck, 1);
+  EXPECT_EQ(form.printerName, std::string(40, 'P'));
+  EXPECT_EQ(form.orientationChoice, 1);
   ui.onChoosePrinter = [](PrinterChoice& printer) {
     printer.landscape = false;
     return false;  // cancelled: nothing changes
   };
-  form.Button_printerClick();
-  EXPECT_EQ(form.RadioGroup_ausdruck, 1);
+  form.PrinterClick();
+  EXPECT_EQ(form.orientationChoice, 1);
 }
 
 TEST_F(PrintFormTest, PrintingReplaysTheWindowWithTheConfirmedSettings) {
@@ -97,8 +97,8 @@ TEST_F(PrintFormTest, PrintingReplaysTheWindowWithTheConfirmedSettings) {
   context.cad.viewMarker = kFixedPrintPreset;  // the drawing sheet is on show
   std::string shownScale;
   ui.onPrintForm = [&](PrintForm& form) {
-    shownScale = form.Edit_scalex;
-    form.Edit_originx = "21";
+    shownScale = form.scaleX;
+    form.originX = "21";
     return form.OkClick();
   };
   std::vector<PrintSettings> jobs;
@@ -153,7 +153,7 @@ TEST_F(PrintFormTest, FitResetsZoomAndStretchesTheWholePicture) {
   window.line(0, 0, 100, 50);
   window.SetScale(100, 100, 200, 200);  // zoomed in
   ui.onPrintForm = [](PrintForm& form) {
-    form.CheckBox_anpassen = true;
+    form.fitToPage = true;
     return form.OkClick();
   };
   GraphicsState printed;

@@ -43,7 +43,7 @@ class PrintoutTableTest : public ::testing::Test {
 
   void Store(PrintForm& form, const std::string& name) {
     test.ui.texts.push_back(name);
-    form.Button_storeClick();
+    form.StoreClick();
   }
 
   TempDir dir;
@@ -53,8 +53,8 @@ class PrintoutTableTest : public ::testing::Test {
 
 TEST_F(PrintoutTableTest, ANewNameIsAddedAsARecordOfItsOwn) {
   PrintForm form(context, {0.5L, 0.25L, 21, 3, true, true});
-  form.RadioGroup_schattierung = 0;
-  form.CheckBox_anpassen = true;
+  form.coloursChoice = 0;
+  form.fitToPage = true;
   Store(form, "Halbe Seite");
   EXPECT_EQ(test.ui.prompts, Lines{"Name"});
   EXPECT_EQ(Records(), (Lines{"A4 quer|1.5|0.75|10|20|TFTF", "Zeichnung|1.9|1|0|0|FTFT",
@@ -63,7 +63,7 @@ TEST_F(PrintoutTableTest, ANewNameIsAddedAsARecordOfItsOwn) {
 
 TEST_F(PrintoutTableTest, AKnownNameIsReplacedOnlyAfterYes) {
   PrintForm form(context, {2, 3, 4, 5, false, false});
-  form.RadioGroup_schattierung = 1;
+  form.coloursChoice = 1;
   test.ui.answers = {Answer::No};
   Store(form, "a4 QUER ");
   EXPECT_EQ(Records()[0], "A4 quer|1.5|0.75|10|20|TFTF");
@@ -84,24 +84,24 @@ TEST_F(PrintoutTableTest, APickedRecordFillsTheControlsAndIsOfferedAgainNextTime
     return true;
   };
   context.state.cancel = true;
-  form.Button_databaseClick();
-  EXPECT_EQ(form.Edit_scalex, "1.9000");
-  EXPECT_EQ(form.Edit_scaley, "1.0000");
-  EXPECT_EQ(form.Edit_originx, "0");
-  EXPECT_EQ(form.RadioGroup_ausdruck, 0);
-  EXPECT_EQ(form.RadioGroup_schattierung, 0);  // monochrome
-  EXPECT_FALSE(form.CheckBox_anpassen);
-  EXPECT_TRUE(form.CheckBox_umrandung);
+  form.DatabaseClick();
+  EXPECT_EQ(form.scaleX, "1.9000");
+  EXPECT_EQ(form.scaleY, "1.0000");
+  EXPECT_EQ(form.originX, "0");
+  EXPECT_EQ(form.orientationChoice, 0);
+  EXPECT_EQ(form.coloursChoice, 0);  // monochrome
+  EXPECT_FALSE(form.fitToPage);
+  EXPECT_TRUE(form.border);
   EXPECT_EQ(context.state.helpNumber, PrintForm::kTableHelpNumber);
   EXPECT_EQ(context.print.takenOverRecord, 2);
   EXPECT_FALSE(context.state.cancel);
 
   // Cancelled the next time: the browser stood on the record taken before; nothing changes.
-  form.Edit_scalex = "3";
+  form.scaleX = "3";
   test.ui.onTableBrowser = [&](TableBrowserForm& browser) { return shownRows.push_back(browser.CurrentRow()), false; };
-  form.Button_databaseClick();
+  form.DatabaseClick();
   EXPECT_EQ(shownRows, (std::vector<int>{1, 2}));
-  EXPECT_EQ(form.Edit_scalex, "3");
+  EXPECT_EQ(form.scaleX, "3");
   EXPECT_FALSE(context.state.cancel);
   ASSERT_TRUE(form.OkClick());
   EXPECT_EQ(context.print.settings.scaleX, 3.0L);
@@ -109,7 +109,7 @@ TEST_F(PrintoutTableTest, APickedRecordFillsTheControlsAndIsOfferedAgainNextTime
 
 TEST_F(PrintoutTableTest, CancelledNameOrMissingTableStoresNothing) {
   PrintForm form(context, {});
-  form.Button_storeClick();  // no name given
+  form.StoreClick();  // no name given
   EXPECT_EQ(Records().size(), 2u);
   EXPECT_FALSE(context.state.cancel);  // the dialog stays open
   WriteBytes(Table(), "no table");

@@ -16,8 +16,8 @@ QLineEdit* Edit(QDialog& dialog, const char* name) { return dialog.findChild<QLi
 
 TEST(DiagramLimitsDialog, CalculateBringsBackTheAutomaticLimitsAndOkTakesTypedOnes) {
   DiagramLimitsForm form({0, 0, 1, 1}, {-10, -5, 50, 25}, NumberFormat{});
-  form.Label_x = Oem("Länge [mm]");
-  form.Label_y = "Radius [mm]";
+  form.xCaption = Oem("Länge [mm]");
+  form.yCaption = "Radius [mm]";
   int helpShown = 0;
   DiagramLimitsDialog dialog(form, false, [&] { ++helpShown; });
 

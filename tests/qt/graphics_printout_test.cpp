@@ -167,7 +167,7 @@ TEST(PrintDialog, ShowsTheFormTakesTypedValuesAndStaysOpenForABadScale) {
   EXPECT_EQ(test.context.print.settings.originX, 21);
   EXPECT_TRUE(test.context.print.settings.border);
   EXPECT_TRUE(test.context.print.settings.landscape);
-  EXPECT_TRUE(form.CheckBox_anpassen);
+  EXPECT_TRUE(form.fitToPage);
 }
 
 TEST(PrintMenu, FilePrintOpensTheDialogAndPrintsTheMainWindowsPicture) {

@@ -61,7 +61,7 @@ TEST(PlotCommandDialog, ControlsFollowTheInterfaceAndTheLineFollowsEveryChange) 
 
   dialog.findChild<QPushButton*>("Button_ok")->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(form.Label_commandline, "kalo-plot /t/penplot /CPS /D1 /P3 /M* /TCourier");
+  EXPECT_EQ(form.commandLineText, "kalo-plot /t/penplot /CPS /D1 /P3 /M* /TCourier");
 }
 
 // With the menus in English the window's labels and buttons are English too.

@@ -86,9 +86,9 @@ TEST_F(DrawingSheet, LimitsDialogOnlyForCadOutput) {
   std::string computedXmax;
   test.ui.onDiagramLimits = [&](DiagramLimitsForm& form) {
     ++shown;
-    form.Button_calcClick();
-    computedXmax = form.Edit_xmax;
-    form.Edit_xmax = "200";
+    form.CalculateClick();
+    computedXmax = form.xMax;
+    form.xMax = "200";
     form.OkClick();
     return true;
   };
@@ -118,15 +118,15 @@ TEST(DiagramLimitsForm_, EditsAndButtons) {
   NumberFormat comma{3, true};
   DiagramLimitsForm form({0, 0, 2.5L, 0}, {-10, 0, 100, 50}, comma);
   EXPECT_EQ(form.caption, ProgramTitleLine());
-  EXPECT_EQ(form.Edit_xmax, "2,5");
-  form.Edit_xmin = "1,25";
-  form.Edit_ymax = "abc";
+  EXPECT_EQ(form.xMax, "2,5");
+  form.xMin = "1,25";
+  form.yMax = "abc";
   form.OkClick();
   EXPECT_EQ(form.Confirmed().xmin, 1.25L);
   EXPECT_EQ(form.Confirmed().ymax, 0);
-  form.Button_calcClick();
-  EXPECT_EQ(form.Edit_xmin, "-10");
-  EXPECT_EQ(form.Edit_ymax, "50");
+  form.CalculateClick();
+  EXPECT_EQ(form.xMin, "-10");
+  EXPECT_EQ(form.yMax, "50");
 }
 
 // Scales as (lo, hi, step); the values asked for as (xmin, ymin, xmax, ymax).
