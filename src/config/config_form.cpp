@@ -40,39 +40,39 @@ struct NumberField {
 std::vector<NumberField> NumberFields(const SettingsForm& f) {
   using P = ConfigPage;
   std::vector<NumberField> fields = {
-      {P::Grafik, &f.clientWidth, Oem("Fenstergröße x"), 0, kLargestClientSize + 1, true},
-      {P::Grafik, &f.clientHeight, Oem("Fenstergröße y"), 0, kLargestClientSize + 1, true},
-      {P::Grafik, &f.graphicsTextWidthFactor, "Textbreitenfaktor", 0, 100, false},
-      {P::Grafik, &f.textHeightFactor, Oem("Texthöhenfaktor"), 0, 100, false},
-      {P::Grafik, &f.zoomFactor, "Zoomfaktor", 0, 100, false},
-      {P::Grafik, &f.panFactor, "Pan-Faktor", 0.01L, 1, false},
-      {P::Grafik, &f.inputWindowScale, Oem("Dialogfenster Größe %"), 0, 1000, true},
-      {P::Grafik, &f.dialogElementScale, Oem("Dialogelemente Größe %"), 0, 1000, true},
-      {P::Grafik, &f.view3dX, "3D x", -360, 360, false},
-      {P::Grafik, &f.view3dY, "3D y", -360, 360, false},
-      {P::Grafik, &f.view3dZ, "3D z", -360, 360, false},
+      {P::Graphics, &f.clientWidth, Oem("Fenstergröße x"), 0, kLargestClientSize + 1, true},
+      {P::Graphics, &f.clientHeight, Oem("Fenstergröße y"), 0, kLargestClientSize + 1, true},
+      {P::Graphics, &f.graphicsTextWidthFactor, "Textbreitenfaktor", 0, 100, false},
+      {P::Graphics, &f.textHeightFactor, Oem("Texthöhenfaktor"), 0, 100, false},
+      {P::Graphics, &f.zoomFactor, "Zoomfaktor", 0, 100, false},
+      {P::Graphics, &f.panFactor, "Pan-Faktor", 0.01L, 1, false},
+      {P::Graphics, &f.inputWindowScale, Oem("Dialogfenster Größe %"), 0, 1000, true},
+      {P::Graphics, &f.dialogElementScale, Oem("Dialogelemente Größe %"), 0, 1000, true},
+      {P::Graphics, &f.view3dX, "3D x", -360, 360, false},
+      {P::Graphics, &f.view3dY, "3D y", -360, 360, false},
+      {P::Graphics, &f.view3dZ, "3D z", -360, 360, false},
       {P::Cad, &f.cadTextWidthFactor, "CAD Textbreitenfaktor", 0, 100, false},
       {P::Cad, &f.cadTextAngle, "CAD Textwinkel", -360, 360, false},
       {P::Cad, &f.cadDecimals, "Anzahl der Dezimalstellen DXF, TXT", 1, 32, true},
       {P::Cad, &f.dimensionFactor, Oem("Größenfaktor Bemaßung"), 0, 1.0E6L, false},
-      {P::Drucker, &f.printScale, Oem("Maßstab x"), 0.0001L, 1000, false},
-      {P::Drucker, &f.printScaleVertical, Oem("Maßstab y"), 0.0001L, 1000, false},
-      {P::Drucker, &f.printOriginX, "Ursprung x", -10000, 10000, true},
-      {P::Drucker, &f.printOriginY, "Ursprung y", -10000, 10000, true},
-      {P::Ausdruck, &f.linesPerPage, "Max. Anzahl Zeilen/Seite auf dem Ausdruck", 5, 999, true},
-      {P::Ausdruck, &f.headerSpaceLines, "Leerzeilen am Seitenanfang", 0, 30, true},
-      {P::Ausdruck, &f.textWindowLeft, "Textfenster links", -10000, 10000, true},
-      {P::Ausdruck, &f.textWindowTop, "Textfenster oben", -10000, 10000, true},
-      {P::Ausdruck, &f.textWindowWidth, "Textfenster Breite", 0, 10000, true},
-      {P::Ausdruck, &f.textWindowHeight, Oem("Textfenster Höhe"), 0, 10000, true},
-      {P::Einstellungen, &f.decimals, "Anzahl der Dezimalstellen", 1, 9, true},
+      {P::Printer, &f.printScale, Oem("Maßstab x"), 0.0001L, 1000, false},
+      {P::Printer, &f.printScaleVertical, Oem("Maßstab y"), 0.0001L, 1000, false},
+      {P::Printer, &f.printOriginX, "Ursprung x", -10000, 10000, true},
+      {P::Printer, &f.printOriginY, "Ursprung y", -10000, 10000, true},
+      {P::Printout, &f.linesPerPage, "Max. Anzahl Zeilen/Seite auf dem Ausdruck", 5, 999, true},
+      {P::Printout, &f.headerSpaceLines, "Leerzeilen am Seitenanfang", 0, 30, true},
+      {P::Printout, &f.textWindowLeft, "Textfenster links", -10000, 10000, true},
+      {P::Printout, &f.textWindowTop, "Textfenster oben", -10000, 10000, true},
+      {P::Printout, &f.textWindowWidth, "Textfenster Breite", 0, 10000, true},
+      {P::Printout, &f.textWindowHeight, Oem("Textfenster Höhe"), 0, 10000, true},
+      {P::Preferences, &f.decimals, "Anzahl der Dezimalstellen", 1, 9, true},
   };
   for (const ConfigLayerRow& row : f.layerRows) {
     fields.push_back({P::Cad, &row.colour, TrimBlanks(row.caption) + " Farbe", 1, 255, true});
     fields.push_back({P::Cad, &row.thickness, TrimBlanks(row.caption) + Oem(" Strichstärke"), 1, 255, true});
   }
   for (const ConfigColourRow& row : f.colourRows)
-    fields.push_back({P::Farbe, &row.thickness, row.caption + Oem(" Strichstärke"), 1, 255, true});
+    fields.push_back({P::Colours, &row.thickness, row.caption + Oem(" Strichstärke"), 1, 255, true});
   return fields;
 }
 

@@ -12,7 +12,7 @@ namespace kalo {
 
 struct Context;
 
-enum class ConfigPage { Directories, Grafik, Cad, Farbe, Drucker, Ausdruck, Einstellungen, Extern, Zeichnung };
+enum class ConfigPage { Directories, Graphics, Cad, Colours, Printer, Printout, Preferences, ExternalPrograms, Drawing };
 inline constexpr int kConfigPages = 9;
 // "Directories", "Grafik", "CAD", "Farbe", "Drucker", "Ausdruck", "Einstellungen", "Extern", "Zeichnung".
 const char* ConfigPageCaption(ConfigPage page);
@@ -49,14 +49,14 @@ class SettingsForm {
                        kHelpPltDirectory = 1590, kHelpEdiDirectory = 1595, kHelpProgramDirectory = 1830,
                        kHelpWorkingDirectory = 1605, kHelpDataDirectory = 1615, kHelpLayerMonochrome = 1585,
                        kHelpTextProgram = 2500;
-  static constexpr int kHelpGrafik = 1940, kHelpCad = 1920, kHelpLayers = 1910, kHelpFarbe = 1555,
-                       kHelpDrucker = 1935, kHelpAusdruck = 1930;
+  static constexpr int kHelpGraphics = 1940, kHelpCad = 1920, kHelpLayers = 1910, kHelpColours = 1555,
+                       kHelpPrinter = 1935, kHelpPrintout = 1930;
 
   // FormCreate: the fields show the context's configuration.
   explicit SettingsForm(Context& context);
 
   std::string caption = "Konfiguration";
-  ConfigPage page = ConfigPage::Grafik;  // the page on show
+  ConfigPage page = ConfigPage::Graphics;  // the page on show
   const std::string* refusedField = nullptr;  // the number field OK refused last
   ConfigWindowMetrics metrics;
   // Resizes the main window's client area at once (set by the window that shows the form).

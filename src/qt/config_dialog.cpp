@@ -51,9 +51,9 @@ ConfigDialog::ConfigDialog(SettingsForm& form, bool plainLetters, QWidget* paren
   layout->addWidget(pages_);
   // Each page is built after the ones before it are in place, in the order of ConfigPage.
   std::function<QWidget*()> builders[] = {
-      [this] { return DirectoriesPage(); }, [this] { return GrafikPage(); },   [this] { return CadPage(); },
-      [this] { return FarbePage(); },       [this] { return DruckerPage(); },  [this] { return AusdruckPage(); },
-      [this] { return EinstellungenPage(); }, [this] { return ExternPage(); }, [this] { return ZeichnungPage(); }};
+      [this] { return DirectoriesPage(); }, [this] { return GraphicsPage(); },   [this] { return CadPage(); },
+      [this] { return ColoursPage(); },       [this] { return PrinterPage(); },  [this] { return PrintoutPage(); },
+      [this] { return PreferencesPage(); }, [this] { return ExternalProgramsPage(); }, [this] { return DrawingPage(); }};
   static_assert(std::size(builders) == kConfigPages);
   for (int page = 0; page < kConfigPages; ++page)
     pages_->addTab(builders[page](), Label(ConfigPageCaption(static_cast<ConfigPage>(page)))->text());

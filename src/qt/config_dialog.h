@@ -36,14 +36,14 @@ class ConfigDialog : public QDialog {
  private:
   // The pages, in the order of ConfigPage.
   QWidget* DirectoriesPage();
-  QWidget* GrafikPage();
+  QWidget* GraphicsPage();
   QWidget* CadPage();
-  QWidget* FarbePage();
-  QWidget* DruckerPage();
-  QWidget* AusdruckPage();
-  QWidget* EinstellungenPage();
-  QWidget* ExternPage();
-  QWidget* ZeichnungPage();
+  QWidget* ColoursPage();
+  QWidget* PrinterPage();
+  QWidget* PrintoutPage();
+  QWidget* PreferencesPage();
+  QWidget* ExternalProgramsPage();
+  QWidget* DrawingPage();
 
   // Controls bound to a field of the model.
   QLineEdit* Edit(const char* name, std::string& field);

@@ -64,7 +64,7 @@ QWidget* ConfigDialog::DirectoriesPage() {
   return page;
 }
 
-QWidget* ConfigDialog::GrafikPage() {
+QWidget* ConfigDialog::GraphicsPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
   AddRow(grid, Radios("RadioGroup_bildschirmgrafik", "Farbgrafik", {"color", "monochrom"},
@@ -102,7 +102,7 @@ QWidget* ConfigDialog::GrafikPage() {
   EditRow(grid, "x °", "Edit_3dx", form_.view3dX);
   EditRow(grid, "y °", "Edit_3dy", form_.view3dY);
   EditRow(grid, "z °", "Edit_3dz", form_.view3dZ);
-  AddRow(grid, HelpButton("Button_help_grafik", "&Hilfe", SettingsForm::kHelpGrafik));
+  AddRow(grid, HelpButton("Button_help_grafik", "&Hilfe", SettingsForm::kHelpGraphics));
   return page;
 }
 
@@ -144,7 +144,7 @@ QWidget* ConfigDialog::CadPage() {
   return page;
 }
 
-QWidget* ConfigDialog::FarbePage() {
+QWidget* ConfigDialog::ColoursPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
   grid->addWidget(Label("Farbe"), 0, 0);
@@ -163,11 +163,11 @@ QWidget* ConfigDialog::FarbePage() {
     grid->addWidget(Button(("Button_strichstaerke" + std::to_string(thickness)).c_str(), "Strichstärke",
                            [this, thickness] { form_.SetAllThicknesses(thickness); }),
                     row, thickness - 1);
-  AddRow(grid, HelpButton("Button_help_farbe", "&Hilfe", SettingsForm::kHelpFarbe));
+  AddRow(grid, HelpButton("Button_help_farbe", "&Hilfe", SettingsForm::kHelpColours));
   return page;
 }
 
-QWidget* ConfigDialog::DruckerPage() {
+QWidget* ConfigDialog::PrinterPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
   EditRow(grid, "Maßstab x", "Edit_printscale", form_.printScale, [this] { form_.ResetPrintScale(); });
@@ -186,12 +186,12 @@ QWidget* ConfigDialog::DruckerPage() {
     connect(border, &QCheckBox::toggled, printerBorder, &QCheckBox::setChecked);
     connect(printerBorder, &QCheckBox::toggled, border, &QCheckBox::setChecked);
   }
-  AddRow(grid, HelpButton("Button_help_drucker", "&Hilfe", SettingsForm::kHelpDrucker));
+  AddRow(grid, HelpButton("Button_help_drucker", "&Hilfe", SettingsForm::kHelpPrinter));
   grid->setRowStretch(grid->rowCount(), 1);
   return page;
 }
 
-QWidget* ConfigDialog::AusdruckPage() {
+QWidget* ConfigDialog::PrintoutPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
   grid->addWidget(Radios("RadioGroup_lpt", "Druckerschnittstelle für Textausdruck", {"LPT1", "LPT2", "LPT3", "LPT4"},
@@ -234,11 +234,11 @@ QWidget* ConfigDialog::AusdruckPage() {
                            ChooseFont(form_.printoutFont, form_.printoutFontStyle, &form_.printoutFontSize);
                          }),
                   row, 1);
-  AddRow(grid, HelpButton("Button_help_ausdruck", "&Hilfe", SettingsForm::kHelpAusdruck));
+  AddRow(grid, HelpButton("Button_help_ausdruck", "&Hilfe", SettingsForm::kHelpPrintout));
   return page;
 }
 
-QWidget* ConfigDialog::EinstellungenPage() {
+QWidget* ConfigDialog::PreferencesPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
   grid->addWidget(Radios("RadioGroup_hilfegrad", "Hilfegrad",
@@ -268,7 +268,7 @@ QWidget* ConfigDialog::EinstellungenPage() {
   return page;
 }
 
-QWidget* ConfigDialog::ExternPage() {
+QWidget* ConfigDialog::ExternalProgramsPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
   for (auto [caption, name, field] : {std::tuple{"Textprogramm", "Edit_externtxt", &form_.textProgram},
@@ -286,7 +286,7 @@ QWidget* ConfigDialog::ExternPage() {
   return page;
 }
 
-QWidget* ConfigDialog::ZeichnungPage() {
+QWidget* ConfigDialog::DrawingPage() {
   QGridLayout* grid = nullptr;
   QWidget* page = PageWith(grid);
   AddRow(grid, Label("Fertigungszeichnung"));

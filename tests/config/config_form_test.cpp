@@ -124,7 +124,7 @@ class ConfigDialogForm : public ::testing::Test, public ConfigFixture {};
 
 TEST_F(ConfigDialogForm, EveryPageReachesTheRecordTheFileAndTheReopenedDialog) {
   SettingsForm form(context);
-  EXPECT_EQ(form.page, ConfigPage::Grafik);
+  EXPECT_EQ(form.page, ConfigPage::Graphics);
   EditEveryPage(form);
   ASSERT_TRUE(form.SaveClick());
 
@@ -250,13 +250,13 @@ TEST_F(ConfigDialogForm, NumbersOutOfRangeOrNoNumbersAreRefusedOnTheirPage) {
     std::string message;
   };
   for (const Case& bad :
-       {Case{&SettingsForm::decimals, "12", ConfigPage::Einstellungen, "Anzahl der Dezimalstellen", "1 .. 9"},
-        Case{&SettingsForm::printScale, "abc", ConfigPage::Drucker, Oem("Maßstab x"), "0.0001 .. 1000"},
-        Case{&SettingsForm::clientWidth, "800.5", ConfigPage::Grafik, Oem("Fenstergröße x"), "0 .. 5001"},
+       {Case{&SettingsForm::decimals, "12", ConfigPage::Preferences, "Anzahl der Dezimalstellen", "1 .. 9"},
+        Case{&SettingsForm::printScale, "abc", ConfigPage::Printer, Oem("Maßstab x"), "0.0001 .. 1000"},
+        Case{&SettingsForm::clientWidth, "800.5", ConfigPage::Graphics, Oem("Fenstergröße x"), "0 .. 5001"},
         Case{&SettingsForm::cadDecimals, "", ConfigPage::Cad, "Anzahl der Dezimalstellen DXF, TXT", "1 .. 32"}}) {
     test.ui.messages.clear();
     SettingsForm form(context);
-    form.page = ConfigPage::Extern;
+    form.page = ConfigPage::ExternalPrograms;
     form.dbfDirectory = "/anders/";
     form.*bad.field = bad.typed;
     EXPECT_FALSE(form.SaveClick()) << bad.typed;
@@ -269,7 +269,7 @@ TEST_F(ConfigDialogForm, NumbersOutOfRangeOrNoNumbersAreRefusedOnTheirPage) {
   SettingsForm form(context);
   form.colourRows[3].thickness = "0";
   EXPECT_FALSE(form.OkClick());
-  EXPECT_EQ(form.page, ConfigPage::Farbe);
+  EXPECT_EQ(form.page, ConfigPage::Colours);
   EXPECT_FALSE(FileExists(ConfigFile()));
 }
 

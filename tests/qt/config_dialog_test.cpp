@@ -78,7 +78,7 @@ TEST_F(ConfigDialogWindow, ARefusedNumberKeepsTheDialogOpenOnItsPage) {
   Edit("SpinEdit_linesperpage")->setText("2");
   Button("Button_ok")->click();
   auto* pages = dialog.findChild<QTabWidget*>("PageControl");
-  EXPECT_EQ(pages->currentIndex(), static_cast<int>(ConfigPage::Ausdruck));
+  EXPECT_EQ(pages->currentIndex(), static_cast<int>(ConfigPage::Printout));
   EXPECT_NE(dialog.result(), QDialog::Accepted);
   ASSERT_EQ(t.ui.messages.size(), 1u);
   EXPECT_EQ(t.ui.messages[0].text, Oem("Max. Anzahl Zeilen/Seite auf dem Ausdruck: Gültiger Wertebereich: 5 .. 999 !"));
