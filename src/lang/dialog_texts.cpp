@@ -1,5 +1,6 @@
 #include "lang/dialog_texts.h"
 
+#include <cctype>
 #include <utility>
 #include <vector>
 
@@ -9,7 +10,9 @@
 namespace kalo {
 namespace {
 
-// German (UTF-8 here) and English. Entries ending in a blank, ": " or "(" are leading parts.
+// German (UTF-8 here) and English. Entries that end in neither a letter nor a digit (a blank,
+// "(", ".", "#") are also leading parts; entries that begin with a blank are inner parts,
+// replaced wherever they stand.
 constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     // Buttons every dialog shares.
     {"OK", "OK"},
@@ -59,6 +62,10 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"Berechnet: m = ", "Calculated: m = "},
     {"Dichte vom vorigen Körper übernommen: rho = ", "Density kept from the previous body: rho = "},
     {"Werkstoff ", "Material "},
+    {"Werkstoff Nr. ", "Material No. "},
+    {"   Werkstoff ", "   Material "},
+    {" (Nr. ", " (No. "},
+    {" Werkstoff-Basisdaten", " Material base data"},
     // The start page.
     {"Bearbeiten > Geometrie: die Kontur Punkt für Punkt eingeben", "Edit > Geometry: type the contour point by point"},
     {"Datei > Öffnen: einen gespeicherten Körper (.kal) laden", "File > Open: load a saved body (.kal)"},
@@ -143,21 +150,265 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"Max. Anzahl Zeilen/Seite auf dem Ausdruck", "Max. lines per page of the printout"},
     {"Leerzeilen am Seitenanfang", "Blank lines at the top of a page"},
     {"Layerfarben SVG,PDF ?", "Layer colours in SVG, PDF ?"},
+    {"Ausgabeformat", "Output format"},
+    {"Ausgabeschnittstelle", "Output interface"},
+    {"Maßstab anpassen ?", "Fit the scale ?"},
+    {"Plot um 90 Grad drehen ?", "Rotate the plot by 90 degrees ?"},
+    {"Nullpunktverschiebung in x-Richtung", "Origin shift in x"},
+    {"Nullpunktverschiebung in y-Richtung", "Origin shift in y"},
+    {"Postscript-Zeichensatz", "PostScript character set"},
+    {"vorheriges Element", "previous element"},
+    {"nächstes Element", "next element"},
+    {"Dateiname (ohne Endung .plt)", "File name (without the extension .plt)"},
+    {"PENPLOT-Kommandozeile (0=Parameter)", "PENPLOT command line (0=parameters)"},
+    {"Pause nach jeder Seite ?", "Pause after every page ?"},
+    {"Steuersequenz für HP-GL/2-Laserdrucker vorausschicken ?", "Send the HP-GL/2 laser printer control sequence first ?"},
+    {"Ausgabe auf ..", "Output to .."},
+    {"Bitte wählen ..", "Please choose .."},
+    {"Blatt in Drucker einlegen.  Fortfahren ?", "Put a sheet into the printer.  Continue ?"},
+    // The standard dialogs and the message boxes.
+    {"&Ja", "&Yes"},
+    {"&Nein", "&No"},
+    {"Auswahl", "Choice"},
+    {"Hilfe", "Help"},
+    {"Meldung", "Message"},
+    {"Meldung:", "Message:"},
+    {"Fehler : ", "Error : "},
+    {"Fehlermeldung", "Error message"},
+    {"Ursache", "Cause"},
+    {"Abhilfe", "Remedy"},
+    {"HILFETEXT Nr.", "HELP TEXT No."},
+    {"Information zum Hilfebild", "Information on the help picture"},
+    // The messages of the commands.
+    {"Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
+     "The calculation reports warnings or errors, see cause and remedy."},
+    {"Ansicht ", "View "},
+    {"Blockname ", "Block name "},
+    {"CAD-Code", "CAD code"},
+    {"CAD-Code ", "CAD code "},
+    {"DBF #", "DBF #"},
+    {"DXF-Datei ", "DXF file "},
+    {"Die Datendatei verknüpft dieses Dokument: ", "The data file links this document: "},
+    {"Drehwinkel ", "Angle of rotation "},
+    {"Drucker kann nicht gestartet werden", "The printer cannot be started"},
+    {"Erweiterung .", "Extension ."},
+    {"Fehler bei Zugriff auf Diskette/Platte ", "Error accessing the disk "},
+    {"Fehler im Demoskript, Zeile ", "Error in the demonstration script, line "},
+    {"Fehler in GetArcCenter (dphi = ", "Error in GetArcCenter (dphi = "},
+    {"File- und User- Befehle sind im Archivierungsmodus nicht möglich.",
+     "File and user commands are not possible in archive mode."},
+    {"HTML-Datei nicht geschrieben: ", "HTML file not written: "},
+    {"Halbschnitt", "Half section"},
+    {"Kein Ordner für temporäre Dateien benutzbar", "No folder for temporary files can be used"},
+    {"Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner.",
+     "No write permission for the dbf folder !  Editing in the temporary folder."},
+    {"Keine Koordinaten in Zeile ", "No coordinates in line "},
+    {"Keine Werkstofftabelle (weniger als 13 Felder): ", "No material table (fewer than 13 fields): "},
+    {"Keine vollständige Konfigurationsdatei: die lesbaren Werte sind übernommen, die übrigen ",
+     "Incomplete configuration file: the readable values are taken, the others "},
+    {"Kommandozeile zu lang, Es wird eine Batch-Datei erzeugt.", "Command line too long, a batch file is made."},
+    {"Konfigurationsdatei kann nicht gelesen werden: ", "The configuration file cannot be read: "},
+    {"Kontur im Uhrzeigersinn: A < 0", "Contour clockwise: A < 0"},
+    {"Max. Änderungen = ", "Max. changes = "},
+    {"Ordner für temporäre Dateien", "Folder for temporary files"},
+    {"Ordner für temporäre Dateien ", "Folder for temporary files "},
+    {"Passwort (User) eingeben ...", "Enter the (user) password ..."},
+    {"Richtungssinn umkehren", "Reverse the direction"},
+    {"Schraffurfehler", "Hatching error"},
+    {"Sie haben kein Schreibrecht für das Datenbankverzeichnis. Änderungen und ",
+     "You have no write permission for the database folder. Changes and "},
+    {"Spiegeln", "Mirror"},
+    {"Tabelle ist keine KALO-Datendatei: ", "The table is no KALO data file: "},
+    {"Tabelle nicht lesbar: ", "Table not readable: "},
+    {"Temporäre Dateien stattdessen in ", "Temporary files instead in "},
+    {"Ungültiger Dateiname", "Invalid file name"},
+    {"Ungültiger Dateiname ", "Invalid file name "},
+    {"Ungültiges Passwort ", "Invalid password "},
+    {"Verschiebung x", "Shift x"},
+    {"Verschiebung y", "Shift y"},
+    {"Welche Kontur übernehmen ?", "Which contour to take ?"},
+    {"Welcher Körper der STEP-Datei?", "Which body of the STEP file?"},
+    {"Zuerst müssen Sie Ihre Eingabedaten speichern (Menü \"Datei->Speichern\")",
+     "First you have to save your input (menu \"File->Save\")"},
+    {"kalo --summary FILE_OR_FOLDER...: keine Datei und kein Ordner angegeben",
+     "kalo --summary FILE_OR_FOLDER...: no file and no folder given"},
+    {"kalo: unbekannte Option ", "kalo: unknown option "},
+    {"keine Geometrie eingegeben !", "no geometry entered !"},
+    {"ungültiger CAD Ordner konfiguriert", "invalid CAD folder configured"},
+    {"ungültiger DBF Ordner konfiguriert", "invalid DBF folder configured"},
+    {"ungültiger Data Ordner konfiguriert", "invalid data folder configured"},
+    {"ungültiger EDI Ordner konfiguriert", "invalid EDI folder configured"},
+    {"ungültiger Ordner für temporäre Dateien konfiguriert", "invalid folder for temporary files configured"},
+    {"ungültiger PLT Ordner konfiguriert", "invalid PLT folder configured"},
+    {"zu viele Punkte !", "too many points !"},
+    {"3D-Körper", "3D body"},
+    {"Fatal  : Zahlenüberlauf !", "Fatal  : numeric overflow !"},
+    {"Fatal  : n schraff !", "Fatal  : n hatch !"},
+    {"Fatal  : schraff schnittp", "Fatal  : hatch intersection"},
+    {"Fatal  : Überschneidung El.", "Fatal  : overlap el."},
+    // The program's title and the About box.
+    {"KALO  Berechnung rotationssymmetrischer Körper", "KALO  Calculation of bodies of revolution"},
+    {" für  Windows", " for  Windows"},
+    {"Fläche, Volumen, Masse und Trägheitsmoment", "Area, volume, mass and moment of inertia"},
+    {"aus einer Kontur von bis zu 200 Punkten mit Linien und Bögen",
+     "from a contour of up to 200 points with lines and arcs"},
+    // The documentation dialogs.
+    {"Änderung ", "Change "},
+    {"Änderungstext", "Change text"},
+    {"Bearbeiter", "Editor"},
+    {"Beschreibung", "Description"},
+    {"Ersatz für", "Replaces"},
+    {"Ersetzt durch", "Replaced by"},
+    {"Bearb.", "Drawn"},
+    {"Gepr.", "Checked"},
+    {"Norm", "Standards"},
+    // The output targets.
+    {"Kontrollausgabe auf Bildschirm", "Check output on the screen"},
+    {"Ausgabe auf Laserprinter/Plotter mit PENPLOT", "Output to a laser printer/plotter with PENPLOT"},
+    {"Bildschirm", "Screen"},
+    {"Textdrucker", "Text printer"},
+    {"Datei", "File"},
+    {"Windows-Drucker", "Windows printer"},
+    {"externes Textprogramm", "external text program"},
+    {"seriell", "serial"},
+    // The help picture browser's commands.
+    {"-----  Erweitern  -----", "-----  Extend  -----"},
+    {"-----  Löschen  -----", "-----  Delete  -----"},
+    {"-----  Ändern  ------", "-----  Change  ------"},
+    {"-----  Einfügen ------", "-----  Insert ------"},
+    {"-----  HP-GL/2 drucken/plotten  ------", "-----  HP-GL/2 print/plot  ------"},
+    // The DXF import's contours and notes.
+    {" Elemente, Fläche ", " elements, area "},
+    {"Achse: Mittellinie (Layer ", "Axis: centre line (layer "},
+    {", Zeile ", ", line "},
+    {", neben der Kontur)", ", beside the contour)"},
+    {", an der Kontur)", ", on the contour)"},
+    {", Symmetrielinie der Kontur)", ", symmetry line of the contour)"},
+    {") durch (", ") through ("},
+    {" und (", " and ("},
+    {"Achse: Symmetrielinie des Vollschnitts ", "Axis: symmetry line of the full section "},
+    {" (senkrecht, Kontur gedreht)", " (vertical, contour turned)"},
+    {"Achse wie angegeben: x-Achse (y = 0)", "Axis as given: x axis (y = 0)"},
+    {"Achse wie angegeben: y-Achse (x = 0), Kontur gedreht", "Axis as given: y axis (x = 0), contour turned"},
+    {"Achse wie angegeben: Linie durch (", "Axis as given: line through ("},
+    {"Achse: y = 0 (Kante der Kontur)", "Axis: y = 0 (edge of the contour)"},
+    {"Achse: y = 0 (Kontur reicht darüber)", "Axis: y = 0 (the contour reaches beyond it)"},
+    {"Achse: y = 0 (Kontur auf dem Konturlayer des Programms)",
+     "Axis: y = 0 (contour on the program's contour layer)"},
+    {"Achse: x = 0 (Kante der Kontur; senkrecht, Kontur gedreht)",
+     "Axis: x = 0 (edge of the contour; vertical, contour turned)"},
+    {"Achse: y = 0 angenommen (keine Mittellinie, keine Kante auf einer Achse); /AXIS=x|y gibt sie an",
+     "Axis: y = 0 assumed (no centre line, no edge on an axis); /AXIS=x|y states it"},
+    {"Lücke ", "Gap "},
+    {" mm bei ", " mm at "},
+    {" geschlossen", " closed"},
+    {"Linien an ", "Lines split at "},
+    {" Kreuzungen und Einmündungen geteilt", " crossings and junctions"},
+    {" geschlossene Konturen; übernommen: ", " closed contours; taken: "},
+    {"SPLINE/ELLIPSE durch ", "SPLINE/ELLIPSE by "},
+    {"Daten nach EOF übergangen", "Data after EOF passed over"},
+    // The configuration's line styles and inner parts of messages and fields.
+    {"Ausgezogene  Linie ", "Solid line         "},
+    {"Gestrichelte Linie ", "Dashed line        "},
+    {"Mittellinie ", "Centre line "},
+    {" nicht gefunden oder kein Zugriffsrecht !", " not found or no access right !"},
+    {"   (alle Ergebnisse: Ansicht > Standardausdruck)", "   (all results: View > Standard Printout)"},
+    {"Farbe für Layer ", "Colour of layer "},
+    {" (rot)", " (red)"},
+    {" (gelb)", " (yellow)"},
+    {" (grün)", " (green)"},
+    {" (blau)", " (blue)"},
+    {" (weiß)", " (white)"},
+    {" (dunkel blau)", " (dark blue)"},
+    {" (dunkel grün)", " (dark green)"},
+    {" (dunkel cyan)", " (dark cyan)"},
+    {" (dunkel rot)", " (dark red)"},
+    {" (dunkel magenta)", " (dark magenta)"},
+    {" (braun)", " (brown)"},
+    {" (hell grau)", " (light grey)"},
+    {" (dunkel grau)", " (dark grey)"},
+    {" (schwarz)", " (black)"},
+    // The configuration dialog's fields.
+    {"Ordner für Datenbankdateien (dbf)", "Folder of the database files (dbf)"},
+    {"VORTANE-Programm-Ordner", "VORTANE program folder"},
+    {"Hilfebilder(plt), Hilfetext(hlp), Demoskript(dem)", "Help pictures (plt), help texts (hlp), demo script (dem)"},
+    {"Temporärer Ordner", "Temporary folder"},
+    {"EDI Ordner", "EDI folder"},
+    {"Daten Ordner", "Data folder"},
+    {"CAD Ordner", "CAD folder"},
+    {"Arbeitsverzeichnis", "Working folder"},
+    {"Farbgrafik", "Colour graphics"},
+    {"monochrom", "monochrome"},
+    {"Fenstergroesse  x", "Window size  x"},
+    {"Hintergrundfarbe...", "Background colour..."},
+    {"Umrandung", "Border"},
+    {"Dialogfenster Größe %", "Dialog window size %"},
+    {"Dialogelemente Größe %", "Dialog element size %"},
+    {"Strichstärke", "Line width"},
+    {"Layer Monochrom ?", "Layers monochrome ?"},
+    {"Textstil", "Text style"},
+    {"Textwinkel", "Text angle"},
+    {"Diagrammgrenzen abfragen", "Ask for the diagram limits"},
+    {"Freigabefeld", "Release field"},
+    {"Anzahl der Dezimalstellen  DXF, TXT", "Number of decimal places  DXF, TXT"},
+    {"Größenfaktor Bemaßung", "Dimension size factor"},
+    {"Ursprung  x", "Origin  x"},
+    {"Schattierung", "Shading"},
+    {"Monochrom", "Monochrome"},
+    {"Color / Graustufen", "Colour / grey scales"},
+    {"Hochformat", "Portrait"},
+    {"Querformat", "Landscape"},
+    {"Ausgabeformat abfragen", "Ask for the output format"},
+    {"Druckerschnittstelle für Textausdruck", "Printer port for the text printout"},
+    {"Form der Trennzeilen im Ausdruck", "Separator lines in the printout"},
+    {"Trennlinien  ---- ====  ****", "Separator lines  ---- ====  ****"},
+    {"Trennlinien  ─── ═══", "Separator lines  ─── ═══"},
+    {"Leerzeichen und Leerzeilen", "Blanks and blank lines"},
+    {"komprimiert, ohne Trennzeilen", "compressed, without separator lines"},
+    {"Datum", "Date"},
+    {"Textfenster  links", "Text window  left"},
+    {"oben", "top"},
+    {"Breite", "Width"},
+    {"Höhe", "Height"},
+    {"Metrisch (mm, N, MPa)", "Metric (mm, N, MPa)"},
+    {"Englisch (in, lbf, psi)", "Imperial (in, lbf, psi)"},
+    {"Winkel", "Angle"},
+    {"Textausdruck", "Text printout"},
+    {"mit Kopf", "with heading"},
+    {"Kopf nur 1.Seite", "heading on page 1 only"},
+    {"Hilfegrad", "Help level"},
+    {"0 : Keine Info nach Eingabe", "0 : No information after input"},
+    {"1 : Normale Einstellung", "1 : Normal setting"},
+    {"2 : Erweiterte Hilfe, Einzeleingabe", "2 : Extended help, single input"},
+    {"Ergebnisgrafik", "Result graphics"},
+    {"egal", "none"},
+    {"Fertigungszeichnung", "Production drawing"},
+    {"Diagramm", "Diagram"},
+    {"Dezimalzeichen", "Decimal sign"},
+    {"Dezimalzeichen Excel", "Decimal sign Excel"},
+    {"Sonderzeichen", "Special characters"},
+    {"Usereingabe", "User input"},
+    {"Archivierungsmodus ?", "Archive mode ?"},
+    {"Textprogramm", "Text program"},
 };
 
 // The table with its German texts in code page 850, made once.
 const std::vector<std::pair<std::string, std::string>>& EnglishTable() {
   static const std::vector<std::pair<std::string, std::string>> table = [] {
     std::vector<std::pair<std::string, std::string>> converted;
-    for (const auto& [german, english] : kEnglishTexts) converted.emplace_back(Oem(german), english);
+    for (const auto& [german, english] : kEnglishTexts) converted.emplace_back(Oem(german), Oem(english));
     return converted;
   }();
   return table;
 }
 
 bool IsLeadingPart(const std::string& german) {
-  return german.ends_with(' ') || german.ends_with('(');
+  unsigned char last = static_cast<unsigned char>(german.back());
+  return last < 0x80 && !std::isalnum(last);
 }
+
+// What the code puts between or after the parts it fills in: " nicht gefunden ..." after a name.
+bool IsInnerPart(const std::string& german) { return german.starts_with(' '); }
 
 }  // namespace
 
@@ -173,6 +424,11 @@ std::string DialogText(const std::string& cp850, int language) {
       best = text.size();
       shown = english + cp850.substr(text.size());
     }
+  }
+  for (const auto& [text, english] : EnglishTable()) {
+    if (!IsInnerPart(text)) continue;
+    for (size_t at = shown.find(text); at != std::string::npos; at = shown.find(text, at + english.size()))
+      shown.replace(at, text.size(), english);
   }
   return shown;
 }

@@ -11,7 +11,7 @@ namespace kalo {
 ChangeDialog::ChangeDialog(ChangeForm& form, const HelpHandler& help, QWidget* parent)
     : QDialog(parent), form_(form) {
   setObjectName("Aenderung");
-  setWindowTitle(FromUtf8(form.caption));
+  setWindowTitle(Labelled(form.caption));
   auto* layout = new QFormLayout(this);
   title_ = AddEdit("Edit_title", form.Edit_title, kChangeTitleLength);
   date_ = AddEdit("Edit_date", form.Edit_date, kChangeDateLength);
@@ -19,7 +19,7 @@ ChangeDialog::ChangeDialog(ChangeForm& form, const HelpHandler& help, QWidget* p
   description_ = new QPlainTextEdit(FromUtf8(form.Memo_description), this);
   description_->setObjectName("Memo_description");
 
-  auto* today = new QPushButton(FromUtf8(form.Button_dateCaption), this);
+  auto* today = new QPushButton(Labelled(form.Button_dateCaption), this);
   today->setObjectName("Button_date");
   today->setAutoDefault(false);
   connect(today, &QPushButton::clicked, this, [this] {
@@ -30,10 +30,10 @@ ChangeDialog::ChangeDialog(ChangeForm& form, const HelpHandler& help, QWidget* p
   dateRow->addWidget(date_);
   dateRow->addWidget(today);
 
-  layout->addRow(FromUtf8(form.Label_title), title_);
-  layout->addRow(FromUtf8(form.Label_date), dateRow);
-  layout->addRow(FromUtf8(form.Label_editor), editor_);
-  layout->addRow(FromUtf8(form.Label_description), description_);
+  layout->addRow(Labelled(form.Label_title), title_);
+  layout->addRow(Labelled(form.Label_date), dateRow);
+  layout->addRow(Labelled(form.Label_editor), editor_);
+  layout->addRow(Labelled(form.Label_description), description_);
   QDialogButtonBox* buttons = OkCancelButtons(this);
   AddHelpTextButton(buttons, "&Hilfe", help);
   layout->addRow(buttons);

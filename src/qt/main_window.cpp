@@ -24,6 +24,7 @@
 #include "cad/cad_driver.h"
 #include "context/context.h"
 #include "demo/demo_run.h"
+#include "lang/accelerators.h"
 #include "help/help_picture_browser.h"
 #include "app/ole_commands.h"
 #include "platform/codepage.h"
@@ -252,6 +253,21 @@ void TMainForm::UpdateMenus() {
   oleImportItem_->setEnabled(menu.spreadsheetLinked);
   statusBar()->showMessage(Shown(menu.status, plain));
   startPage_->ShowPage(CurrentStartPage(context_), plain);
+  KeepAcceleratorsDistinct(menuBar()->actions());
+  for (QMenu* menu : findChildren<QMenu*>()) KeepAcceleratorsDistinct(menu->actions());
+}
+
+void TMainForm::KeepAcceleratorsDistinct(const QList<QAction*>& items) {
+  std::vector<QAction*> shown;
+  std::vector<std::string> captions;
+  for (QAction* item : items) {
+    if (item->isSeparator() || !item->isVisible()) continue;
+    shown.push_back(item);
+    captions.push_back(ToUtf8(item->text()));
+  }
+  std::vector<std::string> distinct = WithDistinctAccelerators(captions);
+  for (size_t i = 0; i < shown.size(); ++i)
+    if (distinct[i] != captions[i]) shown[i]->setText(FromUtf8(distinct[i]));
 }
 
 void TMainForm::ApplyConfiguredSize() {

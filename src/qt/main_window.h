@@ -57,6 +57,8 @@ class TMainForm : public QMainWindow {
   // The vocabulary follows the configured language; on a change every item it names is
   // labelled again.
   void FollowLanguage();
+  // One menu's items (or the menu bar's menus) with an accelerator letter each of their own.
+  static void KeepAcceleratorsDistinct(const QList<QAction*>& items);
 
   Context& context_;
   GraphWidget* graph_;
