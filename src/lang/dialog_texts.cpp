@@ -157,6 +157,7 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"Nullpunktverschiebung in x-Richtung", "Origin shift in x"},
     {"Nullpunktverschiebung in y-Richtung", "Origin shift in y"},
     {"Postscript-Zeichensatz", "PostScript character set"},
+    {"andere Schriften", "other fonts"},
     {"vorheriges Element", "previous element"},
     {"nächstes Element", "next element"},
     {"Dateiname (ohne Endung .plt)", "File name (without the extension .plt)"},
@@ -253,6 +254,7 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"aus einer Kontur von bis zu 200 Punkten mit Linien und Bögen",
      "from a contour of up to 200 points with lines and arcs"},
     // The documentation dialogs.
+    {"Zeichnungsinfo", "Drawing information"},
     {"Änderung ", "Change "},
     {"Änderungstext", "Change text"},
     {"Bearbeiter", "Editor"},
@@ -271,7 +273,8 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"Windows-Drucker", "Windows printer"},
     {"externes Textprogramm", "external text program"},
     {"seriell", "serial"},
-    // The help picture browser's commands.
+    // The help picture browser's title and commands.
+    {"KALO Hilfebilder", "KALO help pictures"},
     {"-----  Erweitern  -----", "-----  Extend  -----"},
     {"-----  Löschen  -----", "-----  Delete  -----"},
     {"-----  Ändern  ------", "-----  Change  ------"},

@@ -23,7 +23,8 @@ std::string GermanIn(const std::string& utf8) {
       "bildschirm", "textdrucker", "seriell", "fenster", "breite",  "oben",      "winkel",   "schraffur",
       "linie",     "linien",  "punkte",    "ursprung", "verschiebung", "drehen", "spiegeln", "beenden",
       "suchbegriff", "dichte", "teilung",  "bogen",    "koordinaten", "zwischenablage", "wiederherstellen",
-      "achse",     "zeichnungsname", "zeichnungsnummer", "grafik", "ergebnisse", "ansicht", "standardausdruck"};
+      "achse",     "zeichnungsname", "zeichnungsnummer", "grafik", "ergebnisse", "ansicht", "standardausdruck",
+      "hilfebilder", "schriften", "zeichnungsinfo", "andere"};
   std::string word;
   for (size_t i = 0; i <= utf8.size(); ++i) {
     char c = i < utf8.size() ? utf8[i] : ' ';
