@@ -1,5 +1,6 @@
 #include "lang/dialog_texts.h"
 
+#include <algorithm>
 #include <cctype>
 #include <utility>
 #include <vector>
@@ -11,8 +12,8 @@ namespace kalo {
 namespace {
 
 // German (UTF-8 here) and English. Entries that end in neither a letter nor a digit (a blank,
-// "(", ".", "#") are also leading parts; entries that begin with a blank are inner parts,
-// replaced wherever they stand.
+// "(", ".", "#") are also leading parts; entries that begin with a blank, ":", ";", "," or ")"
+// are inner parts, replaced wherever they stand.
 constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     // Buttons every dialog shares.
     {"OK", "OK"},
@@ -310,6 +311,97 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {" geschlossene Konturen; übernommen: ", " closed contours; taken: "},
     {"SPLINE/ELLIPSE durch ", "SPLINE/ELLIPSE by "},
     {"Daten nach EOF übergangen", "Data after EOF passed over"},
+    // File errors, after the file's name and ": ".
+    {" kein Platz mehr auf dem Datenträger", " no space left on the disk"},
+    {" keine Schreibberechtigung", " no write permission"},
+    {" Datenträger schreibgeschützt", " the disk is write-protected"},
+    {" Dateiname zu lang", " file name too long"},
+    {" Ordner nicht gefunden", " folder not found"},
+    {" ein Teil des Pfades ist kein Ordner", " a part of the path is no folder"},
+    {" der Name ist ein Ordner", " the name is a folder"},
+    {" zu viele symbolische Verknüpfungen", " too many symbolic links"},
+    {" Datei zu groß", " file too large"},
+    {" Ein-/Ausgabefehler", " input/output error"},
+    {" symbolische Verknüpfung eines anderen Benutzers, nicht gefolgt", " another user's symbolic link, not followed"},
+    {" nicht gefolgt (gehört weder Ihnen noch dem Besitzer des Ordners)",
+     " not followed (it belongs neither to you nor to the folder's owner)"},
+    {" Systemfehler ", " system error "},
+    {" keine Leseberechtigung", " no read permission"},
+    {" zu viele offene Dateien", " too many open files"},
+    {" zu wenig Speicher", " not enough memory"},
+    {" existiert bereits.   überschreiben ?", " already exists.   Overwrite ?"},
+    {" nicht gefunden !", " not found !"},
+    {" nicht gefunden oder kein Zugriffsrecht", " not found or no access right"},
+    {" kann nicht geöffnet werden", " cannot be opened"},
+    {" kann nicht angelegt werden", " cannot be made"},
+    {"Hilfetext Nr ", "Help text No "},
+    {": keine Hilfe vorhanden.", ": no help available."},
+    {"). Wiederherstellen ?", "). Restore it ?"},
+    {"   Ausführen ?", "   Run it ?"},
+    {": nichts übernommen.", ": nothing taken."},
+    // The calculation's warnings and the message summary.
+    {"Warnung: Punkte unterhalb der Achse (y < 0): ", "Warning: points below the axis (y < 0): "},
+    {"Warnung: Kontur überschneidet sich (Element ", "Warning: the contour crosses itself (element "},
+    {"Warnung: Kontur überschneidet sich (Elemente ", "Warning: the contour crosses itself (elements "},
+    {"Warnung: Kontur im Uhrzeigersinn (negative Fläche)", "Warning: contour clockwise (negative area)"},
+    {"Weiter/zurück...", "Continue/back..."},
+    // The help picture browser's questions.
+    {"Zu löschende Zeile wählen...", "Choose the line to delete..."},
+    {"   Löschen ?", "   Delete ?"},
+    {"Zu ändernde Zeile wählen...", "Choose the line to change..."},
+    {"Vor welche Zeile einfügen ?", "Insert before which line ?"},
+    {"Welches Bild ausdrucken ?", "Which picture to print ?"},
+    // The views and the transformations.
+    {"Geometrie mit Tabelle", "Geometry with table"},
+    {"Geometrie 1", "Geometry 1"},
+    {"Geometrie 2", "Geometry 2"},
+    {"Tabelle", "Table"},
+    {"Formblatt", "Form sheet"},
+    {"Polylinie", "Polyline"},
+    {"zurück ..", "back .."},
+    {" gibt es nicht", " does not exist"},
+    {"Spiegeln um Achse x", "Mirror about the x axis"},
+    {"Spiegeln um Achse y", "Mirror about the y axis"},
+    {"nicht spiegeln", "do not mirror"},
+    // The plot program's questions.
+    {"Programmverzeichnis von ", "Program folder of "},
+    {"Name der Ausgabedatei", "Name of the output file"},
+    {"Maßstab (0=anpassen)", "Scale (0=fit)"},
+    {"Name der Batch-Datei (ohne .bat)", "Name of the batch file (without .bat)"},
+    // The DXF reader's refusals and notes.
+    {" ein Verzeichnis, keine Datei", " a folder, not a file"},
+    {" keine gewöhnliche Datei (Gerät, FIFO oder Socket)", " not a regular file (device, FIFO or socket)"},
+    {" MB; so große Zeichnungen werden nicht gelesen", " MB; drawings so large are not read"},
+    {" die Datei ist leer", " the file is empty"},
+    {" binäre DXF-Datei; bitte als ASCII-DXF speichern", " binary DXF file; please save it as ASCII DXF"},
+    {" DWG-Zeichnung, keine DXF-Datei; bitte als ASCII-DXF speichern",
+     " DWG drawing, not a DXF file; please save it as ASCII DXF"},
+    {" unvollständig oder keine DXF-Datei: sie endet nicht mit EOF", " incomplete or not a DXF file: it does not end with EOF"},
+    {" beschädigt: in Zeile ", " damaged: in line "},
+    {" steht kein Gruppencode", " there is no group code"},
+    {" keine Linien, Bögen, Kreise oder Polylinien gefunden", " no lines, arcs, circles or polylines found"},
+    {" keine geschlossene Kontur", " no closed contour"},
+    {" nur Rahmen oder Schriftfeld, keine Kontur", " only a frame or a title block, no contour"},
+    {"; die längste offene Kette endet bei ", "; the longest open chain ends at "},
+    {" (Lücke ", " (gap "},
+    {" Elemente; höchstens ", " elements; at most "},
+    {" sind möglich", " are possible"},
+    {" davon folgen SPLINE/ELLIPSE mit Toleranz ", " of them follow SPLINE/ELLIPSE with the tolerance "},
+    {"; mit Toleranz ", "; with the tolerance "},
+    {" wären es ", " there would be "},
+    {"; auch mit Toleranz ", "; also with the tolerance "},
+    {" wären es zu viele", " there would be too many"},
+    {" (an der Achse)", " (at the axis)"},
+    {" (die größte)", " (the largest)"},
+    {" Bögen und Linien angenähert (Toleranz ", " arcs and lines approximated (tolerance "},
+    {"Achtung: in der Einheit der Zeichnung ist das Teil ", "Attention: in the drawing's unit the part is "},
+    {" m groß; in mm gezeichnet? /UNITS=mm liest es in Millimetern", " m large; drawn in mm? /UNITS=mm reads it in millimetres"},
+    {"Einheit der Zeichnung wie angegeben: ", "Unit of the drawing as given: "},
+    {"Einheit der Zeichnung: ", "Unit of the drawing: "},
+    {"Einheit der Zeichnung unbekannt ($INSUNITS ", "Unit of the drawing unknown ($INSUNITS "},
+    {"), als Millimeter gelesen; /UNITS=mm|in|m gibt sie an", "), read as millimetres; /UNITS=mm|in|m states it"},
+    {"Zeichnung ohne Einheit in englischen Maßen ($MEASUREMENT 0), als Millimeter gelesen; /UNITS=in liest sie in Zoll",
+     "Drawing without a unit in imperial measures ($MEASUREMENT 0), read as millimetres; /UNITS=in reads it in inches"},
     // The configuration's line styles and inner parts of messages and fields.
     {"Ausgezogene  Linie ", "Solid line         "},
     {"Gestrichelte Linie ", "Dashed line        "},
@@ -410,8 +502,22 @@ bool IsLeadingPart(const std::string& german) {
   return last < 0x80 && !std::isalnum(last);
 }
 
-// What the code puts between or after the parts it fills in: " nicht gefunden ..." after a name.
-bool IsInnerPart(const std::string& german) { return german.starts_with(' '); }
+// What the code puts between or after the parts it fills in: " nicht gefunden ..." after a
+// name, ": nichts übernommen." after a list.
+bool IsInnerPart(const std::string& german) { return german.find_first_of(" :;,)") == 0; }
+
+// The inner parts, longest first, so that a longer one is not broken by a shorter one in it.
+const std::vector<std::pair<std::string, std::string>>& InnerParts() {
+  static const std::vector<std::pair<std::string, std::string>> parts = [] {
+    std::vector<std::pair<std::string, std::string>> inner;
+    for (const auto& entry : EnglishTable())
+      if (IsInnerPart(entry.first)) inner.push_back(entry);
+    std::stable_sort(inner.begin(), inner.end(),
+                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    return inner;
+  }();
+  return parts;
+}
 
 }  // namespace
 
@@ -428,8 +534,7 @@ std::string DialogText(const std::string& cp850, int language) {
       shown = english + cp850.substr(text.size());
     }
   }
-  for (const auto& [text, english] : EnglishTable()) {
-    if (!IsInnerPart(text)) continue;
+  for (const auto& [text, english] : InnerParts()) {
     for (size_t at = shown.find(text); at != std::string::npos; at = shown.find(text, at + english.size()))
       shown.replace(at, text.size(), english);
   }

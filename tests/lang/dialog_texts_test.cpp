@@ -24,5 +24,19 @@ TEST(DialogTexts, EnglishTakesWholeTextsAndLeadingPartsAndLeavesTheRest) {
   EXPECT_EQ(DialogText("", kEnglish), "");
 }
 
+// What the code puts between and after the names it fills in is English too, the names stay
+// as they are, and a longer inner part wins over a shorter one inside it.
+TEST(DialogTexts, InnerPartsAroundFilledInNamesAreEnglishAndTheNamesStay) {
+  EXPECT_EQ(DialogText(Oem("Datei /home/Zeichnung/welle.kal nicht gefunden !"), kEnglish),
+            "File /home/Zeichnung/welle.kal not found !");
+  EXPECT_EQ(DialogText(Oem("File wst1base.dbf nicht gefunden oder kein Zugriffsrecht !"), kEnglish),
+            "File wst1base.dbf not found or no access right !");
+  EXPECT_EQ(DialogText(Oem("Keine Koordinaten in Zeile 3, 7: nichts übernommen."), kEnglish),
+            "No coordinates in line 3, 7: nothing taken.");
+  EXPECT_EQ(DialogText(Oem("DXF-Datei ring.dxf: die Datei ist leer"), kEnglish), "DXF file ring.dxf: the file is empty");
+  EXPECT_EQ(DialogText(Oem("Datei /home/Zeichnung/welle.kal nicht gefunden !"), kGerman),
+            Oem("Datei /home/Zeichnung/welle.kal nicht gefunden !"));
+}
+
 }  // namespace
 }  // namespace kalo
