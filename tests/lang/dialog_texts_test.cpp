@@ -34,6 +34,8 @@ TEST(DialogTexts, InnerPartsAroundFilledInNamesAreEnglishAndTheNamesStay) {
   EXPECT_EQ(DialogText(Oem("Keine Koordinaten in Zeile 3, 7: nichts übernommen."), kEnglish),
             "No coordinates in line 3, 7: nothing taken.");
   EXPECT_EQ(DialogText(Oem("DXF-Datei ring.dxf: die Datei ist leer"), kEnglish), "DXF file ring.dxf: the file is empty");
+  // A field's name leads the range message that names it.
+  EXPECT_EQ(DialogText(Oem("Zoomfaktor: Gültiger Wertebereich: 1 .. 9 !"), kEnglish), "Zoom factor: Valid range: 1 .. 9 !");
   EXPECT_EQ(DialogText(Oem("Datei /home/Zeichnung/welle.kal nicht gefunden !"), kGerman),
             Oem("Datei /home/Zeichnung/welle.kal nicht gefunden !"));
 }
