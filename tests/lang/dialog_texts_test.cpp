@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "lang/caption_vocabulary.h"
+#include "lang/english_dialog_texts.h"
 #include "platform/codepage.h"
 
 namespace kalo {
@@ -38,6 +41,12 @@ TEST(DialogTexts, InnerPartsAroundFilledInNamesAreEnglishAndTheNamesStay) {
   EXPECT_EQ(DialogText(Oem("Zoomfaktor: Gültiger Wertebereich: 1 .. 9 !"), kEnglish), "Zoom factor: Valid range: 1 .. 9 !");
   EXPECT_EQ(DialogText(Oem("Datei /home/Zeichnung/welle.kal nicht gefunden !"), kGerman),
             Oem("Datei /home/Zeichnung/welle.kal nicht gefunden !"));
+}
+
+// A German text given twice would leave one of its English texts unused.
+TEST(DialogTexts, EveryGermanTextHasOneEnglishText) {
+  std::set<std::string> german;
+  for (const auto& [text, english] : EnglishDialogTexts()) EXPECT_TRUE(german.insert(text).second) << text;
 }
 
 }  // namespace
