@@ -234,6 +234,7 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     // The documentation dialogs.
     {"Zeichnungsinfo", "Drawing information"},
     {"Änderung ", "Change "},
+    {"Änderung nicht geschrieben: ", "Change not written: "},
     {"Änderungstext", "Change text"},
     {"Bearbeiter", "Editor"},
     {"Beschreibung", "Description"},

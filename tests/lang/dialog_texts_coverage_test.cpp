@@ -18,7 +18,8 @@ namespace {
 // notices, and the labels the windows write in the code.
 const std::regex kShownCall(
     R"(\b(Report|ErrorBox|InfoBox|HelpBox|Refuse|CancelExpansion|Warn|AskYesNo|AskText|AskReal|AskNumber|AskLength|)"
-    R"(AskChoice|AskYesNoChoice|MessageBox|ShowNotice|Notice|Labelled|Shown)\()");
+    R"(AskChoice|AskYesNoChoice|MessageBox|ShowNotice|Notice|Labelled|Shown|Fail|Failed|Choose|ShowText|)"
+    R"(SelectedOrChosen|ChooseEntry|AskInformation|AskOutputFile|Real|Text)\()");
 
 TEST(DialogTextsCoverage, EveryLiteralThatReachesTheUserHasItsEnglishText) {
   std::map<std::string, bool> starts = testing::LiteralStartsOfCalls(testing::ProgramSources(), kShownCall);
