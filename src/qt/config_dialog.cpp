@@ -56,7 +56,7 @@ ConfigDialog::ConfigDialog(Tconfig& form, bool plainLetters, QWidget* parent)
       [this] { return EinstellungenPage(); }, [this] { return ExternPage(); }, [this] { return ZeichnungPage(); }};
   static_assert(std::size(builders) == kConfigPages);
   for (int page = 0; page < kConfigPages; ++page)
-    pages_->addTab(builders[page](), Label(ConfigPageCaption(static_cast<ConfigPage>(page)))->text());
+    pages_->addTab(builders[page](), Text(Oem(ConfigPageCaption(static_cast<ConfigPage>(page)))));
 
   auto* buttons = new QHBoxLayout;
   QPushButton* ok = PlainButton("Button_ok", "OK");
