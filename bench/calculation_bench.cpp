@@ -6,7 +6,7 @@
 
 #include "bench_support.h"
 #include "calc/calculation.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kalo::bench {
 namespace {
@@ -38,13 +38,13 @@ void SetHalfRingContour(Body& body) {
 void RunCalculation(benchmark::State& state, void (*setContour)(Body&), int expectedPoints) {
   BenchContext bench;
   setContour(bench.context.body);
-  Calculate(bench.context);
+  Calculate(bench.context.body, bench.context.config, bench.context.messages);
   if (bench.context.messages.Fatal() || bench.context.body.polygon.count != expectedPoints + 1) {
     state.SkipWithError("unexpected polygon");
     return;
   }
   for (auto _ : state) {
-    Calculate(bench.context);
+    Calculate(bench.context.body, bench.context.config, bench.context.messages);
     benchmark::DoNotOptimize(bench.context.body.results);
   }
 }

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "calc/contour_check.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kalo::bench {
 namespace {

@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "model/data_file_reader.h"
-#include "model/data_file_writer.h"
+#include "datafile/data_file_reader.h"
+#include "datafile/data_file_writer.h"
 
 namespace kalo::bench {
 namespace {

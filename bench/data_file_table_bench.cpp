@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "model/data_file_table.h"
-#include "model/data_file_writer.h"
+#include "datafile/data_file_table.h"
+#include "datafile/data_file_writer.h"
 
 namespace kalo::bench {
 namespace {

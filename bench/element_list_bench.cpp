@@ -11,6 +11,7 @@
 #include "edit/element_list.h"
 #include "edit/element_list_form.h"
 #include "graphics/screen_graphics.h"
+#include "graphics/screen_plotter.h"
 
 namespace kalo::bench {
 namespace {
@@ -45,7 +46,7 @@ void BM_ElementListRound(benchmark::State& state) {
   context.config.tempDirectory = directory.Path();
   context.config.helpLevel = 1;
   SetLargeBody(context.body);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   BenchHost host;
   ScreenGraphics graphics(context, host);
   context.screenPlotter = &graphics.plotter;

@@ -8,6 +8,7 @@
 #include "bench_host.h"
 #include "bench_support.h"
 #include "graphics/screen_graphics.h"
+#include "graphics/screen_plotter.h"
 #include "help/help_picture.h"
 
 namespace kalo::bench {

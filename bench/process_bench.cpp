@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "model/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 
 extern char** environ;
 

@@ -28,7 +28,7 @@ void RunCalculation(benchmark::State& state, bool exactArcs) {
   SetLargeBody(bench.context.body);
   bench.context.config.exactArcs = exactArcs;
   for (auto _ : state) {
-    Calculate(bench.context);
+    Calculate(bench.context.body, bench.context.config, bench.context.messages);
     benchmark::DoNotOptimize(bench.context.body.results);
   }
   if (bench.context.messages.Fatal()) state.SkipWithError("calculation failed");
@@ -43,7 +43,7 @@ BENCHMARK(BM_CalculateExactArcs200Elements);
 void BM_SolidProperties200Elements(benchmark::State& state) {
   BenchContext bench;
   SetLargeBody(bench.context.body);
-  Calculate(bench.context);
+  Calculate(bench.context.body, bench.context.config, bench.context.messages);
   NumberFormat format = bench.context.Numbers();
   for (auto _ : state) {
     SolidProperties solid =

@@ -8,6 +8,7 @@
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
 #include "graphics/screen_graphics.h"
+#include "graphics/screen_plotter.h"
 #include "views/show_view.h"
 
 namespace kalo::bench {
@@ -16,7 +17,7 @@ namespace {
 // The large body, calculated, with its block files in the directory.
 void PrepareSheet(Context& context, const BenchDirectory& directory) {
   SetLargeBody(context.body);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   context.config.tempDirectory = directory.Path();
   context.state.currentFileName = "large";
 }

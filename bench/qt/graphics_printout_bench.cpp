@@ -6,9 +6,9 @@
 #include <QPrinter>
 
 #include "cad/cad_driver.h"
-#include "print/print_job.h"
-#include "print/print_settings.h"
+#include "context/print_settings.h"
 #include "large_sheet.h"
+#include "print/print_job.h"
 #include "qt/graph_widget.h"
 #include "qt/graphics_printer.h"
 #include "views/show_view.h"

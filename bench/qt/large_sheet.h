@@ -8,7 +8,7 @@ namespace kalo::bench {
 
 inline void PrepareLargeSheet(Context& context, const BenchDirectory& directory) {
   SetLargeBody(context.body);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   context.config.tempDirectory = directory.Path();
   context.state.currentFileName = "large";
 }

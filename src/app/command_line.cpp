@@ -7,17 +7,14 @@
 #include <cctype>
 
 #include "cad/cad_driver.h"
+#include "cad/cad_formats.h"
 #include "context/context.h"
 #include "platform/codepage.h"
+#include "platform/paths.h"
 #include "views/show_view.h"
 
 namespace kalo {
 namespace {
-
-std::string UpperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-  return text;
-}
 
 bool AllDigits(const std::string& text) {
   return !text.empty() && text.size() <= 4 &&
@@ -119,13 +116,13 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 bool IsBatchCadOutput(const OutputSwitch& output) {
-  int target = output.cadTarget;
-  bool fileTarget = target == kCadDxf || target == kCadIges || (target >= kCadTxt && target <= kCadPdf);
+  const CadFormat* format = CadFormatOf(output.cadTarget);
+  bool fileTarget = format && *format->extension != '\0';
   return fileTarget && output.cadView >= kViewGeometryWithTable && output.cadView <= kViewPolyline;
 }
 
 std::string InvalidCadSwitchMessage(const OutputSwitch& output) {
-  return output.text + " ?  /CADi:j mit i: 1=DXF, 2=IGS, 5=TXT, 6=SVG, 7=PDF und j: Ansicht " +
+  return output.text + " ?  /CADi:j mit i: " + CadFileTargetList() + " und j: Ansicht " +
          std::to_string(kViewGeometryWithTable) + ".." + std::to_string(kViewPolyline);
 }
 

@@ -5,7 +5,8 @@
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "context/context.h"
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
+#include "graphics/screen_plotter.h"
 #include "office/overview_export.h"
 #include "platform/paths.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "model/data_file_table.h"
+#include "datafile/data_file_table.h"
 
 namespace kalo {
 

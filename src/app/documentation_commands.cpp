@@ -1,12 +1,12 @@
 #include "app/documentation_commands.h"
 
 #include "context/context.h"
+#include "context/text_channel.h"
 #include "doc/change_history.h"
 #include "doc/change_list_report.h"
 #include "doc/document_setup_form.h"
 #include "doc/drawing_info_form.h"
 #include "doc/linked_documents.h"
-#include "report/text_channel.h"
 
 namespace kalo {
 namespace {

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "context/context.h"
+#include "dialogs/message_boxes.h"
 #include "dxf/dxf_drawing.h"
-#include "help/message_boxes.h"
 #include "model/length_entry.h"
 
 namespace kalo {

@@ -3,12 +3,12 @@
 #include "app/view_commands.h"
 #include "calc/calculation.h"
 #include "context/context.h"
+#include "context/undo_history.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
+#include "doc/drawing_text_form.h"
 #include "edit/element_list.h"
-#include "edit/undo_history.h"
-#include "help/message_boxes.h"
 #include "help/message_summary.h"
-#include "model/drawing_text_form.h"
 #include "numbers/number_format.h"
 #include "platform/codepage.h"
 #include "views/show_view.h"
@@ -30,7 +30,7 @@ void TellResults(Context& context) {
 
 // A changed parameter: the body is calculated again and shown.
 void Recalculate(Context& context) {
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   context.state.modified = true;
   RefreshView(context);
   TellResults(context);
@@ -54,12 +54,12 @@ void EditGeometry(Context& context) {
     // What the user confirmed before a cancelled prompt stays, and must not be lost unsaved;
     // the list may also have shown changes that its Abbrechen took back.
     if (changed) state.modified = true;
-    Calculate(context);
+    Calculate(context.body, context.config, context.messages);
     RefreshView(context);
     return;
   }
   state.modified = true;
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   if (context.messages.Fatal() || context.config.helpLevel > 1) ShowMessageSummary(context);
   // Without help the list showed nothing of the changes.
   if (context.config.helpLevel == 0) RefreshView(context);

@@ -1,15 +1,16 @@
 #include "app/help_commands.h"
 
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
+#include "graphics/screen_plotter.h"
 #include "help/message_summary.h"
-#include "help/shipped_files.h"
+#include "output/external_program.h"
+#include "output/output_targets.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "platform/platform_defaults.h"
+#include "platform/shipped_files.h"
 #include "platform/text_file.h"
-#include "report/external_program.h"
-#include "report/output_targets.h"
-#include "report/scratch_files.h"
 #include "views/show_view.h"
 
 namespace kalo {

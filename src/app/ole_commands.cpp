@@ -4,14 +4,14 @@
 #include "app/undo_commands.h"
 #include "app/view_commands.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "datafile/data_file_writer.h"
+#include "dialogs/message_boxes.h"
 #include "help/message_summary.h"
-#include "model/data_file_writer.h"
 #include "office/data_file_sheet.h"
 #include "office/spreadsheet_start.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "report/result_report.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {

@@ -1,9 +1,9 @@
 #include "app/print_commands.h"
 
 #include "context/context.h"
+#include "dialogs/message_boxes.h"
 #include "graphics/graph_window.h"
 #include "help/help_text.h"
-#include "help/message_boxes.h"
 #include "print/print_form.h"
 #include "print/print_job.h"
 

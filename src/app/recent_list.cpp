@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "context/context.h"
-#include "model/data_file_format.h"
+#include "datafile/data_file_format.h"
 #include "platform/paths.h"
 
 namespace kalo {

@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "context/context.h"
-#include "help/message_boxes.h"
-#include "model/data_file_format.h"
-#include "model/data_file_reader.h"
-#include "model/data_file_writer.h"
+#include "datafile/data_file_format.h"
+#include "datafile/data_file_reader.h"
+#include "datafile/data_file_writer.h"
+#include "dialogs/message_boxes.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/platform_defaults.h"

@@ -1,9 +1,9 @@
 #include "app/save_query.h"
 
 #include "context/context.h"
-#include "help/message_boxes.h"
-#include "model/data_file_format.h"
-#include "model/data_file_writer.h"
+#include "datafile/data_file_format.h"
+#include "datafile/data_file_writer.h"
+#include "dialogs/message_boxes.h"
 
 namespace kalo {
 

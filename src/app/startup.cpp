@@ -10,9 +10,9 @@
 #include "calc/calculation.h"
 #include "config/directory_check.h"
 #include "context/context.h"
+#include "datafile/data_file_reader.h"
+#include "dialogs/message_boxes.h"
 #include "edit/dxf_import.h"
-#include "help/message_boxes.h"
-#include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -162,7 +162,7 @@ StartupOutcome Startup(Context& context) {
   outcome = PrepareInteractiveRun(context);
   if (outcome.endProcess) return outcome;
   context.state.cancel = false;
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   context.state.cancel = false;
   context.state.modified = false;
   return {};

@@ -13,8 +13,8 @@
 
 #include "calc/solid_properties.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
+#include "dialogs/message_boxes.h"
 #include "platform/codepage.h"
 #include "platform/console_ui.h"
 #include "platform/paths.h"

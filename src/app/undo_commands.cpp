@@ -10,7 +10,7 @@ namespace {
 void Return(Context& context, const BodyInput& input) {
   RestoreInput(context.body, input);
   context.state.modified = !context.undo.AtClean();
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   RefreshView(context);
 }
 

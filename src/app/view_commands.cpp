@@ -2,12 +2,12 @@
 
 #include "cad/cad_driver.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
 #include "help/message_summary.h"
+#include "output/text_output.h"
 #include "report/full_report.h"
 #include "report/message_block.h"
 #include "report/result_report.h"
-#include "report/text_output.h"
 #include "views/show_view.h"
 
 namespace kalo {

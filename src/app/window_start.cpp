@@ -7,6 +7,7 @@
 #include "app/undo_commands.h"
 #include "config/recent_files.h"
 #include "context/context.h"
+#include "graphics/screen_plotter.h"
 
 namespace kalo {
 namespace {

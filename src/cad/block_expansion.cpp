@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "cad/block_files.h"
+#include "cad/cad_driver.h"
 #include "cad/cad_layers.h"
 #include "cad/cad_output.h"
 #include "cad/dxf_records.h"
 #include "context/context.h"
-#include "graphics/plane_geometry.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
+#include "geometry/plane_geometry.h"
 #include "platform/text_file.h"
 
 namespace kalo {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "context/context.h"
-#include "report/scratch_files.h"
+#include "output/scratch_files.h"
 
 namespace kalo {
 namespace {

@@ -6,6 +6,7 @@
 #include "cad/cad_output.h"
 #include "cad/cad_text.h"
 #include "context/context.h"
+#include "graphics/screen_plotter.h"
 
 namespace kalo {
 

@@ -4,21 +4,11 @@
 // TXT, SVG, PDF). Coordinates in drawing units (mm), angles in degrees unless stated.
 #include <string>
 
+#include "context/cad_target.h"
+
 namespace kalo {
 
 struct Context;
-
-enum CadTargetCode : int {
-  kCadAsk = 0,
-  kCadDxf = 1,
-  kCadIges = 2,
-  kCadScreen = 3,
-  kCadPlotter = 4,
-  kCadTxt = 5,
-  kCadSvg = 6,
-  kCadPdf = 7,
-  kCadLastTarget = kCadPdf,
-};
 
 // The file extension of a file target ("dxf", "igs", "txt", "svg", "pdf"); "" for the others.
 const char* CadFileExtension(int target);

@@ -1,6 +1,6 @@
 #include "cad/cad_layers.h"
 
-#include "config/configuration.h"
+#include "context/configuration.h"
 #include "numbers/number_format.h"
 
 namespace kalo {

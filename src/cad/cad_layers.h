@@ -3,7 +3,7 @@
 // screen line widths from the configuration.
 #include <string>
 
-#include "cad/cad_target.h"
+#include "context/cad_target.h"
 
 namespace kalo {
 

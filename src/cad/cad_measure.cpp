@@ -6,7 +6,7 @@
 
 #include "cad/text_box.h"
 #include "context/context.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kalo {
 namespace {

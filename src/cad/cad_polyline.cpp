@@ -3,7 +3,7 @@
 #include "cad/cad_driver.h"
 #include "cad/cad_output.h"
 #include "context/context.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kalo {
 namespace {

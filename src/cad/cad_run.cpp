@@ -5,23 +5,20 @@
 
 #include "cad/block_files.h"
 #include "cad/cad_driver.h"
+#include "cad/cad_formats.h"
 #include "cad/cad_output.h"
-#include "cad/dxf_writer.h"
-#include "cad/iges_writer.h"
-#include "cad/pdf_writer.h"
 #include "cad/plot_command_select.h"
 #include "cad/plot_command_start.h"
 #include "cad/plot_command_words.h"
 #include "cad/screen_target.h"
-#include "cad/svg_writer.h"
-#include "cad/txt_cad_writer.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
+#include "graphics/screen_plotter.h"
+#include "output/output_targets.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/output_targets.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {
@@ -34,13 +31,19 @@ bool Cancel(Context& context) {
 }
 
 bool ChooseTarget(Context& context) {
-  const std::vector<std::string> items = {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
-                                          "Ausgabe auf Laserprinter/Plotter mit PENPLOT", "TXT"};
+  std::vector<std::string> items;
+  std::vector<int> codes;
+  int index = -1;
+  for (const CadFormat& format : CadFormats()) {
+    if (*format.choice == '\0') continue;
+    if (format.code == context.cad.target) index = static_cast<int>(codes.size());
+    items.push_back(format.choice);
+    codes.push_back(format.code);
+  }
   context.state.helpNumber = kTargetChoiceHelp;
-  int index = context.cad.target - 1;
   if (!context.ui.AskChoice("CAD-Code", items, index) || index < 0 || index >= static_cast<int>(items.size()))
     return Cancel(context);
-  context.cad.target = index + 1;
+  context.cad.target = codes[index];
   return true;
 }
 
@@ -78,25 +81,6 @@ bool ChooseOutputPath(Context& context, std::string& path) {
   }
 }
 
-PageMetadata PageMetadataOf(const Context& context) {
-  const Body& body = context.body;
-  return {Cp850ToUtf8(TrimBlanks(body.texts.name)), Cp850ToUtf8(TrimBlanks(body.texts.number)),
-          Cp850ToUtf8(TrimBlanks(body.documentation.information.drawn.name)),
-          std::string(kProgramName) + " " + kProgramVersion};
-}
-
-std::unique_ptr<CadTarget> MakeTarget(Context& context, const std::string& path) {
-  switch (context.cad.target) {
-    case kCadDxf:
-    case kCadPlotter: return std::make_unique<DxfWriter>(path, context.config);
-    case kCadIges: return std::make_unique<IgesWriter>(path, context.config, context.messages, context.clock.Now());
-    case kCadTxt: return std::make_unique<TxtCadWriter>(path, context.config);
-    case kCadSvg: return std::make_unique<SvgWriter>(path, context.config, PageMetadataOf(context));
-    case kCadPdf: return std::make_unique<PdfWriter>(path, context.config, context.clock.Now(), PageMetadataOf(context));
-    default: return std::make_unique<ScreenTarget>(context);
-  }
-}
-
 bool CloseScreen(Context& context) {
   if (ScreenPlotter* screen = context.screenPlotter) {
     screen->Refresh();
@@ -125,7 +109,7 @@ bool CadOpen(Context& context, int code) {
     cad.target = code;
   }
   if (!ChooseOutputPath(context, cad.outputPath)) return false;
-  cad.output = MakeTarget(context, cad.outputPath);
+  cad.output = CadFormatOf(cad.target)->make(context, cad.outputPath);
   if (ScreenPlotter* screen = ScreenNow(context)) {
     screen->Clear();
     screen->SetWaitCursor(true);
@@ -148,14 +132,8 @@ bool CadClose(Context& context) {
 }
 
 const char* CadFileExtension(int target) {
-  switch (target) {
-    case kCadDxf: return "dxf";
-    case kCadIges: return "igs";
-    case kCadTxt: return "txt";
-    case kCadSvg: return "svg";
-    case kCadPdf: return "pdf";
-    default: return "";
-  }
+  const CadFormat* format = CadFormatOf(target);
+  return format ? format->extension : "";
 }
 
 }  // namespace kalo

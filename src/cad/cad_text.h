@@ -3,7 +3,7 @@
 // the header line of the screen drawing.
 #include <string>
 
-#include "cad/cad_target.h"
+#include "context/cad_target.h"
 
 namespace kalo {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "config/configuration.h"
+#include "context/configuration.h"
 #include "numbers/number_format.h"
 
 namespace kalo {

@@ -1,12 +1,12 @@
 // The HEADER and TABLES sections of the DXF writer: extents and code page, the three line
 // types, the layer table and the one text style.
-#include <cctype>
 #include <cstdio>
 
 #include "cad/cad_layers.h"
 #include "cad/cad_text.h"
 #include "cad/dxf_writer.h"
-#include "config/configuration.h"
+#include "context/configuration.h"
+#include "platform/paths.h"
 
 namespace kalo {
 namespace {
@@ -50,11 +50,6 @@ int TableHandleCount() {
 std::string Hex(int value) {
   char text[16];
   std::snprintf(text, sizeof text, "%X", value);
-  return text;
-}
-
-std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return text;
 }
 

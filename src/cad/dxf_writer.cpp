@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "cad/dxf_numbers.h"
-#include "config/configuration.h"
-#include "model/data_file_format.h"
+#include "context/configuration.h"
+#include "datafile/data_file_format.h"
 #include "platform/text_file.h"
 
 namespace kalo {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cad/cad_target.h"
+#include "context/cad_target.h"
 #include "numbers/number_format.h"
 
 namespace kalo {

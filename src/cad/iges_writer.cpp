@@ -7,10 +7,10 @@
 
 #include "cad/dxf_numbers.h"
 #include "cad/iges_format.h"
-#include "config/configuration.h"
+#include "context/configuration.h"
 #include "context/context.h"
-#include "graphics/plane_geometry.h"
-#include "help/messages.h"
+#include "geometry/plane_geometry.h"
+#include "messages/messages.h"
 #include "numbers/number_format.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"

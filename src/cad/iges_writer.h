@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "cad/cad_target.h"
 #include "cad/iges_lines.h"
+#include "context/cad_target.h"
 #include "platform/clock.h"
 
 namespace kalo {

@@ -5,9 +5,9 @@
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
 #include "numbers/number_format.h"
+#include "output/scratch_files.h"
 #include "platform/paths.h"
 #include "platform/platform_defaults.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 const std::vector<std::string>& TForm_confpenplot::FormatNames() {

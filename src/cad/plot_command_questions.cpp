@@ -8,14 +8,14 @@
 #include "cad/dxf_numbers.h"
 #include "cad/plot_command_words.h"
 #include "context/context.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
-#include "help/message_boxes.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "platform/file_replace.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {

@@ -6,10 +6,10 @@
 
 #include "cad/plot_command_words.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
-#include "help/shipped_files.h"
+#include "dialogs/message_boxes.h"
+#include "output/scratch_files.h"
 #include "platform/paths.h"
-#include "report/scratch_files.h"
+#include "platform/shipped_files.h"
 
 namespace kalo {
 namespace {

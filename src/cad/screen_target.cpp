@@ -3,7 +3,8 @@
 #include "cad/block_files.h"
 #include "cad/cad_layers.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
+#include "graphics/screen_plotter.h"
 
 namespace kalo {
 

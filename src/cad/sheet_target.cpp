@@ -6,9 +6,9 @@
 #include "cad/cad_layers.h"
 #include "cad/dxf_numbers.h"
 #include "cad/text_box.h"
-#include "config/configuration.h"
+#include "context/configuration.h"
+#include "geometry/plane_geometry.h"
 #include "graphics/colours.h"
-#include "graphics/plane_geometry.h"
 
 namespace kalo {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "cad/cad_state.h"
-#include "cad/cad_target.h"
+#include "context/cad_state.h"
+#include "context/cad_target.h"
 #include "platform/canvas.h"
 
 namespace kalo {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "config/configuration.h"
-#include "graphics/plane_geometry.h"
+#include "context/configuration.h"
+#include "geometry/plane_geometry.h"
 #include "platform/codepage.h"
 
 namespace kalo {

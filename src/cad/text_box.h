@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "cad/cad_target.h"
+#include "context/cad_target.h"
 
 typedef struct _cairo cairo_t;
 

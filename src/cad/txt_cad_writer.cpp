@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "cad/dxf_numbers.h"
-#include "config/configuration.h"
+#include "context/configuration.h"
 #include "numbers/number_format.h"
 #include "platform/text_file.h"
 

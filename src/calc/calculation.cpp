@@ -10,8 +10,10 @@
 #include "calc/polygon_bounds.h"
 #include "calc/section_sums.h"
 #include "calc/solid_properties.h"
-#include "context/context.h"
-#include "graphics/plane_geometry.h"
+#include "context/configuration.h"
+#include "geometry/plane_geometry.h"
+#include "messages/messages.h"
+#include "model/body.h"
 #include "platform/codepage.h"
 
 namespace kalo {
@@ -118,14 +120,13 @@ bool OutlineIsSimple(const Body& body, bool exact, MessageCollection& messages) 
 
 }  // namespace
 
-void Calculate(Context& context) {
-  MessageCollection& messages = context.messages;
-  Body& body = context.body;
+void Calculate(Body& body, const Configuration& config, MessageCollection& messages) {
   messages.Clear();
-  bool exact = context.config.exactArcs;
-  PolygonOutcome outcome = exact ? BuildDrawingPolygon(body, messages, context.Numbers())
+  const NumberFormat numbers = NumberFormatOf(config);
+  bool exact = config.exactArcs;
+  PolygonOutcome outcome = exact ? BuildDrawingPolygon(body, messages, numbers)
                                  : BuildPolygon(body.contour, body.arcDivisionAngle, body.polygon, messages,
-                                                context.Numbers());
+                                                numbers);
   switch (outcome) {
     case PolygonOutcome::Empty:
       return;
@@ -151,7 +152,7 @@ void Calculate(Context& context) {
   if (body.rho > 0) body.volume = body.mass / body.rho * kMm3PerDm3;
   MessageCollection checkOnly;
   ArcModel model = exact ? ArcModel::Exact : ArcModel::Chords;
-  if (!AllRepresentable(body, ComputeSolidTotals(body, model, checkOnly, context.Numbers()))) {
+  if (!AllRepresentable(body, ComputeSolidTotals(body, model, checkOnly, numbers))) {
     messages.Report(Oem("Fatal  : Zahlenüberlauf !"));
     messages.SetFatal();
   }

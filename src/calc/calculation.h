@@ -3,14 +3,15 @@
 
 namespace kalo {
 
-struct Context;
+struct Body;
+struct Configuration;
 class MessageCollection;
 
 // Replaces the arcs by chords and computes area, moments, centroid, principal values,
 // mass, volume and mass moment of inertia into the body, over the chords or, with
 // "Bögen exakt", over the true arcs; problems go to the message collection, a fatal one
 // also sets its fatal-error flag.
-void Calculate(Context& context);
+void Calculate(Body& body, const Configuration& config, MessageCollection& messages);
 
 // Mass in kg of a frustum of a cone of length h (mm, signed) between radii r1, r2 (mm).
 long double GetMasseR(MessageCollection& messages, long double r1, long double r2, long double h, long double rho);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kalo {
 namespace {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "platform/codepage.h"
 
 namespace kalo {

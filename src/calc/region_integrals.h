@@ -4,7 +4,7 @@
 // -x^a·y^(b+1)/(b+1) dx), in closed form for straight lines and for circular arcs.
 #include <cmath>
 
-#include "model/plane_point.h"
+#include "geometry/plane_point.h"
 
 namespace kalo {
 

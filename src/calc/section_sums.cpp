@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "calc/calculation.h"
-#include "graphics/plane_geometry.h"
-#include "help/messages.h"
+#include "geometry/plane_geometry.h"
+#include "messages/messages.h"
 
 namespace kalo {
 namespace {

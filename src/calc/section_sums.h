@@ -1,7 +1,7 @@
 #pragma once
 // Plane section values and frustum mass values summed over the closed polygon.
+#include "geometry/plane_point.h"
 #include "model/contour.h"
-#include "model/plane_point.h"
 
 namespace kalo {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "graphics/plane_geometry.h"
-#include "help/messages.h"
+#include "geometry/plane_geometry.h"
+#include "messages/messages.h"
 #include "model/body.h"
 
 namespace kalo {

@@ -8,9 +8,9 @@
 #include "context/context.h"
 #include "dialogs/standard_dialogs.h"
 #include "graphics/colours.h"
+#include "output/text_output.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
-#include "report/text_output.h"
 
 namespace kalo {
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "config/configuration.h"
+#include "context/configuration.h"
 
 namespace kalo {
 

@@ -1,7 +1,6 @@
 #include "config/config_values.h"
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 #include <cmath>
 #include <iterator>
@@ -13,11 +12,6 @@
 
 namespace kalo {
 namespace {
-
-std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 bool IsWholeBelowOne(long double value) {
   return value < 1 && std::fabs(value - std::round(value)) <= 1.0E-10L;

@@ -6,8 +6,8 @@
 
 #include "config/configuration_lines.h"
 #include "context/context.h"
-#include "help/io_reporters.h"
-#include "help/message_boxes.h"
+#include "dialogs/io_reporters.h"
+#include "dialogs/message_boxes.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/platform_defaults.h"

@@ -3,7 +3,7 @@
 // writing, so that both always agree on the position of every value.
 #include <string>
 
-#include "config/configuration.h"
+#include "context/configuration.h"
 
 namespace kalo {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/temporary_folders.h"

@@ -5,7 +5,7 @@
 #include "config/config_values.h"
 #include "config/configuration_file.h"
 #include "context/context.h"
-#include "help/io_reporters.h"
+#include "dialogs/io_reporters.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 

@@ -1,8 +1,8 @@
 #include "context/context.h"
 
-#include "help/shipped_files.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
+#include "platform/shipped_files.h"
 
 namespace kalo {
 

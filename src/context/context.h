@@ -5,25 +5,25 @@
 #include <string>
 #include <vector>
 
-#include "cad/cad_state.h"
-#include "config/configuration.h"
-#include "edit/undo_history.h"
-#include "graphics/screen_plotter.h"
-#include "help/messages.h"
-#include "material/material_record.h"
+#include "context/cad_state.h"
+#include "context/configuration.h"
+#include "context/diagram_state.h"
+#include "context/hatch_state.h"
+#include "context/material_record.h"
+#include "context/print_settings.h"
+#include "context/text_channel.h"
+#include "context/undo_history.h"
+#include "messages/messages.h"
 #include "model/body.h"
 #include "model/program_state.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/private_folder.h"
 #include "platform/ui.h"
-#include "print/print_settings.h"
-#include "report/text_channel.h"
-#include "views/diagram_state.h"
-#include "views/hatch_state.h"
 
 namespace kalo {
 
+class ScreenPlotter;
 class Spreadsheet;
 class SpreadsheetProgram;
 
@@ -59,7 +59,7 @@ struct Context {
   PrintState print;      // the graphics printout's settings for this run
   // The graphics window that the screen target draws on; none in the command line program.
   ScreenPlotter* screenPlotter = nullptr;
-  // This run's own folder for scratch files, made on first use (report/scratch_files.h).
+  // This run's own folder for scratch files, made on first use (output/scratch_files.h).
   PrivateFolder scratchFolder;
   // The spreadsheet program of the machine; none in the command line program.
   SpreadsheetProgram* spreadsheets = nullptr;

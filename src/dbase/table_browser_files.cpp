@@ -6,10 +6,10 @@
 #include "dbase/dbf_table.h"
 #include "dbase/table_browser_form.h"
 #include "dbase/table_html_export.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
+#include "output/external_program.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/external_program.h"
 
 namespace kalo {
 namespace {

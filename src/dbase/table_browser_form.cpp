@@ -3,12 +3,12 @@
 #include "context/context.h"
 #include "dbase/dbf_table.h"
 #include "dbase/table_printout.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_text.h"
-#include "help/message_boxes.h"
 #include "lang/caption_vocabulary.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "context/context.h"
 #include "dbase/dbf_table.h"
-#include "report/table_writer.h"
-#include "report/text_output.h"
+#include "output/table_writer.h"
+#include "output/text_output.h"
 
 namespace kalo {
 

@@ -4,11 +4,12 @@
 
 #include "calc/calculation.h"
 #include "context/context.h"
+#include "datafile/data_file_reader.h"
+#include "dialogs/message_boxes.h"
 #include "edit/contour_transform.h"
-#include "help/message_boxes.h"
-#include "help/shipped_files.h"
-#include "model/data_file_reader.h"
+#include "graphics/screen_plotter.h"
 #include "platform/paths.h"
+#include "platform/shipped_files.h"
 #include "platform/text_file.h"
 #include "report/result_report.h"
 #include "views/show_view.h"
@@ -51,7 +52,7 @@ struct DemoSnapshot {
 
 void Transform(Context& context, const ContourTransformation& transformation) {
   ApplyTransformation(context.body.contour, transformation);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   ShowView(context, kCadScreen, kViewGeometryWithTable);
 }
 
@@ -91,7 +92,7 @@ void RunStep(Context& context, const DemoStep& step, const std::string& folder) 
       Transform(context, shift);
       return;
     }
-    case DemoCommand::Calculate: Calculate(context); return;
+    case DemoCommand::Calculate: Calculate(context.body, context.config, context.messages); return;
     case DemoCommand::Show: return;
   }
 }

@@ -4,7 +4,7 @@
 // them (UTF-8); OK converts them back to code page 850 and cuts them to their lengths.
 #include <string>
 
-#include "doc/documentation.h"
+#include "model/documentation.h"
 
 namespace kalo {
 

@@ -1,9 +1,9 @@
 #include "doc/change_history.h"
 
 #include "context/context.h"
+#include "dialogs/message_boxes.h"
 #include "doc/change_form.h"
 #include "help/help_text.h"
-#include "help/message_boxes.h"
 #include "platform/codepage.h"
 
 namespace kalo {

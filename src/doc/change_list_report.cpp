@@ -4,9 +4,9 @@
 
 #include "context/context.h"
 #include "doc/change_history.h"
+#include "output/line_layout.h"
+#include "output/text_output.h"
 #include "platform/codepage.h"
-#include "report/line_layout.h"
-#include "report/text_output.h"
 
 namespace kalo {
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "doc/documentation.h"
+#include "model/documentation.h"
 
 namespace kalo {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "doc/documentation.h"
+#include "model/documentation.h"
 #include "numbers/number_format.h"
 
 namespace kalo {

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
+#include "output/external_program.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/platform_defaults.h"
-#include "report/external_program.h"
 
 namespace kalo {
 namespace {

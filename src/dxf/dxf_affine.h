@@ -2,7 +2,7 @@
 // Affine maps of the drawing plane: x' = a x + b y + e, y' = c x + d y + f.
 #include <cmath>
 
-#include "model/plane_point.h"
+#include "geometry/plane_point.h"
 
 namespace kalo {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dxf/dxf_curves.h"
-#include "model/plane_point.h"
+#include "geometry/plane_point.h"
 
 namespace kalo {
 

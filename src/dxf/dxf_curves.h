@@ -28,9 +28,6 @@ struct DxfCurve {
   // A spline or ellipse followed by arcs and lines within the approximation tolerance.
   bool approximated = false;
 };
-// The entity name for messages: "LINE", "ARC", "CIRCLE", "POLYLINE", "SPLINE", "ELLIPSE".
-const char* DxfCurveName(DxfCurveKind kind);
-
 // The value with its sign turned, an arc angle for the other direction or a mirrored
 // coordinate; 0 stays 0 and never becomes -0, which files would show as "-0.000".
 inline long double Negated(long double value) { return value == 0 ? 0 : -value; }

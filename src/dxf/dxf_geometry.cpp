@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kalo {
 namespace {

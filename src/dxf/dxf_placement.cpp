@@ -7,10 +7,10 @@
 
 #include "dxf/dxf_affine.h"
 #include "dxf/dxf_approximation.h"
-#include "dxf/dxf_geometry.h"
 #include "dxf/dxf_fit_spline.h"
+#include "dxf/dxf_geometry.h"
 #include "dxf/dxf_spline.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "platform/codepage.h"
 
 namespace kalo {

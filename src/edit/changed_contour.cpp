@@ -8,7 +8,7 @@
 namespace kalo {
 
 void CalculateAndShow(Context& context, int view, bool showMessages) {
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   if (!context.messages.Fatal())
     ShowView(context, kCadScreen, view);
   else if (showMessages)

@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "context/context.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
 #include "edit/changed_contour.h"
-#include "help/message_boxes.h"
 #include "model/length_entry.h"
 #include "platform/codepage.h"
 #include "views/show_view.h"

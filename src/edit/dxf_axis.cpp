@@ -6,7 +6,7 @@
 #include <map>
 
 #include "dxf/dxf_geometry.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "numbers/number_format.h"
 #include "platform/codepage.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "dxf/dxf_curves.h"
-#include "model/plane_point.h"
+#include "geometry/plane_point.h"
 
 namespace kalo {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "dxf/dxf_geometry.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kalo {
 namespace {

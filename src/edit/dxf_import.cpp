@@ -7,12 +7,12 @@
 #include "cad/cad_layers.h"
 #include "calc/calculation.h"
 #include "context/context.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
 #include "dxf/dxf_entity_reader.h"
 #include "dxf/dxf_geometry.h"
 #include "edit/dxf_contour_search.h"
 #include "edit/dxf_import_form.h"
-#include "help/message_boxes.h"
 #include "numbers/number_format.h"
 #include "numbers/units.h"
 #include "platform/codepage.h"
@@ -125,7 +125,7 @@ void TakeContour(Context& context, const std::vector<DxfVertex>& elements, std::
   context.state.importNotes = std::move(notes);
   context.state.importHeading = "DXF-IMPORT";
   context.state.foreignSolid.reset();
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   context.state.cancel = false;
 }
 

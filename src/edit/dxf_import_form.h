@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/plane_point.h"
+#include "geometry/plane_point.h"
 
 namespace kalo {
 

@@ -1,6 +1,8 @@
 #include "edit/element_list.h"
 
 #include "context/context.h"
+#include "context/undo_history.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
 #include "edit/changed_contour.h"
 #include "edit/contour_edit.h"
@@ -8,8 +10,6 @@
 #include "edit/coordinate_form.h"
 #include "edit/coordinate_paste.h"
 #include "edit/element_list_form.h"
-#include "edit/undo_history.h"
-#include "help/message_boxes.h"
 #include "platform/codepage.h"
 #include "views/show_view.h"
 

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "graphics/graphics_state.h"
+#include "graphics/page_mapping.h"
 #include "platform/canvas.h"
-#include "print/page_mapping.h"
 
 namespace kalo {
 

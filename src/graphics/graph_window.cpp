@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "context/context.h"
+#include "geometry/plane_geometry.h"
 #include "graphics/colours.h"
-#include "graphics/plane_geometry.h"
 
 namespace kalo {
 
@@ -78,10 +78,6 @@ void GraphWindow::ReSetWindow() {
   SetWindow(false, false, 0, 0, 1, 1, 0, 0, 1, 1);
   ResetZoom();
 }
-
-void GraphWindow::SaveViewPort() { state_.savedViewport = state_.viewport; }
-
-void GraphWindow::RetrieveViewPort() { state_.viewport = state_.savedViewport; }
 
 void GraphWindow::SetScale(int zx0, int zy0, int zx1, int zy1) {
   const IntRect& viewport = state_.viewport;

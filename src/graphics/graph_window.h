@@ -35,8 +35,6 @@ class GraphWindow {
   void SaveLimit();
   void RestoreLimit();
   void ReSetWindow();
-  void SaveViewPort();
-  void RetrieveViewPort();
   // Shows the part zx0..zx1 by zy0..zy1 (viewport units) of the viewport.
   void SetScale(int zx0, int zy0, int zx1, int zy1);
   void ResetZoom();

@@ -1,7 +1,7 @@
 #pragma once
 // The mapping state of the graphics window: viewport, world window, zoom rectangle and
 // the scale that follows from them.
-#include "config/configuration.h"
+#include "context/configuration.h"
 
 namespace kalo {
 
@@ -26,7 +26,6 @@ struct GraphicsState {
   IntRect viewport;
   WorldWindow world;
   WorldWindow savedLimits;
-  IntRect savedViewport;
   // The part of the viewport shown: zoom.x0 stands for xmin at viewport.x0, zoom.y0 for
   // ymin at viewport.y0 (this y runs upward).
   IntRect zoom;

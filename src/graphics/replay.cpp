@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "context/context.h"
+#include "geometry/plane_geometry.h"
 #include "graphics/colours.h"
 #include "graphics/graph_window.h"
-#include "graphics/plane_geometry.h"
 
 namespace kalo {
 

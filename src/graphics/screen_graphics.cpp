@@ -1,6 +1,7 @@
 #include "graphics/screen_graphics.h"
 
 #include "context/context.h"
+#include "graphics/screen_plotter.h"
 #include "platform/codepage.h"
 
 namespace kalo {

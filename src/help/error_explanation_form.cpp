@@ -1,9 +1,9 @@
 #include "help/error_explanation_form.h"
 
 #include "context/context.h"
+#include "dialogs/message_boxes.h"
 #include "help/error_explanation_save.h"
 #include "help/help_text.h"
-#include "help/message_boxes.h"
 #include "platform/codepage.h"
 
 namespace kalo {

@@ -1,25 +1,19 @@
 #include "help/error_explanation_save.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 #include "context/context.h"
+#include "dialogs/io_reporters.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/error_message_file.h"
-#include "help/io_reporters.h"
-#include "help/message_boxes.h"
+#include "output/scratch_files.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-  return text;
-}
 
 bool ReadAll(Context& context, const std::string& path, std::vector<std::string>& lines) {
   std::string error;
@@ -50,7 +44,7 @@ bool SaveMessageExplanation(Context& context, const std::string& message, const 
                             const std::string& remedy) {
   std::string source = ErrorMessageFilePath(context);
   std::string copyName = FileNameOf(source);
-  if (Upper(NativePath(source)) == Upper(NativePath(TemporaryDirectory(context) + copyName))) return false;
+  if (UpperCase(NativePath(source)) == UpperCase(NativePath(TemporaryDirectory(context) + copyName))) return false;
   std::vector<std::string> lines;
   if (!CheckFileReadable(context, source) || !ReadAll(context, source, lines)) return false;
   if (!ReplaceExplanation(lines, message, cause, remedy)) {

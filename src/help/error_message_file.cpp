@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "context/context.h"
-#include "help/shipped_files.h"
+#include "platform/shipped_files.h"
 #include "platform/text_file.h"
 
 namespace kalo {

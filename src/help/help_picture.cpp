@@ -4,10 +4,11 @@
 #include <sstream>
 
 #include "context/context.h"
+#include "graphics/screen_plotter.h"
 #include "help/hpgl_interpreter.h"
-#include "help/shipped_files.h"
+#include "model/view_number.h"
+#include "platform/shipped_files.h"
 #include "platform/text_file.h"
-#include "views/show_view.h"
 
 namespace kalo {
 namespace {

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "context/context.h"
+#include "dialogs/io_reporters.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/help_picture.h"
 #include "help/help_picture_form.h"
 #include "help/help_picture_index.h"
 #include "help/help_text.h"
-#include "help/io_reporters.h"
-#include "help/message_boxes.h"
 #include "help/printer_port.h"
 #include "platform/codepage.h"
 #include "platform/file_replace.h"

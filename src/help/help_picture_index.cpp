@@ -1,7 +1,7 @@
 #include "help/help_picture_index.h"
 
 #include "context/context.h"
-#include "help/shipped_files.h"
+#include "platform/shipped_files.h"
 
 namespace kalo {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "context/context.h"
 #include "help/help_picture.h"
-#include "help/shipped_files.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
+#include "platform/shipped_files.h"
 #include "platform/text_file.h"
 
 namespace kalo {

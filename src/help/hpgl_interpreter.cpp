@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "graphics/screen_plotter.h"
 #include "help/hpgl_polyline.h"
 #include "help/hpgl_reader.h"

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "context/context.h"
+#include "dialogs/message_boxes.h"
 #include "dialogs/standard_dialogs.h"
 #include "help/error_explanation_form.h"
 #include "help/error_message_file.h"
-#include "help/message_boxes.h"
 #include "platform/codepage.h"
 
 namespace kalo {

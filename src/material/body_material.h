@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "material/material_record.h"
+#include "context/material_record.h"
 #include "numbers/number_format.h"
 
 namespace kalo {

@@ -8,14 +8,14 @@
 #include "context/context.h"
 #include "dbase/dbf_memo.h"
 #include "dbase/dbf_table.h"
-#include "help/message_boxes.h"
-#include "help/shipped_files.h"
+#include "dialogs/message_boxes.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "platform/file_replace.h"
 #include "platform/paths.h"
+#include "platform/shipped_files.h"
 #include "platform/text_file.h"
 #include "platform/write_errors.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {

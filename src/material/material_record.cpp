@@ -1,4 +1,4 @@
-#include "material/material_record.h"
+#include "context/material_record.h"
 
 #include "dbase/dbf_table.h"
 #include "numbers/number_format.h"

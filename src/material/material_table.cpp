@@ -3,11 +3,11 @@
 #include <string>
 
 #include "context/context.h"
+#include "context/material_record.h"
 #include "dbase/dbf_table.h"
 #include "dbase/table_browser_form.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
 #include "material/installed_table.h"
-#include "material/material_record.h"
 
 namespace kalo {
 namespace {

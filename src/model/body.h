@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "doc/documentation.h"
 #include "model/contour.h"
+#include "model/documentation.h"
 #include "platform/real48.h"
 
 namespace kalo {

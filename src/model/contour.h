@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "model/plane_point.h"
+#include "geometry/plane_point.h"
 #include "platform/real48.h"
 
 namespace kalo {

@@ -6,10 +6,10 @@
 
 #include "calc/calculation.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
-#include "model/data_file_format.h"
-#include "model/data_file_lines.h"
-#include "model/data_file_reader.h"
+#include "datafile/data_file_format.h"
+#include "datafile/data_file_lines.h"
+#include "datafile/data_file_reader.h"
+#include "dialogs/message_boxes.h"
 #include "office/spreadsheet_start.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
@@ -57,7 +57,7 @@ bool ReadDataFileFromSheet(Context& context, Spreadsheet& sheet) {
     return Refuse(context, "Tabelle ist keine KALO-Datendatei: " + sheet.WorkbookPath() + ", Zeile " +
                                std::to_string(fileLines.ErrorLine()) + ": " + fileLines.Error());
   context.body = std::move(*body);
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   return true;
 }
 

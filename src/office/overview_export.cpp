@@ -3,7 +3,7 @@
 #include <array>
 
 #include "context/context.h"
-#include "model/data_file_table.h"
+#include "datafile/data_file_table.h"
 #include "office/spreadsheet_start.h"
 #include "platform/codepage.h"
 

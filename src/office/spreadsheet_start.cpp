@@ -4,11 +4,11 @@
 #include <iterator>
 
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
+#include "output/output_targets.h"
 #include "platform/file_replace.h"
 #include "platform/paths.h"
 #include "platform/write_errors.h"
-#include "report/output_targets.h"
 
 namespace kalo {
 namespace {

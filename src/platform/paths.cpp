@@ -1,6 +1,7 @@
 #include "platform/paths.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace kalo {
 namespace {
@@ -23,6 +24,11 @@ std::string BaseNameOf(std::string_view path) {
   std::string name = FileNameOf(path);
   size_t dot = name.rfind('.');
   return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string UpperCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
 }
 
 std::string TrimBlanks(std::string_view text) {

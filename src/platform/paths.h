@@ -24,5 +24,7 @@ std::string PathFromStoredFile(std::string_view path);
 // The name as the file system expects it: names inside the program are native already.
 std::string NativePath(std::string_view path);
 std::string TrimBlanks(std::string_view text);
+// The ASCII letters in capitals; the letters of code page 850 above 127 stay as they are.
+std::string UpperCase(std::string text);
 
 }  // namespace kalo

@@ -26,8 +26,6 @@ class Platform {
   // quotes, ";" or "$" in an argument never run anything else. Not waited for; false when
   // it cannot start.
   virtual bool StartProcess(const std::vector<std::string>& arguments, bool hidden) = 0;
-  // Starts a program from a command line split at its blanks.
-  bool StartProgram(const std::string& commandLine, bool hidden);
   // Runs a program with its arguments (the first names its file), without a shell, and
   // waits for it: its exit code, or -1 when it cannot start or does not end normally.
   virtual int RunProgram(const std::vector<std::string>& arguments) = 0;
@@ -41,14 +39,10 @@ class PosixPlatform : public Platform {
   std::string SystemTemporaryDirectory() const override;
   std::string CurrentDirectory() const override;
   bool ChangeDirectory(const std::string& directory) override;
-  ScreenMetrics Screen() const override { return screen_; }
+  ScreenMetrics Screen() const override { return {}; }
   bool StartProcess(const std::vector<std::string>& arguments, bool hidden) override;
   int RunProgram(const std::vector<std::string>& arguments) override;
   std::string PrinterPortPath(int port) const override;
-  void SetScreen(ScreenMetrics screen) { screen_ = screen; }
-
- private:
-  ScreenMetrics screen_;
 };
 
 }  // namespace kalo

@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <sstream>
 #include <vector>
 
 #include "platform/paths.h"
@@ -32,13 +31,6 @@ std::vector<char*> ArgumentVector(std::vector<std::string>& words) {
   return argv;
 }
 
-std::vector<std::string> SplitAtBlanks(const std::string& commandLine) {
-  std::istringstream in(commandLine);
-  std::vector<std::string> words;
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
-}
-
 }  // namespace
 
 std::string PosixPlatform::GetEnvironment(const std::string& name) const {
@@ -55,10 +47,6 @@ std::string PosixPlatform::CurrentDirectory() const {
 
 bool PosixPlatform::ChangeDirectory(const std::string& directory) {
   return chdir(NativePath(directory).c_str()) == 0;
-}
-
-bool Platform::StartProgram(const std::string& commandLine, bool hidden) {
-  return StartProcess(SplitAtBlanks(commandLine), hidden);
 }
 
 bool PosixPlatform::StartProcess(const std::vector<std::string>& arguments, bool) {

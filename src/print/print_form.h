@@ -4,7 +4,7 @@
 // buttons. Texts are code page 850.
 #include <string>
 
-#include "print/print_settings.h"
+#include "context/print_settings.h"
 
 namespace kalo {
 

@@ -2,7 +2,7 @@
 // What the window side needs to print the graphics window, and the printer it prints on.
 #include <string>
 
-#include "print/print_settings.h"
+#include "context/print_settings.h"
 
 namespace kalo {
 

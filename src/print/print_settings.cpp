@@ -1,4 +1,4 @@
-#include "print/print_settings.h"
+#include "context/print_settings.h"
 
 namespace kalo {
 

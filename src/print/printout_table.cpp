@@ -5,7 +5,7 @@
 
 #include "context/context.h"
 #include "dbase/dbf_table.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
 #include "material/installed_table.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"

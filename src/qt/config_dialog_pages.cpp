@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <tuple>
 
+#include "output/text_output.h"
 #include "qt/config_dialog.h"
 #include "qt/qt_text.h"
-#include "report/text_output.h"
 
 namespace kalo {
 namespace {

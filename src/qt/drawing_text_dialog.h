@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <array>
 
-#include "model/drawing_text_form.h"
+#include "doc/drawing_text_form.h"
 
 namespace kalo {
 

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "context/context.h"
+#include "graphics/screen_plotter.h"
 #include "qt/painter_canvas.h"
 
 namespace kalo {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "config/configuration.h"
+#include "context/configuration.h"
 #include "platform/ui.h"
 #include "qt/dialog_buttons.h"
 #include "qt/graphics_printer.h"

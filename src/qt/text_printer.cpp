@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
 #include "qt/qt_text.h"
 
 namespace kalo {

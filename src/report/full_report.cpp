@@ -7,10 +7,10 @@
 #include "context/context.h"
 #include "material/body_material.h"
 #include "numbers/number_format.h"
+#include "output/text_output.h"
 #include "platform/paths.h"
 #include "report/result_catalogue.h"
 #include "report/result_report.h"
-#include "report/text_output.h"
 
 namespace kalo {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "context/context.h"
 #include "help/error_message_file.h"
+#include "output/text_output.h"
 #include "report/foreign_solid_lines.h"
-#include "report/text_output.h"
 
 namespace kalo {
 

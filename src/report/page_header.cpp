@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
+#include "output/line_layout.h"
+#include "output/output_targets.h"
+#include "output/text_output.h"
 #include "platform/codepage.h"
-#include "report/line_layout.h"
-#include "report/output_targets.h"
-#include "report/text_output.h"
 
 namespace kalo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "calc/solid_properties.h"
 #include "context/context.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "platform/codepage.h"
 
 namespace kalo {

@@ -3,11 +3,11 @@
 #include <numbers>
 
 #include "context/context.h"
+#include "output/line_layout.h"
+#include "output/table_writer.h"
+#include "output/text_output.h"
 #include "platform/codepage.h"
-#include "report/line_layout.h"
 #include "report/message_block.h"
-#include "report/table_writer.h"
-#include "report/text_output.h"
 
 namespace kalo {
 namespace {

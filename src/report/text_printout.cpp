@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
 

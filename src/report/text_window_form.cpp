@@ -1,7 +1,7 @@
 #include "report/text_window_form.h"
 
 #include "context/context.h"
-#include "report/external_program.h"
+#include "output/external_program.h"
 
 namespace kalo {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graphics/plane_geometry.h"
-#include "help/messages.h"
+#include "geometry/plane_geometry.h"
+#include "messages/messages.h"
 #include "numbers/number_format.h"
 
 namespace kalo {

@@ -1,6 +1,6 @@
 #include "solid/body_view_style.h"
 
-#include "config/configuration.h"
+#include "context/configuration.h"
 #include "graphics/colours.h"
 #include "views/view_style.h"
 

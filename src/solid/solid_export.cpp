@@ -9,14 +9,14 @@
 #include "cad/ascii_spelling.h"
 #include "calc/solid_properties.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
-#include "help/messages.h"
+#include "dialogs/message_boxes.h"
+#include "messages/messages.h"
 #include "numbers/number_format.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "platform/file_replace.h"
 #include "platform/text_file.h"
 #include "platform/write_errors.h"
-#include "report/scratch_files.h"
 #include "solid/solid_program.h"
 
 namespace kalo {

@@ -3,11 +3,11 @@
 #include <unistd.h>
 
 #include "context/context.h"
-#include "help/shipped_files.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
+#include "platform/shipped_files.h"
 #include "platform/text_file.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {

@@ -7,8 +7,8 @@
 #include "calc/calculation.h"
 #include "calc/solid_properties.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
-#include "help/messages.h"
+#include "dialogs/message_boxes.h"
+#include "messages/messages.h"
 #include "numbers/number_format.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
@@ -96,7 +96,7 @@ void TakeContour(Context& context, const std::string& path, const SolidAnswer& a
   contour.count = static_cast<uint16_t>(answer.elements.size());
   context.state.modified = false;
   context.state.foreignSolid.reset();
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   std::vector<std::string> notes = {"Datei " + FileNameText(FileNameOf(path))};
   notes.insert(notes.end(), answer.notes.begin(), answer.notes.end());
   for (const std::string& line : CheckLines(context, answer)) notes.push_back(line);

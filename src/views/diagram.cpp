@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cad/cad_driver.h"
 #include "context/context.h"
 
 namespace kalo {

@@ -3,7 +3,7 @@
 // arrows drawn there through the CAD output driver.
 #include <string>
 
-#include "views/diagram_state.h"
+#include "context/diagram_state.h"
 
 namespace kalo {
 

@@ -3,8 +3,8 @@
 // texts, the axis texts beside them, and the actions of its buttons.
 #include <string>
 
+#include "context/diagram_state.h"
 #include "numbers/number_format.h"
-#include "views/diagram_state.h"
 
 namespace kalo {
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "cad/cad_driver.h"
 #include "context/context.h"
 #include "views/diagram.h"
 #include "views/diagram_limits_form.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Equal scales on both axes of a diagram, so that a circle of the data stays a circle.
-#include "graphics/plane_geometry.h"
-#include "views/diagram_state.h"
+#include "context/diagram_state.h"
+#include "geometry/plane_geometry.h"
 
 namespace kalo {
 

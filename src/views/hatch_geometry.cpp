@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "help/messages.h"
+#include "messages/messages.h"
 #include "platform/real48.h"
 
 namespace kalo {

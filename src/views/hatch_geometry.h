@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "views/hatch_state.h"
+#include "context/hatch_state.h"
 
 namespace kalo {
 

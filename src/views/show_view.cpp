@@ -7,7 +7,7 @@
 #include "cad/cad_driver.h"
 #include "cad/cad_measure.h"
 #include "context/context.h"
-#include "help/message_boxes.h"
+#include "dialogs/message_boxes.h"
 #include "help/message_summary.h"
 #include "platform/codepage.h"
 #include "views/contour_views.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
 #include "support/run_process.h"

@@ -7,16 +7,17 @@
 #include "app/help_commands.h"
 #include "app/main_menu_state.h"
 #include "app/view_commands.h"
-#include "numbers/number_format.h"
-#include "edit/element_list_form.h"
-#include "model/drawing_text_form.h"
 #include "cad/cad_driver.h"
-#include "calc/calculation.h"
-#include "views/show_view.h"
 #include "cad/recording_plotter.h"
+#include "calc/calculation.h"
+#include "doc/drawing_text_form.h"
+#include "edit/element_list_form.h"
+#include "graphics/screen_plotter.h"
+#include "numbers/number_format.h"
 #include "platform/codepage.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
+#include "views/show_view.h"
 
 namespace kalo {
 namespace {
@@ -84,7 +85,7 @@ TEST_F(EditViewHelp, DensityGivesTheMassOfACylinder) {
 
 TEST_F(EditViewHelp, ResetEmptiesTheContourAndClearsTheCoordinatesOnRequest) {
   Cylinder(100, 20);
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   t.context.state.modified = true;
   t.ui.answers = {Answer::Cancel};
   EditReset(t.context);  // Abbrechen changes nothing
@@ -106,7 +107,7 @@ TEST_F(EditViewHelp, ResetEmptiesTheContourAndClearsTheCoordinatesOnRequest) {
 
 TEST_F(EditViewHelp, CommandsThatChangeTheBodyRedrawTheViewOnShow) {
   Cylinder(100, 20);
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   ViewOnScreen(t.context, kViewTable);
   plotter.calls.clear();
   t.ui.answers = {Answer::No};
@@ -138,7 +139,7 @@ TEST_F(EditViewHelp, ErrorMessagesAreReportedOrTheCalculationCalledSuccessful) {
 
 TEST_F(EditViewHelp, RefreshShowsTheViewOnTheScreenElseTheConfiguredResultGraphic) {
   Cylinder(100, 20);
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   auto drawing = [&](auto draw) {
     plotter.calls.clear();
     draw();
@@ -193,7 +194,7 @@ TEST_F(EditViewHelp, ACalculationThatNoViewShowsSaysInTheStatusLineWhereTheResul
 
 TEST_F(EditViewHelp, ReportsCallABodyWithoutAFileUnnamed) {
   Cylinder(100, 20);
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   t.context.config.textDevice = kTargetScreen;
   t.context.state.dataDirectory = dir.Path();
   ViewReport(t.context, 2);

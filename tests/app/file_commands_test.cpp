@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "app/main_menu_state.h"
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
-#include "report/scratch_files.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
 

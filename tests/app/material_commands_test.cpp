@@ -6,8 +6,8 @@
 #include "app/main_menu_state.h"
 #include "app/material_commands.h"
 #include "app/view_commands.h"
-#include "report/text_channel.h"
 #include "calc/calculation.h"
+#include "context/text_channel.h"
 #include "dbase/dbf_table.h"
 #include "dbase/table_browser_form.h"
 #include "material/dbf_fixture.h"
@@ -34,7 +34,7 @@ class MaterialCommands : public ::testing::Test {
     contour[3] = {kLength, kRadius, 0};
     contour[4] = {0, kRadius, 0};
     contour.count = 4;
-    Calculate(t.context);
+    Calculate(t.context.body, t.context.config, t.context.messages);
   }
 
   void WriteTable(const std::string& density) {

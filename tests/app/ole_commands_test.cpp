@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "calc/calculation.h"
+#include "datafile/data_file_format.h"
+#include "datafile/data_file_table.h"
 #include "model/data_file_folder.h"
-#include "model/data_file_format.h"
-#include "model/data_file_table.h"
 #include "office/overview_export.h"
 #include "office/xlsx/xlsx_spreadsheet.h"
 #include "platform/codepage.h"
@@ -38,7 +38,7 @@ class OleCommandsTest : public ::testing::Test {
     WriteDataFileOf(body, dir.File("welle.kal"));
     context.body = body;
     context.state.currentFileName = "welle";
-    Calculate(context);
+    Calculate(context.body, context.config, context.messages);
   }
 
   void StartLinked() {

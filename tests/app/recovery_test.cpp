@@ -25,7 +25,7 @@ class Recovery : public ::testing::Test {
     contour[3] = {0, 10, 0};  // a cone
     contour.count = 3;
     t.context.body.rho = 2.7L;
-    Calculate(t.context);
+    Calculate(t.context.body, t.context.config, t.context.messages);
   }
 
   testing::TempDir home;

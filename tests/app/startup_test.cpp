@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/file_commands.h"
-#include "model/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
 #include "support/temp_dir.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "config/config_fixture.h"
-#include "model/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 #include "platform/text_file.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"

@@ -8,6 +8,7 @@
 #include "app/window_start.h"
 #include "cad/recording_plotter.h"
 #include "config/recent_files.h"
+#include "graphics/screen_plotter.h"
 #include "platform/text_file.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"

@@ -8,8 +8,8 @@
 #include "cad/cad_fixture.h"
 #include "cad/dxf_numbers.h"
 #include "cad/dxf_writer.h"
-#include "config/configuration.h"
-#include "graphics/plane_geometry.h"
+#include "context/configuration.h"
+#include "geometry/plane_geometry.h"
 #include "platform/codepage.h"
 
 namespace kalo::testing {

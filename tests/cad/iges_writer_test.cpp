@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "cad/iges_structure.h"
-#include "config/configuration.h"
-#include "help/messages.h"
+#include "context/configuration.h"
+#include "messages/messages.h"
 #include "support/temp_dir.h"
 
 namespace kalo {

@@ -5,7 +5,8 @@
 #include "cad/block_files.h"
 #include "cad/cad_driver.h"
 #include "cad/cad_fixture.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
+#include "graphics/screen_plotter.h"
 #include "platform/text_file.h"
 
 namespace kalo::testing {

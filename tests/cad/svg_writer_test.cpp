@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/configuration.h"
+#include "context/configuration.h"
 #include "platform/codepage.h"
 #include "support/temp_dir.h"
 

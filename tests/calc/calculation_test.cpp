@@ -200,7 +200,7 @@ TEST_F(Calculation, NoElementsKeepsEverything) {
   ComputeRectangle(true);
   context.messages.Report("old");
   body.contour.count = 0;
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   EXPECT_TRUE(context.messages.Empty());
   EXPECT_FALSE(context.messages.Fatal());
   EXPECT_EQ(body.polygon.count, 5);

@@ -4,8 +4,8 @@
 
 #include <initializer_list>
 
-#include "graphics/plane_geometry.h"
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
+#include "geometry/plane_geometry.h"
 #include "platform/codepage.h"
 #include "support/test_context.h"
 

@@ -4,7 +4,7 @@
 
 #include "calc/calculation.h"
 #include "context/context.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "support/test_context.h"
 
 namespace kalo::testing {
@@ -29,7 +29,7 @@ struct CalculationFixture : TestContext {
   void Compute(std::initializer_list<Vertex> vertices, long double arcDivisionDeg = 5) {
     SetContour(vertices);
     body.arcDivisionAngle = arcDivisionDeg;
-    Calculate(context);
+    Calculate(context.body, context.config, context.messages);
   }
 };
 

@@ -7,9 +7,9 @@
 #include <numeric>
 #include <string>
 
-#include "calc/solid_properties.h"
 #include "calc/contour_fixture.h"
-#include "help/messages.h"
+#include "calc/solid_properties.h"
+#include "messages/messages.h"
 #include "platform/codepage.h"
 
 namespace kalo::testing {

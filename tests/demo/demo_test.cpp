@@ -1,11 +1,11 @@
 // The self-running demonstration: its script, its steps and the program state it leaves.
 #include <gtest/gtest.h>
 
+#include "datafile/data_file_reader.h"
 #include "demo/demo_run.h"
 #include "demo/demo_script.h"
-#include "help/shipped_files.h"
-#include "model/data_file_reader.h"
 #include "platform/paths.h"
+#include "platform/shipped_files.h"
 #include "platform/text_file.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/documentation_commands.h"
+#include "datafile/data_file_lines.h"
+#include "datafile/data_file_reader.h"
+#include "datafile/data_file_writer.h"
 #include "doc/change_form.h"
 #include "doc/document_setup_form.h"
 #include "doc/drawing_info_form.h"
-#include "model/data_file_lines.h"
-#include "model/data_file_reader.h"
-#include "model/data_file_writer.h"
 #include "platform/codepage.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"

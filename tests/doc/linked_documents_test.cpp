@@ -9,11 +9,11 @@
 #include <thread>
 
 #include "app/documentation_commands.h"
+#include "datafile/data_file_lines.h"
+#include "datafile/data_file_reader.h"
+#include "datafile/data_file_writer.h"
+#include "datafile/documentation_file.h"
 #include "doc/document_setup_form.h"
-#include "doc/documentation_file.h"
-#include "model/data_file_lines.h"
-#include "model/data_file_reader.h"
-#include "model/data_file_writer.h"
 #include "platform/text_file.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"

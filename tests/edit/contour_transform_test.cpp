@@ -102,12 +102,12 @@ TEST(ContourTransformation, ReversingAnArcBodyKeepsItsVolume) {
   c[2] = {0, 50, kPi / 2};
   c[3] = {-50, 0, 0};
   c.count = 3;
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   long double volume = t.context.body.volume;
   ContourTransformation reverse;
   reverse.reverse = true;
   ApplyTransformation(c, reverse);
-  Calculate(t.context);
+  Calculate(t.context.body, t.context.config, t.context.messages);
   EXPECT_NEAR(static_cast<double>(t.context.body.volume), static_cast<double>(volume), 1e-6 * static_cast<double>(volume));
 }
 

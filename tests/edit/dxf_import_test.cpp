@@ -6,9 +6,9 @@
 #include <numbers>
 #include <regex>
 
+#include "datafile/data_file_reader.h"
 #include "edit/dxf_import_fixture.h"
 #include "edit/dxf_import_form.h"
-#include "model/data_file_reader.h"
 #include "platform/codepage.h"
 #include "platform/paths.h"
 

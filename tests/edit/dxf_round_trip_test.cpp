@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "cad/cad_driver.h"
+#include "datafile/data_file_reader.h"
 #include "edit/dxf_import_fixture.h"
-#include "model/data_file_reader.h"
 #include "views/show_view.h"
 
 namespace kalo::testing {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "graph_fixture.h"
+#include "graphics/screen_plotter.h"
 #include "platform/codepage.h"
 
 namespace kalo::testing {

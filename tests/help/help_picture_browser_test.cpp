@@ -1,4 +1,5 @@
 // The help picture browser: its index file, its window and sending a picture to a port.
+#include "graphics/screen_plotter.h"
 #include "help/help_picture_browser.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Help texts looked up in the help files of the help picture folder.
+#include "graphics/screen_plotter.h"
 #include "help/help_text.h"
 
 #include <gtest/gtest.h>

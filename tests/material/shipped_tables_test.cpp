@@ -4,8 +4,8 @@
 #include <set>
 #include <sstream>
 
+#include "context/material_record.h"
 #include "dbase/dbf_table.h"
-#include "material/material_record.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
 #include "support/run_process.h"

@@ -2,8 +2,8 @@
 
 #include <numbers>
 
-#include "model/data_file_reader.h"
-#include "model/data_file_writer.h"
+#include "datafile/data_file_reader.h"
+#include "datafile/data_file_writer.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 #include "platform/text_file.h"
 
 namespace kalo::testing {

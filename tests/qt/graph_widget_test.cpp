@@ -1,3 +1,4 @@
+#include "graphics/screen_plotter.h"
 #include "qt/graph_widget.h"
 
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "model/drawing_text_form.h"
+#include "doc/drawing_text_form.h"
 #include "platform/codepage.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"

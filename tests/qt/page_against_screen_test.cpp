@@ -10,7 +10,7 @@
 #include "cad/cad_driver.h"
 #include "calc/calculation.h"
 #include "context/context.h"
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
 #include "qt/graph_widget.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -79,7 +79,7 @@ TEST(PageAgainstScreen, PdfSheetCoversTheScreensDrawingInItsProportions) {
   GraphWidget widget{context};
   widget.resize(701, 961);
   ASSERT_TRUE(ReadDataFile(context, std::string(KALO_SOURCE_DIR) + "/data/examples/pulley.kal"));
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   ASSERT_TRUE(ShowView(context, kCadScreen, kViewDrawingSheet));
   QImage screen = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
   context.state.cadBatch = true;

@@ -15,7 +15,7 @@
 #include <thread>
 
 #include "app/recovery.h"
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
 #include "support/run_process.h"
 #include "platform/text_file.h"
 #include "support/temp_dir.h"

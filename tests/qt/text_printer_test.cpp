@@ -6,10 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "output/text_output.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
 #include "qt/qt_ui.h"
-#include "report/text_output.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"

@@ -8,7 +8,7 @@
 #include <iostream>
 
 #include "context/context.h"
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
 #include "platform/console_ui.h"
 #include "platform/platform.h"
 #include "platform/signal_cleanup.h"

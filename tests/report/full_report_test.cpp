@@ -25,7 +25,7 @@ class FullReportTest : public ReportTest {
     contour[4] = {0, 20, 0};
     contour.count = 4;
     context.body.rho = 7.8L;
-    Calculate(context);
+    Calculate(context.body, context.config, context.messages);
   }
   bool Contains(const std::vector<std::string>& lines, const std::string& line) const {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -68,7 +68,7 @@ TEST_F(FullReportTest, FailedCalculationWritesNothing) {
   context.body.contour.Reset();
   context.body.contour[1] = {0, 0, 0};
   context.body.contour.count = 1;
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   ASSERT_TRUE(context.messages.Fatal());
   EXPECT_FALSE(FullReport(context, kReportBatch));
   EXPECT_TRUE(FileLines(dir.File("welle.txt")).empty());

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "report/text_output.h"
+#include "output/text_output.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
 

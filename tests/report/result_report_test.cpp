@@ -27,7 +27,7 @@ class ResultReportTest : public ReportTest {
     contour[4] = {0, 10, 0};
     contour.count = 4;
     context.body.rho = 7.8L;
-    Calculate(context);
+    Calculate(context.body, context.config, context.messages);
   }
 
   // The results block of the batch report (tab-separated lines).

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "help/messages.h"
+#include "messages/messages.h"
 #include "numbers/number_format.h"
 
 namespace kalo {

@@ -57,7 +57,7 @@ TEST_F(ShowView_, FailuresDrawNothing) {
 TEST_F(ShowView_, EmptyContourDrawsAxisAndEndsOnly) {
   SetRectangle(0, 100, 50);
   context.body.contour.Reset();
-  Calculate(context);
+  Calculate(context.body, context.config, context.messages);
   plotter.calls.clear();
   ASSERT_TRUE(ShowView(context, kCadScreen, kViewGeometryWithTable));
   EXPECT_EQ(Count("Line"), 3u);

@@ -5,7 +5,7 @@
 #include <numbers>
 #include <vector>
 
-#include "model/data_file_reader.h"
+#include "datafile/data_file_reader.h"
 #include "platform/codepage.h"
 #include "views/view_style.h"
 #include "views/views_fixture.h"

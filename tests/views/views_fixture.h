@@ -22,7 +22,7 @@ class ViewsFixture : public CadFixture {
     int i = 0;
     for (const ContourElement& e : elements) context.body.contour[++i] = e;
     context.body.contour.count = static_cast<uint16_t>(i);
-    Calculate(context);
+    Calculate(context.body, context.config, context.messages);
   }
   // A rectangle from x0 to x0 + length, from the axis up to height.
   void SetRectangle(long double x0, long double length, long double height) {

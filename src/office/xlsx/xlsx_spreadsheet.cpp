@@ -7,10 +7,10 @@
 #include "office/xlsx/workbook_cells.h"
 #include "office/xlsx/xlsx_reader.h"
 #include "office/xlsx/xlsx_writer.h"
+#include "output/external_program.h"
+#include "output/scratch_files.h"
 #include "platform/codepage.h"
 #include "platform/text_file.h"
-#include "report/external_program.h"
-#include "report/scratch_files.h"
 
 namespace kalo {
 namespace {

@@ -20,10 +20,10 @@
 
 #include <cmath>
 
-#include "graphics/plane_geometry.h"
-#include "help/messages.h"
-#include "platform/codepage.h"
+#include "geometry/plane_geometry.h"
+#include "messages/messages.h"
 #include "numbers/number_format.h"
+#include "platform/codepage.h"
 #include "solid/solid_contour_check.h"
 
 namespace kalo {

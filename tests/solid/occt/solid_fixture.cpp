@@ -16,8 +16,8 @@
 #include <cstring>
 #include <map>
 
+#include "datafile/data_file_writer.h"
 #include "model/body.h"
-#include "model/data_file_writer.h"
 #include "platform/text_file.h"
 
 namespace kalo::testing {

@@ -1,0 +1,81 @@
+#include "cad/cad_formats.h"
+
+#include <algorithm>
+
+#include "cad/dxf_writer.h"
+#include "cad/iges_writer.h"
+#include "cad/pdf_writer.h"
+#include "cad/screen_target.h"
+#include "cad/svg_writer.h"
+#include "cad/txt_cad_writer.h"
+#include "context/context.h"
+#include "platform/codepage.h"
+#include "platform/paths.h"
+
+namespace kalo {
+namespace {
+
+PageMetadata PageMetadataOf(const Context& context) {
+  const Body& body = context.body;
+  return {Cp850ToUtf8(TrimBlanks(body.texts.name)), Cp850ToUtf8(TrimBlanks(body.texts.number)),
+          Cp850ToUtf8(TrimBlanks(body.documentation.information.drawn.name)),
+          std::string(kProgramName) + " " + kProgramVersion};
+}
+
+std::unique_ptr<CadTarget> Dxf(Context& context, const std::string& path) {
+  return std::make_unique<DxfWriter>(path, context.config);
+}
+
+std::unique_ptr<CadTarget> Iges(Context& context, const std::string& path) {
+  return std::make_unique<IgesWriter>(path, context.config, context.messages, context.clock.Now());
+}
+
+std::unique_ptr<CadTarget> Screen(Context& context, const std::string&) {
+  return std::make_unique<ScreenTarget>(context);
+}
+
+std::unique_ptr<CadTarget> Txt(Context& context, const std::string& path) {
+  return std::make_unique<TxtCadWriter>(path, context.config);
+}
+
+std::unique_ptr<CadTarget> Svg(Context& context, const std::string& path) {
+  return std::make_unique<SvgWriter>(path, context.config, PageMetadataOf(context));
+}
+
+std::unique_ptr<CadTarget> Pdf(Context& context, const std::string& path) {
+  return std::make_unique<PdfWriter>(path, context.config, context.clock.Now(), PageMetadataOf(context));
+}
+
+// The plot program's target writes "penplot.dxf" in the temporary folder, not a file the
+// user names. SVG and PDF are reached through their own menu items and /CAD6, /CAD7.
+constexpr CadFormat kFormats[] = {
+    {kCadDxf, "dxf", "DXF", Dxf},
+    {kCadIges, "igs", "IGES", Iges},
+    {kCadScreen, "", "Kontrollausgabe auf Bildschirm", Screen},
+    {kCadPlotter, "", "Ausgabe auf Laserprinter/Plotter mit PENPLOT", Dxf},
+    {kCadTxt, "txt", "TXT", Txt},
+    {kCadSvg, "svg", "", Svg},
+    {kCadPdf, "pdf", "", Pdf},
+};
+
+}  // namespace
+
+std::span<const CadFormat> CadFormats() { return kFormats; }
+
+const CadFormat* CadFormatOf(int code) {
+  auto found = std::find_if(std::begin(kFormats), std::end(kFormats),
+                            [code](const CadFormat& format) { return format.code == code; });
+  return found == std::end(kFormats) ? nullptr : found;
+}
+
+std::string CadFileTargetList() {
+  std::string list;
+  for (const CadFormat& format : kFormats) {
+    if (*format.extension == '\0') continue;
+    if (!list.empty()) list += ", ";
+    list += std::to_string(format.code) + "=" + UpperCase(format.extension);
+  }
+  return list;
+}
+
+}  // namespace kalo
