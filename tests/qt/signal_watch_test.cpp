@@ -16,8 +16,8 @@
 
 #include "app/recovery.h"
 #include "datafile/data_file_reader.h"
-#include "support/run_process.h"
 #include "platform/text_file.h"
+#include "support/run_process.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
 
