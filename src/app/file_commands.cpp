@@ -68,7 +68,7 @@ void FileSave(Context& context) {
   ProgramState& state = context.state;
   state.cancel = false;
   bool named = !state.currentFileName.empty();
-  if (!WriteDataFile(context, state.currentFileName, named)) return;
+  if (!WriteDataFile(context, state.currentFileName, named && !state.askBeforeReplacing)) return;
   state.modified = false;
   MarkSaved(context);
   // A body that got its name in the save dialog is found again among the recent files.

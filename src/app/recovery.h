@@ -17,8 +17,9 @@ std::string RecoveryFilePath(const Platform& platform);
 bool KeepBodyForRecovery(Context& context);
 
 // At the start of the window program: when a kept body is there, asks whether to take it
-// up again. Yes reads it as the current, unnamed and modified body; No discards it; Abbrechen
-// leaves it for the next start.
+// up again. Yes reads it as the current, modified body under the name of the file it came
+// from (saving asks before it replaces that file), unnamed when it had none; No discards it;
+// Abbrechen leaves it for the next start.
 void OfferRecoveredBody(Context& context);
 
 }  // namespace kalo

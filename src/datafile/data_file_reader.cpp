@@ -102,6 +102,7 @@ bool ReadDataFile(Context& context, const std::string& name) {
   context.body = std::move(*body);
   context.state.modified = false;
   context.state.currentFileName = BaseNameOf(path);
+  context.state.askBeforeReplacing = false;
   context.state.importNotes.clear();
   context.state.foreignSolid.reset();
   if (name.empty()) context.state.dataDirectory = DirectoryOf(path);

@@ -86,6 +86,7 @@ bool WriteDataFile(Context& context, const std::string& name, bool suppressOverw
     state.dataDirectory = DirectoryOf(path);
     state.currentFileName = BaseNameOf(path);
   }
+  state.askBeforeReplacing = false;
   return true;
 }
 

@@ -7,8 +7,10 @@
 namespace kalo {
 
 // The text in the language: a whole text of the table, or a text that begins with one of its
-// leading parts ("Koordinaten " + number, "Gültiger Wertebereich: " + range), the rest kept.
-// German, a language without a table and a text not in it give the text as it is.
+// leading parts ("Koordinaten " + number, "Gültiger Wertebereich: " + range) or with a whole
+// text and ": ", the rest kept; then the table's inner parts, wherever they stand (" nicht
+// gefunden !" after a file's name). German, a language without a table and a text not in
+// it give the text as it is.
 // Code page 850 in and out.
 std::string DialogText(const std::string& cp850, int language);
 

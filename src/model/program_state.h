@@ -14,6 +14,9 @@ struct ProgramState {
   bool cancel = false;         // the current command is abandoned
   std::string currentFileName; // data file name without directory and extension
   std::string dataDirectory;   // where data file names without directory are placed
+  // The named file may have changed since this body was read from it (a body taken up
+  // again after a signal): saving under the name asks before it replaces the file.
+  bool askBeforeReplacing = false;
   bool commandLineFile = false;
   bool messagesAllowed = true; // file error messages are shown
   bool cadBatch = false;       // a /CAD chain is running

@@ -11,7 +11,7 @@ namespace kalo {
 ChangeDialog::ChangeDialog(ChangeForm& form, const HelpHandler& help, QWidget* parent)
     : QDialog(parent), form_(form) {
   setObjectName("Aenderung");
-  setWindowTitle(FromUtf8(form.caption));
+  setWindowTitle(Labelled(form.caption));
   auto* layout = new QFormLayout(this);
   title_ = AddEdit("Edit_title", form.title, kChangeTitleLength);
   date_ = AddEdit("Edit_date", form.date, kChangeDateLength);
@@ -19,7 +19,7 @@ ChangeDialog::ChangeDialog(ChangeForm& form, const HelpHandler& help, QWidget* p
   description_ = new QPlainTextEdit(FromUtf8(form.description), this);
   description_->setObjectName("Memo_description");
 
-  auto* today = new QPushButton(FromUtf8(form.todayCaption), this);
+  auto* today = new QPushButton(Labelled(form.todayCaption), this);
   today->setObjectName("Button_date");
   today->setAutoDefault(false);
   connect(today, &QPushButton::clicked, this, [this] {
@@ -30,10 +30,10 @@ ChangeDialog::ChangeDialog(ChangeForm& form, const HelpHandler& help, QWidget* p
   dateRow->addWidget(date_);
   dateRow->addWidget(today);
 
-  layout->addRow(FromUtf8(form.titleCaption), title_);
-  layout->addRow(FromUtf8(form.dateCaption), dateRow);
-  layout->addRow(FromUtf8(form.editorCaption), editor_);
-  layout->addRow(FromUtf8(form.descriptionCaption), description_);
+  layout->addRow(Labelled(form.titleCaption), title_);
+  layout->addRow(Labelled(form.dateCaption), dateRow);
+  layout->addRow(Labelled(form.editorCaption), editor_);
+  layout->addRow(Labelled(form.descriptionCaption), description_);
   QDialogButtonBox* buttons = OkCancelButtons(this);
   AddHelpTextButton(buttons, "&Hilfe", help);
   layout->addRow(buttons);

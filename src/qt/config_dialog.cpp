@@ -56,7 +56,7 @@ ConfigDialog::ConfigDialog(SettingsForm& form, bool plainLetters, QWidget* paren
       [this] { return PreferencesPage(); }, [this] { return ExternalProgramsPage(); }, [this] { return DrawingPage(); }};
   static_assert(std::size(builders) == kConfigPages);
   for (int page = 0; page < kConfigPages; ++page)
-    pages_->addTab(builders[page](), Label(ConfigPageCaption(static_cast<ConfigPage>(page)))->text());
+    pages_->addTab(builders[page](), Text(Oem(ConfigPageCaption(static_cast<ConfigPage>(page)))));
 
   auto* buttons = new QHBoxLayout;
   QPushButton* ok = PlainButton("Button_ok", "OK");

@@ -17,7 +17,7 @@ QLabel* AddLabel(QDialog* dialog, const char* name, const QString& text) {
 }
 
 QPushButton* AddButton(QDialog* dialog, const char* name, const std::string& caption) {
-  auto* button = new QPushButton(FromUtf8(caption), dialog);
+  auto* button = new QPushButton(Labelled(caption), dialog);
   button->setObjectName(name);
   button->setAutoDefault(false);
   return button;

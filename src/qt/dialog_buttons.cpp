@@ -36,8 +36,8 @@ void AddHelpButtons(QDialogButtonBox* buttons, const HelpHandler& help) {
   AddHelpButton(buttons, "Button_helppicture", Labelled("Hilfe&bild"), help, HelpKind::Picture);
 }
 
-void AddHelpTextButton(QDialogButtonBox* buttons, const QString& caption, const HelpHandler& help) {
-  if (help) AddHelpButton(buttons, "Button_help", caption, help, HelpKind::Text);
+void AddHelpTextButton(QDialogButtonBox* buttons, const std::string& utf8, const HelpHandler& help) {
+  if (help) AddHelpButton(buttons, "Button_help", Labelled(utf8), help, HelpKind::Text);
 }
 
 }  // namespace kalo

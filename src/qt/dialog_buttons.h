@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <functional>
+#include <string>
 
 namespace kalo {
 
@@ -15,6 +16,6 @@ QDialogButtonBox* OkCancelButtons(QDialog* dialog, const HelpHandler& help = {})
 // "Button_helptext" and "Button_helppicture", added when there is help to show.
 void AddHelpButtons(QDialogButtonBox* buttons, const HelpHandler& help);
 // One "Button_help" with this caption that shows the help text, where there is help to show.
-void AddHelpTextButton(QDialogButtonBox* buttons, const QString& caption, const HelpHandler& help);
+void AddHelpTextButton(QDialogButtonBox* buttons, const std::string& utf8, const HelpHandler& help);
 
 }  // namespace kalo

@@ -19,7 +19,7 @@ QPushButton* BrowseButton(QWidget* parent, const QString& name) {
 }
 
 QLabel* HintedLabel(QWidget* parent, const std::string& text, const std::string& hint) {
-  auto* label = new QLabel(FromUtf8(text), parent);
+  auto* label = new QLabel(Labelled(text), parent);
   label->setToolTip(FromUtf8(hint));
   return label;
 }
@@ -29,7 +29,7 @@ QLabel* HintedLabel(QWidget* parent, const std::string& text, const std::string&
 DocumentSetupDialog::DocumentSetupDialog(DocumentSetupForm& form, const HelpHandler& help, QWidget* parent)
     : QDialog(parent), form_(form) {
   setObjectName("DocumentSetup");
-  setWindowTitle(FromUtf8(form.caption));
+  setWindowTitle(Labelled(form.caption));
   auto* layout = new QVBoxLayout(this);
   for (size_t i = 0; i < kLinkedDocumentCount; ++i) {
     const DocumentSetupForm::Group& group = form.groups[i];

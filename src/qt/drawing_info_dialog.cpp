@@ -14,29 +14,29 @@ namespace kalo {
 DrawingInfoDialog::DrawingInfoDialog(DrawingInfoForm& form, const HelpHandler& help, QWidget* parent)
     : QDialog(parent), form_(form) {
   setObjectName("Zeichnungsinfo");
-  setWindowTitle(FromUtf8(form.caption));
+  setWindowTitle(Labelled(form.caption));
   auto* layout = new QVBoxLayout(this);
 
   auto* replacements = new QFormLayout;
   ersatz_ = AddEdit("Edit_ersatz", form.replaces, static_cast<int>(kReplacementLength));
   ersetzt_ = AddEdit("Edit_ersetzt", form.replacedBy, static_cast<int>(kReplacementLength));
-  replacements->addRow(FromUtf8(form.replacesCaption), ersatz_);
-  replacements->addRow(FromUtf8(form.replacedByCaption), ersetzt_);
+  replacements->addRow(Labelled(form.replacesCaption), ersatz_);
+  replacements->addRow(Labelled(form.replacedByCaption), ersetzt_);
   layout->addLayout(replacements);
 
   auto* signatureGrid = new QGridLayout;
   for (size_t column = 0; column < 2; ++column)
-    signatureGrid->addWidget(new QLabel(FromUtf8(form.signatureHeadings[column]), this), 0, static_cast<int>(column) + 1);
+    signatureGrid->addWidget(new QLabel(Labelled(form.signatureHeadings[column]), this), 0, static_cast<int>(column) + 1);
   for (size_t row = 0; row < kSignatureRows; ++row) {
     const DrawingInfoForm::SignatureRow& cells = form.signatures[row];
     int gridRow = static_cast<int>(row) + 1;
     QString suffix = QString::number(row + 1);
-    signatureGrid->addWidget(new QLabel(FromUtf8(cells.heading), this), gridRow, 0);
+    signatureGrid->addWidget(new QLabel(Labelled(cells.heading), this), gridRow, 0);
     signatures_[row][0] = AddEdit("Edit_date" + suffix, cells.date, static_cast<int>(kSignatureFieldLength));
     signatures_[row][1] = AddEdit("Edit_name" + suffix, cells.name, static_cast<int>(kSignatureFieldLength));
     signatureGrid->addWidget(signatures_[row][0], gridRow, 1);
     signatureGrid->addWidget(signatures_[row][1], gridRow, 2);
-    auto* today = new QPushButton(FromUtf8(form.todayCaption), this);
+    auto* today = new QPushButton(Labelled(form.todayCaption), this);
     today->setObjectName("Button_date" + suffix);
     today->setAutoDefault(false);
     connect(today, &QPushButton::clicked, this, [this, row] {
@@ -49,7 +49,7 @@ DrawingInfoDialog::DrawingInfoDialog(DrawingInfoForm& form, const HelpHandler& h
 
   auto* textGrid = new QGridLayout;
   for (size_t column = 0; column < kTextColumns; ++column)
-    textGrid->addWidget(new QLabel(FromUtf8(form.textHeadings[column]), this), 0, static_cast<int>(column) + 1);
+    textGrid->addWidget(new QLabel(Labelled(form.textHeadings[column]), this), 0, static_cast<int>(column) + 1);
   for (size_t row = 0; row < kMaxPlacedTexts; ++row) {
     int gridRow = static_cast<int>(row) + 1;
     textGrid->addWidget(new QLabel(QString::number(gridRow), this), gridRow, 0);

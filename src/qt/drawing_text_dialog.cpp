@@ -9,7 +9,7 @@ namespace kalo {
 
 DrawingTextDialog::DrawingTextDialog(DrawingTextForm& form, QWidget* parent) : QDialog(parent), form_(form) {
   setObjectName("DrawingTextDialog");
-  setWindowTitle(FromUtf8(form.caption));
+  setWindowTitle(Labelled(form.caption));
   auto* layout = new QFormLayout(this);
   for (size_t i = 0; i < form.fields.size(); ++i) {
     const FormField& field = form.fields[i];
@@ -17,7 +17,7 @@ DrawingTextDialog::DrawingTextDialog(DrawingTextForm& form, QWidget* parent) : Q
     edits_[i]->setObjectName(QString::fromStdString(field.name));
     edits_[i]->setMaxLength(static_cast<int>(field.maxLength));
     edits_[i]->setMinimumWidth(static_cast<int>(field.maxLength) * fontMetrics().averageCharWidth());
-    layout->addRow(FromUtf8(field.label), edits_[i]);
+    layout->addRow(Labelled(field.label), edits_[i]);
   }
   layout->addRow(OkCancelButtons(this));
 }

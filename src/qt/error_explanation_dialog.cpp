@@ -13,9 +13,9 @@ namespace kalo {
 ErrorExplanationDialog::ErrorExplanationDialog(ErrorExplanationForm& form, QWidget* parent)
     : QDialog(parent), form_(form) {
   setObjectName("ErrorExplanationDialog");
-  setWindowTitle(FromUtf8(form.caption));
+  setWindowTitle(Labelled(form.caption));
   auto* layout = new QVBoxLayout(this);
-  auto* label = new QLabel("Fehlermeldung", this);
+  auto* label = new QLabel(Labelled("Fehlermeldung"), this);
   label->setObjectName("Label_meldung");
   auto* message = new QLineEdit(FromUtf8(form.messageText), this);
   message->setObjectName("Edit_meldung");
@@ -29,7 +29,7 @@ ErrorExplanationDialog::ErrorExplanationDialog(ErrorExplanationForm& form, QWidg
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   ok->setObjectName("Button_ok");
   ok->setDefault(true);
-  QPushButton* help = buttons->addButton("&Hilfe", QDialogButtonBox::ActionRole);
+  QPushButton* help = buttons->addButton(Labelled("&Hilfe"), QDialogButtonBox::ActionRole);
   help->setObjectName("Button_help");
   help->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -39,7 +39,7 @@ ErrorExplanationDialog::ErrorExplanationDialog(ErrorExplanationForm& form, QWidg
 }
 
 QPlainTextEdit* ErrorExplanationDialog::AddMemo(const char* name, const char* label, const std::string& text) {
-  auto* caption = new QLabel(label, this);
+  auto* caption = new QLabel(Labelled(label), this);
   caption->setObjectName(QString("Label_") + (name + 5));
   auto* memo = new QPlainTextEdit(FromUtf8(text), this);
   memo->setObjectName(name);

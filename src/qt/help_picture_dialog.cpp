@@ -11,7 +11,7 @@ namespace kalo {
 namespace {
 
 QPushButton* AddButton(QLayout* layout, const char* name, const char* caption) {
-  auto* button = new QPushButton(FromUtf8(caption));
+  auto* button = new QPushButton(Labelled(caption));
   button->setObjectName(name);
   button->setAutoDefault(false);
   layout->addWidget(button);

@@ -9,9 +9,9 @@ namespace kalo {
 SelectColourDialog::SelectColourDialog(SelectColourForm& form, QWidget* parent, const HelpHandler& help)
     : QDialog(parent), form_(form), list_(new QListWidget(this)) {
   setObjectName("SelectColourDialog");
-  setWindowTitle(FromUtf8(form.caption));
+  setWindowTitle(Labelled(form.caption));
   list_->setObjectName("ListBox_colour");
-  for (const std::string& entry : form.entries) list_->addItem(FromUtf8(entry));
+  for (const std::string& entry : form.entries) list_->addItem(Labelled(entry));
   list_->setCurrentRow(form.row);
   list_->setMinimumHeight(list_->sizeHintForRow(0) * static_cast<int>(form.entries.size()) + 4);
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

@@ -10,7 +10,7 @@ SelectDirDialog::SelectDirDialog(SelectDirForm& form, QWidget* parent, const Hel
     : QDialog(parent), form_(form), drives_(new QComboBox(this)), directory_(new QLabel(this)),
       list_(new QListWidget(this)) {
   setObjectName("SelectDirDialog");
-  setWindowTitle(FromUtf8(form.caption));
+  setWindowTitle(Labelled(form.caption));
   drives_->setObjectName("DriveComboBox1");
   for (const std::string& drive : form.Drives()) drives_->addItem(FromUtf8(drive));
   directory_->setObjectName("Label_directory");

@@ -28,7 +28,7 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const char* caption) {
 TextWindow::TextWindow(TextWindowForm& form, PrintLines print, QWidget* parent)
     : QDialog(parent), form_(form), print_(std::move(print)) {
   setObjectName("TextWindow");
-  setWindowTitle(FromUtf8(form.caption));
+  setWindowTitle(Labelled(form.caption));
   setWindowFlag(Qt::WindowMaximizeButtonHint);
   memo_ = new QPlainTextEdit(FromUtf8(form.Memo1), this);
   memo_->setObjectName("Memo1");

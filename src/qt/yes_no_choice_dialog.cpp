@@ -9,16 +9,16 @@
 namespace kalo {
 
 YesNoChoiceDialog::YesNoChoiceDialog(YesNoChoiceForm& form, QWidget* parent, const HelpHandler& help)
-    : QDialog(parent), form_(form), yes_(new QRadioButton("&Ja")) {
+    : QDialog(parent), form_(form), yes_(new QRadioButton(Labelled("&Ja"))) {
   setObjectName("YesNoChoiceDialog");
-  setWindowTitle(FromUtf8(form.caption));
-  auto* prompt = new QLabel(FromUtf8(form.prompt), this);
+  setWindowTitle(Labelled(form.caption));
+  auto* prompt = new QLabel(Labelled(form.prompt), this);
   prompt->setObjectName("Label_prompt");
   prompt->setWordWrap(true);
   prompt->setFixedWidth(250);
-  auto* group = new QGroupBox("Auswahl", this);
+  auto* group = new QGroupBox(Labelled("Auswahl"), this);
   group->setObjectName("RadioGroup_auswahl");
-  auto* no = new QRadioButton("&Nein");
+  auto* no = new QRadioButton(Labelled("&Nein"));
   yes_->setObjectName("RadioButton_ja");
   no->setObjectName("RadioButton_nein");
   (form.yes ? yes_ : no)->setChecked(true);

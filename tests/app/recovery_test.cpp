@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/file_commands.h"
 #include "calc/calculation.h"
 #include "platform/codepage.h"
+#include "platform/paths.h"
 #include "platform/text_file.h"
 #include "support/temp_dir.h"
 #include "support/test_context.h"
@@ -78,6 +80,54 @@ TEST_F(Recovery, AModifiedBodyIsKeptAndTakenUpAgainAsAnUnnamedModifiedBody) {
   size_t asked = next.ui.questions.size();
   OfferRecoveredBody(next.context);
   EXPECT_EQ(next.ui.questions.size(), asked);
+}
+
+// A body read from a file keeps the file's name when taken up again: the reports name it as
+// before, and saving under the name asks first, since the file may have changed meanwhile.
+TEST_F(Recovery, ARecoveredBodyKeepsItsFileNameAndSavingAsksBeforeReplacingTheFile) {
+  testing::TempDir data;
+  t.context.state.dataDirectory = data.Path() + "/";
+  t.context.state.currentFileName = "welle";
+  testing::WriteBytes(data.File("welle.kal"), "saved before\r\n");
+  t.context.state.modified = true;
+  ASSERT_TRUE(KeepBodyForRecovery(t.context));
+
+  auto nextStart = [&](Answer answer) {
+    auto next = std::make_unique<testing::TestContext>();
+    next->platform.environment["HOME"] = home.Path();
+    next->context.config.tempDirectory = home.Path();
+    next->ui.answers = {answer};
+    OfferRecoveredBody(next->context);
+    return next;
+  };
+  auto next = nextStart(Answer::Yes);
+  ProgramState& state = next->context.state;
+  EXPECT_EQ(state.currentFileName, "welle");
+  EXPECT_EQ(state.dataDirectory, data.Path() + "/");
+  EXPECT_TRUE(state.modified);
+  EXPECT_EQ(next->context.body.contour.count, 3);
+
+  // Nein to the question leaves the file; Ja replaces it; the next save asks no more.
+  next->ui.answers = {Answer::No};
+  FileSave(next->context);
+  ASSERT_EQ(next->ui.questions.size(), 2u);
+  EXPECT_NE(next->ui.questions[1].find("welle.kal existiert bereits"), std::string::npos);
+  EXPECT_EQ(testing::ReadBytes(data.File("welle.kal")), "saved before\r\n");
+  EXPECT_TRUE(state.modified);
+  next->ui.answers = {Answer::Yes};
+  FileSave(next->context);
+  EXPECT_FALSE(state.modified);
+  EXPECT_NE(testing::ReadBytes(data.File("welle.kal")).find("50"), std::string::npos);
+  state.modified = true;
+  FileSave(next->context);
+  EXPECT_EQ(next->ui.questions.size(), 3u);
+  EXPECT_FALSE(state.modified);
+
+  // An unnamed body kept after a named one is taken up unnamed: no stale name comes back.
+  t.context.state.currentFileName.clear();
+  ASSERT_TRUE(KeepBodyForRecovery(t.context));
+  EXPECT_EQ(nextStart(Answer::Yes)->context.state.currentFileName, "");
+  EXPECT_TRUE(testing::FolderEntries(DirectoryOf(RecoveryFilePath(t.platform))).empty());
 }
 
 }  // namespace

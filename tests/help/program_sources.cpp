@@ -1,6 +1,7 @@
 #include "help/program_sources.h"
 
 #include <filesystem>
+#include <map>
 #include <regex>
 
 #include "help/error_message_file.h"
@@ -85,28 +86,37 @@ std::set<int> HelpNumbersInCode(const std::vector<SourceFile>& sources) {
   return numbers;
 }
 
-std::set<std::string> MessageStartsInCode(const std::vector<SourceFile>& sources) {
+std::map<std::string, bool> LiteralStartsOfCalls(const std::vector<SourceFile>& sources, const std::regex& call) {
   static const std::regex kLiteralStart(R"rx(^\s*(Oem\()?"((?:[^"\\]|\\.)*)"\)?\s*([\s\S]*)$)rx");
-  static const std::regex kFatal(R"rx((Oem\()?"(Fatal  :(?:[^"\\]|\\.)*)")rx");
-  std::set<std::string> starts;
+  std::map<std::string, bool> starts;
   for (const SourceFile& source : sources) {
-    for (std::sregex_iterator it(source.text.begin(), source.text.end(), kMessageCall), end; it != end; ++it) {
+    for (std::sregex_iterator it(source.text.begin(), source.text.end(), call), end; it != end; ++it) {
       std::string arguments = Arguments(source.text, static_cast<size_t>(it->position() + it->length()));
       for (const std::string& argument : SplitArguments(arguments)) {
         std::smatch literal;
         if (!std::regex_match(argument, literal, kLiteralStart, std::regex_constants::match_default)) continue;
-        std::string text = Unescaped(literal[2].str());
-        if (literal[1].matched) text = Oem(text);
-        bool complete = literal[3].str().empty();
-        if (complete || text.size() >= kMessageKeyLength) starts.insert(text);
+        // Literals with letters beyond ASCII are written through Oem (or Labelled, which
+        // converts the same way); plain ones are the same in both.
+        // A text the code also puts together has to serve as a start.
+        auto [start, fresh] = starts.emplace(Oem(Unescaped(literal[2].str())), literal[3].str().empty());
+        if (!fresh) start->second = start->second && literal[3].str().empty();
       }
     }
-    // Fatal calculation messages, also where a helper puts them together.
-    for (std::sregex_iterator it(source.text.begin(), source.text.end(), kFatal), end; it != end; ++it) {
-      std::string text = Unescaped((*it)[2].str());
-      starts.insert((*it)[1].matched ? Oem(text) : text);
-    }
   }
+  return starts;
+}
+
+std::set<std::string> MessageStartsInCode(const std::vector<SourceFile>& sources) {
+  static const std::regex kFatal(R"rx((Oem\()?"(Fatal  :(?:[^"\\]|\\.)*)")rx");
+  std::set<std::string> starts;
+  for (const auto& [text, complete] : LiteralStartsOfCalls(sources, kMessageCall))
+    if (complete || text.size() >= kMessageKeyLength) starts.insert(text);
+  // Fatal calculation messages, also where a helper puts them together; not their
+  // translations beside them.
+  for (const SourceFile& source : sources)
+    if (!source.path.starts_with("lang/"))
+        for (std::sregex_iterator it(source.text.begin(), source.text.end(), kFatal), end; it != end; ++it)
+        starts.insert(Oem(Unescaped((*it)[2].str())));
   return starts;
 }
 
