@@ -18,10 +18,10 @@ DrawingInfoDialog::DrawingInfoDialog(DrawingInfoForm& form, const HelpHandler& h
   auto* layout = new QVBoxLayout(this);
 
   auto* replacements = new QFormLayout;
-  ersatz_ = AddEdit("Edit_ersatz", form.replaces, static_cast<int>(kReplacementLength));
-  ersetzt_ = AddEdit("Edit_ersetzt", form.replacedBy, static_cast<int>(kReplacementLength));
-  replacements->addRow(Labelled(form.replacesCaption), ersatz_);
-  replacements->addRow(Labelled(form.replacedByCaption), ersetzt_);
+  replaces_ = AddEdit("Edit_ersatz", form.replaces, static_cast<int>(kReplacementLength));
+  replacedBy_ = AddEdit("Edit_ersetzt", form.replacedBy, static_cast<int>(kReplacementLength));
+  replacements->addRow(Labelled(form.replacesCaption), replaces_);
+  replacements->addRow(Labelled(form.replacedByCaption), replacedBy_);
   layout->addLayout(replacements);
 
   auto* signatureGrid = new QGridLayout;
@@ -76,8 +76,8 @@ QLineEdit* DrawingInfoDialog::AddEdit(const QString& name, const std::string& te
 }
 
 void DrawingInfoDialog::accept() {
-  form_.replaces = ToUtf8(ersatz_->text());
-  form_.replacedBy = ToUtf8(ersetzt_->text());
+  form_.replaces = ToUtf8(replaces_->text());
+  form_.replacedBy = ToUtf8(replacedBy_->text());
   for (size_t row = 0; row < kSignatureRows; ++row) {
     form_.signatures[row].date = ToUtf8(signatures_[row][0]->text());
     form_.signatures[row].name = ToUtf8(signatures_[row][1]->text());

@@ -22,8 +22,8 @@ class DrawingInfoDialog : public QDialog {
   QLineEdit* AddEdit(const QString& name, const std::string& text, int maxLength);
 
   DrawingInfoForm& form_;
-  QLineEdit* ersatz_ = nullptr;
-  QLineEdit* ersetzt_ = nullptr;
+  QLineEdit* replaces_ = nullptr;
+  QLineEdit* replacedBy_ = nullptr;
   std::array<std::array<QLineEdit*, 2>, kSignatureRows> signatures_{};
   std::array<std::array<QLineEdit*, kTextColumns>, kMaxPlacedTexts> texts_{};
 };
