@@ -28,6 +28,11 @@ README_BEGIN = "<!-- layers: tools/folder_dependencies.py -->"
 README_END = "<!-- end of layers -->"
 
 
+def layer_rank(folder):
+    """A folder's place in the order; folders in no layer come last."""
+    return ORDER.index(folder) if folder in ORDER else len(ORDER)
+
+
 def includes_between_folders(source):
     """(folder, included folder) → the files of the folder that include from it."""
     uses = collections.defaultdict(set)
@@ -62,7 +67,7 @@ def layers_markdown(source):
     lines = ["| layer | folder | includes from |", "|---|---|---|"]
     for layer, folders in LAYERS:
         for folder in folders:
-            lines.append(f"| {layer} | `{folder}` | {', '.join(sorted(uses[folder], key=ORDER.index)) or '–'} |")
+            lines.append(f"| {layer} | `{folder}` | {', '.join(sorted(uses[folder], key=layer_rank)) or '–'} |")
     return "\n".join(lines)
 
 

@@ -117,8 +117,8 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
 
 bool IsBatchCadOutput(const OutputSwitch& output) {
   const CadFormat* format = CadFormatOf(output.cadTarget);
-  bool fileTarget = format && *format->extension != '\0';
-  return fileTarget && output.cadView >= kViewGeometryWithTable && output.cadView <= kViewPolyline;
+  return format && format->WritesNamedFile() && output.cadView >= kViewGeometryWithTable &&
+         output.cadView <= kViewPolyline;
 }
 
 std::string InvalidCadSwitchMessage(const OutputSwitch& output) {

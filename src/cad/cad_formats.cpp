@@ -71,7 +71,7 @@ const CadFormat* CadFormatOf(int code) {
 std::string CadFileTargetList() {
   std::string list;
   for (const CadFormat& format : kFormats) {
-    if (*format.extension == '\0') continue;
+    if (!format.WritesNamedFile()) continue;
     if (!list.empty()) list += ", ";
     list += std::to_string(format.code) + "=" + UpperCase(format.extension);
   }

@@ -17,6 +17,9 @@ struct CadFormat {
   const char* extension;  // of the file the user names; "" for a target without one
   const char* choice;     // the target choice's item; "" for a target it does not offer
   std::unique_ptr<CadTarget> (*make)(Context& context, const std::string& path);
+
+  // Whether the target writes a file the user names (and /CADi:j may write).
+  bool WritesNamedFile() const { return *extension != '\0'; }
 };
 
 // In the order of their codes, 1..7.

@@ -5,7 +5,6 @@
 #include "context/context.h"
 #include "dialogs/message_boxes.h"
 #include "platform/codepage.h"
-#include "platform/paths.h"
 #include "platform/scratch_places.h"
 #include "platform/text_file.h"
 #include "platform/write_errors.h"
