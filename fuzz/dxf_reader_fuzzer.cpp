@@ -11,10 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::FILE* file = fmemopen(bytes.data(), bytes.size(), "rb");
   if (!file) return 0;
   kalo::DxfDrawing drawing;
-  std::string error;
-  if (kalo::ReadDxfDrawing(file, drawing, error)) {
+  if (kalo::ReadDxfDrawing(file, drawing)) {
     kalo::DxfPlacedCurves placed;
-    kalo::PlaceCurves(drawing, {}, placed, error);
+    (void)kalo::PlaceCurves(drawing, {}, placed);
   }
   std::fclose(file);
   return 0;

@@ -16,7 +16,7 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 # Lowest first. Each folder may include from the folders before it, never from those after it,
 # so the folders can never include each other in a cycle.
 LAYERS = [
-    ("base services", ["numbers", "platform", "lang", "messages", "geometry"]),
+    ("base services", ["messages", "numbers", "platform", "lang", "geometry"]),
     ("the program's state", ["model", "context"]),
     ("shared services", ["graphics", "dialogs", "output", "help"]),
     ("subsystems", ["calc", "config", "dbase", "material", "report", "print", "datafile", "doc",

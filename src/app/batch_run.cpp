@@ -48,9 +48,10 @@ void ReportCalculationFailure(Context& context) {
 
 // FILE.json: every result, or after a failed calculation its messages and no results.
 bool WriteJson(Context& context, const Command& command) {
-  std::string path = context.state.currentFileName + ".json", error;
-  if (WriteTextLines(path, JsonResultLines(context, command.fileName), error)) return true;
-  ErrorBox(context, FileNameText(path) + ": " + error);
+  std::string path = context.state.currentFileName + ".json";
+  Outcome written = WriteTextLines(path, JsonResultLines(context, command.fileName));
+  if (written) return true;
+  ErrorBox(context, FileNameText(path) + ": " + written.Message());
   return false;
 }
 

@@ -39,27 +39,22 @@ bool IsDxfSwitch(const std::string& argument) {
   return key.starts_with("/AXIS=") || key.starts_with("/UNITS=");
 }
 
-bool DxfSwitchesOf(const std::vector<std::string>& arguments, DxfLoopChoice choice, DxfImportOptions& options,
-                   std::string& error) {
+Outcome DxfSwitchesOf(const std::vector<std::string>& arguments, DxfLoopChoice choice, DxfImportOptions& options) {
   options = DxfImportOptions(choice);
   for (size_t i = 1; i < arguments.size(); ++i) {
     std::string key = DxfNameKey(arguments[i]);
     std::string value = arguments[i].substr(arguments[i].find('=') + 1);
     if (key.starts_with("/AXIS=")) {
       options.axis = AxisOf(value);
-      if (!options.axis) {
-        error = "unbekannte Achse " + arguments[i] + "; /AXIS=x, /AXIS=y oder /AXIS=x1,y1,x2,y2 (zwei verschiedene Punkte der Achse)";
-        return false;
-      }
+      if (!options.axis)
+        return Outcome::Failure("unbekannte Achse " + arguments[i] +
+                                "; /AXIS=x, /AXIS=y oder /AXIS=x1,y1,x2,y2 (zwei verschiedene Punkte der Achse)");
     } else if (key.starts_with("/UNITS=")) {
       options.units = DxfUnitChoiceOf(value);
-      if (!options.units) {
-        error = "unbekannte Einheit " + arguments[i] + "; /UNITS=mm, /UNITS=in oder /UNITS=m";
-        return false;
-      }
+      if (!options.units) return Outcome::Failure("unbekannte Einheit " + arguments[i] + "; /UNITS=mm, /UNITS=in oder /UNITS=m");
     }
   }
-  return true;
+  return Outcome::Done();
 }
 
 std::vector<std::string> DxfSwitchUsageLines() {
@@ -76,9 +71,9 @@ std::vector<std::string> DxfSwitchUsageLines() {
 
 bool ImportDrawingAsSwitched(Context& context, const std::string& fileName, DxfLoopChoice choice) {
   DxfImportOptions options;
-  std::string error;
-  if (DxfSwitchesOf(context.state.arguments, choice, options, error)) return ImportDxfContour(context, fileName, options);
-  ErrorBox(context, error);
+  Outcome switched = DxfSwitchesOf(context.state.arguments, choice, options);
+  if (switched) return ImportDxfContour(context, fileName, options);
+  ErrorBox(context, switched.Message());
   context.state.cancel = true;
   return false;
 }

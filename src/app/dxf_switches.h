@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "edit/dxf_import.h"
+#include "messages/outcome.h"
 
 namespace kalo {
 
 struct Context;
 
 // The import options the arguments state for a batch chain (the largest likely loop) or the
-// window. False, with the wrong switch and what is possible in error, for a value that is
-// none of those.
-bool DxfSwitchesOf(const std::vector<std::string>& arguments, DxfLoopChoice choice, DxfImportOptions& options,
-                   std::string& error);
+// window. A failure names the wrong switch and what is possible, for a value that is none
+// of those.
+Outcome DxfSwitchesOf(const std::vector<std::string>& arguments, DxfLoopChoice choice, DxfImportOptions& options);
 // /AXIS=… or /UNITS=… in any letter case (its value is checked when the drawing is read).
 bool IsDxfSwitch(const std::string& argument);
 // Imports the drawing with the switches of the command line; a wrong switch is reported and

@@ -61,8 +61,7 @@ void HelpHistory(Context& context) {
   context.state.cancel = false;
   std::string path = HistoryFilePath(context);
   std::vector<std::string> lines;
-  std::string error;
-  if (!ReadTextLines(path, lines, error)) {
+  if (!ReadTextLines(path, lines)) {
     ErrorBox(context, path + " not found !");
     return;
   }
@@ -70,7 +69,7 @@ void HelpHistory(Context& context) {
   for (std::string& line : lines) line = Cp850ToAnsi(line);
   std::string shown = ScratchFile(context, kHistoryFileName);
   if (shown.empty()) return;
-  if (WriteTextLines(shown, lines, error) || WriteFailed(context, shown, error)) context.ui.ShowTextFile(shown);
+  if (WriteSucceeded(context, shown, WriteTextLines(shown, lines))) context.ui.ShowTextFile(shown);
 }
 
 }  // namespace kalo

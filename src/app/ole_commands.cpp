@@ -85,9 +85,8 @@ void OlePrintout(Context& context) {
   std::string path = ReportAsSpreadsheetText(context);
   if (path.empty()) return;
   sheet->AddWorkbook();
-  std::string error;
-  if (!sheet->OpenText(path, error)) {
-    ErrorBox(context, "Tabelle nicht lesbar: " + error);
+  if (Outcome opened = sheet->OpenText(path); !opened) {
+    ErrorBox(context, "Tabelle nicht lesbar: " + opened.Message());
     context.state.cancel = true;
     return;
   }

@@ -28,8 +28,7 @@ std::string RecoveredNamePath(const std::string& recoveryPath) { return recovery
 // The kept body's file, as the state names it, or false when it had none.
 bool ReadRecoveredName(const std::string& recoveryPath, ProgramState& state) {
   std::vector<std::string> lines;
-  std::string problem;
-  if (!ReadTextLines(RecoveredNamePath(recoveryPath), lines, problem, 4096) || lines.size() != 1 || lines[0].empty())
+  if (!ReadTextLines(RecoveredNamePath(recoveryPath), lines, 4096) || lines.size() != 1 || lines[0].empty())
     return false;
   state.dataDirectory = DirectoryOf(lines[0]);
   state.currentFileName = BaseNameOf(lines[0]);
@@ -49,12 +48,12 @@ bool KeepBodyForRecovery(Context& context) {
   // No name of an earlier body stays beside this one; a name that cannot be written leaves
   // the body unnamed, never under another file's name.
   if (FileExists(namePath) && !RemoveFile(namePath)) return false;
-  if (!WriteTextLines(path, DataFileContent(context.body, context.Numbers()), problem)) return false;
+  if (!WriteTextLines(path, DataFileContent(context.body, context.Numbers()))) return false;
   if (!state.currentFileName.empty()) {
     std::string file = DataFilePath(state, state.currentFileName);
     // Made absolute: the next start may run in another working folder.
     if (!file.starts_with('/')) file = WithSeparator(context.platform.CurrentDirectory()) + file;
-    WriteTextLines(namePath, {file}, problem);
+    (void)WriteTextLines(namePath, {file});
   }
   return true;
 }

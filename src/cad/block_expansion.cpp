@@ -157,8 +157,7 @@ void ExpandBlock(Context& context, const std::string& name, long double x, long 
     return;
   }
   std::vector<std::string> lines;
-  std::string error;
-  if (!ReadTextLines(BlockFilePath(context, name), lines, error)) {
+  if (!ReadTextLines(BlockFilePath(context, name), lines)) {
     CancelExpansion(context, "Invalid temp directory");
     return;
   }

@@ -41,7 +41,7 @@ class MeasureTarget : public CadTarget {
     for (const CadPoint& corner : corners) box_.Add(corner.x, corner.y);
   }
   void Insert(const std::string&, long double, long double, long double, long double, long double) override {}
-  bool Finish(std::string&) override { return true; }
+  Outcome Finish() override { return Outcome::Done(); }
 
  private:
   void AddOnCircle(long double x, long double y, long double r, long double degrees) {

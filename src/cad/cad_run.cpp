@@ -126,8 +126,7 @@ bool CadClose(Context& context) {
   if (cad.target == kCadScreen) return CloseScreen(context);
   // A cancelled run writes nothing, so no drawing is left half done under the target name.
   if (context.state.cancel) return false;
-  std::string error;
-  if (!output->Finish(error)) return WriteFailed(context, cad.outputPath, error);
+  if (!WriteSucceeded(context, cad.outputPath, output->Finish())) return false;
   return cad.target != kCadPlotter || StartPlotCommand(context);
 }
 

@@ -133,9 +133,9 @@ void DxfWriter::EndPolyline() {
   Entity("SEQEND");
 }
 
-bool DxfWriter::Finish(std::string& error) {
+Outcome DxfWriter::Finish() {
   Group(0, "EOF");
-  return WriteTextLines(path_, lines_, error);
+  return WriteTextLines(path_, lines_);
 }
 
 }  // namespace kalo

@@ -41,7 +41,7 @@ class DxfWriter : public CadTarget {
   void EndPolyline() override;
 
   // Writes the lines and the EOF record to the file.
-  bool Finish(std::string& error) override;
+  Outcome Finish() override;
 
   const std::vector<std::string>& Lines() const { return lines_; }
 

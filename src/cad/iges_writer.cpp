@@ -169,14 +169,14 @@ void IgesWriter::Insert(const std::string& name, long double x, long double y, l
   Write({.type = 408, .groups = {subfigure + "0.0,0.0,0.0,1.0;"}, .matrix = std::to_string(matrix)});
 }
 
-bool IgesWriter::Finish(std::string& error) {
+Outcome IgesWriter::Finish() {
   IgesSection start('S'), global('G');
   AddStartAndGlobal(start, global);
   std::vector<std::string> lines;
   for (const IgesSection* section : {&start, &global, &directory_, &parameters_})
     lines.insert(lines.end(), section->Lines().begin(), section->Lines().end());
   lines.push_back(IgesTerminateLine(start.Count(), global.Count(), directory_.Count(), parameters_.Count()));
-  return WriteTextLines(path_, lines, error);
+  return WriteTextLines(path_, lines);
 }
 
 }  // namespace kalo

@@ -36,7 +36,7 @@ class IgesWriter : public CadTarget {
   void Insert(const std::string& name, long double x, long double y, long double angle, long double xScale,
               long double yScale) override;
 
-  bool Finish(std::string& error) override;
+  Outcome Finish() override;
 
  private:
   struct Entity {

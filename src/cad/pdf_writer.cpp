@@ -13,8 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/file_replace.h"
-#include "platform/write_errors.h"
+#include "platform/text_file.h"
 
 namespace kalo {
 namespace {
@@ -191,23 +190,15 @@ void PdfWriter::FillPolygon(const std::array<CadPoint, 4>& corners) {
   cairo_fill(c);
 }
 
-bool PdfWriter::Finish(std::string& error) {
-  if (!fontProblem_.empty()) {
-    error = fontProblem_;
-    return false;
-  }
+Outcome PdfWriter::Finish() {
+  if (!fontProblem_.empty()) return Outcome::Failure(fontProblem_);
   Page();
   cairo_destroy(cairo_);
   cairo_ = nullptr;
   cairo_surface_finish(surface_);
   cairo_status_t status = cairo_surface_status(surface_);
-  if (status != CAIRO_STATUS_SUCCESS) {
-    error = cairo_status_to_string(status);
-    return false;
-  }
-  int failure = ReplaceFile(path_, bytes_);
-  if (failure != 0) error = WriteErrorText(failure, path_);
-  return failure == 0;
+  if (status != CAIRO_STATUS_SUCCESS) return Outcome::Failure(cairo_status_to_string(status));
+  return WriteFileContent(path_, bytes_);
 }
 
 }  // namespace kalo

@@ -22,7 +22,7 @@ class PdfWriter : public SheetTarget {
 
   void SetExtents(long double xmin, long double ymin, long double xmax, long double ymax) override;
   // Fails for a configured font that is not installed and when the file cannot be written.
-  bool Finish(std::string& error) override;
+  Outcome Finish() override;
 
  protected:
   void DrawLine(CadPoint from, CadPoint to) override;

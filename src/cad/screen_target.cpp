@@ -29,12 +29,11 @@ void ScreenTarget::BeginBlock(const std::string& name) {
 
 void ScreenTarget::EndBlock() {
   if (!block_) return;
-  std::string error;
-  bool written = block_->Finish(error);
+  Outcome written = block_->Finish();
   std::string path = block_->Path();
   block_.reset();
   if (written) return;
-  ErrorBox(context_, "Invalid temp directory   " + path + ": " + error);
+  ErrorBox(context_, "Invalid temp directory   " + path + ": " + written.Message());
   context_.state.cancel = true;
 }
 
@@ -98,9 +97,9 @@ void ScreenTarget::EndPolyline() {
   if (inBlocks_ && block_) block_->EndPolyline();
 }
 
-bool ScreenTarget::Finish(std::string&) {
+Outcome ScreenTarget::Finish() {
   block_.reset();
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kalo

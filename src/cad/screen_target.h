@@ -42,7 +42,7 @@ class ScreenTarget : public CadTarget {
   void Vertex(long double x, long double y, long double bulge) override;
   void EndPolyline() override;
 
-  bool Finish(std::string& error) override;
+  Outcome Finish() override;
 
  private:
   template <typename ToBlock, typename ToScreen>

@@ -5,8 +5,7 @@
 #include <numbers>
 #include <utility>
 
-#include "platform/file_replace.h"
-#include "platform/write_errors.h"
+#include "platform/text_file.h"
 
 namespace kalo {
 namespace {
@@ -120,16 +119,14 @@ void SvgWriter::FillPolygon(const std::array<CadPoint, 4>& c) {
            Coordinates(c[3]) + " Z\" fill=\"" + HexColour(Pen().colour) + "\" stroke=\"none\"/>\n";
 }
 
-bool SvgWriter::Finish(std::string& error) {
+Outcome SvgWriter::Finish() {
   std::string width = Number(PageWidth());
   std::string height = Number(PageHeight());
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                     width + "mm\" height=\"" + height + "mm\" viewBox=\"0 0 " + width + " " + height + "\">\n" +
                     Metadata() + "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n" + body_ +
                     (openGroup_.empty() ? "" : "</g>\n") + "</svg>\n";
-  int failure = ReplaceFile(path_, svg);
-  if (failure != 0) error = WriteErrorText(failure, path_);
-  return failure == 0;
+  return WriteFileContent(path_, svg);
 }
 
 }  // namespace kalo

@@ -12,7 +12,7 @@ class SvgWriter : public SheetTarget {
  public:
   SvgWriter(std::string path, const Configuration& config, PageMetadata metadata);
 
-  bool Finish(std::string& error) override;
+  Outcome Finish() override;
 
  protected:
   void DrawLine(CadPoint from, CadPoint to) override;

@@ -64,10 +64,10 @@ void TxtCadWriter::Insert(const std::string& name, long double x, long double y,
   Record("INSERT", {name, Number(x), Number(y), Number(angle), Number(xScale), Number(yScale)});
 }
 
-bool TxtCadWriter::Finish(std::string& error) {
+Outcome TxtCadWriter::Finish() {
   std::vector<std::string> lines = lines_;
   lines.push_back("EOF");
-  return WriteTextLines(path_, lines, error);
+  return WriteTextLines(path_, lines);
 }
 
 }  // namespace kalo

@@ -30,7 +30,7 @@ class TxtCadWriter : public CadTarget {
   void Insert(const std::string& name, long double x, long double y, long double angle, long double xScale,
               long double yScale) override;
 
-  bool Finish(std::string& error) override;
+  Outcome Finish() override;
 
  private:
   // Fixed point with the "Decimals DXF,TXT" count and the configured decimal separator.

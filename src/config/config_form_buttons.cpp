@@ -147,8 +147,7 @@ void SettingsForm::ImportClick() {
   std::string path;
   if (!context_.ui.AskOpenFileName(WithSeparator(context_.configDirectory), "*.cfg|*.cfg", path)) return;
   std::vector<std::string> lines;
-  std::string error;
-  if (!ReadTextLines(path, lines, error)) {
+  if (!ReadTextLines(path, lines)) {
     ErrorBox(context_, Oem("Konfigurationsdatei kann nicht gelesen werden: ") + path);
     return;
   }

@@ -68,9 +68,9 @@ std::string UserConfigurationDirectory(const Platform& platform) {
 }
 
 bool ReadSettingsLines(Context& context, const std::string& path, std::vector<std::string>& lines) {
-  std::string error;
-  if (ReadTextLines(path, lines, error, kSettingsFileLimit)) return true;
-  ErrorBox(context, FileNameText(path) + ": " + error + ", nicht gelesen");
+  Outcome read = ReadTextLines(path, lines, kSettingsFileLimit);
+  if (read) return true;
+  ErrorBox(context, FileNameText(path) + ": " + read.Message() + ", nicht gelesen");
   lines.clear();
   return false;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "geometry/plane_point.h"
+#include "messages/outcome.h"
 
 namespace kalo {
 
@@ -72,9 +73,9 @@ class CadTarget {
   virtual void Vertex(long double /*x*/, long double /*y*/, long double /*bulge*/) {}
   virtual void EndPolyline() {}
 
-  // Ends the output: a file target writes its file; false, with the reason in error, when
-  // it could not be written.
-  virtual bool Finish(std::string& error) = 0;
+  // Ends the output: a file target writes its file; a failure names the reason it could not
+  // be written.
+  virtual Outcome Finish() = 0;
 };
 
 }  // namespace kalo

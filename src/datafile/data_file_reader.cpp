@@ -90,8 +90,8 @@ bool ReadDataFile(Context& context, const std::string& name) {
     return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ": " + reason);
   if (!CheckFileReadable(context, path)) return false;
   std::vector<std::string> fileLines;
-  std::string error;
-  if (!ReadTextLines(path, fileLines, error)) return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ": " + error);
+  if (Outcome read = ReadTextLines(path, fileLines); !read)
+    return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ": " + read.Message());
   // Read into a copy, so that a refused file leaves the current body as it was.
   auto body = std::make_unique<Body>(context.body);
   DataFileLines lines(fileLines);

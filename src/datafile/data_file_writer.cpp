@@ -76,8 +76,7 @@ bool WriteDataFile(Context& context, const std::string& name, bool suppressOverw
   }
   CheckOutputFile(context, path, !suppressOverwriteQuestion);
   if (state.cancel) return false;
-  std::string error;
-  if (!WriteTextLines(path, DataFileContent(context.body, context.Numbers()), error)) {
+  if (!WriteTextLines(path, DataFileContent(context.body, context.Numbers()))) {
     ErrorBox(context, Oem("Ungültiger Dateiname") + " \"" + path + "\" !");
     state.cancel = true;
     return false;

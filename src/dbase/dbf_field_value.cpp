@@ -19,44 +19,37 @@ std::string Stripped(std::string_view stored) {
   return std::string(stored.substr(first, last - first + 1));
 }
 
-bool EncodeNumber(const std::string& text, const DbfField& field, std::string& stored, std::string& error) {
+Outcome EncodeNumber(const std::string& text, const DbfField& field, std::string& stored) {
   long double value = 0;
-  if (!ParseReal(text, value)) {
-    error = "Keine Zahl im Feld " + field.name + ": " + text;
-    return false;
-  }
+  if (!ParseReal(text, value))
+    return Outcome::Failure("Keine Zahl im Feld " + field.name + ": " + text);
   std::string digits = FormatDecimals(value, field.decimals);
-  if (static_cast<int>(digits.size()) > field.width) {
-    error = Oem("Zahl zu lang für das Feld ") + field.name + ": " + digits;
-    return false;
-  }
+  if (static_cast<int>(digits.size()) > field.width)
+    return Outcome::Failure(Oem("Zahl zu lang für das Feld ") + field.name + ": " + digits);
   stored = std::string(field.width - digits.size(), ' ') + digits;
-  return true;
+  return Outcome::Done();
 }
 
-bool EncodeLogical(const std::string& text, const DbfField& field, std::string& stored, std::string& error) {
+Outcome EncodeLogical(const std::string& text, const DbfField& field, std::string& stored) {
   std::string word = FoldCase(text);
   if (word == "t" || word == "y" || word == "j" || word == "1" || word == "true" || word == ".t.") {
     stored = "T";
   } else if (word == "f" || word == "n" || word == "0" || word == "false" || word == ".f.") {
     stored = "F";
   } else {
-    error = "Kein logischer Wert im Feld " + field.name + ": " + text;
-    return false;
+    return Outcome::Failure("Kein logischer Wert im Feld " + field.name + ": " + text);
   }
-  return true;
+  return Outcome::Done();
 }
 
-bool EncodeDate(const std::string& text, const DbfField& field, std::string& stored, std::string& error) {
+Outcome EncodeDate(const std::string& text, const DbfField& field, std::string& stored) {
   bool digits = text.size() == 8 && std::all_of(text.begin(), text.end(), [](char c) {
                   return std::isdigit(static_cast<unsigned char>(c));
                 });
-  if (!digits) {
-    error = "Kein Datum JJJJMMTT im Feld " + field.name + ": " + text;
-    return false;
-  }
+  if (!digits)
+    return Outcome::Failure("Kein Datum JJJJMMTT im Feld " + field.name + ": " + text);
   stored = text;
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace
@@ -67,26 +60,24 @@ std::string DecodeField(std::string_view stored, const DbfField& field) {
   return field.type == 'C' ? AnsiToCp850(text) : text;
 }
 
-bool EncodeField(const std::string& text, const DbfField& field, std::string& stored, std::string& error) {
+Outcome EncodeField(const std::string& text, const DbfField& field, std::string& stored) {
   std::string trimmed = field.type == 'C' ? text : TrimBlanks(text);
   if (trimmed.empty()) {
     stored.assign(field.width, ' ');
-    return true;
+    return Outcome::Done();
   }
   switch (field.type) {
     case 'C': {
       stored = Cp850ToAnsi(text).substr(0, field.width);
       std::replace(stored.begin(), stored.end(), '\0', ' ');
       stored.resize(field.width, ' ');
-      return true;
+      return Outcome::Done();
     }
     case 'N':
-    case 'F': return EncodeNumber(trimmed, field, stored, error);
-    case 'L': return EncodeLogical(trimmed, field, stored, error);
-    case 'D': return EncodeDate(trimmed, field, stored, error);
-    default:
-      error = Oem("Memofelder können nicht geändert werden: ") + field.name;
-      return false;
+    case 'F': return EncodeNumber(trimmed, field, stored);
+    case 'L': return EncodeLogical(trimmed, field, stored);
+    case 'D': return EncodeDate(trimmed, field, stored);
+    default: return Outcome::Failure(Oem("Memofelder können nicht geändert werden: ") + field.name);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "dbase/dbf_header.h"
+#include "messages/outcome.h"
 
 namespace kalo {
 
@@ -13,9 +14,9 @@ std::string DecodeField(std::string_view stored, const DbfField& field);
 // The stored form of a text for the field: exactly field.width bytes. Character fields are
 // cut to the width; numbers ("," or ".") are rounded to the field's decimals and
 // right-aligned; logical fields take T/Y/J/1/true or F/N/0/false; dates YYYYMMDD; an empty
-// text stores blanks. False with the reason in error (code page 850) when the text does
-// not suit the field.
-bool EncodeField(const std::string& text, const DbfField& field, std::string& stored, std::string& error);
+// text stores blanks. A failure names the reason (code page 850) when the text does not
+// suit the field.
+Outcome EncodeField(const std::string& text, const DbfField& field, std::string& stored);
 bool StoredTrue(std::string_view stored);
 
 // A stored number's value for ordering: blank comes before every number.

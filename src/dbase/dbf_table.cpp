@@ -257,10 +257,9 @@ bool DbfTable::FieldBool(const std::string& name) const {
 
 bool DbfTable::SetFieldText(int n, const std::string& text) {
   if (!CheckField(n) || !CheckRecord()) return false;
-  std::string stored, error;
-  if (!EncodeField(text, image_->Field(n), stored, error)) {
-    return Fail(image_->Field(n).type == 'M' ? kDbfMemoReadOnly : kDbfBadValue, error);
-  }
+  std::string stored;
+  if (Outcome encoded = EncodeField(text, image_->Field(n), stored); !encoded)
+    return Fail(image_->Field(n).type == 'M' ? kDbfMemoReadOnly : kDbfBadValue, encoded.Message());
   if (!editing_) {
     std::string_view record = Record(current_);
     edits_.clear();

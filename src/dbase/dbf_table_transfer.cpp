@@ -24,8 +24,8 @@ bool DbfTable::ExportDelimited(const std::string& path) {
     for (const DbfField* field : fields) stored.push_back(bytes.substr(field->offset, field->width));
     lines.push_back(DelimitedLine(stored, fields));
   }
-  std::string error;
-  if (!WriteTextLines(path, lines, error)) return Fail(kDbfCannotWrite, "Exportdatei nicht geschrieben: " + path + ": " + error);
+  if (Outcome written = WriteTextLines(path, lines); !written)
+    return Fail(kDbfCannotWrite, "Exportdatei nicht geschrieben: " + path + ": " + written.Message());
   return Succeed();
 }
 
@@ -52,8 +52,8 @@ bool WriteNewRecords(DBFHandle handle, const NewRecords& records) {
 bool DbfTable::AppendDelimited(const std::string& path) {
   if (!CheckOpen() || !LeaveRecord()) return false;
   std::vector<std::string> lines;
-  std::string error;
-  if (!ReadTextLines(path, lines, error)) return Fail(kDbfDelimitedUnreadable, "Importdatei nicht lesbar: " + path + ": " + error);
+  if (Outcome read = ReadTextLines(path, lines); !read)
+    return Fail(kDbfDelimitedUnreadable, "Importdatei nicht lesbar: " + path + ": " + read.Message());
   NewRecords records;
   for (std::size_t line = 0; line < lines.size(); ++line) {
     if (lines[line].empty()) continue;
@@ -62,9 +62,9 @@ bool DbfTable::AppendDelimited(const std::string& path) {
     std::size_t next = 0;
     for (const DbfField& field : image_->header.fields) {
       std::string stored(field.width, ' ');
-      if (field.type != 'M' && next < values.size() &&
-          !EncodeField(AnsiToCp850(values[next++]), field, stored, error)) {
-        return Fail(kDbfBadValue, error + " (" + path + " Zeile " + std::to_string(line + 1) + ")");
+      if (field.type != 'M' && next < values.size()) {
+        Outcome encoded = EncodeField(AnsiToCp850(values[next++]), field, stored);
+        if (!encoded) return Fail(kDbfBadValue, encoded.Message() + " (" + path + " Zeile " + std::to_string(line + 1) + ")");
       }
       record.push_back(stored);
     }
@@ -91,9 +91,10 @@ bool DbfTable::AppendTable(const std::string& path) {
     std::vector<std::string> record;
     for (std::size_t f = 0; f < sourceField.size(); ++f) {
       const DbfField& field = image_->header.fields[f];
-      std::string stored(field.width, ' '), error;
-      if (sourceField[f] > 0 && !EncodeField(source.FieldText(sourceField[f]), field, stored, error)) {
-        return Fail(kDbfBadValue, error + " (" + path + " Satz " + std::to_string(n) + ")");
+      std::string stored(field.width, ' ');
+      if (sourceField[f] > 0) {
+        Outcome encoded = EncodeField(source.FieldText(sourceField[f]), field, stored);
+        if (!encoded) return Fail(kDbfBadValue, encoded.Message() + " (" + path + " Satz " + std::to_string(n) + ")");
       }
       record.push_back(stored);
     }

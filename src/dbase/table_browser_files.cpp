@@ -32,9 +32,8 @@ void TableBrowserForm::mi_exportHtmlClick() {
   if (!context_.ui.AskSaveFileName(DirectoryOf(path), "HTML files|*.HTM;*.HTML|All files|*.*", path)) return;
   if (!Checked(table_.Post())) return;
   std::string stamp = context_.Today() + " - " + TimeText(context_.clock.Now());
-  std::string error;
-  if (!WriteTextLines(path, TableHtmlLines(table_, FileNameOf(path), stamp), error)) {
-    ErrorBox(context_, "HTML-Datei nicht geschrieben: " + path + ": " + error);
+  if (Outcome written = WriteTextLines(path, TableHtmlLines(table_, FileNameOf(path), stamp)); !written) {
+    ErrorBox(context_, "HTML-Datei nicht geschrieben: " + path + ": " + written.Message());
     return;
   }
   StartProgramWithFile(context_, context_.config.htmlBrowser, path);

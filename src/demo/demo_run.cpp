@@ -115,8 +115,7 @@ void HelpDemo(Context& context) {
   context.state.cancel = false;
   std::string path = ShippedFilePath(context.config.pltDirectory, kScriptName);
   std::vector<std::string> lines;
-  std::string error;
-  if (!CheckFileReadable(context, path) || !ReadTextLines(path, lines, error)) return;
+  if (!CheckFileReadable(context, path) || !ReadTextLines(path, lines)) return;
   DemoScript script = ParseDemoScript(lines);
   if (script.badLine != 0) {
     ErrorBox(context, "Fehler im Demoskript, Zeile " + std::to_string(script.badLine) + ": " + path);

@@ -41,10 +41,9 @@ std::string ForeignFormat(std::string_view head) {
 
 class EntityReader {
  public:
-  EntityReader(DxfTokenizer& tokens, DxfDrawing& drawing, std::string& error)
-      : tokens_(tokens), drawing_(drawing), error_(error) {}
+  EntityReader(DxfTokenizer& tokens, DxfDrawing& drawing) : tokens_(tokens), drawing_(drawing) {}
 
-  bool Read() {
+  Outcome Read() {
     bool ended = false;
     while (!ended && Peek()) {
       if (IsZero("SECTION")) {
@@ -56,13 +55,10 @@ class EntityReader {
         Consume();
       }
     }
-    if (!error_.empty()) return false;
-    if (!ended) {
-      error_ = Oem("unvollständig oder keine DXF-Datei: sie endet nicht mit EOF");
-      return false;
-    }
+    if (!error_.empty()) return Outcome::Failure(error_);
+    if (!ended) return Outcome::Failure(Oem("unvollständig oder keine DXF-Datei: sie endet nicht mit EOF"));
     if (tokens_.MoreThanBlanksLeft()) drawing_.notes.push_back(Oem("Daten nach EOF übergangen"));
-    return true;
+    return Outcome::Done();
   }
 
  private:
@@ -70,10 +66,10 @@ class EntityReader {
   bool Peek() {
     if (waiting_) return true;
     if (!error_.empty()) return false;
-    DxfTokenizer::Outcome outcome = tokens_.Next(group_);
-    if (outcome == DxfTokenizer::Outcome::BadCode)
+    DxfTokenizer::Token token = tokens_.Next(group_);
+    if (token == DxfTokenizer::Token::BadCode)
       error_ = Oem("beschädigt: in Zeile ") + std::to_string(group_.line) + " steht kein Gruppencode";
-    waiting_ = outcome == DxfTokenizer::Outcome::Group;
+    waiting_ = token == DxfTokenizer::Token::Group;
     return waiting_;
   }
   void Consume() { waiting_ = false; }
@@ -310,7 +306,7 @@ class EntityReader {
 
   DxfTokenizer& tokens_;
   DxfDrawing& drawing_;
-  std::string& error_;
+  std::string error_;  // the first fault found; reading stops at it
   DxfGroup group_;
   bool waiting_ = false;
   size_t kept_ = 0;
@@ -324,16 +320,17 @@ std::string DxfNameKey(const std::string& name) {
   return key;
 }
 
-bool ReadDxfDrawing(std::FILE* file, DxfDrawing& drawing, std::string& error) {
+Outcome ReadDxfDrawing(std::FILE* file, DxfDrawing& drawing) {
   DxfTokenizer tokens(file);
-  error = ForeignFormat(tokens.Head(kBinarySentinel.size()));
-  if (!error.empty()) return false;
-  return EntityReader(tokens, drawing, error).Read();
+  std::string foreign = ForeignFormat(tokens.Head(kBinarySentinel.size()));
+  if (!foreign.empty()) return Outcome::Failure(foreign);
+  return EntityReader(tokens, drawing).Read();
 }
 
-bool ReadDxfDrawing(const std::string& path, DxfDrawing& drawing, std::string& error) {
-  FileHandle file = OpenRegularFile(path, kMaxDxfFileSize, error);
-  return file && ReadDxfDrawing(file.get(), drawing, error);
+Outcome ReadDxfDrawing(const std::string& path, DxfDrawing& drawing) {
+  FileHandle file;
+  Outcome opened = OpenRegularFile(path, kMaxDxfFileSize, file);
+  return opened ? ReadDxfDrawing(file.get(), drawing) : opened;
 }
 
 }  // namespace kalo

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "messages/outcome.h"
+
 namespace kalo {
 
 struct FileCloser {
@@ -11,10 +13,10 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// The regular file at path, opened for reading, when it is no larger than maxSize bytes.
-// Otherwise none, and the reason in error (code page 850): a directory, a device or a FIFO
-// is refused before anything is read from it, so that a name like "x.dxf" given to a pipe
+// Opens the regular file at path for reading when it is no larger than maxSize bytes.
+// Otherwise a failure names the reason (code page 850): a directory, a device or a FIFO is
+// refused before anything is read from it, so that a name like "x.dxf" given to a pipe
 // never blocks the program.
-FileHandle OpenRegularFile(const std::string& path, long long maxSize, std::string& error);
+Outcome OpenRegularFile(const std::string& path, long long maxSize, FileHandle& file);
 
 }  // namespace kalo

@@ -89,15 +89,14 @@ struct Placement {
 
 class CurvePlacer {
  public:
-  CurvePlacer(const DxfDrawing& drawing, const DxfPlacementOptions& options, DxfPlacedCurves& placed,
-              std::string& error)
-      : drawing_(drawing), options_(options), placed_(placed), error_(error) {}
+  CurvePlacer(const DxfDrawing& drawing, const DxfPlacementOptions& options, DxfPlacedCurves& placed)
+      : drawing_(drawing), options_(options), placed_(placed) {}
 
-  bool Run() {
+  Outcome Run() {
     placed_.curves.reserve(drawing_.entities.size());
     PlaceAll(drawing_.entities, {Affine::Scale(options_.millimetres, options_.millimetres), "", "", 0});
     placed_.notes = notes_.Texts();
-    return error_.empty();
+    return error_.empty() ? Outcome::Done() : Outcome::Failure(error_);
   }
 
  private:
@@ -343,7 +342,7 @@ class CurvePlacer {
   const DxfDrawing& drawing_;
   const DxfPlacementOptions& options_;
   DxfPlacedCurves& placed_;
-  std::string& error_;
+  std::string error_;  // the first fault found; placing stops at it
   Notes notes_;
   std::vector<std::string> open_;  // the blocks being placed, outermost first
   size_t placements_ = 0;
@@ -353,9 +352,8 @@ class CurvePlacer {
 
 }  // namespace
 
-bool PlaceCurves(const DxfDrawing& drawing, const DxfPlacementOptions& options, DxfPlacedCurves& placed,
-                 std::string& error) {
-  return CurvePlacer(drawing, options, placed, error).Run();
+Outcome PlaceCurves(const DxfDrawing& drawing, const DxfPlacementOptions& options, DxfPlacedCurves& placed) {
+  return CurvePlacer(drawing, options, placed).Run();
 }
 
 }  // namespace kalo

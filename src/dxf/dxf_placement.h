@@ -6,6 +6,7 @@
 
 #include "dxf/dxf_curves.h"
 #include "dxf/dxf_drawing.h"
+#include "messages/outcome.h"
 
 namespace kalo {
 
@@ -30,9 +31,8 @@ struct DxfPlacedCurves {
 };
 
 // Curves of the model; arcs seen from below (extrusion 0, 0, -1) turn the other way, and a
-// block's curves on layer "0" take the layer of their INSERT. False, with the reason in
-// error (code page 850), for a block that places itself, too deep or too many placements.
-bool PlaceCurves(const DxfDrawing& drawing, const DxfPlacementOptions& options, DxfPlacedCurves& placed,
-                 std::string& error);
+// block's curves on layer "0" take the layer of their INSERT. A failure names the reason
+// (code page 850): a block that places itself, too deep or too many placements.
+Outcome PlaceCurves(const DxfDrawing& drawing, const DxfPlacementOptions& options, DxfPlacedCurves& placed);
 
 }  // namespace kalo

@@ -66,20 +66,20 @@ bool DxfTokenizer::ReadLine(std::string_view& line) {
   }
 }
 
-DxfTokenizer::Outcome DxfTokenizer::Next(DxfGroup& group) {
+DxfTokenizer::Token DxfTokenizer::Next(DxfGroup& group) {
   std::string_view codeLine;
-  if (!ReadLine(codeLine)) return Outcome::End;
+  if (!ReadLine(codeLine)) return Token::End;
   group.line = lineNumber_;
   codeLine = TrimmedDxfText(codeLine);
   const char* first = codeLine.data();
   const char* last = first + codeLine.size();
   auto [end, error] = std::from_chars(first, last, group.code);
-  if (codeLine.empty() || error != std::errc() || end != last) return Outcome::BadCode;
+  if (codeLine.empty() || error != std::errc() || end != last) return Token::BadCode;
   // The code's text may lie in kept_, which the value line reuses: the code is parsed first.
   std::string_view valueLine;
-  if (!ReadLine(valueLine)) return Outcome::End;
+  if (!ReadLine(valueLine)) return Token::End;
   group.value = TrimmedDxfText(valueLine);
-  return Outcome::Group;
+  return Token::Group;
 }
 
 std::string_view DxfTokenizer::Head(size_t length) {

@@ -24,11 +24,11 @@ class DxfTokenizer {
   // Reads from the file, which stays open and owned by the caller.
   explicit DxfTokenizer(std::FILE* file);
 
-  enum class Outcome { Group, End, BadCode };
+  enum class Token { Group, End, BadCode };
   // The next group pair. End at the end of the file (a code line without its value line
   // is a pair cut short and also ends the file); BadCode when a code line holds no whole
   // number, its line in group.line.
-  Outcome Next(DxfGroup& group);
+  Token Next(DxfGroup& group);
   // The first bytes of the file, before any Next().
   std::string_view Head(size_t length);
   // Whether anything but blanks and end-of-text characters is left to read.

@@ -81,8 +81,8 @@ std::optional<DxfAxisChoice> InMillimetres(std::optional<DxfAxisChoice> axis, lo
   return axis;
 }
 
-bool PlaceAt(const DxfSearch& search, long double tolerance, DxfPlacedCurves& placed, std::string& error) {
-  return PlaceCurves(*search.drawing, {search.unit.millimetres, tolerance}, placed, error);
+Outcome PlaceAt(const DxfSearch& search, long double tolerance, DxfPlacedCurves& placed) {
+  return PlaceCurves(*search.drawing, {search.unit.millimetres, tolerance}, placed);
 }
 
 DxfFound FindContours(const std::vector<DxfCurve>& curves, const std::vector<size_t>& selected, long double tolerance,
@@ -126,8 +126,7 @@ std::vector<std::string> GapNotes(const std::vector<DxfCurve>& curves, const Dxf
 // The elements of the loop when its splines and ellipses are followed within the tolerance.
 size_t ElementsAt(const DxfSearch& search, const DxfContourCandidate& chosen, long double tolerance) {
   DxfPlacedCurves coarser;
-  std::string error;
-  if (!PlaceAt(search, tolerance, coarser, error) || coarser.curves.size() != search.placed.curves.size())
+  if (!PlaceAt(search, tolerance, coarser) || coarser.curves.size() != search.placed.curves.size())
     return SIZE_MAX;
   const DxfFound& found = search.Found();
   DxfSplitCurves split = SplitAtJunctions(coarser.curves, search.selected, found.tolerance);
@@ -159,7 +158,10 @@ void SearchContours(const DxfDrawing& drawing, const DxfImportOptions& options, 
   search = DxfSearch{};
   search.drawing = &drawing;
   search.unit = DrawingUnit(drawing.header, options.units);
-  if (!PlaceAt(search, kApproximationTolerance, search.placed, search.error)) return;
+  if (Outcome placed = PlaceAt(search, kApproximationTolerance, search.placed); !placed) {
+    search.error = placed.Message();
+    return;
+  }
   search.notes = drawing.notes;
   if (!search.unit.message.empty()) search.notes.push_back(search.unit.message);
   search.notes.insert(search.notes.end(), search.placed.notes.begin(), search.placed.notes.end());

@@ -134,8 +134,7 @@ void TakeContour(Context& context, const std::vector<DxfVertex>& elements, std::
 bool ImportDxfContour(Context& context, const std::string& path, const DxfImportOptions& stated) {
   // The reader opens the file itself without waiting: a FIFO or device is refused at once.
   DxfDrawing drawing;
-  std::string error;
-  if (!ReadDxfDrawing(path, drawing, error)) return Refuse(context, path, error);
+  if (Outcome read = ReadDxfDrawing(path, drawing); !read) return Refuse(context, path, read.Message());
   DxfImportOptions options = stated;
   std::string contourLayer = LayerName(context.config, kLayerOutline);
   DxfSearch search;

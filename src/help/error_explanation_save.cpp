@@ -16,9 +16,9 @@ namespace kalo {
 namespace {
 
 bool ReadAll(Context& context, const std::string& path, std::vector<std::string>& lines) {
-  std::string error;
-  if (ReadTextLines(path, lines, error)) return true;
-  ErrorBox(context, error);
+  Outcome read = ReadTextLines(path, lines);
+  if (read) return true;
+  ErrorBox(context, read.Message());
   context.state.cancel = true;
   return false;
 }

@@ -28,8 +28,7 @@ std::string ErrorMessageFilePath(const Context& context) {
 MessageExplanation ExplainMessage(const Context& context, const std::string& message) {
   MessageExplanation explanation;
   std::vector<std::string> lines;
-  std::string error;
-  if (!ReadTextLines(ErrorMessageFilePath(context), lines, error)) return explanation;
+  if (!ReadTextLines(ErrorMessageFilePath(context), lines)) return explanation;
   explanation.fileFound = true;
   std::string key = KeyOf(message);
   for (size_t i = 0; i < lines.size(); ++i) {

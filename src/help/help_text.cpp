@@ -59,8 +59,7 @@ HelpText LookUpHelp(const Context& context, int number) {
   if (number == 0) number = context.state.helpNumber;
   std::string path = HelpFilePath(context, number);
   std::vector<std::string> lines;
-  std::string error;
-  if (!ReadTextLines(path, lines, error)) return {{"Datei " + path + " nicht gefunden !"}, {}};
+  if (!ReadTextLines(path, lines)) return {{"Datei " + path + " nicht gefunden !"}, {}};
   for (size_t i = 0; i < lines.size(); ++i) {
     std::optional<int> header = NumberOf(lines[i]);
     if (!header) continue;

@@ -33,8 +33,7 @@ bool WriteDataFileIntoSheet(Context& context, Spreadsheet& sheet) {
   std::string path = DataFilePath(context.state, name);
   if (!CheckFileReadable(context, path)) return false;
   std::vector<std::string> lines;
-  std::string error;
-  if (!ReadTextLines(path, lines, error)) return Refuse(context, "Datei " + FileNameOf(path) + ": " + error);
+  if (Outcome read = ReadTextLines(path, lines); !read) return Refuse(context, "Datei " + FileNameOf(path) + ": " + read.Message());
   bool plainLetters = context.Units().plainLetters;
   sheet.ClearCells();
   for (size_t n = 0; n < lines.size(); ++n)
@@ -44,8 +43,7 @@ bool WriteDataFileIntoSheet(Context& context, Spreadsheet& sheet) {
 
 bool ReadDataFileFromSheet(Context& context, Spreadsheet& sheet) {
   std::vector<std::string> cells;
-  std::string error;
-  if (!sheet.ReadColumn(1, cells, error)) return Refuse(context, "Tabelle nicht lesbar: " + error);
+  if (Outcome read = sheet.ReadColumn(1, cells); !read) return Refuse(context, "Tabelle nicht lesbar: " + read.Message());
   std::vector<std::string> lines;
   lines.reserve(cells.size());
   for (const std::string& cell : cells) lines.push_back(Utf8ToCp850(cell));

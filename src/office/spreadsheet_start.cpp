@@ -43,9 +43,9 @@ std::unique_ptr<Spreadsheet> StartSpreadsheet(Context& context, const std::strin
 }
 
 bool ShowSpreadsheet(Context& context, Spreadsheet& sheet, const std::string& suggestedName) {
-  std::string error;
-  if (sheet.Show(error)) return true;
-  ErrorBox(context, error);
+  Outcome shown = sheet.Show();
+  if (shown) return true;
+  ErrorBox(context, shown.Message());
   context.state.cancel = true;
   OfferToKeep(context, sheet, suggestedName);
   return false;

@@ -19,8 +19,7 @@ namespace kalo {
 namespace {
 
 bool WriteLines(Context& context, const std::string& path, const std::vector<std::string>& lines) {
-  std::string error;
-  return WriteTextLines(path, lines, error) || WriteFailed(context, path, error);
+  return WriteSucceeded(context, path, WriteTextLines(path, lines));
 }
 
 bool WriteWindowCopy(Context& context, const std::vector<std::string>& lines) {
@@ -138,6 +137,10 @@ bool WriteFailed(Context& context, const std::string& path, const std::string& c
   ErrorBox(context, "Fehler bei Zugriff auf Diskette/Platte " + FileNameText(path) + ": " + cause);
   context.state.cancel = true;
   return false;
+}
+
+bool WriteSucceeded(Context& context, const std::string& path, const Outcome& written) {
+  return written || WriteFailed(context, path, written.Message());
 }
 
 std::string OutwinPath(Context& context) { return ScratchFile(context, "outwin.txt"); }

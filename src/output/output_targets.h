@@ -3,6 +3,8 @@
 // closed: shown, printed, handed to a program or copied to their final names.
 #include <string>
 
+#include "messages/outcome.h"
+
 namespace kalo {
 
 struct Context;
@@ -11,6 +13,8 @@ struct TextChannel;
 // The I/O error report of a file that could not be written, naming the cause; sets the
 // cancel flag and gives false.
 bool WriteFailed(Context& context, const std::string& path, const std::string& cause);
+// True when the write was done; otherwise the report of WriteFailed with the write's cause.
+bool WriteSucceeded(Context& context, const std::string& path, const Outcome& written);
 // "outwin.txt" in the run's private folder: the copy of a report in the window code page;
 // empty (with the cancel flag set) when there is no private folder.
 std::string OutwinPath(Context& context);

@@ -36,8 +36,7 @@ bool ConsoleUi::AskChoice(const std::string& caption, const std::vector<std::str
 
 void ConsoleUi::ShowTextFile(const std::string& path) {
   std::vector<std::string> lines;
-  std::string error;
-  if (!ReadTextLines(path, lines, error)) {
+  if (!ReadTextLines(path, lines)) {
     err_ << path << " not found !\n";
     return;
   }

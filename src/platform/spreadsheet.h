@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/outcome.h"
+
 namespace kalo {
 
 class Spreadsheet {
@@ -17,8 +19,8 @@ class Spreadsheet {
   // A new, empty workbook; the cells set from now on go into it.
   virtual void AddWorkbook() = 0;
   // A new workbook made of a text file: one row per line, tab-separated fields in columns.
-  // False with the reason when the file cannot be read.
-  virtual bool OpenText(const std::string& path, std::string& error) = 0;
+  // A failure names the reason when the file cannot be read.
+  virtual Outcome OpenText(const std::string& path) = 0;
   virtual void SetCell(int row, int column, const std::string& text) = 0;
   // A number cell with the value in full precision, shown in the number format given in
   // the spreadsheet's own notation ("0.000", "0.000E+00").
@@ -26,12 +28,12 @@ class Spreadsheet {
   // Empties every cell of the current workbook.
   virtual void ClearCells() = 0;
   // Hands the workbooks changed since the last call to the spreadsheet program (saved and
-  // opened when the object is visible). False with the reason when that fails.
-  virtual bool Show(std::string& error) = 0;
+  // opened when the object is visible). A failure names the reason.
+  virtual Outcome Show() = 0;
   // The texts of one column of the first workbook as the spreadsheet program saved it last,
-  // from row 1 to the last row that holds anything (empty cells give empty texts). False
-  // with the reason when the workbook cannot be read.
-  virtual bool ReadColumn(int column, std::vector<std::string>& texts, std::string& error) = 0;
+  // from row 1 to the last row that holds anything (empty cells give empty texts). A failure
+  // names the reason the workbook cannot be read.
+  virtual Outcome ReadColumn(int column, std::vector<std::string>& texts) = 0;
   // Where the first workbook is kept (empty before it was saved).
   virtual std::string WorkbookPath() const = 0;
 };

@@ -20,12 +20,9 @@ std::string SystemError() { return std::strerror(errno); }
 
 }  // namespace
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error, size_t maxBytes) {
+Outcome ReadTextLines(const std::string& path, std::vector<std::string>& lines, size_t maxBytes) {
   std::ifstream in(NativePath(path), std::ios::binary);
-  if (!in) {
-    error = SystemError();
-    return false;
-  }
+  if (!in) return Outcome::Failure(SystemError());
   // The size is looked at before anything is read: a file far beyond the bound (a sparse
   // file of gigabytes) costs no time and no memory. A device or pipe, which says nothing of
   // its size, is read only up to the bound.
@@ -42,14 +39,9 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std
     for (std::istreambuf_iterator<char> byte(in), end; byte != end && content.size() <= maxBytes; ++byte)
       content += *byte;
   }
-  if (in.bad()) {
-    error = SystemError();
-    return false;
-  }
-  if (static_cast<unsigned long long>(size) > maxBytes || content.size() > maxBytes) {
-    error = Oem("Datei zu groß (mehr als ") + std::to_string(maxBytes) + " Bytes)";
-    return false;
-  }
+  if (in.bad()) return Outcome::Failure(SystemError());
+  if (static_cast<unsigned long long>(size) > maxBytes || content.size() > maxBytes)
+    return Outcome::Failure(Oem("Datei zu groß (mehr als ") + std::to_string(maxBytes) + " Bytes)");
   lines.clear();
   size_t start = 0;
   while (start < content.size()) {
@@ -59,7 +51,7 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std
     lines.emplace_back(content, start, stop - start);
     start = end + 1;
   }
-  return true;
+  return Outcome::Done();
 }
 
 std::string TextLinesBytes(const std::vector<std::string>& lines) {
@@ -71,10 +63,13 @@ std::string TextLinesBytes(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
-  int failure = ReplaceFile(path, TextLinesBytes(lines));
-  if (failure != 0) error = WriteErrorText(failure, path);
-  return failure == 0;
+Outcome WriteFileContent(const std::string& path, const std::string& bytes) {
+  int failure = ReplaceFile(path, bytes);
+  return failure == 0 ? Outcome::Done() : Outcome::Failure(WriteErrorText(failure, path));
+}
+
+Outcome WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+  return WriteFileContent(path, TextLinesBytes(lines));
 }
 
 std::string WriteProblem(const std::string& path) {

@@ -4,19 +4,22 @@
 #include <string>
 #include <vector>
 
+#include "messages/outcome.h"
+
 namespace kalo {
 
 // Reads all lines; CR LF and LF both end a line, a last line without an end counts.
-// On failure returns false and leaves the reason in error (in code page 850); a file of more
-// than maxBytes is not read at all.
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& error,
-                   size_t maxBytes = SIZE_MAX);
+// A failure names the reason (in code page 850); a file of more than maxBytes is not read
+// at all.
+Outcome ReadTextLines(const std::string& path, std::vector<std::string>& lines, size_t maxBytes = SIZE_MAX);
 
 // Writes the lines, each followed by CR LF, as the new content of the file: written to a
 // fresh file beside the target and renamed over it only when everything was written
-// (platform/file_replace.h), so the old file stays untouched on any failure. On failure
-// error names the cause (code page 850).
-bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+// (platform/file_replace.h), so the old file stays untouched on any failure. A failure names
+// the cause (code page 850).
+Outcome WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+// Writes the bytes as the new content of the file, as WriteTextLines does.
+Outcome WriteFileContent(const std::string& path, const std::string& bytes);
 // The bytes WriteTextLines writes: each line followed by CR LF.
 std::string TextLinesBytes(const std::vector<std::string>& lines);
 // Why a write of this name would fail now (the cause as WriteTextLines names it); empty when

@@ -70,8 +70,7 @@ PrintoutFont PrintoutFontOf(const Configuration& config) {
 
 bool ReadShownLines(Context& context, const std::string& path, bool windowCodePage, std::vector<std::string>& lines) {
   std::vector<std::string> fileLines;
-  std::string error;
-  if (!ReadTextLines(path, fileLines, error)) {
+  if (!ReadTextLines(path, fileLines)) {
     ErrorBox(context, path + " not found !");
     return false;
   }

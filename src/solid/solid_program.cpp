@@ -28,13 +28,13 @@ SolidAnswer RunSolidProgram(Context& context, const SolidRequest& request) {
     return Failed(FileNameText(program) + " fehlt: ohne dieses Programm (OpenCascade) gibt es kein STEP und STL");
   std::string requestFile = ScratchFile(context, "solid-request.txt"), answerFile = ScratchFile(context, "solid-answer.txt");
   if (requestFile.empty()) return Failed(Oem("kein Ordner für temporäre Dateien"));
-  std::string error;
-  if (!WriteTextLines(requestFile, SolidRequestLines(request), error)) return Failed(FileNameText(requestFile) + ": " + error);
+  if (Outcome written = WriteTextLines(requestFile, SolidRequestLines(request)); !written)
+    return Failed(FileNameText(requestFile) + ": " + written.Message());
   RemoveFile(answerFile);
   int exitCode = context.platform.RunProgram({program, requestFile, answerFile});
   RemoveFile(requestFile);
   std::vector<std::string> lines;
-  if (exitCode != 0 || !ReadTextLines(answerFile, lines, error))
+  if (exitCode != 0 || !ReadTextLines(answerFile, lines))
     return Failed(FileNameText(program) + " endet ohne Antwort (Code " + std::to_string(exitCode) + ")");
   RemoveFile(answerFile);
   return ParseSolidAnswer(lines);

@@ -65,7 +65,7 @@ std::vector<std::string> SolidRequestLines(const SolidRequest& request) {
   return lines;
 }
 
-bool ParseSolidRequest(const std::vector<std::string>& lines, SolidRequest& request, std::string& error) {
+Outcome ParseSolidRequest(const std::vector<std::string>& lines, SolidRequest& request) {
   request = {};
   for (const std::string& line : lines) {
     std::string key, value;
@@ -93,12 +93,9 @@ bool ParseSolidRequest(const std::vector<std::string>& lines, SolidRequest& requ
     } else {
       good = line.empty();
     }
-    if (!good) {
-      error = "unreadable request line: " + line;
-      return false;
-    }
+    if (!good) return Outcome::Failure("unreadable request line: " + line);
   }
-  return true;
+  return Outcome::Done();
 }
 
 std::vector<std::string> SolidAnswer::Lines() const {

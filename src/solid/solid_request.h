@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/outcome.h"
 #include "model/contour.h"
 
 namespace kalo {
@@ -27,8 +28,8 @@ struct SolidRequest {
 };
 
 std::vector<std::string> SolidRequestLines(const SolidRequest& request);
-// False with the faulty line in error when the lines are no request.
-bool ParseSolidRequest(const std::vector<std::string>& lines, SolidRequest& request, std::string& error);
+// A failure names the faulty line when the lines are no request.
+Outcome ParseSolidRequest(const std::vector<std::string>& lines, SolidRequest& request);
 
 // The answer: the solid's own values as OpenCascade computes them, the messages (code page
 // 850) and, for an import, the contour found and the solid's mass properties.

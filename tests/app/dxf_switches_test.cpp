@@ -14,28 +14,27 @@ namespace {
 
 TEST(DxfSwitches, AxisAndUnitsAnywhereAfterTheFileNameInAnyLetterCase) {
   DxfImportOptions options;
-  std::string error;
-  ASSERT_TRUE(DxfSwitchesOf({"teil.dxf", "/I", "/axis=Y", "/UNITS=In"}, DxfLoopChoice::Largest, options, error));
+  ASSERT_TRUE(DxfSwitchesOf({"teil.dxf", "/I", "/axis=Y", "/UNITS=In"}, DxfLoopChoice::Largest, options));
   EXPECT_EQ(options.choice, DxfLoopChoice::Largest);
   EXPECT_EQ(options.axis, DxfAxisChoice::Y());
   EXPECT_EQ(options.units, DxfUnitChoice::Inch);
-  ASSERT_TRUE(DxfSwitchesOf({"teil.dxf", "/UNITS=m", "/AXIS=x"}, DxfLoopChoice::Ask, options, error));
+  ASSERT_TRUE(DxfSwitchesOf({"teil.dxf", "/UNITS=m", "/AXIS=x"}, DxfLoopChoice::Ask, options));
   EXPECT_EQ(options.axis, DxfAxisChoice::X());
   EXPECT_EQ(options.units, DxfUnitChoice::Metre);
-  ASSERT_TRUE(DxfSwitchesOf({"teil.dxf"}, DxfLoopChoice::Ask, options, error));
+  ASSERT_TRUE(DxfSwitchesOf({"teil.dxf"}, DxfLoopChoice::Ask, options));
   EXPECT_FALSE(options.axis);
   EXPECT_FALSE(options.units);
   // A file name is never a switch, even when it looks like one.
-  ASSERT_TRUE(DxfSwitchesOf({"/AXIS=q.dxf"}, DxfLoopChoice::Ask, options, error));
+  ASSERT_TRUE(DxfSwitchesOf({"/AXIS=q.dxf"}, DxfLoopChoice::Ask, options));
 
-  ASSERT_TRUE(DxfSwitchesOf({"teil.dxf", "/AXIS=-1.5,150,1e2,150"}, DxfLoopChoice::Ask, options, error));
+  ASSERT_TRUE(DxfSwitchesOf({"teil.dxf", "/AXIS=-1.5,150,1e2,150"}, DxfLoopChoice::Ask, options));
   EXPECT_EQ(options.axis, (DxfAxisChoice{{-1.5L, 150}, {100, 150}}));
   for (const char* wrong : {"/AXIS=z", "/AXIS=1,2,1,2", "/AXIS=1,2,3", "/AXIS=1;2;3;4", "/AXIS=1,2,3,4,5", "/AXIS=0,0,1e16,0",
                             "/AXIS=nan,0,1,0", "/AXIS=1,2,3,4x"}) {
-    EXPECT_FALSE(DxfSwitchesOf({"teil.dxf", wrong}, DxfLoopChoice::Ask, options, error)) << wrong;
-    EXPECT_NE(error.find("/AXIS=x1,y1,x2,y2"), std::string::npos) << error;
+    std::string error = DxfSwitchesOf({"teil.dxf", wrong}, DxfLoopChoice::Ask, options).Message();
+    EXPECT_NE(error.find("/AXIS=x1,y1,x2,y2"), std::string::npos) << wrong << ": " << error;
   }
-  EXPECT_FALSE(DxfSwitchesOf({"teil.dxf", "/UNITS=ft"}, DxfLoopChoice::Ask, options, error));
+  std::string error = DxfSwitchesOf({"teil.dxf", "/UNITS=ft"}, DxfLoopChoice::Ask, options).Message();
   EXPECT_NE(error.find("/UNITS=ft"), std::string::npos) << error;
 }
 

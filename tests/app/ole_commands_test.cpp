@@ -70,8 +70,7 @@ class OleCommandsTest : public ::testing::Test {
 
   std::vector<std::string> DataFileLinesUtf8() {
     std::vector<std::string> lines;
-    std::string error;
-    EXPECT_TRUE(ReadTextLines(dir.File("welle.kal"), lines, error));
+    EXPECT_TRUE(ReadTextLines(dir.File("welle.kal"), lines));
     for (std::string& line : lines) line = Cp850ToUtf8(line);
     return lines;
   }

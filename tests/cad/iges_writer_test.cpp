@@ -19,8 +19,8 @@ CadLayer Layer(int number) { return CadLayer{.number = number}; }
 
 // Writes the file and returns its bytes after the structural check.
 std::string Finished(IgesWriter& writer, const std::string& path) {
-  std::string error;
-  EXPECT_TRUE(writer.Finish(error)) << error;
+  Outcome written = writer.Finish();
+  EXPECT_TRUE(written) << written.Message();
   std::string bytes = ReadBytes(path);
   EXPECT_EQ("", testing::IgesStructureProblem(bytes));
   return bytes;
@@ -123,10 +123,8 @@ TEST(IgesWriter, SettingsLongNamesAndFailedWrites) {
   EXPECT_TRUE(HasLine(bytes, "408,5,5.00000,6.00000,0.0,1.0;"));
   EXPECT_EQ(1u, messages.Count());  // only the instance before the definition is missing
 
-  std::string error;
   IgesWriter failing(dir.File("missing/PART.igs"), config, messages, kNow);
-  EXPECT_FALSE(failing.Finish(error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(failing.Finish().Message().empty());
   EXPECT_EQ("", ReadBytes(dir.File("missing/PART.igs")));
 }
 

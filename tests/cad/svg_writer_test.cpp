@@ -15,8 +15,8 @@ using testing::TempDir;
 class SvgWriterTest : public ::testing::Test {
  protected:
   std::string Finished() {
-    std::string error;
-    EXPECT_TRUE(writer.Finish(error)) << error;
+    Outcome written = writer.Finish();
+    EXPECT_TRUE(written) << written.Message();
     return ReadBytes(dir.File("drawing.svg"));
   }
 

@@ -13,8 +13,8 @@ using testing::ReadBytes;
 using testing::TempDir;
 
 std::string Finished(TxtCadWriter& writer, const std::string& path) {
-  std::string error;
-  EXPECT_TRUE(writer.Finish(error)) << error;
+  Outcome written = writer.Finish();
+  EXPECT_TRUE(written) << written.Message();
   return ReadBytes(path);
 }
 
@@ -71,10 +71,8 @@ TEST(TxtCadWriter, DrawingWithoutBlocksKeepsBothSectionsAndFullArcsBecomeCircles
       "EOF\r\n",
       Finished(writer, dir.File("plain.txt")));
 
-  std::string error;
   TxtCadWriter failing(dir.File("missing/PART.txt"), config);
-  EXPECT_FALSE(failing.Finish(error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(failing.Finish().Message().empty());
   EXPECT_EQ("", ReadBytes(dir.File("missing/PART.txt")));
 }
 

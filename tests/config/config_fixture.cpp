@@ -21,8 +21,7 @@ std::string InitialConfigurationPath() { return std::string(KALO_TEST_DATA_DIR) 
 
 std::vector<std::string> InitialConfigurationLines() {
   std::vector<std::string> lines;
-  std::string error;
-  if (!ReadTextLines(InitialConfigurationPath(), lines, error)) throw std::runtime_error(error);
+  if (Outcome read = ReadTextLines(InitialConfigurationPath(), lines); !read) throw std::runtime_error(read.Message());
   return lines;
 }
 
@@ -35,8 +34,7 @@ void CutAfterValue(std::vector<std::string>& lines, const std::string& key) {
 }
 
 void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::string error;
-  if (!WriteTextLines(path, lines, error)) throw std::runtime_error(error);
+  if (Outcome written = WriteTextLines(path, lines); !written) throw std::runtime_error(written.Message());
 }
 
 }  // namespace kalo::testing

@@ -153,8 +153,7 @@ TEST_F(ConfigDialogForm, EveryPageReachesTheRecordTheFileAndTheReopenedDialog) {
   SettingsForm shownAfterSave(context);
   ConfigFixture restarted;
   std::vector<std::string> written;
-  std::string error;
-  ASSERT_TRUE(ReadTextLines(ConfigFile(), written, error));
+  ASSERT_TRUE(ReadTextLines(ConfigFile(), written));
   WriteLines(restarted.ConfigFile(), written);
   ReadConfiguration(restarted.context);
   EXPECT_FALSE(restarted.context.state.cancel);

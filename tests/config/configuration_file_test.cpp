@@ -108,8 +108,8 @@ Configuration ChangedRecord() {
 
 std::vector<std::string> ReadLines(const std::string& path) {
   std::vector<std::string> lines;
-  std::string error;
-  EXPECT_TRUE(ReadTextLines(path, lines, error)) << error;
+  Outcome read = ReadTextLines(path, lines);
+  EXPECT_TRUE(read) << read.Message();
   return lines;
 }
 

@@ -51,8 +51,8 @@ TEST(DemoScriptTest, TheFirstBadLineIsNamedAndNothingIsKept) {
 TEST(DemoScriptTest, TheShippedScriptParsesAndFindsItsExamples) {
   std::string path = ShippedFilePath(KALO_SOURCE_DIR "/data", "kalo.dem");
   std::vector<std::string> lines;
-  std::string error;
-  ASSERT_TRUE(ReadTextLines(path, lines, error)) << error;
+  Outcome read = ReadTextLines(path, lines);
+  ASSERT_TRUE(read) << read.Message();
   DemoScript script = ParseDemoScript(lines);
   ASSERT_EQ(script.badLine, 0);
   EXPECT_GE(script.steps.size(), 10u);

@@ -113,8 +113,8 @@ TEST_F(GeneratedDrawings, ReadAsEzdxfReadsThem) {
   std::ostringstream ours;
   for (const Expected& drawing : drawings_) {
     DxfDrawing read;
-    std::string error;
-    ASSERT_TRUE(ReadDxfDrawing(folder_->File(drawing.name), read, error)) << drawing.name << ": " << error;
+    Outcome outcome = ReadDxfDrawing(folder_->File(drawing.name), read);
+    ASSERT_TRUE(outcome) << drawing.name << ": " << outcome.Message();
     ours << "FILE " << drawing.name << "\n";
     AddLines(ours, "*MODEL", read.entities);
     for (const auto& [name, block] : read.blocks) AddLines(ours, name, block.entities);

@@ -28,26 +28,26 @@ std::string Insert(const std::string& name, const std::vector<std::pair<int, std
 const std::string kUnitLine = Groups({{0, "LINE"}, {8, "0"}, {10, "0"}, {20, "0"}, {11, "10"}, {21, "0"}});
 const std::string kQuarterArc = Groups({{0, "ARC"}, {8, "B"}, {10, "0"}, {20, "0"}, {40, "10"}, {50, "0"}, {51, "90"}});
 
-bool Place(const std::string& blocks, const std::string& entities, DxfPlacedCurves& placed, std::string& error,
-           long double millimetres = 1) {
+Outcome Place(const std::string& blocks, const std::string& entities, DxfPlacedCurves& placed,
+              long double millimetres = 1) {
   DxfDrawing drawing;
   std::string text = Section("BLOCKS", blocks) + Section("ENTITIES", entities) + Groups({{0, "EOF"}});
-  if (!ReadDxfText(text, drawing, error)) return false;
-  return PlaceCurves(drawing, {millimetres, 0.001L}, placed, error);
+  Outcome read = ReadDxfText(text, drawing);
+  return read ? PlaceCurves(drawing, {millimetres, 0.001L}, placed) : read;
 }
 
 DxfPlacedCurves Placed(const std::string& blocks, const std::string& entities, long double millimetres = 1) {
   DxfPlacedCurves placed;
-  std::string error;
-  EXPECT_TRUE(Place(blocks, entities, placed, error, millimetres)) << error;
+  Outcome outcome = Place(blocks, entities, placed, millimetres);
+  EXPECT_TRUE(outcome) << outcome.Message();
   return placed;
 }
 
 std::string PlaceError(const std::string& blocks, const std::string& entities) {
   DxfPlacedCurves placed;
-  std::string error;
-  EXPECT_FALSE(Place(blocks, entities, placed, error));
-  return error;
+  Outcome outcome = Place(blocks, entities, placed);
+  EXPECT_TRUE(outcome.IsFailure());
+  return outcome.Message();
 }
 
 void ExpectPoint(const DxfVertex& v, long double x, long double y, long double phi) {

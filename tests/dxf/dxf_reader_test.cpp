@@ -19,16 +19,16 @@ const std::string kLine = Groups({{0, "LINE"}, {8, "KONTUR"}, {10, "1.5"}, {20, 
 
 DxfDrawing ReadOk(const std::string& text) {
   DxfDrawing drawing;
-  std::string error;
-  EXPECT_TRUE(ReadDxfText(text, drawing, error)) << error;
+  Outcome read = ReadDxfText(text, drawing);
+  EXPECT_TRUE(read) << read.Message();
   return drawing;
 }
 
 std::string ReadError(const std::string& text) {
   DxfDrawing drawing;
-  std::string error;
-  EXPECT_FALSE(ReadDxfText(text, drawing, error));
-  return error;
+  Outcome read = ReadDxfText(text, drawing);
+  EXPECT_TRUE(read.IsFailure());
+  return read.Message();
 }
 
 TEST(DxfReader, ReadsGroupsWithLfOrCrLfAndBlanksAroundCodesAndValues) {
@@ -142,15 +142,11 @@ TEST(DxfReaderFile, DirectoriesDevicesFifosAndHugeFilesAreRefusedUnread) {
   { std::ofstream(huge) << EntitiesFile(kLine); }
   std::filesystem::resize_file(huge, kMaxDxfFileSize + 1);
   DxfDrawing drawing;
-  std::string error;
-  EXPECT_FALSE(ReadDxfDrawing(folder, drawing, error));
-  EXPECT_NE(error.find("Verzeichnis"), std::string::npos) << error;
-  EXPECT_FALSE(ReadDxfDrawing(fifo, drawing, error));
-  EXPECT_NE(error.find("FIFO"), std::string::npos) << error;
-  EXPECT_FALSE(ReadDxfDrawing("/dev/zero", drawing, error));
-  EXPECT_NE(error.find(Oem("Gerät")), std::string::npos) << error;
-  EXPECT_FALSE(ReadDxfDrawing(huge, drawing, error));
-  EXPECT_NE(error.find("256 MB"), std::string::npos) << error;
+  for (auto [path, cause] : {std::pair{folder, std::string("Verzeichnis")}, std::pair{fifo, std::string("FIFO")},
+                             std::pair{std::string("/dev/zero"), Oem("Gerät")}, std::pair{huge, std::string("256 MB")}}) {
+    Outcome read = ReadDxfDrawing(path, drawing);
+    EXPECT_NE(read.Message().find(cause), std::string::npos) << path << ": " << read.Message();
+  }
 }
 
 }  // namespace

@@ -23,10 +23,10 @@ inline std::string Section(const std::string& name, const std::string& body) {
 inline std::string EntitiesFile(const std::string& entities) { return Section("ENTITIES", entities) + Groups({{0, "EOF"}}); }
 
 // The drawing read from the bytes, as from a file.
-inline bool ReadDxfText(const std::string& text, DxfDrawing& drawing, std::string& error) {
+inline Outcome ReadDxfText(const std::string& text, DxfDrawing& drawing) {
   std::string copy = text;
   std::FILE* file = fmemopen(copy.data(), copy.size(), "rb");
-  bool read = ReadDxfDrawing(file, drawing, error);
+  Outcome read = ReadDxfDrawing(file, drawing);
   std::fclose(file);
   return read;
 }

@@ -20,8 +20,7 @@ class ErrorMessageFileTest : public ::testing::Test {
   ErrorMessageFileTest() { context.config.pltDirectory = dir.Path(); }
 
   void WriteErrorFile(const std::vector<std::string>& lines) {
-    std::string error;
-    ASSERT_TRUE(WriteTextLines(dir.File("kalo.err"), lines, error));
+    ASSERT_TRUE(WriteTextLines(dir.File("kalo.err"), lines));
   }
 
   TempDir dir;
@@ -80,8 +79,7 @@ TEST_F(ErrorMessageFileTest, TheShippedFileExplainsEveryMessageOfTheCode) {
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
   std::vector<std::string> lines;
-  std::string error;
-  ASSERT_TRUE(ReadTextLines(ErrorMessageFilePath(context), lines, error));
+  ASSERT_TRUE(ReadTextLines(ErrorMessageFilePath(context), lines));
   ASSERT_EQ(lines.size() % 3, 0u);
 
   std::set<std::string> messages = MessageStartsInCode(ProgramSources());

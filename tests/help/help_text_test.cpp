@@ -24,8 +24,7 @@ class HelpTextTest : public ::testing::Test {
   HelpTextTest() { context.config.pltDirectory = dir.Path(); }
 
   void WriteHelpFile(const std::string& name, const std::vector<std::string>& lines) {
-    std::string error;
-    ASSERT_TRUE(WriteTextLines(dir.File(name), lines, error));
+    ASSERT_TRUE(WriteTextLines(dir.File(name), lines));
   }
 
   TempDir dir;
@@ -132,8 +131,8 @@ TEST(ShippedHelpTest, EveryHelpNumberOfTheCodeHasATextAndItsPicture) {
 TEST(ShippedHelpTest, EntriesAreNumberedInStepsOfFiveInOrderWithOneToFiveLines) {
   for (auto [name, first, last] : {std::tuple{"vortane.hlp", 0, kOwnHelpFrom - 1}, std::tuple{"kalo.hlp", kOwnHelpFrom, 9999}}) {
     std::vector<std::string> lines;
-    std::string error;
-    ASSERT_TRUE(ReadTextLines(std::string(KALO_SOURCE_DIR) + "/data/" + name, lines, error)) << error;
+    Outcome read = ReadTextLines(std::string(KALO_SOURCE_DIR) + "/data/" + name, lines);
+    ASSERT_TRUE(read) << read.Message();
     int previous = first - 1;
     int textLines = 1;
     for (const std::string& line : lines) {

@@ -28,8 +28,8 @@ std::vector<std::string> ReadByDbfread(const testing::TempDir& dir, const std::s
       testing::RunProcess(dir.Path(), {"/usr/bin/python3", "-c", script, kData + table, dir.File("rows.txt")}, {});
   EXPECT_EQ(result.exitCode, 0) << result.errorOutput;
   std::vector<std::string> lines;
-  std::string error;
-  EXPECT_TRUE(ReadTextLines(dir.File("rows.txt"), lines, error)) << error;
+  Outcome read = ReadTextLines(dir.File("rows.txt"), lines);
+  EXPECT_TRUE(read) << read.Message();
   return lines;
 }
 

@@ -23,8 +23,8 @@ Body CylinderBody(long double length, long double radius, long double rho, const
 }
 
 void WriteDataFileOf(const Body& body, const std::string& path) {
-  std::string error;
-  ASSERT_TRUE(WriteTextLines(path, DataFileContent(body, NumberFormat{}), error)) << error;
+  Outcome written = WriteTextLines(path, DataFileContent(body, NumberFormat{}));
+  ASSERT_TRUE(written) << written.Message();
 }
 
 }  // namespace kalo::testing

@@ -21,10 +21,11 @@ WorkbookCells ColumnA(const std::vector<std::string>& texts) {
 
 TEST(XlsxWriter, ColumnAComesBackAsWritten) {
   TempDir dir;
-  std::string error;
-  ASSERT_TRUE(WriteWorkbook(dir.File("book.xlsx"), ColumnA({"KALO", "Maße ü", "", "7.85"}), dir.Path(), error)) << error;
+  Outcome written = WriteWorkbook(dir.File("book.xlsx"), ColumnA({"KALO", "Maße ü", "", "7.85"}), dir.Path());
+  ASSERT_TRUE(written) << written.Message();
   std::vector<std::string> texts;
-  ASSERT_TRUE(ReadWorkbookColumn(dir.File("book.xlsx"), 1, texts, error)) << error;
+  Outcome read = ReadWorkbookColumn(dir.File("book.xlsx"), 1, texts);
+  ASSERT_TRUE(read) << read.Message();
   EXPECT_EQ(texts, (std::vector<std::string>{"KALO", "Maße ü", "", "7.85"}));
   EXPECT_EQ(FolderEntries(dir.Path()), (std::set<std::string>{"book.xlsx"}));
 }
@@ -34,18 +35,14 @@ TEST(XlsxWriter, AWorkbookThatCannotTakeItsPlaceLeavesTheOldOneAndNoTemporaryFil
   // The target is a folder with a file in it: the finished workbook cannot be renamed there.
   std::filesystem::create_directory(dir.File("book.xlsx"));
   WriteBytes(dir.File("book.xlsx/keep"), "old");
-  std::string error;
-  EXPECT_FALSE(WriteWorkbook(dir.File("book.xlsx"), ColumnA({"KALO"}), dir.Path(), error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(WriteWorkbook(dir.File("book.xlsx"), ColumnA({"KALO"}), dir.Path()).Message().empty());
   EXPECT_EQ(FolderEntries(dir.Path()), (std::set<std::string>{"book.xlsx"}));
   EXPECT_EQ(FolderEntries(dir.File("book.xlsx")), (std::set<std::string>{"keep"}));
 }
 
 TEST(XlsxWriter, AMissingFolderIsReportedAndNothingIsMade) {
   TempDir dir;
-  std::string error;
-  EXPECT_FALSE(WriteWorkbook(dir.File("gone/book.xlsx"), ColumnA({"KALO"}), dir.Path(), error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(WriteWorkbook(dir.File("gone/book.xlsx"), ColumnA({"KALO"}), dir.Path()).Message().empty());
   EXPECT_TRUE(FolderEntries(dir.Path()).empty());
 }
 

@@ -44,9 +44,9 @@ TEST_P(ReplaceUnderFault, OldFileSurvivesAndNothingIsLeftBehind) {
   {
     testing::FaultPlan plan({GetParam().fault});
     EXPECT_EQ(ReplaceFile(target, std::string(1 << 20, 'n')), GetParam().fault.error);
-    std::string error;
-    EXPECT_FALSE(WriteTextLines(target, {"neu"}, error));
-    EXPECT_FALSE(error.empty());
+    Outcome written = WriteTextLines(target, {"neu"});
+    EXPECT_TRUE(written.IsFailure());
+    EXPECT_FALSE(written.Message().empty());
   }
   EXPECT_EQ(testing::ReadBytes(target), "alter Inhalt");
   EXPECT_EQ(testing::FolderEntries(dir.Path()), std::set<std::string>{"welle.kal"});

@@ -24,22 +24,19 @@ TEST(Real48, RoundsToFortyBitsAndSaturates) {
 
 TEST(TextFiles, LinesEndInCrLfAndReadBackEitherWay) {
   testing::TempDir dir;
-  std::string error;
-  ASSERT_TRUE(WriteTextLines(dir.File("a.txt"), {"eins", "", "drei"}, error));
+  ASSERT_TRUE(WriteTextLines(dir.File("a.txt"), {"eins", "", "drei"}));
   EXPECT_EQ(testing::ReadBytes(dir.File("a.txt")), "eins\r\n\r\ndrei\r\n");
   testing::WriteBytes(dir.File("b.txt"), "x\ny\r\nz");
   std::vector<std::string> lines;
-  ASSERT_TRUE(ReadTextLines(dir.File("b.txt"), lines, error));
+  ASSERT_TRUE(ReadTextLines(dir.File("b.txt"), lines));
   EXPECT_EQ(lines, (std::vector<std::string>{"x", "y", "z"}));
-  EXPECT_FALSE(ReadTextLines(dir.File("missing.txt"), lines, error));
+  EXPECT_TRUE(ReadTextLines(dir.File("missing.txt"), lines).IsFailure());
 }
 
 TEST(TextFiles, FailedWriteLeavesTheOldFileAndNoTemporary) {
   testing::TempDir dir;
-  std::string error;
   testing::WriteBytes(dir.File("old.txt"), "old");
-  EXPECT_FALSE(WriteTextLines(dir.File("no/such/dir.txt"), {"x"}, error));
-  EXPECT_EQ(error, "Ordner nicht gefunden");
+  EXPECT_EQ(WriteTextLines(dir.File("no/such/dir.txt"), {"x"}).Message(), "Ordner nicht gefunden");
   EXPECT_TRUE(CanWriteFile(dir.File("old.txt")));
   EXPECT_EQ(testing::ReadBytes(dir.File("old.txt")), "old");
   EXPECT_FALSE(CanWriteFile(dir.File("no/such/dir.txt")));

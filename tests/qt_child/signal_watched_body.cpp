@@ -28,7 +28,6 @@ int main(int argc, char** argv) {
   std::string parent = argv[2];
   if (context.scratchFolder.CreateIn(parent) != 0) return 4;
   kalo::SignalWatch watch(context);
-  std::string error;
-  if (!kalo::WriteTextLines(parent + "/ready", {}, error)) return 5;
+  if (!kalo::WriteTextLines(parent + "/ready", {})) return 5;
   return QCoreApplication::exec();
 }

@@ -21,8 +21,8 @@ TEST(SolidRequest, TravelsToTheSolidProgramWithoutLosingADigit) {
   request.deflection = 0.0037L;
   request.elements = {{0.1L, 1.0L / 3, kPi}, {-1e-300L, 7e12L, -kPi / 7}};
   SolidRequest back;
-  std::string error;
-  ASSERT_TRUE(ParseSolidRequest(SolidRequestLines(request), back, error)) << error;
+  Outcome parsed = ParseSolidRequest(SolidRequestLines(request), back);
+  ASSERT_TRUE(parsed) << parsed.Message();
   EXPECT_EQ(back.job, SolidJob::Stl);
   EXPECT_EQ(back.output, request.output);
   EXPECT_EQ(back.productName, "Welle 7");
@@ -33,14 +33,12 @@ TEST(SolidRequest, TravelsToTheSolidProgramWithoutLosingADigit) {
 
 TEST(SolidRequest, MalformedLinesAndTooManyElementsAreRefused) {
   SolidRequest request;
-  std::string error;
-  EXPECT_FALSE(ParseSolidRequest({"job cube"}, request, error));
-  EXPECT_FALSE(ParseSolidRequest({"element 1 2"}, request, error));
-  EXPECT_FALSE(ParseSolidRequest({"deflection x"}, request, error));
-  EXPECT_FALSE(ParseSolidRequest({"what 1"}, request, error));
-  EXPECT_EQ(error, "unreadable request line: what 1");
+  EXPECT_FALSE(ParseSolidRequest({"job cube"}, request));
+  EXPECT_FALSE(ParseSolidRequest({"element 1 2"}, request));
+  EXPECT_FALSE(ParseSolidRequest({"deflection x"}, request));
+  EXPECT_EQ(ParseSolidRequest({"what 1"}, request).Message(), "unreadable request line: what 1");
   std::vector<std::string> many(kMaxElements + 1, "element 1 2 3");
-  EXPECT_FALSE(ParseSolidRequest(many, request, error));
+  EXPECT_FALSE(ParseSolidRequest(many, request));
 }
 
 TEST(SolidAnswer, ReadsBackWhatTheProgramAnswers) {

@@ -148,33 +148,22 @@ int ReferenceColumn(const std::string& reference) {
   return static_cast<int>(column);
 }
 
-bool ReadWorkbookColumn(const std::string& path, int column, std::vector<std::string>& texts, std::string& error) {
+Outcome ReadWorkbookColumn(const std::string& path, int column, std::vector<std::string>& texts) {
   texts.clear();
+  auto refuse = [&path](const char* cause) { return Outcome::Failure(path + ": " + Oem(cause)); };
   std::error_code fileError;
-  if (!std::filesystem::is_regular_file(NativePath(path), fileError)) {
-    error = path + ": " + Oem("Datei nicht gefunden");
-    return false;
-  }
+  if (!std::filesystem::is_regular_file(NativePath(path), fileError)) return refuse("Datei nicht gefunden");
   Archive archive(path);
-  if (!archive.Open()) {
-    error = path + ": " + Oem("keine Arbeitsmappe (kein lesbares ZIP-Archiv)");
-    return false;
-  }
+  if (!archive.Open()) return refuse("keine Arbeitsmappe (kein lesbares ZIP-Archiv)");
   pugi::xml_document sheet;
-  if (!Parse(archive, FirstSheetPart(archive), sheet)) {
-    error = path + ": " + Oem("das erste Tabellenblatt fehlt oder ist beschädigt");
-    return false;
-  }
+  if (!Parse(archive, FirstSheetPart(archive), sheet)) return refuse("das erste Tabellenblatt fehlt oder ist beschädigt");
   std::vector<std::string> shared = SharedStrings(archive);
   long rowNumber = 0;
   for (pugi::xml_node row : Child(Child(sheet, "worksheet"), "sheetData").children()) {
     if (LocalName(row) != "row") continue;
     const char* r = Attribute(row, "r");
     rowNumber = r ? std::strtol(r, nullptr, 10) : rowNumber + 1;
-    if (rowNumber < 1 || rowNumber > kMaxRows) {
-      error = path + ": " + Oem("ungültige Zeilennummer");
-      return false;
-    }
+    if (rowNumber < 1 || rowNumber > kMaxRows) return refuse("ungültige Zeilennummer");
     int cellColumn = 0;
     for (pugi::xml_node cell : row.children()) {
       if (LocalName(cell) != "c") continue;
@@ -187,7 +176,7 @@ bool ReadWorkbookColumn(const std::string& path, int column, std::vector<std::st
       texts[static_cast<size_t>(rowNumber - 1)] = text;
     }
   }
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kalo

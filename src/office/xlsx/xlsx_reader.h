@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "messages/outcome.h"
+
 namespace kalo {
 
 // Rows 1 to the last one with a value in the column; empty cells give empty texts (UTF-8).
-// False with the cause (code page 850) when the file is no readable workbook.
-bool ReadWorkbookColumn(const std::string& path, int column, std::vector<std::string>& texts, std::string& error);
+// A failure names the cause (code page 850) when the file is no readable workbook.
+Outcome ReadWorkbookColumn(const std::string& path, int column, std::vector<std::string>& texts);
 
 // The column of a cell reference such as "AB12" (28), 0 when it names none.
 int ReferenceColumn(const std::string& reference);

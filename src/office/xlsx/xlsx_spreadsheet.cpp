@@ -44,13 +44,9 @@ class XlsxSpreadsheet : public Spreadsheet {
   void SetVisible(bool visible) override { visible_ = visible; }
   void AddWorkbook() override { workbooks_.emplace_back(); }
 
-  bool OpenText(const std::string& path, std::string& error) override {
+  Outcome OpenText(const std::string& path) override {
     std::vector<std::string> lines;
-    std::string cause;
-    if (!ReadTextLines(path, lines, cause)) {
-      error = path + ": " + cause;
-      return false;
-    }
+    if (Outcome read = ReadTextLines(path, lines); !read) return Outcome::Failure(path + ": " + read.Message());
     AddWorkbook();
     bool plainLetters = context_.Units().plainLetters;
     for (size_t row = 0; row < lines.size(); ++row) {
@@ -63,7 +59,7 @@ class XlsxSpreadsheet : public Spreadsheet {
         start = tab + 1;
       }
     }
-    return true;
+    return Outcome::Done();
   }
 
   void SetCell(int row, int column, const std::string& text) override { Set(row, column, {text, false, ""}); }
@@ -80,26 +76,23 @@ class XlsxSpreadsheet : public Spreadsheet {
     workbooks_.back().changed = true;
   }
 
-  bool Show(std::string& error) override {
+  Outcome Show() override {
     for (Workbook& workbook : workbooks_) {
       if (!workbook.changed || workbook.cells.empty()) continue;
-      if (!Save(workbook, error)) return false;
+      if (Outcome saved = Save(workbook); !saved) return saved;
       if (visible_ && !Open(workbook.path)) {
-        error = "Excel kann nicht gestartet werden";
-        if (command_.empty()) error += Oem(": kein Tabellenprogramm gefunden (localc, libreoffice, soffice, xdg-open)");
-        return false;
+        std::string message = "Excel kann nicht gestartet werden";
+        if (command_.empty()) message += Oem(": kein Tabellenprogramm gefunden (localc, libreoffice, soffice, xdg-open)");
+        return Outcome::Failure(message);
       }
     }
-    return true;
+    return Outcome::Done();
   }
 
-  bool ReadColumn(int column, std::vector<std::string>& texts, std::string& error) override {
+  Outcome ReadColumn(int column, std::vector<std::string>& texts) override {
     std::string path = WorkbookPath();
-    if (path.empty()) {
-      error = Oem("die Arbeitsmappe wurde noch nicht gespeichert");
-      return false;
-    }
-    return ReadWorkbookColumn(path, column, texts, error);
+    if (path.empty()) return Outcome::Failure(Oem("die Arbeitsmappe wurde noch nicht gespeichert"));
+    return ReadWorkbookColumn(path, column, texts);
   }
 
   std::string WorkbookPath() const override { return workbooks_.empty() ? "" : workbooks_.front().path; }
@@ -115,22 +108,16 @@ class XlsxSpreadsheet : public Spreadsheet {
     workbook.changed = true;
   }
 
-  bool Save(Workbook& workbook, std::string& error) {
+  Outcome Save(Workbook& workbook) {
     if (workbook.path.empty()) {
       workbook.path = ScratchFile(context_, "Mappe" + std::to_string(workbooksNamed_ + 1) + ".xlsx");
-      if (workbook.path.empty()) {
-        error = Oem("Kein Ordner für temporäre Dateien verfügbar");
-        return false;
-      }
+      if (workbook.path.empty()) return Outcome::Failure(Oem("Kein Ordner für temporäre Dateien verfügbar"));
       ++workbooksNamed_;
     }
-    std::string cause;
-    if (!WriteWorkbook(workbook.path, workbook.cells, ScratchDirectory(context_), cause)) {
-      error = "Fehler bei Zugriff auf Diskette/Platte " + workbook.path + ": " + cause;
-      return false;
-    }
+    if (Outcome written = WriteWorkbook(workbook.path, workbook.cells, ScratchDirectory(context_)); !written)
+      return Outcome::Failure("Fehler bei Zugriff auf Diskette/Platte " + workbook.path + ": " + written.Message());
     workbook.changed = false;
-    return true;
+    return Outcome::Done();
   }
 
   bool Open(const std::string& path) {

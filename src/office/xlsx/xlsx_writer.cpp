@@ -52,8 +52,7 @@ lxw_error WriteCells(lxw_workbook* workbook, lxw_worksheet* sheet, const Workboo
 
 }  // namespace
 
-bool WriteWorkbook(const std::string& path, const WorkbookCells& cells, const std::string& scratchDirectory,
-                   std::string& error) {
+Outcome WriteWorkbook(const std::string& path, const WorkbookCells& cells, const std::string& scratchDirectory) {
   std::string temporary = ReserveNameBeside(path);
   std::vector<char> tmpdir(scratchDirectory.begin(), scratchDirectory.end());
   tmpdir.push_back('\0');
@@ -62,8 +61,7 @@ bool WriteWorkbook(const std::string& path, const WorkbookCells& cells, const st
   lxw_workbook* workbook = workbook_new_opt(NativePath(temporary).c_str(), &options);
   if (!workbook) {
     RemoveFile(temporary);
-    error = "Arbeitsmappe kann nicht angelegt werden";
-    return false;
+    return Outcome::Failure("Arbeitsmappe kann nicht angelegt werden");
   }
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
   lxw_error result = sheet ? WriteCells(workbook, sheet, cells) : LXW_ERROR_MEMORY_MALLOC_FAILED;
@@ -71,15 +69,14 @@ bool WriteWorkbook(const std::string& path, const WorkbookCells& cells, const st
   if (result == LXW_NO_ERROR) result = closed;
   if (result != LXW_NO_ERROR) {
     RemoveFile(temporary);
-    error = lxw_strerror(result);
-    return false;
+    return Outcome::Failure(lxw_strerror(result));
   }
   if (std::rename(NativePath(temporary).c_str(), NativePath(path).c_str()) != 0) {
-    error = WriteErrorText(errno);
+    std::string cause = WriteErrorText(errno);
     RemoveFile(temporary);
-    return false;
+    return Outcome::Failure(cause);
   }
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kalo

@@ -77,14 +77,15 @@ int main(int argc, char** argv) {
   // OpenCascade's own reports would only clutter the output of the calling program.
   Message::DefaultMessenger()->RemovePrinters(STANDARD_TYPE(Message_Printer));
   std::vector<std::string> lines;
-  std::string error;
   SolidRequest request;
-  if (!kalo::ReadTextLines(argv[1], lines, error) || !kalo::ParseSolidRequest(lines, request, error)) {
-    std::cerr << "kalo-solid: " << argv[1] << ": " << error << "\n";
+  kalo::Outcome read = kalo::ReadTextLines(argv[1], lines);
+  if (read) read = kalo::ParseSolidRequest(lines, request);
+  if (!read) {
+    std::cerr << "kalo-solid: " << argv[1] << ": " << read.Message() << "\n";
     return 1;
   }
-  if (!kalo::WriteTextLines(argv[2], Answer(request).Lines(), error)) {
-    std::cerr << "kalo-solid: " << argv[2] << ": " << error << "\n";
+  if (kalo::Outcome written = kalo::WriteTextLines(argv[2], Answer(request).Lines()); !written) {
+    std::cerr << "kalo-solid: " << argv[2] << ": " << written.Message() << "\n";
     return 1;
   }
   return 0;

@@ -296,8 +296,7 @@ std::vector<ContourElement> Elements(const std::vector<Piece>& pieces, double to
 
 }  // namespace
 
-bool SectionContour(const TopoDS_Shape& solid, const gp_Ax1& axis, std::vector<ContourElement>& elements,
-                    std::string& error) {
+Outcome SectionContour(const TopoDS_Shape& solid, const gp_Ax1& axis, std::vector<ContourElement>& elements) {
   AxisFrame frame(axis);
   Bnd_Box box;
   BRepBndLib::Add(solid, box);
@@ -306,17 +305,14 @@ bool SectionContour(const TopoDS_Shape& solid, const gp_Ax1& axis, std::vector<C
   for (TopExp_Explorer f(solid, TopAbs_FACE); f.More(); f.Next())
     AddMeridian(TopoDS::Face(f.Current()), frame, tolerance, pieces);
   std::vector<Piece> outline;
-  if (!Chain(Distinct(pieces, tolerance), tolerance, outline)) {
-    error = Oem("Der Schnitt durch die Achse ergibt keinen geschlossenen Umriss (innere Hohlräume?)");
-    return false;
-  }
+  if (!Chain(Distinct(pieces, tolerance), tolerance, outline))
+    return Outcome::Failure(Oem("Der Schnitt durch die Achse ergibt keinen geschlossenen Umriss (innere Hohlräume?)"));
   if (DoubleArea(outline) < 0) outline = Reversed(outline);
   elements = Elements(Merged(outline, tolerance), tolerance);
-  if (elements.size() > kMaxElements) {
-    error = "Die Kontur hat " + std::to_string(elements.size()) + " Elemente, mehr als " + std::to_string(kMaxElements);
-    return false;
-  }
-  return true;
+  if (elements.size() > kMaxElements)
+    return Outcome::Failure("Die Kontur hat " + std::to_string(elements.size()) + " Elemente, mehr als " +
+                            std::to_string(kMaxElements));
+  return Outcome::Done();
 }
 
 }  // namespace kalo

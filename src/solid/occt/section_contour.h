@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/outcome.h"
 #include "model/contour.h"
 
 namespace kalo {
@@ -15,8 +16,7 @@ namespace kalo {
 inline constexpr double kArcApproximation = 0.001;  // mm
 
 // The contour, counter-clockwise, ending with a straight segment back to its first point;
-// false with the reason in error (code page 850) when the cut gives none.
-bool SectionContour(const TopoDS_Shape& solid, const gp_Ax1& axis, std::vector<ContourElement>& elements,
-                    std::string& error);
+// a failure names the reason (code page 850) when the cut gives none.
+Outcome SectionContour(const TopoDS_Shape& solid, const gp_Ax1& axis, std::vector<ContourElement>& elements);
 
 }  // namespace kalo

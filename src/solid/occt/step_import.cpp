@@ -61,8 +61,7 @@ void ImportStep(const std::string& path, int chosen, SolidAnswer& answer) {
   RevolutionCheck check = CheckRevolution(solid);
   // The solid is measured while its section is taken: both only read it.
   std::future<void> measured = std::async(std::launch::async, [&] { MeasureMass(solid, check.axis, answer); });
-  std::string error;
-  bool cut = check.revolved && SectionContour(solid, check.axis, answer.elements, error);
+  Outcome cut = check.revolved ? SectionContour(solid, check.axis, answer.elements) : Outcome::Failure(check.breaking);
   measured.get();
   if (!check.revolved) {
     answer.errors.push_back(check.breaking);
@@ -70,7 +69,7 @@ void ImportStep(const std::string& path, int chosen, SolidAnswer& answer) {
   }
   if (!cut) {
     answer.elements.clear();
-    answer.errors.push_back(error);
+    answer.errors.push_back(cut.Message());
     return;
   }
   answer.revolved = true;

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstring>
 #include <map>
+#include <stdexcept>
 
 #include "datafile/data_file_writer.h"
 #include "model/body.h"
@@ -30,8 +31,8 @@ void WriteBody(const std::string& path, const std::vector<ContourElement>& eleme
   for (size_t i = 0; i < elements.size(); ++i) body.contour[static_cast<int>(i) + 1] = elements[i];
   body.texts.name = name;
   body.texts.number = number;
-  std::string error;
-  WriteTextLines(path, DataFileContent(body, NumberFormat{10, false}), error);
+  if (Outcome written = WriteTextLines(path, DataFileContent(body, NumberFormat{10, false})); !written)
+    throw std::runtime_error(path + ": " + written.Message());
 }
 
 ProcessResult RunKalo(const std::string& folder, std::vector<std::string> arguments, const std::string& program) {
