@@ -57,7 +57,7 @@ PolygonOutcome BuildDrawingPolygon(Body& body, MessageCollection& messages, cons
   return outcome;
 }
 
-std::string PolygonLimitMessage() { return "Fatal  : > " + std::to_string(kMaxPolygonIndex) + " Punkte !"; }
+std::string PolygonLimitMessage() { return "> " + std::to_string(kMaxPolygonIndex) + " Punkte !"; }
 
 // The plane values about the drawing's origin, moved from the origin of the sums.
 void StoreSums(const SectionSums& sums, Body& body) {
@@ -109,9 +109,9 @@ bool OutlineIsSimple(const Body& body, bool exact, MessageCollection& messages) 
     findings = CheckContour(body.contour, std::min<long double>(body.arcDivisionAngle, kExactCheckDegrees),
                             kExactCheckPoints);
   if (findings.crossingFirst != 0) {
-    messages.Report(Oem("Fatal  : Überschneidung El.") + " " + std::to_string(findings.crossingFirst) + "/" +
-                    std::to_string(findings.crossingSecond));
-    messages.SetFatal();
+    messages.Report(Oem("Überschneidung El.") + " " + std::to_string(findings.crossingFirst) + "/" +
+                        std::to_string(findings.crossingSecond),
+                    Severity::Fatal);
     return false;
   }
   if (findings.clockwise) messages.Report("Kontur im Uhrzeigersinn: A < 0");
@@ -131,8 +131,7 @@ void Calculate(Body& body, const Configuration& config, MessageCollection& messa
     case PolygonOutcome::Empty:
       return;
     case PolygonOutcome::TooManyPoints:
-      messages.Report(PolygonLimitMessage());
-      messages.SetFatal();
+      messages.Report(PolygonLimitMessage(), Severity::Fatal);
       return;
     case PolygonOutcome::Closed:
       break;
@@ -142,8 +141,7 @@ void Calculate(Body& body, const Configuration& config, MessageCollection& messa
   StoreSums(sums, body);
   if (!messages.Fatal() && !OutlineIsSimple(body, exact, messages)) return;
   if (body.results.A == 0) {
-    messages.Report("Fatal  : A = 0 !");
-    messages.SetFatal();
+    messages.Report("A = 0 !", Severity::Fatal);
     return;
   }
   DeriveCentroidalValues(sums, body.results);
@@ -153,8 +151,7 @@ void Calculate(Body& body, const Configuration& config, MessageCollection& messa
   MessageCollection checkOnly;
   ArcModel model = exact ? ArcModel::Exact : ArcModel::Chords;
   if (!AllRepresentable(body, ComputeSolidTotals(body, model, checkOnly, numbers))) {
-    messages.Report(Oem("Fatal  : Zahlenüberlauf !"));
-    messages.SetFatal();
+    messages.Report(Oem("Zahlenüberlauf !"), Severity::Fatal);
   }
 }
 

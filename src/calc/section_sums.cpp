@@ -26,8 +26,7 @@ long double OnAxisAsZero(long double y, long double tolerance) { return y < 0 &&
 // is no result; kept out of line so that the frustum terms stay small enough to be inlined
 // into the segment loop.
 [[gnu::noinline, gnu::cold]] bool RefuseNegativeRadius(MessageCollection& messages, const char* text) {
-  messages.Report(text);
-  messages.SetFatal();
+  messages.Report(text, Severity::Fatal);
   return true;
 }
 
@@ -96,7 +95,7 @@ SectionSums SumSegments(const ContourPolygon& polygon, long double rho, MessageC
 
 // Defined beside the segment sums so that the loop can inline them.
 long double GetMasseR(MessageCollection& messages, long double r1, long double r2, long double h, long double rho) {
-  if (NegativeRadius(r1, r2, messages, "Fatal  : GetMasseR")) return 0;
+  if (NegativeRadius(r1, r2, messages, "GetMasseR")) return 0;
   if (r1 - r2 == 0) return r1 * r1 * kCylinderMassFactor * h * rho;
   return (r1 * r1 + r1 * r2 + r2 * r2) * kMassFactor * h * rho * 1.0E-6L;
 }
@@ -104,7 +103,7 @@ long double GetMasseR(MessageCollection& messages, long double r1, long double r
 // (r1⁵ − r2⁵)/(r1 − r2) written out as its quotient: divided, two radii a rounding step
 // apart would give a value of the order of r⁴ made of rounding alone.
 long double GetJR(MessageCollection& messages, long double r1, long double r2, long double h, long double rho) {
-  if (NegativeRadius(r1, r2, messages, "Fatal  : GetJR")) return 0;
+  if (NegativeRadius(r1, r2, messages, "GetJR")) return 0;
   long double r1r1 = r1 * r1, r2r2 = r2 * r2;
   long double quotient = r1r1 * r1r1 + r1r1 * r1 * r2 + r1r1 * r2r2 + r1 * r2 * r2r2 + r2r2 * r2r2;
   return quotient * kInertiaFactor * h * rho;

@@ -26,9 +26,8 @@ void ReportPointsBelowAxis(const ContourPolygon& polygon, MessageCollection& mes
   long double tolerance = AxisTolerance(polygon);
   for (size_t p = 1; p <= polygon.count; ++p) {
     if (polygon.points[p].y < -tolerance) {
-      messages.Report("Fatal  : GetMasseR");
-      messages.Report("Fatal  : GetJR");
-      messages.SetFatal();
+      messages.Report("GetMasseR", Severity::Fatal);
+      messages.Report("GetJR", Severity::Fatal);
       return;
     }
   }

@@ -7,6 +7,7 @@
 
 #include "lang/caption_vocabulary.h"
 #include "lang/english_dialog_texts.h"
+#include "messages/messages.h"
 #include "platform/codepage.h"
 
 namespace kalo {
@@ -48,6 +49,8 @@ const std::vector<std::pair<std::string, std::string>>& InnerParts() {
 
 std::string DialogText(const std::string& cp850, int language) {
   if (language != kEnglish || cp850.empty()) return cp850;
+  // A message about a fault is translated after its prefix.
+  if (cp850.starts_with(kFaultPrefix)) return std::string(kFaultPrefix) + DialogText(cp850.substr(kFaultPrefix.size()), language);
   // The longest German text that fits wins: "Gültiger Wertebereich: -360 .." before its part.
   size_t best = 0;
   std::string shown = cp850;

@@ -221,10 +221,10 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"ungültiger Ordner für temporäre Dateien konfiguriert", "invalid folder for temporary files configured"},
     {"ungültiger PLT Ordner konfiguriert", "invalid PLT folder configured"},
     {"zu viele Punkte !", "too many points !"},
-    {"Fatal  : Zahlenüberlauf !", "Fatal  : numeric overflow !"},
-    {"Fatal  : n schraff !", "Fatal  : n hatch !"},
-    {"Fatal  : schraff schnittp", "Fatal  : hatch intersection"},
-    {"Fatal  : Überschneidung El.", "Fatal  : overlap el."},
+    {"Zahlenüberlauf !", "numeric overflow !"},
+    {"n schraff !", "n hatch !"},
+    {"schraff schnittp", "hatch intersection"},
+    {"Überschneidung El.", "overlap el."},
     // The program's title and the About box.
     {"KALO  Berechnung rotationssymmetrischer Körper", "KALO  Calculation of bodies of revolution"},
     {" für  Windows", " for  Windows"},
@@ -510,7 +510,6 @@ constexpr std::pair<const char*, const char*> kEnglishTexts[] = {
     {"Prüfung der Kontur (exakte Bögen) gegen OpenCascades Werte des STEP-Körpers:", "Check of the contour (exact arcs) against OpenCascade's values of the STEP body:"},
     {"  stimmt auf 1E-9 überein", "  agrees to 1E-9"},
     {"  ACHTUNG: Abweichung über 1E-9 (genäherte Kurven?)", "  ATTENTION: deviation above 1E-9 (approximated curves?)"},
-    {"Fatal  : > ", "Fatal  : > "},
     // The configuration's line styles and inner parts of messages and fields.
     {"Ausgezogene  Linie ", "Solid line         "},
     {"Gestrichelte Linie ", "Dashed line        "},

@@ -103,7 +103,7 @@ int CloseHatchPolygon(HatchState& hatch, int count, MessageCollection& messages)
 bool SortIntersections(std::array<long double, kMaxHatchCrossings>& values,
                        std::array<int, kMaxHatchCrossings>& indexes, int n, MessageCollection& messages) {
   if (n > kMaxHatchCrossings) {
-    messages.Report("Fatal  : QSORT2 error");
+    messages.Report("QSORT2 error", Severity::DrawingFault);
     return false;
   }
   for (int i = 0; i < kMaxHatchCrossings; ++i) indexes[i] = i;
@@ -136,7 +136,7 @@ HatchLines ComputeHatchLines(std::span<const PlanePoint> polygon, long double sp
     Crossings crossings;
     for (size_t k = 1; k < polygon.size(); ++k) {
       if (!AddEdgeCrossing(polygon[k - 1], polygon[k], m, v, crossings)) {
-        messages.Report("Fatal  : schraff schnittp");
+        messages.Report("schraff schnittp", Severity::DrawingFault);
         lines.cancelled = true;
         return lines;
       }

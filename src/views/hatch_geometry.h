@@ -28,7 +28,7 @@ void AddHatchVertex(HatchState& hatch, long double x, long double y, long double
 int CloseHatchPolygon(HatchState& hatch, int count, MessageCollection& messages);
 
 // Sorts n distances ascending and carries the indexes along; false with
-// "Fatal  : QSORT2 error" for n above 10.
+// the drawing fault "QSORT2 error" for n above 10.
 bool SortIntersections(std::array<long double, kMaxHatchCrossings>& values,
                        std::array<int, kMaxHatchCrossings>& indexes, int n, MessageCollection& messages);
 

@@ -28,7 +28,7 @@ void HatchEnd(Context& context, int count, long double spacing, long double angl
 void Hatch(Context& context, int count, long double spacing, long double angleDeg) {
   HatchState& hatch = context.hatch;
   if (count > kMaxHatchPoints) {
-    context.messages.Report("Fatal  : n schraff !");
+    context.messages.Report("n schraff !", Severity::DrawingFault);
     return;
   }
   count = CloseHatchPolygon(hatch, count, context.messages);

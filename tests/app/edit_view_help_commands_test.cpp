@@ -131,7 +131,7 @@ TEST_F(EditViewHelp, ErrorMessagesAreReportedOrTheCalculationCalledSuccessful) {
   EXPECT_NE(shown.find("Warnung: Kontur offen"), std::string::npos);
   EXPECT_NE(shown.find("Version 2.0"), std::string::npos);
 
-  t.context.messages.SetFatal();
+  t.context.messages.Report("A = 0 !", Severity::Fatal);
   ViewErrorMessages(t.context);  // the summary lists the messages instead
   EXPECT_EQ(t.ui.shownTextFiles.size(), 1u);
   EXPECT_EQ(t.ui.choiceItems.front(), "Warnung: Kontur offen");

@@ -23,6 +23,8 @@ TEST(DialogTexts, EnglishTakesWholeTextsAndLeadingPartsAndLeavesTheRest) {
   // A whole text is not a leading part: "Zeile 12" is no line of the drawing texts.
   EXPECT_EQ(DialogText("Zeile 12", kEnglish), "Zeile 12");
   EXPECT_EQ(DialogText("Nicht in der Tabelle", kEnglish), "Nicht in der Tabelle");
+  // A message about a fault keeps its prefix and has its text translated after it.
+  EXPECT_EQ(DialogText(Oem("Fatal  : Überschneidung El. 1/3"), kEnglish), "Fatal  : overlap el. 1/3");
   for (int language : {int(kLanguageNone), int(kGerman), int(kFrench), int(kKorean)}) EXPECT_EQ(DialogText("Abbrechen", language), "Abbrechen");
   EXPECT_EQ(DialogText("", kEnglish), "");
 }

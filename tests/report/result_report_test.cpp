@@ -147,7 +147,7 @@ TEST_F(ResultReportTest, MessagesAreExplainedWithCauseAndRemedy) {
 }
 
 TEST_F(ResultReportTest, NoReportAfterAFatalCalculationError) {
-  context.messages.SetFatal();
+  context.messages.Report("A = 0 !", Severity::Fatal);
   EXPECT_FALSE(Report(context, kReportStandard));
   EXPECT_FALSE(FileExists(dir.File("OUTDOS.TXT")));
 }
