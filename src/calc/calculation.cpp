@@ -57,8 +57,6 @@ PolygonOutcome BuildDrawingPolygon(Body& body, MessageCollection& messages, cons
   return outcome;
 }
 
-std::string PolygonLimitMessage() { return "> " + std::to_string(kMaxPolygonIndex) + " Punkte !"; }
-
 // The plane values about the drawing's origin, moved from the origin of the sums.
 void StoreSums(const SectionSums& sums, Body& body) {
   BodyResults& r = body.results;
@@ -131,7 +129,7 @@ void Calculate(Body& body, const Configuration& config, MessageCollection& messa
     case PolygonOutcome::Empty:
       return;
     case PolygonOutcome::TooManyPoints:
-      messages.Report(PolygonLimitMessage(), Severity::Fatal);
+      messages.Report("> " + std::to_string(kMaxPolygonIndex) + " Punkte !", Severity::Fatal);
       return;
     case PolygonOutcome::Closed:
       break;

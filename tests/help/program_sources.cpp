@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "help/error_message_file.h"
+#include "messages/messages.h"
 #include "platform/codepage.h"
 #include "support/temp_dir.h"
 
@@ -107,16 +108,20 @@ std::map<std::string, bool> LiteralStartsOfCalls(const std::vector<SourceFile>& 
 }
 
 std::set<std::string> MessageStartsInCode(const std::vector<SourceFile>& sources) {
-  static const std::regex kFatal(R"rx((Oem\()?"(Fatal  :(?:[^"\\]|\\.)*)")rx");
+  // A fault is reported with its severity; its text is shown after the fault prefix.
+  static const std::regex kFatal(R"rx(Report\(\s*(Oem\()?"((?:[^"\\]|\\.)*)"[^;]*Severity::(?:Fatal|DrawingFault))rx");
   std::set<std::string> starts;
   for (const auto& [text, complete] : LiteralStartsOfCalls(sources, kMessageCall))
     if (complete || text.size() >= kMessageKeyLength) starts.insert(text);
-  // Fatal calculation messages, also where a helper puts them together; not their
-  // translations beside them.
-  for (const SourceFile& source : sources)
-    if (!source.path.starts_with("lang/"))
-        for (std::sregex_iterator it(source.text.begin(), source.text.end(), kFatal), end; it != end; ++it)
-        starts.insert(Oem(Unescaped((*it)[2].str())));
+  // Faults are shown after their prefix; not their translations beside them.
+  for (const SourceFile& source : sources) {
+    if (source.path.starts_with("lang/")) continue;
+    for (std::sregex_iterator it(source.text.begin(), source.text.end(), kFatal), end; it != end; ++it) {
+      std::string text = Oem(Unescaped((*it)[2].str()));
+      starts.erase(text);
+      starts.insert(std::string(kFaultPrefix) + text);
+    }
+  }
   return starts;
 }
 
