@@ -14,7 +14,7 @@ struct Context;
 // The import options the arguments state for a batch chain (the largest likely loop) or the
 // window. A failure names the wrong switch and what is possible, for a value that is none
 // of those.
-Outcome DxfSwitchesOf(const std::vector<std::string>& arguments, DxfLoopChoice choice, DxfImportOptions& options);
+[[nodiscard]] Outcome DxfSwitchesOf(const std::vector<std::string>& arguments, DxfLoopChoice choice, DxfImportOptions& options);
 // /AXIS=… or /UNITS=… in any letter case (its value is checked when the drawing is read).
 bool IsDxfSwitch(const std::string& argument);
 // Imports the drawing with the switches of the command line; a wrong switch is reported and

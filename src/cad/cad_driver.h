@@ -12,9 +12,10 @@ struct Context;
 
 // The file extension of a file target ("dxf", "igs", "txt", "svg", "pdf"); "" for the others.
 const char* CadFileExtension(int target);
-// Starts an output run on the target (0 lets the user choose); false, with the cancel flag
-// set, when the run was cancelled or the output cannot be created.
-bool CadOpen(Context& context, int code);
+// Starts an output run on the target (0 lets the user choose). Cancelled when the user
+// cancelled a question of it, a failure when the output cannot be created; either sets the
+// cancel flag, and a failure has been reported to the user already.
+Outcome CadOpen(Context& context, int code);
 void CadSetExtents(Context& context, long double xmin, long double ymin, long double xmax, long double ymax);
 void CadTables(Context& context);
 void CadBeginBlocks(Context& context);
@@ -41,7 +42,8 @@ void CadBeginPolyline(Context& context, int flag);
 // phi: arc angle in radians of the segment that starts at this vertex (0 = straight).
 void CadVertex(Context& context, long double x, long double y, long double phi);
 void CadEndPolyline(Context& context);
-// Ends the run; false when the output could not be completed (a message was shown).
-bool CadClose(Context& context);
+// Ends the run. Cancelled when the run was abandoned on the way (nothing is written), a
+// failure, reported to the user already, when the output could not be completed.
+Outcome CadClose(Context& context);
 
 }  // namespace kalo

@@ -25,12 +25,12 @@ namespace {
 
 constexpr int kTargetChoiceHelp = 2050;
 
-bool Cancel(Context& context) {
+Outcome Cancel(Context& context) {
   context.state.cancel = true;
-  return false;
+  return Outcome::Cancelled();
 }
 
-bool ChooseTarget(Context& context) {
+Outcome ChooseTarget(Context& context) {
   std::vector<std::string> items;
   std::vector<int> codes;
   int index = -1;
@@ -44,18 +44,20 @@ bool ChooseTarget(Context& context) {
   if (!context.ui.AskChoice("CAD-Code", items, index) || index < 0 || index >= static_cast<int>(items.size()))
     return Cancel(context);
   context.cad.target = codes[index];
-  return true;
+  return Outcome::Done();
 }
 
 // Nothing is drawn for an output that cannot be written; the message says why.
-bool CheckWritable(Context& context, const std::string& path) {
+Outcome CheckWritable(Context& context, const std::string& path) {
   std::string problem = WriteProblem(path);
-  return problem.empty() || WriteFailed(context, path, problem);
+  if (problem.empty()) return Outcome::Done();
+  WriteFailed(context, path, problem);
+  return Outcome::Failure(problem);
 }
 
 // In a /CAD chain the data file's base name in the current directory; otherwise the save
 // dialog, where a name typed without an extension gets the target's one.
-bool ChooseOutputFile(Context& context, std::string& path) {
+Outcome ChooseOutputFile(Context& context, std::string& path) {
   std::string extension = CadFileExtension(context.cad.target);
   if (context.state.cadBatch) {
     path = WithSeparator(context.platform.CurrentDirectory()) + BodyFileName(context, extension);
@@ -70,9 +72,9 @@ bool ChooseOutputFile(Context& context, std::string& path) {
   return CheckWritable(context, path);
 }
 
-bool ChooseOutputPath(Context& context, std::string& path) {
+Outcome ChooseOutputPath(Context& context, std::string& path) {
   switch (context.cad.target) {
-    case kCadScreen: path.clear(); return true;
+    case kCadScreen: path.clear(); return Outcome::Done();
     case kCadPlotter:
       // The plot program outlives the run, so its file is not in the run's private folder.
       path = TemporaryDirectory(context) + kPlotFileName;
@@ -81,18 +83,23 @@ bool ChooseOutputPath(Context& context, std::string& path) {
   }
 }
 
-bool CloseScreen(Context& context) {
+Outcome CloseScreen(Context& context) {
   if (ScreenPlotter* screen = context.screenPlotter) {
     screen->Refresh();
     screen->SetWaitCursor(false);
   }
   DeleteBlockFiles(context);
-  return !context.state.cancel;
+  return context.state.cancel ? Outcome::Cancelled() : Outcome::Done();
+}
+
+// The plot program takes the finished file.
+Outcome StartPlotProgram(Context& context) {
+  return StartPlotCommand(context) ? Outcome::Done() : Outcome::Failure("file not found");
 }
 
 }  // namespace
 
-bool CadOpen(Context& context, int code) {
+Outcome CadOpen(Context& context, int code) {
   CadState& cad = context.cad;
   cad.viewMarker = 0;
   cad.output.reset();
@@ -100,34 +107,37 @@ bool CadOpen(Context& context, int code) {
   cad.inBlockSection = false;
   cad.blockLevel = 0;
   if (code == kCadAsk) {
-    if (!ChooseTarget(context)) return false;
-    if (cad.target == kCadPlotter && !CadSelectPlotCommand(context)) return false;
+    if (Outcome chosen = ChooseTarget(context); !chosen) return chosen;
+    if (cad.target == kCadPlotter && !CadSelectPlotCommand(context)) return Cancel(context);
   } else if (code < kCadDxf || code > kCadLastTarget) {
-    ErrorBox(context, "CAD-Code " + std::to_string(code) + " ?");
-    return Cancel(context);
+    std::string message = "CAD-Code " + std::to_string(code) + " ?";
+    ErrorBox(context, message);
+    context.state.cancel = true;
+    return Outcome::Failure(message);
   } else {
     cad.target = code;
   }
-  if (!ChooseOutputPath(context, cad.outputPath)) return false;
+  if (Outcome chosen = ChooseOutputPath(context, cad.outputPath); !chosen) return chosen;
   cad.output = CadFormatOf(cad.target)->make(context, cad.outputPath);
   if (ScreenPlotter* screen = ScreenNow(context)) {
     screen->Clear();
     screen->SetWaitCursor(true);
     screen->SetLineStyle(0);
   }
-  return true;
+  return Outcome::Done();
 }
 
-bool CadClose(Context& context) {
+Outcome CadClose(Context& context) {
   CadState& cad = context.cad;
   std::unique_ptr<CadTarget> output = std::move(cad.output);
   cad.inBlockSection = false;
-  if (!output) return false;
+  if (!output) return Outcome::Failure("CadClose ohne CadOpen");
   if (cad.target == kCadScreen) return CloseScreen(context);
   // A cancelled run writes nothing, so no drawing is left half done under the target name.
-  if (context.state.cancel) return false;
-  if (!WriteSucceeded(context, cad.outputPath, output->Finish())) return false;
-  return cad.target != kCadPlotter || StartPlotCommand(context);
+  if (context.state.cancel) return Outcome::Cancelled();
+  Outcome written = output->Finish();
+  if (!WriteSucceeded(context, cad.outputPath, written)) return written;
+  return cad.target == kCadPlotter ? StartPlotProgram(context) : Outcome::Done();
 }
 
 const char* CadFileExtension(int target) {

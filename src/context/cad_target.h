@@ -75,7 +75,7 @@ class CadTarget {
 
   // Ends the output: a file target writes its file; a failure names the reason it could not
   // be written.
-  virtual Outcome Finish() = 0;
+  [[nodiscard]] virtual Outcome Finish() = 0;
 };
 
 }  // namespace kalo

@@ -16,7 +16,7 @@ std::string DecodeField(std::string_view stored, const DbfField& field);
 // right-aligned; logical fields take T/Y/J/1/true or F/N/0/false; dates YYYYMMDD; an empty
 // text stores blanks. A failure names the reason (code page 850) when the text does not
 // suit the field.
-Outcome EncodeField(const std::string& text, const DbfField& field, std::string& stored);
+[[nodiscard]] Outcome EncodeField(const std::string& text, const DbfField& field, std::string& stored);
 bool StoredTrue(std::string_view stored);
 
 // A stored number's value for ordering: blank comes before every number.

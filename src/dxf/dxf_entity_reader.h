@@ -20,8 +20,8 @@ inline constexpr double kMaxDxfNumber = 1e15;
 // kMaxDxfFileSize, an empty file, a binary DXF, a DWG drawing, a file cut short (no EOF),
 // a group code that is no number, a number that is no finite value within kMaxDxfNumber
 // (the message names the entity and the line), and more than kMaxKeptDxfItems items.
-Outcome ReadDxfDrawing(const std::string& path, DxfDrawing& drawing);
+[[nodiscard]] Outcome ReadDxfDrawing(const std::string& path, DxfDrawing& drawing);
 // The same from an open file, read from its current position to its end.
-Outcome ReadDxfDrawing(std::FILE* file, DxfDrawing& drawing);
+[[nodiscard]] Outcome ReadDxfDrawing(std::FILE* file, DxfDrawing& drawing);
 
 }  // namespace kalo

@@ -17,6 +17,6 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 // Otherwise a failure names the reason (code page 850): a directory, a device or a FIFO is
 // refused before anything is read from it, so that a name like "x.dxf" given to a pipe
 // never blocks the program.
-Outcome OpenRegularFile(const std::string& path, long long maxSize, FileHandle& file);
+[[nodiscard]] Outcome OpenRegularFile(const std::string& path, long long maxSize, FileHandle& file);
 
 }  // namespace kalo

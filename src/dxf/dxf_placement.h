@@ -33,6 +33,6 @@ struct DxfPlacedCurves {
 // Curves of the model; arcs seen from below (extrusion 0, 0, -1) turn the other way, and a
 // block's curves on layer "0" take the layer of their INSERT. A failure names the reason
 // (code page 850): a block that places itself, too deep or too many placements.
-Outcome PlaceCurves(const DxfDrawing& drawing, const DxfPlacementOptions& options, DxfPlacedCurves& placed);
+[[nodiscard]] Outcome PlaceCurves(const DxfDrawing& drawing, const DxfPlacementOptions& options, DxfPlacedCurves& placed);
 
 }  // namespace kalo

@@ -6,7 +6,7 @@
 
 namespace kalo {
 
-class [[nodiscard]] Outcome {
+class Outcome {
  public:
   static Outcome Done() { return Outcome(Kind::Done, {}); }
   static Outcome Cancelled() { return Outcome(Kind::Cancelled, {}); }

@@ -20,7 +20,7 @@ class Spreadsheet {
   virtual void AddWorkbook() = 0;
   // A new workbook made of a text file: one row per line, tab-separated fields in columns.
   // A failure names the reason when the file cannot be read.
-  virtual Outcome OpenText(const std::string& path) = 0;
+  [[nodiscard]] virtual Outcome OpenText(const std::string& path) = 0;
   virtual void SetCell(int row, int column, const std::string& text) = 0;
   // A number cell with the value in full precision, shown in the number format given in
   // the spreadsheet's own notation ("0.000", "0.000E+00").
@@ -29,11 +29,11 @@ class Spreadsheet {
   virtual void ClearCells() = 0;
   // Hands the workbooks changed since the last call to the spreadsheet program (saved and
   // opened when the object is visible). A failure names the reason.
-  virtual Outcome Show() = 0;
+  [[nodiscard]] virtual Outcome Show() = 0;
   // The texts of one column of the first workbook as the spreadsheet program saved it last,
   // from row 1 to the last row that holds anything (empty cells give empty texts). A failure
   // names the reason the workbook cannot be read.
-  virtual Outcome ReadColumn(int column, std::vector<std::string>& texts) = 0;
+  [[nodiscard]] virtual Outcome ReadColumn(int column, std::vector<std::string>& texts) = 0;
   // Where the first workbook is kept (empty before it was saved).
   virtual std::string WorkbookPath() const = 0;
 };

@@ -11,15 +11,15 @@ namespace kalo {
 // Reads all lines; CR LF and LF both end a line, a last line without an end counts.
 // A failure names the reason (in code page 850); a file of more than maxBytes is not read
 // at all.
-Outcome ReadTextLines(const std::string& path, std::vector<std::string>& lines, size_t maxBytes = SIZE_MAX);
+[[nodiscard]] Outcome ReadTextLines(const std::string& path, std::vector<std::string>& lines, size_t maxBytes = SIZE_MAX);
 
 // Writes the lines, each followed by CR LF, as the new content of the file: written to a
 // fresh file beside the target and renamed over it only when everything was written
 // (platform/file_replace.h), so the old file stays untouched on any failure. A failure names
 // the cause (code page 850).
-Outcome WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+[[nodiscard]] Outcome WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 // Writes the bytes as the new content of the file, as WriteTextLines does.
-Outcome WriteFileContent(const std::string& path, const std::string& bytes);
+[[nodiscard]] Outcome WriteFileContent(const std::string& path, const std::string& bytes);
 // The bytes WriteTextLines writes: each line followed by CR LF.
 std::string TextLinesBytes(const std::vector<std::string>& lines);
 // Why a write of this name would fail now (the cause as WriteTextLines names it); empty when

@@ -29,7 +29,7 @@ struct SolidRequest {
 
 std::vector<std::string> SolidRequestLines(const SolidRequest& request);
 // A failure names the faulty line when the lines are no request.
-Outcome ParseSolidRequest(const std::vector<std::string>& lines, SolidRequest& request);
+[[nodiscard]] Outcome ParseSolidRequest(const std::vector<std::string>& lines, SolidRequest& request);
 
 // The answer: the solid's own values as OpenCascade computes them, the messages (code page
 // 850) and, for an import, the contour found and the solid's mass properties.

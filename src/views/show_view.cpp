@@ -27,16 +27,17 @@ std::vector<std::string> ViewChoices() {
   return {"Geometrie mit Tabelle", "Geometrie 1", "Tabelle", "Geometrie 2", "Formblatt", "Polylinie", Oem("zurück ..")};
 }
 
-// The user's view, false for "zurück .." and Cancel (which sets the cancel flag).
-bool ChooseView(Context& context, int& view) {
+// The user's view, kViewBack for "zurück .."; cancelled (with the cancel flag set) when the
+// list is cancelled.
+Outcome ChooseView(Context& context, int& view) {
   context.state.helpNumber = kChoiceHelpNumber;
   int index = 0;
   if (!context.ui.AskChoice(Oem("Bitte wählen .."), ViewChoices(), index)) {
     context.state.cancel = true;
-    return false;
+    return Outcome::Cancelled();
   }
   view = index + 1;
-  return view >= kViewGeometryWithTable && view < kViewBack;
+  return Outcome::Done();
 }
 
 void DrawContent(Context& context, int view);
@@ -102,17 +103,11 @@ void DrawContent(Context& context, int view) {
   }
 }
 
-// The driver reports a cancelled dialog and an output that cannot be created alike; no one
-// can cancel in the CAD batch chain, and an unknown target code is no one's choice.
-bool OpenFailed(const Context& context, int target) {
-  return context.state.cadBatch || target < kCadAsk || target > kCadLastTarget;
-}
-
-// One output run of the view; false when it could not be completed.
-bool DrawRun(Context& context, int target, int view) {
+// One output run of the view.
+Outcome DrawRun(Context& context, int target, int view) {
   context.state.helpNumber = kDrawingHelpNumber;
   context.diagram.runTarget = target;
-  if (!CadOpen(context, target)) return !OpenFailed(context, target);
+  if (Outcome opened = CadOpen(context, target); !opened) return opened;
   CadSetLayer(context, kLayerStart);
   SetViewExtents(context, view);
   DefineBlocks(context, view);
@@ -124,22 +119,26 @@ bool DrawRun(Context& context, int target, int view) {
 
 }  // namespace
 
-bool ShowView(Context& context, int target, int view) {
+Outcome ShowView(Context& context, int target, int view) {
   if (view < kViewChoose || view > kViewPolyline) {
-    ErrorBox(context, "Ansicht " + std::to_string(view) + " gibt es nicht");
-    return false;
+    std::string message = "Ansicht " + std::to_string(view) + " gibt es nicht";
+    ErrorBox(context, message);
+    return Outcome::Failure(message);
   }
   if (context.messages.Fatal()) {
     ShowMessageSummary(context);
-    return false;
+    return Outcome::Failure(context.messages.Text(1));  // the summary shows them all
   }
   do {
     int shown = view;
-    if (view == kViewChoose && !ChooseView(context, shown)) return true;
-    if (!DrawRun(context, target, shown)) return false;
+    if (view == kViewChoose) {
+      if (Outcome chosen = ChooseView(context, shown); !chosen) return chosen;
+      if (shown < kViewGeometryWithTable || shown >= kViewBack) return Outcome::Done();
+    }
+    if (Outcome drawn = DrawRun(context, target, shown); !drawn) return drawn;
     if (context.cad.target == kCadScreen) context.state.shownView = shown;
-  } while (view == kViewChoose && !context.state.cancel);
-  return true;
+  } while (view == kViewChoose);
+  return Outcome::Done();
 }
 
 void ShowDrawingAfterStart(Context& context) {

@@ -1,5 +1,6 @@
 #pragma once
 // The views of the contour, drawn through the CAD output driver.
+#include "messages/outcome.h"
 #include "model/view_number.h"
 
 namespace kalo {
@@ -7,9 +8,10 @@ namespace kalo {
 struct Context;
 
 // Draws the view (0 lets the user choose, again after each drawing) on the CAD target
-// (0 lets the driver ask). False when an output that was started could not be completed
-// or the view number is out of range; a run the user cancelled counts as no failure.
-bool ShowView(Context& context, int target, int view);
+// (0 lets the driver ask). A failure, reported to the user already, when the output could
+// not be created or completed, the view number is out of range or the calculation failed;
+// cancelled when the user cancelled a question or the run was abandoned.
+Outcome ShowView(Context& context, int target, int view);
 // The drawing sheet on the screen, unless the help level is 0.
 void ShowDrawingAfterStart(Context& context);
 

@@ -56,7 +56,7 @@ class PlotCommand : public CadFixture {
     std::erase(command, '\'');
     return command;
   }
-  bool Plot() {
+  Outcome Plot() {
     ReadDataFile(context, KALO_SOURCE_DIR "/data/examples/pulley.kal");
     context.state.cancel = false;
     return ShowView(context, kCadAsk, kViewGeometryWithTable);
@@ -215,7 +215,7 @@ TEST_F(PlotCommand, EveryCancelEndsTheRunBeforeAFileIsWritten) {
   for (size_t i = 0; i < cancels.size(); ++i) {
     FreshUi();
     cancels[i]();
-    EXPECT_TRUE(Plot()) << i;  // a cancel is no failure
+    EXPECT_TRUE(Plot().IsCancelled()) << i;  // a cancel is no failure
     EXPECT_TRUE(context.state.cancel) << i;
     EXPECT_FALSE(FileExists(dir.File("penplot.dxf"))) << i;
     EXPECT_TRUE(test.platform.startedPrograms.empty()) << i;
@@ -283,7 +283,7 @@ TEST_F(PlotCommand, AProgramThatDoesNotStartIsReportedAndChangesNothingElse) {
   test.ui.choices = {kPlotterChoice};
   test.ui.onPlotCommandForm = [](PlotCommandForm&) { return true; };
   test.ui.texts = {"/nowhere/plotter penplot.dxf"};
-  EXPECT_FALSE(Plot());
+  EXPECT_EQ(Plot().Message(), "file not found");
   ASSERT_EQ(test.ui.messages.size(), 1u);
   EXPECT_EQ(test.ui.messages[0].text, "file not found");
   EXPECT_TRUE(context.state.cancel);

@@ -28,7 +28,7 @@ TEST_F(ShowView_, ChoiceListRepeatsUntilBack) {
 
   // Cancel in the list ends without a drawing and without failure.
   plotter.calls.clear();
-  EXPECT_TRUE(ShowView(context, kCadScreen, kViewChoose));
+  EXPECT_TRUE(ShowView(context, kCadScreen, kViewChoose).IsCancelled());
   EXPECT_TRUE(context.state.cancel);
   EXPECT_TRUE(plotter.calls.empty());
 }
@@ -52,6 +52,21 @@ TEST_F(ShowView_, FailuresDrawNothing) {
   context.state.cadBatch = true;
   test.platform.currentDirectory = dir.File("missing");
   EXPECT_FALSE(ShowView(context, kCadDxf, kViewPolyline));
+}
+
+TEST_F(ShowView_, ACancelledOutputLeavesTheScreenAsItWas) {
+  SetRectangle(0, 100, 50);
+  ASSERT_TRUE(ShowView(context, kCadScreen, kViewTable));
+  EXPECT_EQ(context.state.shownView, kViewTable);
+  // The CAD target's choice is cancelled: the screen still shows the table, and a refresh
+  // draws the table again, not the view that was meant for the file.
+  EXPECT_TRUE(ShowView(context, kCadAsk, kViewDrawingSheet).IsCancelled());
+  EXPECT_EQ(context.state.shownView, kViewTable);
+  // An output that cannot be created is a failure, whoever started it.
+  context.state.cancel = false;
+  test.ui.texts = {dir.File("missing/teil.dxf")};
+  EXPECT_TRUE(ShowView(context, kCadDxf, kViewPolyline).IsFailure());
+  EXPECT_EQ(context.state.shownView, kViewTable);
 }
 
 TEST_F(ShowView_, EmptyContourDrawsAxisAndEndsOnly) {

@@ -10,6 +10,6 @@ namespace kalo {
 // Written beside the target and renamed over it when complete, so the old workbook stays
 // on any failure; the library's own scratch files go to scratchDirectory. A failure names
 // the cause (code page 850).
-Outcome WriteWorkbook(const std::string& path, const WorkbookCells& cells, const std::string& scratchDirectory);
+[[nodiscard]] Outcome WriteWorkbook(const std::string& path, const WorkbookCells& cells, const std::string& scratchDirectory);
 
 }  // namespace kalo
