@@ -6,10 +6,8 @@
 namespace kalo {
 
 void FileConfig(Context& context) {
-  context.state.cancel = false;
   SettingsForm form(context);
   context.ui.ShowConfigDialog(form);
-  context.state.cancel = false;
 }
 
 }  // namespace kalo

@@ -39,9 +39,7 @@ void DataFileOverviewForm::mi_exportExcelClick() { ExportOverview(context_, tabl
 
 void FileOpenTable(Context& context) {
   ProgramState& state = context.state;
-  state.cancel = false;
-  SaveQuery(context);
-  if (state.cancel) return;
+  if (!SaveQuery(context)) return;
   state.currentFileName.clear();
   if (context.screenPlotter) context.screenPlotter->Clear();
   DataFileOverviewForm form(context);

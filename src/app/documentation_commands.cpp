@@ -13,7 +13,6 @@ namespace {
 
 // Runs a step on the documentation; the body counts as modified when it changed it.
 void ChangeDocumentation(Context& context, void (*step)(Context&)) {
-  context.state.cancel = false;
   Documentation before = context.body.documentation;
   step(context);
   if (!(context.body.documentation == before)) context.state.modified = true;
@@ -30,31 +29,26 @@ void ChangeAndShow(Context& context, void (*step)(Context&)) {
 void DocumentationInfo(Context& context) { ChangeDocumentation(context, ShowDrawingInformation); }
 
 void DocumentationShowChanges(Context& context) {
-  context.state.cancel = false;
   WriteChangeList(context, kTargetScreen);
 }
 
 void DocumentationPrintChanges(Context& context) {
-  context.state.cancel = false;
   WriteChangeList(context, 0);
 }
 
 void DocumentationNewChange(Context& context) { ChangeAndShow(context, NewChange); }
 
 void DocumentationModifyChange(Context& context) {
-  context.state.cancel = false;
   if (!context.body.documentation.changes.empty()) ChangeAndShow(context, ModifyLastChange);
 }
 
 void DocumentationDeleteChange(Context& context) { ChangeDocumentation(context, DeleteLastChange); }
 
 void DocumentationOpen(Context& context, size_t n) {
-  context.state.cancel = false;
   OpenDocument(context, n);
 }
 
 void DocumentationSetup(Context& context) {
-  context.state.cancel = false;
   EditDocuments(context);
   if (!context.state.cancel) context.state.modified = true;
 }

@@ -39,14 +39,12 @@ void Recalculate(Context& context) {
 }  // namespace
 
 void EditText(Context& context) {
-  context.state.cancel = false;
   EditDrawingTexts(context);
   if (!context.state.cancel) RefreshView(context);
 }
 
 void EditGeometry(Context& context) {
   ProgramState& state = context.state;
-  state.cancel = false;
   BodyInput before = InputOf(context.body);
   EditElementList(context);
   bool changed = !(InputOf(context.body) == before);
@@ -67,7 +65,6 @@ void EditGeometry(Context& context) {
 }
 
 void EditArcDivision(Context& context) {
-  context.state.cancel = false;
   long double angle = context.body.arcDivisionAngle;
   if (!AskReal(context, Oem("Polygon-Teilung für Kreisbogenberechnung [Grad]"), angle, kMaxArcDivision,
                kMinArcDivision))
@@ -89,7 +86,6 @@ bool EnterDensity(Context& context, long double proposed) {
 
 void EditReset(Context& context) {
   ProgramState& state = context.state;
-  state.cancel = false;
   bool clearCoordinates = AskYesNo(context, "Koordinaten auf 0 setzen ?");
   // Abbrechen leaves the body as it was.
   if (state.cancel) return;

@@ -24,20 +24,19 @@ namespace kalo {
 namespace {
 
 // The template "null.kal" of the data directory, read as an unnamed body.
-void ReadTemplate(Context& context) {
+Outcome ReadTemplate(Context& context) {
   std::string path = DataFilePath(context.state, "null");
-  if (!FileExists(path)) return;
-  ReadDataFile(context, path);
+  if (!FileExists(path)) return Outcome::Done();
+  Outcome read = ReadDataFile(context, path);
   context.state.currentFileName.clear();
+  return read;
 }
 
 }  // namespace
 
 void FileNew(Context& context) {
+  if (!SaveQuery(context)) return;
   ProgramState& state = context.state;
-  state.cancel = false;
-  SaveQuery(context);
-  if (state.cancel) return;
   state.currentFileName.clear();
   Body& body = context.body;
   body.ClearDrawingTexts();
@@ -48,17 +47,14 @@ void FileNew(Context& context) {
   body.contour.Reset();
   body.ForgetResults();
   context.messages.Clear();
-  ReadTemplate(context);
-  if (state.cancel) return;
+  if (!ReadTemplate(context)) return;
   RefreshView(context);
   state.modified = true;
   StartUndoHistory(context, false);
 }
 
 void FileOpen(Context& context) {
-  context.state.cancel = false;
-  SaveQuery(context);
-  if (context.state.cancel || !ReadDataFile(context, "")) return;
+  if (!SaveQuery(context) || !ReadDataFile(context, "")) return;
   AddToRecentList(context, context.state.currentFileName);
   StartUndoHistory(context, true);
   RefreshView(context);
@@ -66,7 +62,6 @@ void FileOpen(Context& context) {
 
 void FileSave(Context& context) {
   ProgramState& state = context.state;
-  state.cancel = false;
   bool named = !state.currentFileName.empty();
   if (!WriteDataFile(context, state.currentFileName, named && !state.askBeforeReplacing)) return;
   state.modified = false;
@@ -76,7 +71,6 @@ void FileSave(Context& context) {
 }
 
 void FileSaveAs(Context& context) {
-  context.state.cancel = false;
   if (!WriteDataFile(context, "")) return;
   context.state.modified = false;
   MarkSaved(context);
@@ -84,15 +78,10 @@ void FileSaveAs(Context& context) {
 }
 
 void FileImportDxf(Context& context) {
+  if (!SaveQuery(context)) return;
   ProgramState& state = context.state;
-  state.cancel = false;
-  SaveQuery(context);
-  if (state.cancel) return;
   std::string path;
-  if (!context.ui.AskOpenFileName(state.dataDirectory, "DXF, STEP|*.dxf *.step *.stp|*.*|*.*", path)) {
-    state.cancel = true;
-    return;
-  }
+  if (!context.ui.AskOpenFileName(state.dataDirectory, "DXF, STEP|*.dxf *.step *.stp|*.*|*.*", path)) return;
   bool imported = IsStepFileName(path) ? ImportStepContour(context, path, StepSolidChoice::Ask)
                                        : ImportDxfContour(context, path);
   if (!imported) return;
@@ -105,10 +94,7 @@ void FileImportDxf(Context& context) {
                  FormatSignificant(context.body.rho, context.Numbers()) + " kg/dm3 (Bearbeiten > Werkstoff)";
 }
 
-void FileExportDxf(Context& context) {
-  context.state.cancel = false;
-  ShowView(context, kCadDxf, kViewPolyline);
-}
+void FileExportDxf(Context& context) { ShowView(context, kCadDxf, kViewPolyline); }
 
 namespace {
 
@@ -126,10 +112,7 @@ void ReadNamedFile(Context& context, const std::string& path) {
 
 void FileOpenRecent(Context& context, int n) {
   ProgramState& state = context.state;
-  state.cancel = false;
-  if (n < 1 || n > kRecentEntries) return;
-  SaveQuery(context);
-  if (state.cancel) return;
+  if (n < 1 || n > kRecentEntries || !SaveQuery(context)) return;
   std::string path = state.recentFiles[static_cast<size_t>(n - 1)];
   if (path.empty()) return;
   if (!FileExists(path)) {
@@ -141,16 +124,10 @@ void FileOpenRecent(Context& context, int n) {
 }
 
 void FileOpenPath(Context& context, const std::string& path) {
-  context.state.cancel = false;
-  SaveQuery(context);
-  if (!context.state.cancel) ReadNamedFile(context, path);
+  if (SaveQuery(context)) ReadNamedFile(context, path);
 }
 
-bool CloseQuery(Context& context) {
-  context.state.cancel = false;
-  SaveQuery(context);
-  return !context.state.cancel;
-}
+Outcome CloseQuery(Context& context) { return SaveQuery(context); }
 
 void DeleteTemporaryFiles(Context& context) {
   context.ui.ShowNotice(Oem("Lösche temporäre Dateien ..."));

@@ -1,7 +1,8 @@
 #pragma once
-// The commands of the File menu. Each clears the cancel flag first and stops at the first
-// step that sets it.
+// The commands of the File menu. Each stops at the first step that was cancelled or failed.
 #include <string>
+
+#include "messages/outcome.h"
 
 namespace kalo {
 
@@ -24,9 +25,9 @@ void FileOpenRecent(Context& context, int n);
 // A data file named by its full path (a file of the start page): the save query, then read
 // as by Open, and listed as the newest recent file.
 void FileOpenPath(Context& context, const std::string& path);
-// Asked before the main window closes: true when it may close. Closing then deletes the
+// Asked before the main window closes: done when it may close. Closing then deletes the
 // block files of the screen drawings under a notice.
-bool CloseQuery(Context& context);
+Outcome CloseQuery(Context& context);
 void DeleteTemporaryFiles(Context& context);
 
 }  // namespace kalo

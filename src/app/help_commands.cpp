@@ -18,7 +18,6 @@ namespace {
 
 // The desktop's opener hands web addresses and "mailto:" addresses to the user's programs.
 void OpenThroughDesktop(Context& context, const std::string& address) {
-  context.state.cancel = false;
   if (!LaunchProgram(context, DesktopOpener(), address)) ErrorBox(context, address + Oem(" kann nicht geöffnet werden"));
 }
 
@@ -32,7 +31,6 @@ AboutBox AboutBoxText() {
 }
 
 void HelpAbout(Context& context) {
-  context.state.cancel = false;
   if (context.screenPlotter) {
     context.screenPlotter->Clear();
     context.screenPlotter->DrawLogo();
@@ -42,7 +40,6 @@ void HelpAbout(Context& context) {
 }
 
 void HelpErrorMessages(Context& context) {
-  context.state.cancel = false;
   ShowMessageSummary(context);
 }
 
@@ -58,7 +55,6 @@ std::string HistoryFilePath(const Context& context) {
 }
 
 void HelpHistory(Context& context) {
-  context.state.cancel = false;
   std::string path = HistoryFilePath(context);
   std::vector<std::string> lines;
   if (!ReadTextLines(path, lines)) {

@@ -5,7 +5,6 @@
 namespace kalo {
 
 void SetLanguage(Context& context, CaptionVocabulary& captions, int language) {
-  context.state.cancel = false;
   context.config.language = language;
   captions.SetLanguage(language);
 }

@@ -7,14 +7,12 @@
 namespace kalo {
 
 void SelectMaterial(Context& context) {
-  context.state.cancel = false;
   if (!OpenMaterialTable(context, MaterialTableMode::Selection)) return;
   context.state.modified = true;
   EnterDensity(context, context.material.density);
 }
 
 void EditMaterialTable(Context& context) {
-  context.state.cancel = false;
   OpenMaterialTable(context, MaterialTableMode::Editing);
 }
 

@@ -38,7 +38,6 @@ std::string ReportAsSpreadsheetText(Context& context) {
 
 void OleStartExcel(Context& context) {
   ProgramState& state = context.state;
-  state.cancel = false;
   if (state.currentFileName.empty()) {
     InfoBox(context, Oem("Zuerst müssen Sie Ihre Eingabedaten speichern (Menü \"Datei->Speichern\")"));
     state.cancel = true;
@@ -53,7 +52,6 @@ void OleStartExcel(Context& context) {
 
 void OleExport(Context& context) {
   ProgramState& state = context.state;
-  state.cancel = false;
   if (!context.dataFileSheet) return;
   if (state.modified) {
     if (!WriteDataFile(context, state.currentFileName, true)) return;
@@ -65,17 +63,14 @@ void OleExport(Context& context) {
 
 void OleImport(Context& context) {
   ProgramState& state = context.state;
-  state.cancel = false;
   if (!context.dataFileSheet) return;
-  SaveQuery(context);
-  if (state.cancel || !ReadDataFileFromSheet(context, *context.dataFileSheet)) return;
+  if (!SaveQuery(context) || !ReadDataFileFromSheet(context, *context.dataFileSheet)) return;
   // The body now holds what the spreadsheet holds, which the data file does not yet.
   state.modified = true;
   RefreshView(context);
 }
 
 void OlePrintout(Context& context) {
-  context.state.cancel = false;
   if (!context.messages.Empty()) {
     ShowMessageSummary(context);
     return;

@@ -10,7 +10,6 @@
 namespace kalo {
 
 void FilePrint(Context& context, GraphWindow& window) {
-  context.state.cancel = false;
   PrintSettings opening = OpeningPrintSettings(context.config, context.cad.viewMarker);
   if (!context.config.printDialog) {
     context.print.settings = opening;

@@ -7,22 +7,23 @@
 
 namespace kalo {
 
-void SaveQuery(Context& context) {
+Outcome SaveQuery(Context& context) {
   ProgramState& state = context.state;
   if (state.commandLineFile && context.config.archiveMode) {
     state.modified = false;
   } else if (!state.currentFileName.empty() && state.modified) {
     std::string path = DataFilePath(state, state.currentFileName);
-    bool save = AskYesNo(context, "Datei speichern (" + path + ") ?");
-    if (state.cancel) return;
-    if (save) WriteDataFile(context, state.currentFileName, true);
-    if (!state.cancel) state.modified = false;
+    Answer answer = context.ui.Question("Datei speichern (" + path + ") ?");
+    if (answer == Answer::Cancel) return Outcome::Cancelled();
+    if (answer == Answer::Yes) {
+      if (Outcome written = WriteDataFile(context, state.currentFileName, true); !written) return written;
+    }
+    state.modified = false;
   } else if (state.modified) {
-    if (AskYesNo(context, "Bisherige Eingaben verwerfen ?"))
-      state.modified = false;
-    else
-      state.cancel = true;
+    if (context.ui.Question("Bisherige Eingaben verwerfen ?") != Answer::Yes) return Outcome::Cancelled();
+    state.modified = false;
   }
+  return Outcome::Done();
 }
 
 }  // namespace kalo

@@ -7,7 +7,6 @@
 namespace kalo {
 
 void CadSolidFile(Context& context, SolidJob job) {
-  context.state.cancel = false;
   std::string extension = SolidFileExtension(job);
   std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";
   std::string path = BodyFileName(context, extension);

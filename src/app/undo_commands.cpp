@@ -17,13 +17,11 @@ void Return(Context& context, const BodyInput& input) {
 }  // namespace
 
 void EditUndo(Context& context) {
-  context.state.cancel = false;
   RememberChange(context);
   if (context.undo.CanUndo()) Return(context, context.undo.Undo());
 }
 
 void EditRedo(Context& context) {
-  context.state.cancel = false;
   if (context.undo.CanRedo()) Return(context, context.undo.Redo());
 }
 

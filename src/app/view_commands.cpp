@@ -39,7 +39,6 @@ void WriteMessagesOnScreen(Context& context) {
 
 // A report that was not written because the calculation failed gives the message summary.
 void ShowReport(Context& context, bool (*report)(Context&, int), int kind) {
-  context.state.cancel = false;
   if (!report(context, kind) && context.messages.Fatal()) ShowMessageSummary(context);
 }
 
@@ -59,17 +58,14 @@ void ViewReport(Context& context, int kind) {
 void ViewFullReport(Context& context) { ShowReport(context, FullReport, kReportExtract); }
 
 void ViewOnScreen(Context& context, int view) {
-  context.state.cancel = false;
   ShowView(context, kCadScreen, view);
 }
 
 void ViewOnCadTarget(Context& context, int view) {
-  context.state.cancel = false;
   ShowView(context, kCadAsk, view);
 }
 
 void ViewErrorMessages(Context& context) {
-  context.state.cancel = false;
   if (context.messages.Empty())
     InfoBox(context, "Berechnung erfolgreich ohne Fehlermeldungen");
   else if (context.messages.Fatal())

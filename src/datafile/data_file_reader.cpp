@@ -41,10 +41,10 @@ void ReadContour(DataFileLines& lines, Contour& contour) {
   contour.count = static_cast<uint16_t>(count);
 }
 
-bool Refuse(Context& context, const std::string& message) {
+Outcome Refuse(Context& context, const std::string& message) {
   ErrorBox(context, message);
   context.state.cancel = true;
-  return false;
+  return Outcome::Failure(message);
 }
 
 // A data file holds at most 200 elements and one documentation section: far below this.
@@ -80,15 +80,15 @@ void ReadDataFileContent(DataFileLines& lines, Body& body) {
   body.materialRecord = static_cast<uint16_t>(lines.Count(UINT16_MAX));
 }
 
-bool ReadDataFile(Context& context, const std::string& name) {
+Outcome ReadDataFile(Context& context, const std::string& name) {
   std::string path;
   if (!ChooseDataFile(context, name, &Ui::AskOpenFileName, path)) {
     context.state.cancel = true;
-    return false;
+    return Outcome::Cancelled();
   }
   if (std::string reason = UnlikeDataFile(path); !reason.empty())
     return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ": " + reason);
-  if (!CheckFileReadable(context, path)) return false;
+  if (!CheckFileReadable(context, path)) return Outcome::Failure(UnreadableFileMessage(path));
   std::vector<std::string> fileLines;
   if (Outcome read = ReadTextLines(path, fileLines); !read)
     return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ": " + read.Message());
@@ -107,7 +107,7 @@ bool ReadDataFile(Context& context, const std::string& name) {
   context.state.foreignSolid.reset();
   if (name.empty()) context.state.dataDirectory = DirectoryOf(path);
   Calculate(context.body, context.config, context.messages);
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kalo

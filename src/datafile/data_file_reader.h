@@ -1,6 +1,8 @@
 #pragma once
 // Reads a data file into the current body.
 #include <string>
+
+#include "messages/outcome.h"
 #include <vector>
 
 namespace kalo {
@@ -16,9 +18,9 @@ void ReadDataFileContent(DataFileLines& lines, Body& body);
 
 // An empty name asks with the open dialog; a name without "." is completed as for writing.
 // On success the body is replaced, the modified flag cleared, the current file name set
-// (and the data directory when chosen in the dialog) and the body calculated. On failure a
-// message names the file and the line, the cancel flag is set and everything else stays
-// as it was.
-bool ReadDataFile(Context& context, const std::string& name);
+// (and the data directory when chosen in the dialog) and the body calculated. A failure's
+// message, also shown to the user, names the file and the line; a cancelled dialog or a
+// failure sets the cancel flag, and everything else stays as it was.
+Outcome ReadDataFile(Context& context, const std::string& name);
 
 }  // namespace kalo

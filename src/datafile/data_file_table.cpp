@@ -27,7 +27,7 @@ bool HasDataFileExtension(const std::string& name) {
 bool ReadQuietly(Context& context, const std::string& path) {
   bool messagesAllowed = context.state.messagesAllowed;
   context.state.messagesAllowed = false;
-  bool read = ReadDataFile(context, path);
+  bool read = ReadDataFile(context, path).IsDone();
   context.state.messagesAllowed = messagesAllowed;
   context.state.cancel = false;
   return read;

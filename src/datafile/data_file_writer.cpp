@@ -66,27 +66,26 @@ std::vector<std::string> DataFileContent(const Body& body, const NumberFormat& f
   return lines;
 }
 
-bool WriteDataFile(Context& context, const std::string& name, bool suppressOverwriteQuestion) {
+Outcome WriteDataFile(Context& context, const std::string& name, bool suppressOverwriteQuestion) {
   ProgramState& state = context.state;
-  if (state.cancel) return false;
   std::string path;
   if (!ArchiveModeAllows(context, name) || !ChooseDataFile(context, name, &Ui::AskSaveFileName, path)) {
     state.cancel = true;
-    return false;
+    return Outcome::Cancelled();
   }
-  CheckOutputFile(context, path, !suppressOverwriteQuestion);
-  if (state.cancel) return false;
+  if (Outcome checked = CheckOutputFile(context, path, !suppressOverwriteQuestion); !checked) return checked;
   if (!WriteTextLines(path, DataFileContent(context.body, context.Numbers()))) {
-    ErrorBox(context, Oem("Ungültiger Dateiname") + " \"" + path + "\" !");
+    std::string message = Oem("Ungültiger Dateiname") + " \"" + path + "\" !";
+    ErrorBox(context, message);
     state.cancel = true;
-    return false;
+    return Outcome::Failure(message);
   }
   if (name.empty()) {
     state.dataDirectory = DirectoryOf(path);
     state.currentFileName = BaseNameOf(path);
   }
   state.askBeforeReplacing = false;
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kalo

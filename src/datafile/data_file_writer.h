@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/outcome.h"
 #include "numbers/number_format.h"
 
 namespace kalo {
@@ -15,8 +16,9 @@ std::vector<std::string> DataFileContent(const Body& body, const NumberFormat& f
 
 // Resolves the target (an empty name asks with the save dialog, which also sets the data
 // directory and the current file name on success), asks before overwriting unless
-// suppressed, and writes the file as a whole or not at all. Nothing happens while the
-// cancel flag is set; on failure the cancel flag is set and false returned.
-bool WriteDataFile(Context& context, const std::string& name, bool suppressOverwriteQuestion = false);
+// suppressed, and writes the file as a whole or not at all. Cancelled when the user
+// cancelled a question (or archive mode keeps the file), a failure after its message when
+// the file cannot be written; both set the cancel flag.
+Outcome WriteDataFile(Context& context, const std::string& name, bool suppressOverwriteQuestion = false);
 
 }  // namespace kalo

@@ -23,26 +23,31 @@ bool AskYesNo(Context& context, const std::string& question) {
   return answer == Answer::Yes;
 }
 
+std::string UnreadableFileMessage(const std::string& path) {
+  return "Datei " + FileNameText(TrimBlanks(path)) + " nicht gefunden oder kein Zugriffsrecht !";
+}
+
 bool CheckFileReadable(Context& context, const std::string& path) {
   std::ifstream in(NativePath(path), std::ios::binary);
   if (in && !DirectoryExists(path)) return true;
-  ErrorBox(context, "Datei " + FileNameText(TrimBlanks(path)) + " nicht gefunden oder kein Zugriffsrecht !");
+  ErrorBox(context, UnreadableFileMessage(path));
   context.state.cancel = true;
   return false;
 }
 
-void CheckOutputFile(Context& context, const std::string& path, bool askOverwrite) {
+Outcome CheckOutputFile(Context& context, const std::string& path, bool askOverwrite) {
   if (askOverwrite && FileExists(path) && path.find("aktuell") == std::string::npos) {
     context.state.helpNumber = 3055;
     if (!AskYesNo(context, path + " existiert bereits.   " + Oem("überschreiben") + " ?")) {
       context.state.cancel = true;
-      return;
+      return Outcome::Cancelled();
     }
   }
-  if (!CanWriteFile(path)) {
-    ErrorBox(context, Oem("Ungültiger Dateiname") + " \"" + path + "\" !");
-    context.state.cancel = true;
-  }
+  if (CanWriteFile(path)) return Outcome::Done();
+  std::string message = Oem("Ungültiger Dateiname") + " \"" + path + "\" !";
+  ErrorBox(context, message);
+  context.state.cancel = true;
+  return Outcome::Failure(message);
 }
 
 }  // namespace kalo

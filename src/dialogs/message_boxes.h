@@ -3,6 +3,8 @@
 // before they are read or written.
 #include <string>
 
+#include "messages/outcome.h"
+
 namespace kalo {
 
 struct Context;
@@ -14,11 +16,14 @@ void HelpBox(Context& context, const std::string& text);
 // Yes → true; No → false; Cancel → false and the cancel flag set.
 bool AskYesNo(Context& context, const std::string& question);
 
+// "Datei … nicht gefunden oder kein Zugriffsrecht !"
+std::string UnreadableFileMessage(const std::string& path);
 // An ErrorBox naming the file and the cancel flag when the file cannot be read.
 bool CheckFileReadable(Context& context, const std::string& path);
 // Asks before an existing file (whose name does not contain "aktuell") is overwritten
-// unless askOverwrite is false, then proves that the name can be written; on refusal or
-// failure sets the cancel flag.
-void CheckOutputFile(Context& context, const std::string& path, bool askOverwrite = true);
+// unless askOverwrite is false, then proves that the name can be written. Cancelled when
+// the user does not want it replaced, a failure (after its message) when the name cannot
+// be written; both set the cancel flag.
+Outcome CheckOutputFile(Context& context, const std::string& path, bool askOverwrite = true);
 
 }  // namespace kalo

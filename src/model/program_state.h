@@ -11,7 +11,9 @@ namespace kalo {
 
 struct ProgramState {
   bool modified = false;       // input changed since the last save
-  bool cancel = false;         // the current command is abandoned
+  // The current command is abandoned: set by a step the user cancelled or that failed, read
+  // by the steps of a drawing or a report still running, which then stop.
+  bool cancel = false;
   std::string currentFileName; // data file name without directory and extension
   std::string dataDirectory;   // where data file names without directory are placed
   // The named file may have changed since this body was read from it (a body taken up
@@ -34,6 +36,12 @@ struct ProgramState {
   // What the last command has to tell the user in the status line (code page 850); the
   // window clears it before every command.
   std::string notice;
+
+  // Before every command: nothing an earlier command left over stops or tells this one.
+  void StartCommand() {
+    cancel = false;
+    notice.clear();
+  }
 };
 
 }  // namespace kalo

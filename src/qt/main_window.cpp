@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "app/command_run.h"
 #include "app/config_commands.h"
 #include "app/data_file_overview.h"
 #include "app/documentation_commands.h"
@@ -42,10 +43,7 @@ namespace {
 constexpr QPoint kInitialPosition{194, 110};
 
 // The drawing sheet as an SVG or PDF file, named in the save dialog.
-void DrawingOnTarget(Context& context, int target) {
-  context.state.cancel = false;
-  ShowView(context, target, kViewDrawingSheet);
-}
+void DrawingOnTarget(Context& context, int target) { ShowView(context, target, kViewDrawingSheet); }
 
 }  // namespace
 
@@ -100,10 +98,8 @@ QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const char* capti
 }
 
 void MainWindow::Run(const Command& command) {
-  context_.state.notice.clear();
   startPage_->hide();  // what the command draws (a help picture, the contour typed) shows whole
-  command(context_);
-  RememberChange(context_);
+  RunCommand(context_, command);
   UpdateMenus();
 }
 
@@ -271,6 +267,7 @@ void MainWindow::ApplyConfiguredSize() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  context_.state.StartCommand();
   if (!CloseQuery(context_)) {
     UpdateMenus();
     event->ignore();

@@ -3,6 +3,7 @@
 
 #include <numbers>
 
+#include "app/command_run.h"
 #include "app/edit_commands.h"
 #include "app/help_commands.h"
 #include "app/main_menu_state.h"
@@ -88,19 +89,19 @@ TEST_F(EditViewHelp, ResetEmptiesTheContourAndClearsTheCoordinatesOnRequest) {
   Calculate(t.context.body, t.context.config, t.context.messages);
   t.context.state.modified = true;
   t.ui.answers = {Answer::Cancel};
-  EditReset(t.context);  // Abbrechen changes nothing
+  RunCommand(t.context, EditReset);  // Abbrechen changes nothing
   EXPECT_EQ(body.contour.count, 4);
   EXPECT_TRUE(t.context.state.modified);
 
   t.ui.answers = {Answer::No};
-  EditReset(t.context);
+  RunCommand(t.context, EditReset);
   EXPECT_EQ(body.contour.count, 0);
   EXPECT_EQ(body.contour[2].x, 100);
   EXPECT_EQ(body.mass, 0);  // the results of the old contour are gone from every view
   EXPECT_FALSE(t.context.state.modified);
 
   t.ui.answers = {Answer::Yes};
-  EditReset(t.context);
+  RunCommand(t.context, EditReset);
   EXPECT_EQ(t.ui.questions.back(), "Koordinaten auf 0 setzen ?");
   EXPECT_EQ(body.contour[2].x, kUnusedCoordinate);
 }
@@ -111,7 +112,7 @@ TEST_F(EditViewHelp, CommandsThatChangeTheBodyRedrawTheViewOnShow) {
   ViewOnScreen(t.context, kViewTable);
   plotter.calls.clear();
   t.ui.answers = {Answer::No};
-  EditReset(t.context);
+  RunCommand(t.context, EditReset);
   EXPECT_FALSE(plotter.calls.empty());
   plotter.calls.clear();
   t.ui.onDrawingTextForm = [](DrawingTextForm&) { return true; };

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "app/command_run.h"
 #include "calc/calculation.h"
 #include "datafile/data_file_format.h"
 #include "datafile/data_file_table.h"
@@ -100,10 +101,10 @@ TEST_F(OleCommandsTest, StartExcelBeforeTheFirstSaveAsksForTheSave) {
 TEST_F(OleCommandsTest, WithoutASpreadsheetProgramEveryPathSaysSo) {
   test.platform.environment["PATH"] = dir.Path();
   OpenSavedBody();
-  OleStartExcel(context);
+  RunCommand(context, OleStartExcel);
   ExpectMessage(kCannotStart + Oem(": kein Tabellenprogramm gefunden"));
   EXPECT_FALSE(SpreadsheetLinked(context));
-  OlePrintout(context);
+  RunCommand(context, OlePrintout);
   ExpectMessage(kCannotStart);
   DataFileTable table;
   table.rows.push_back(DamagedRow("b.kal", "2026/12/08"));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/command_run.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/main_menu_state.h"
@@ -31,10 +32,7 @@ class Undo : public ::testing::Test {
   }
 
   // A command as the window runs it: the change it made becomes an undo step.
-  void Run(void (*command)(Context&)) {
-    command(t.context);
-    RememberChange(t.context);
-  }
+  void Run(void (*command)(Context&)) { RunCommand(t.context, command); }
 
   std::vector<std::string> Written() const { return DataFileContent(t.context.body, t.context.Numbers()); }
 

@@ -144,7 +144,7 @@ const WrittenFile kWrittenFiles[] = {
     {"DataFile", InOut("neu.kal"),
      [](FaultFixture& f) {
        f.t.ui.answers = {Answer::Yes};
-       return WriteDataFile(f.t.context, f.Out("neu.kal"));
+       return WriteDataFile(f.t.context, f.Out("neu.kal")).IsDone();
      }},
     {"ReportChain", InOut("welle.txt"), ChainSucceeds("/I")},
     {"ReportFileTarget", InOut("bericht.txt"), WriteReportFile},
