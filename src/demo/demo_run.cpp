@@ -112,7 +112,6 @@ void RunDemo(Context& context, const DemoScript& script, const std::string& fold
 }
 
 void HelpDemo(Context& context) {
-  context.state.cancel = false;
   std::string path = ShippedFilePath(context.config.pltDirectory, kScriptName);
   std::vector<std::string> lines;
   if (!CheckFileReadable(context, path) || !ReadTextLines(path, lines)) return;

@@ -160,7 +160,6 @@ bool ShowChosenPlotFile(Context& context) {
 }  // namespace
 
 void BrowseHelpPictures(Context& context) {
-  context.state.cancel = false;
   bool first = true;
   bool damageReported = false;
   int preselected = 0;
