@@ -22,6 +22,7 @@
 #include "app/view_commands.h"
 #include "app/window_start.h"
 #include "cad/cad_driver.h"
+#include "cad/cad_formats.h"
 #include "context/context.h"
 #include "demo/demo_run.h"
 #include "help/help_picture_browser.h"
@@ -173,8 +174,12 @@ void MainWindow::BuildViewMenus() {
   AddCommand(cad, "mi_cadTabelle", "&Tabelle", [](Context& c) { ViewOnCadTarget(c, kViewTable); });
   AddCommand(cad, "mi_cadZeichnung", "&Zeichnung", [](Context& c) { ViewOnCadTarget(c, kViewDrawingSheet); });
   cad->addSeparator();
-  AddCommand(cad, "mi_cadSvg", "Zeichnung als &SVG...", [](Context& c) { DrawingOnTarget(c, kCadSvg); });
-  AddCommand(cad, "mi_cadPdf", "Zeichnung als &PDF...", [](Context& c) { DrawingOnTarget(c, kCadPdf); });
+  for (const CadFormat& format : CadFormats()) {
+    if (!format.IsPage()) continue;
+    const CadMenuItem& item = *format.pageMenuItem;
+    AddCommand(cad, item.name, captions_.Text(item.caption).c_str(),
+               [code = format.code](Context& c) { DrawingOnTarget(c, code); });
+  }
   cad->addSeparator();
   AddCommand(cad, "mi_cadStep", "Körper als ST&EP...", [](Context& c) { CadSolidFile(c, SolidJob::Step); });
   AddCommand(cad, "mi_cadStl", "Körper als ST&L...", [](Context& c) { CadSolidFile(c, SolidJob::Stl); });
