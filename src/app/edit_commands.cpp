@@ -60,9 +60,9 @@ void EditGeometry(Context& context) {
   }
   state.modified = true;
   Calculate(context.body, context.config, context.messages);
-  if (context.messages.Fatal() || context.config.helpLevel > 1) ShowMessageSummary(context);
+  if (context.messages.Fatal() || context.config.helpLevel == HelpLevel::Extended) ShowMessageSummary(context);
   // Without help the list showed nothing of the changes.
-  if (context.config.helpLevel == 0) RefreshView(context);
+  if (context.config.helpLevel == HelpLevel::NoInfo) RefreshView(context);
   TellResults(context);
 }
 

@@ -17,13 +17,14 @@ namespace {
 // "Fertigungszeichnung", "Diagramm", "Zeichnung".
 int ResultGraphicView(const Configuration& config) {
   switch (config.resultGraphic) {
-    case 1: return kViewGeometryWithTable;
-    case 2: return kViewTable;
-    case 3: return kViewDrawingSheet;
-    case 4: return kViewGeometryWithTable;
-    case 5: return kViewGeometry1;
-    default: return config.helpLevel != 0 ? kViewDrawingSheet : kViewChoose;
+    case ResultGraphic::Quick1: return kViewGeometryWithTable;
+    case ResultGraphic::Quick2: return kViewTable;
+    case ResultGraphic::ProductionDrawing: return kViewDrawingSheet;
+    case ResultGraphic::Diagram: return kViewGeometryWithTable;
+    case ResultGraphic::Drawing: return kViewGeometry1;
+    case ResultGraphic::Any: break;
   }
+  return config.helpLevel != HelpLevel::NoInfo ? kViewDrawingSheet : kViewChoose;
 }
 
 void WriteMessagesOnScreen(Context& context) {

@@ -143,7 +143,7 @@ bool ShowView(Context& context, int target, int view) {
 }
 
 void ShowDrawingAfterStart(Context& context) {
-  if (context.config.helpLevel != 0) ShowView(context, kCadScreen, kViewDrawingSheet);
+  if (context.config.helpLevel != HelpLevel::NoInfo) ShowView(context, kCadScreen, kViewDrawingSheet);
 }
 
 }  // namespace kalo

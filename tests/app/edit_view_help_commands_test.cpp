@@ -148,7 +148,7 @@ TEST_F(EditViewHelp, RefreshShowsTheViewOnTheScreenElseTheConfiguredResultGraphi
   const int views[] = {kViewDrawingSheet, kViewGeometryWithTable, kViewTable, kViewDrawingSheet,
                        kViewGeometryWithTable, kViewGeometry1};
   for (int graphic = 0; graphic < 6; ++graphic) {
-    t.context.config.resultGraphic = graphic;
+    t.context.config.resultGraphic = static_cast<ResultGraphic>(graphic);
     t.context.state.shownView = kViewChoose;
     auto refreshed = drawing([&] { RefreshView(t.context); });
     EXPECT_EQ(refreshed, drawing([&] { ShowView(t.context, kCadScreen, views[graphic]); })) << graphic;
@@ -158,15 +158,15 @@ TEST_F(EditViewHelp, RefreshShowsTheViewOnTheScreenElseTheConfiguredResultGraphi
   ViewOnScreen(t.context, kViewTable);
   EXPECT_EQ(drawing([&] { RefreshView(t.context); }), drawing([&] { ShowView(t.context, kCadScreen, kViewTable); }));
   HelpAbout(t.context);  // the emblem replaces the view
-  t.context.config.resultGraphic = 0;  // "egal" without help shows nothing
-  t.context.config.helpLevel = 0;
+  t.context.config.resultGraphic = ResultGraphic::Any;  // "egal" without help shows nothing
+  t.context.config.helpLevel = HelpLevel::NoInfo;
   EXPECT_TRUE(drawing([&] { RefreshView(t.context); }).empty());
 }
 
 TEST_F(EditViewHelp, ACalculationThatNoViewShowsSaysInTheStatusLineWhereTheResultsAre) {
   Cylinder(100, 20);
-  t.context.config.resultGraphic = 0;  // "egal" without help: nothing is drawn
-  t.context.config.helpLevel = 0;
+  t.context.config.resultGraphic = ResultGraphic::Any;  // "egal" without help: nothing is drawn
+  t.context.config.helpLevel = HelpLevel::NoInfo;
   t.ui.texts = {"5"};
   EditArcDivision(t.context);
   EXPECT_TRUE(plotter.calls.empty());
@@ -185,7 +185,7 @@ TEST_F(EditViewHelp, ACalculationThatNoViewShowsSaysInTheStatusLineWhereTheResul
 
   // The element list leaves the contour on show (with help), without results: the status
   // line tells.
-  t.context.config.helpLevel = 1;
+  t.context.config.helpLevel = HelpLevel::Normal;
   ViewOnScreen(t.context, kViewGeometry1);
   t.ui.onElementList = [](ElementListForm&) { return true; };
   EditGeometry(t.context);

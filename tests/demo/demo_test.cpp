@@ -71,7 +71,7 @@ class DemoRun : public ::testing::Test {
     context.body.rho = 7.85L;  // changed since it was read
     context.state.modified = true;
     context.config.zoomFactor = 1.5L;
-    context.config.textDevice = 3;
+    context.config.textDevice = kTargetFile;
     ShowView(context, kCadScreen, kViewTable);
     before = context.body;
     stateBefore = context.state;
@@ -94,7 +94,7 @@ class DemoRun : public ::testing::Test {
     EXPECT_TRUE(context.state.modified);
     EXPECT_EQ(context.state.shownView, kViewTable);
     EXPECT_EQ(context.config.zoomFactor, 1.5L);
-    EXPECT_EQ(context.config.textDevice, 3);
+    EXPECT_EQ(context.config.textDevice, kTargetFile);
     EXPECT_EQ(context.config.askTextDevice, configBefore.askTextDevice);
     EXPECT_FALSE(context.state.cancel);
   }

@@ -33,7 +33,7 @@ TEST_F(DrawingSheet, ChangeRowsShowTheLastEight) {
   EXPECT_TRUE(Recorded("Text Mai 66.000 40.100"));
   EXPECT_EQ(Count("Text Change"), 8u);
 
-  context.config.changeIndexStyle = 2;
+  context.config.changeIndexStyle = ChangeIndexStyle::CapitalLetters;
   ASSERT_TRUE(ShowSheet());
   EXPECT_TRUE(Recorded("Text J 21.000 40.100"));
 }
