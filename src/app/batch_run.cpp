@@ -64,7 +64,7 @@ bool WriteDrawing(Context& context, const Command& command, const OutputSwitch& 
   context.state.currentFileName.erase(context.state.currentFileName.rfind('.'));
   if (HasColourSwitch(context.state.arguments)) context.config.pageLayerColours = true;
   context.state.cadBatch = true;
-  bool written = ShowView(context, output.cadTarget, output.cadView);
+  bool written = ShowView(context, output.cadTarget, static_cast<ViewNumber>(output.cadView));
   context.state.cadBatch = false;
   context.state.currentFileName = baseName;
   return written;

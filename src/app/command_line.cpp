@@ -117,13 +117,13 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
 
 bool IsBatchCadOutput(const OutputSwitch& output) {
   const CadFormat* format = CadFormatOf(output.cadTarget);
-  return format && format->WritesNamedFile() && output.cadView >= kViewGeometryWithTable &&
-         output.cadView <= kViewPolyline;
+  return format && format->WritesNamedFile() && output.cadView >= NumberOf(ViewNumber::GeometryWithTable) &&
+         output.cadView <= NumberOf(ViewNumber::Polyline);
 }
 
 std::string InvalidCadSwitchMessage(const OutputSwitch& output) {
   return output.text + " ?  /CADi:j mit i: " + CadFileTargetList() + " und j: Ansicht " +
-         std::to_string(kViewGeometryWithTable) + ".." + std::to_string(kViewPolyline);
+         std::to_string(NumberOf(ViewNumber::GeometryWithTable)) + ".." + std::to_string(NumberOf(ViewNumber::Polyline));
 }
 
 std::string UnknownSwitchMessage(const std::string& argument) {

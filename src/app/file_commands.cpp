@@ -44,7 +44,7 @@ void FileNew(Context& context) {
   body.documentation.changes.clear();
   body.documentation.information.NewDrawing(context.Today());
   if (context.screenPlotter) context.screenPlotter->Clear();
-  state.shownView = kViewChoose;
+  state.shownView = ViewNumber::Choose;
   body.contour.Reset();
   body.ForgetResults();
   context.messages.Clear();
@@ -107,7 +107,7 @@ void FileImportDxf(Context& context) {
 
 void FileExportDxf(Context& context) {
   context.state.cancel = false;
-  ShowView(context, kCadDxf, kViewPolyline);
+  ShowView(context, kCadDxf, ViewNumber::Polyline);
 }
 
 namespace {

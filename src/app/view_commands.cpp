@@ -15,16 +15,16 @@ namespace {
 
 // The screen view of each result graphic: "egal", "Quick 1", "Quick 2",
 // "Fertigungszeichnung", "Diagramm", "Zeichnung".
-int ResultGraphicView(const Configuration& config) {
+ViewNumber ResultGraphicView(const Configuration& config) {
   switch (config.resultGraphic) {
-    case ResultGraphic::Quick1: return kViewGeometryWithTable;
-    case ResultGraphic::Quick2: return kViewTable;
-    case ResultGraphic::ProductionDrawing: return kViewDrawingSheet;
-    case ResultGraphic::Diagram: return kViewGeometryWithTable;
-    case ResultGraphic::Drawing: return kViewGeometry1;
+    case ResultGraphic::Quick1: return ViewNumber::GeometryWithTable;
+    case ResultGraphic::Quick2: return ViewNumber::Table;
+    case ResultGraphic::ProductionDrawing: return ViewNumber::DrawingSheet;
+    case ResultGraphic::Diagram: return ViewNumber::GeometryWithTable;
+    case ResultGraphic::Drawing: return ViewNumber::Geometry1;
     case ResultGraphic::Any: break;
   }
-  return config.helpLevel != HelpLevel::NoInfo ? kViewDrawingSheet : kViewChoose;
+  return config.helpLevel != HelpLevel::NoInfo ? ViewNumber::DrawingSheet : ViewNumber::Choose;
 }
 
 void WriteMessagesOnScreen(Context& context) {
@@ -47,9 +47,9 @@ void ShowReport(Context& context, bool (*report)(Context&, int), int kind) {
 }  // namespace
 
 void RefreshView(Context& context) {
-  int shown = context.state.shownView;
-  int view = shown != kViewChoose ? shown : ResultGraphicView(context.config);
-  if (view != kViewChoose) ShowView(context, kCadScreen, view);
+  ViewNumber shown = context.state.shownView;
+  ViewNumber view = shown != ViewNumber::Choose ? shown : ResultGraphicView(context.config);
+  if (view != ViewNumber::Choose) ShowView(context, kCadScreen, view);
 }
 
 void ViewReport(Context& context, int kind) {
@@ -59,12 +59,12 @@ void ViewReport(Context& context, int kind) {
 
 void ViewFullReport(Context& context) { ShowReport(context, FullReport, kReportExtract); }
 
-void ViewOnScreen(Context& context, int view) {
+void ViewOnScreen(Context& context, ViewNumber view) {
   context.state.cancel = false;
   ShowView(context, kCadScreen, view);
 }
 
-void ViewOnCadTarget(Context& context, int view) {
+void ViewOnCadTarget(Context& context, ViewNumber view) {
   context.state.cancel = false;
   ShowView(context, kCadAsk, view);
 }

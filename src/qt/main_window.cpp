@@ -45,7 +45,7 @@ constexpr QPoint kInitialPosition{194, 110};
 // The drawing sheet as an SVG or PDF file, named in the save dialog.
 void DrawingOnTarget(Context& context, int target) {
   context.state.cancel = false;
-  ShowView(context, target, kViewDrawingSheet);
+  ShowView(context, target, ViewNumber::DrawingSheet);
 }
 
 }  // namespace
@@ -157,9 +157,9 @@ void MainWindow::BuildViewMenus() {
   AddCommand(view, "mi_viewAuszug", "&Auszug", [](Context& c) { ViewReport(c, kReportExtract); });
   AddCommand(view, "mi_viewAlle", "A&lle Ergebnisse", [](Context& c) { ViewFullReport(c); });
   view->addSeparator();
-  AddCommand(view, "mi_viewGrafik", "&Grafik", [](Context& c) { ViewOnScreen(c, kViewGeometryWithTable); });
-  AddCommand(view, "mi_viewTabelle", "&Tabelle", [](Context& c) { ViewOnScreen(c, kViewTable); });
-  AddCommand(view, "mi_viewZeichnung", "&Zeichnung", [](Context& c) { ViewOnScreen(c, kViewDrawingSheet); });
+  AddCommand(view, "mi_viewGrafik", "&Grafik", [](Context& c) { ViewOnScreen(c, ViewNumber::GeometryWithTable); });
+  AddCommand(view, "mi_viewTabelle", "&Tabelle", [](Context& c) { ViewOnScreen(c, ViewNumber::Table); });
+  AddCommand(view, "mi_viewZeichnung", "&Zeichnung", [](Context& c) { ViewOnScreen(c, ViewNumber::DrawingSheet); });
   view->addSeparator();
   view->addSeparator();
   QAction* solid = view->addAction(Caption("3D-&Körper"));
@@ -169,10 +169,10 @@ void MainWindow::BuildViewMenus() {
   errorMessagesItem_ = AddCommand(view, "mi_viewErrorMessages", "&Fehlermeldungen", ViewErrorMessages);
 
   QMenu* cad = AddMenu("mi_cad", "&CAD");
-  AddCommand(cad, "mi_cadGrafik", "&Grafik", [](Context& c) { ViewOnCadTarget(c, kViewGeometryWithTable); });
-  AddCommand(cad, "mi_cadPolylinie", "Pol&ylinie", [](Context& c) { ViewOnCadTarget(c, kViewGeometry1); });
-  AddCommand(cad, "mi_cadTabelle", "&Tabelle", [](Context& c) { ViewOnCadTarget(c, kViewTable); });
-  AddCommand(cad, "mi_cadZeichnung", "&Zeichnung", [](Context& c) { ViewOnCadTarget(c, kViewDrawingSheet); });
+  AddCommand(cad, "mi_cadGrafik", "&Grafik", [](Context& c) { ViewOnCadTarget(c, ViewNumber::GeometryWithTable); });
+  AddCommand(cad, "mi_cadPolylinie", "Pol&ylinie", [](Context& c) { ViewOnCadTarget(c, ViewNumber::Geometry1); });
+  AddCommand(cad, "mi_cadTabelle", "&Tabelle", [](Context& c) { ViewOnCadTarget(c, ViewNumber::Table); });
+  AddCommand(cad, "mi_cadZeichnung", "&Zeichnung", [](Context& c) { ViewOnCadTarget(c, ViewNumber::DrawingSheet); });
   cad->addSeparator();
   for (const CadFormat& format : CadFormats()) {
     if (!format.IsPage()) continue;

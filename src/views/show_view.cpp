@@ -28,29 +28,31 @@ std::vector<std::string> ViewChoices() {
 }
 
 // The user's view, false for "zurück .." and Cancel (which sets the cancel flag).
-bool ChooseView(Context& context, int& view) {
+bool ChooseView(Context& context, ViewNumber& view) {
   context.state.helpNumber = kChoiceHelpNumber;
   int index = 0;
   if (!context.ui.AskChoice(Oem("Bitte wählen .."), ViewChoices(), index)) {
     context.state.cancel = true;
     return false;
   }
-  view = index + 1;
-  return view >= kViewGeometryWithTable && view < kViewBack;
+  int number = index + 1;
+  if (number < NumberOf(ViewNumber::GeometryWithTable) || number >= kViewBack) return false;
+  view = static_cast<ViewNumber>(number);
+  return true;
 }
 
-void DrawContent(Context& context, int view);
+void DrawContent(Context& context, ViewNumber view);
 
 // The extents of the view as set out for it, widened where the drawing reaches further
 // (the axis runs past the contour, the results table is wider than its window), with a
 // margin of two hundredths of the drawing's size. The drawing sheet has the sheet's size.
-void SetViewExtents(Context& context, int view) {
-  if (view == kViewDrawingSheet) {
+void SetViewExtents(Context& context, ViewNumber view) {
+  if (view == ViewNumber::DrawingSheet) {
     CadSetExtents(context, -5, -5, 225, 310);
     return;
   }
   CadBox set;
-  if (view == kViewTable) {
+  if (view == ViewNumber::Table) {
     set = {0, 0, 140, 125, false};
   } else {
     const Bounds& b = context.body.bounds;
@@ -66,10 +68,10 @@ void SetViewExtents(Context& context, int view) {
   CadSetExtents(context, set.xmin, set.ymin, set.xmax, set.ymax);
 }
 
-void DefineBlocks(Context& context, int view) {
+void DefineBlocks(Context& context, ViewNumber view) {
   CadTables(context);
   CadBeginBlocks(context);
-  if (view == kViewDrawingSheet) {
+  if (view == ViewNumber::DrawingSheet) {
     const DrawingTexts& texts = context.body.texts;
     CadBeginBlock(context, kFrameBlockName);
     DrawFrame(context, texts.name, texts.name2, texts.number);
@@ -78,26 +80,28 @@ void DefineBlocks(Context& context, int view) {
   CadEndSection(context);
 }
 
-void DrawContent(Context& context, int view) {
+void DrawContent(Context& context, ViewNumber view) {
   switch (view) {
-    case kViewGeometryWithTable:
-    case kViewGeometry2:
+    case ViewNumber::GeometryWithTable:
+    case ViewNumber::Geometry2:
       DrawAxisAndEnds(context);
       DrawHatchedContour(context);
       DrawNumberedPolygon(context);
       break;
-    case kViewGeometry1:
+    case ViewNumber::Geometry1:
       DrawAxisAndEnds(context);
       DrawHatchedContour(context);
       break;
-    case kViewTable:
+    case ViewNumber::Table:
       DrawResultTable(context, 5, 120, 3.5L);
       break;
-    case kViewDrawingSheet:
+    case ViewNumber::DrawingSheet:
       DrawDrawingSheet(context);
       break;
-    case kViewPolyline:
+    case ViewNumber::Polyline:
       DrawContourPolyline(context);
+      break;
+    case ViewNumber::Choose:
       break;
   }
 }
@@ -109,7 +113,7 @@ bool OpenFailed(const Context& context, int target) {
 }
 
 // One output run of the view; false when it could not be completed.
-bool DrawRun(Context& context, int target, int view) {
+bool DrawRun(Context& context, int target, ViewNumber view) {
   context.state.helpNumber = kDrawingHelpNumber;
   context.diagram.runTarget = target;
   if (!CadOpen(context, target)) return !OpenFailed(context, target);
@@ -124,9 +128,9 @@ bool DrawRun(Context& context, int target, int view) {
 
 }  // namespace
 
-bool ShowView(Context& context, int target, int view) {
-  if (view < kViewChoose || view > kViewPolyline) {
-    ErrorBox(context, "Ansicht " + std::to_string(view) + " gibt es nicht");
+bool ShowView(Context& context, int target, ViewNumber view) {
+  if (!IsViewNumber(NumberOf(view))) {
+    ErrorBox(context, "Ansicht " + std::to_string(NumberOf(view)) + " gibt es nicht");
     return false;
   }
   if (context.messages.Fatal()) {
@@ -134,16 +138,16 @@ bool ShowView(Context& context, int target, int view) {
     return false;
   }
   do {
-    int shown = view;
-    if (view == kViewChoose && !ChooseView(context, shown)) return true;
+    ViewNumber shown = view;
+    if (view == ViewNumber::Choose && !ChooseView(context, shown)) return true;
     if (!DrawRun(context, target, shown)) return false;
     if (context.cad.target == kCadScreen) context.state.shownView = shown;
-  } while (view == kViewChoose && !context.state.cancel);
+  } while (view == ViewNumber::Choose && !context.state.cancel);
   return true;
 }
 
 void ShowDrawingAfterStart(Context& context) {
-  if (context.config.helpLevel != HelpLevel::NoInfo) ShowView(context, kCadScreen, kViewDrawingSheet);
+  if (context.config.helpLevel != HelpLevel::NoInfo) ShowView(context, kCadScreen, ViewNumber::DrawingSheet);
 }
 
 }  // namespace kalo

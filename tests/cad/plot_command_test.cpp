@@ -59,7 +59,7 @@ class PlotCommand : public CadFixture {
   bool Plot() {
     ReadDataFile(context, KALO_SOURCE_DIR "/data/examples/pulley.kal");
     context.state.cancel = false;
-    return ShowView(context, kCadAsk, kViewGeometryWithTable);
+    return ShowView(context, kCadAsk, ViewNumber::GeometryWithTable);
   }
 
   bool rotate = false;

@@ -13,7 +13,7 @@ using ShowView_ = ViewsFixture;
 TEST_F(ShowView_, ChoiceListRepeatsUntilBack) {
   SetRectangle(0, 100, 50);
   test.ui.choices = {0, 2, 6};  // "Geometrie mit Tabelle", "Tabelle", "zurück .."
-  EXPECT_TRUE(ShowView(context, kCadScreen, kViewChoose));
+  EXPECT_TRUE(ShowView(context, kCadScreen, ViewNumber::Choose));
   ASSERT_EQ(test.ui.choiceCaptions.size(), 3u);
   EXPECT_EQ(test.ui.choiceCaptions[0], Oem("Bitte wählen .."));
   ASSERT_EQ(test.ui.choiceItems.size(), 7u);
@@ -28,21 +28,21 @@ TEST_F(ShowView_, ChoiceListRepeatsUntilBack) {
 
   // Cancel in the list ends without a drawing and without failure.
   plotter.calls.clear();
-  EXPECT_TRUE(ShowView(context, kCadScreen, kViewChoose));
+  EXPECT_TRUE(ShowView(context, kCadScreen, ViewNumber::Choose));
   EXPECT_TRUE(context.state.cancel);
   EXPECT_TRUE(plotter.calls.empty());
 }
 
 TEST_F(ShowView_, FailuresDrawNothing) {
   SetRectangle(0, 100, 50);
-  EXPECT_FALSE(ShowView(context, kCadScreen, 7));
+  EXPECT_FALSE(ShowView(context, kCadScreen, static_cast<ViewNumber>(7)));
   EXPECT_EQ(Messages(), "Ansicht 7 gibt es nicht");
 
   // A fatal calculation offers its messages instead of a drawing.
   test.ui.messages.clear();
   SetBody({{0, 0, 0}, {100, 0, 0}});
   ASSERT_TRUE(context.messages.Fatal());
-  EXPECT_FALSE(ShowView(context, kCadScreen, kViewGeometry1));
+  EXPECT_FALSE(ShowView(context, kCadScreen, ViewNumber::Geometry1));
   ASSERT_EQ(test.ui.choiceItems.size(), context.messages.Count() + 1);
   EXPECT_EQ(test.ui.choiceItems[0], context.messages.Text(1));
   EXPECT_TRUE(plotter.calls.empty());
@@ -51,7 +51,7 @@ TEST_F(ShowView_, FailuresDrawNothing) {
   SetRectangle(0, 100, 50);
   context.state.cadBatch = true;
   test.platform.currentDirectory = dir.File("missing");
-  EXPECT_FALSE(ShowView(context, kCadDxf, kViewPolyline));
+  EXPECT_FALSE(ShowView(context, kCadDxf, ViewNumber::Polyline));
 }
 
 TEST_F(ShowView_, EmptyContourDrawsAxisAndEndsOnly) {
@@ -59,7 +59,7 @@ TEST_F(ShowView_, EmptyContourDrawsAxisAndEndsOnly) {
   context.body.contour.Reset();
   Calculate(context.body, context.config, context.messages);
   plotter.calls.clear();
-  ASSERT_TRUE(ShowView(context, kCadScreen, kViewGeometryWithTable));
+  ASSERT_TRUE(ShowView(context, kCadScreen, ViewNumber::GeometryWithTable));
   EXPECT_EQ(Count("Line"), 3u);
   EXPECT_EQ(Count("Solid"), 0u);
   EXPECT_EQ(Count("Arc"), 0u);
@@ -69,7 +69,7 @@ TEST_F(ShowView_, EmptyContourDrawsAxisAndEndsOnly) {
 TEST_F(ShowView_, ResultTableAgainstCylinder) {
   // A cylinder of radius 10 and length 10 in steel: V = 1000·pi mm³, Jx = m·r²/2.
   SetRectangle(0, 10, 10);
-  ASSERT_TRUE(ShowView(context, kCadScreen, kViewTable));
+  ASSERT_TRUE(ShowView(context, kCadScreen, ViewNumber::Table));
   long double volume = 1000 * kPi;
   long double mass = volume * 1e-6L * kDefaultDensity;
   long double jx = mass * 1e-4L / 2;
