@@ -50,23 +50,6 @@ TEST_F(TextOutputTest, LongFieldsPushLaterOnesRightAndTheLineIsCutAt72) {
   EXPECT_EQ(line.substr(55), "12345678901234567");
 }
 
-TEST_F(TextOutputTest, SeparatorStylesAndFrames) {
-  EXPECT_EQ(SeparatorLine(SeparatorKind::Thick, SeparatorStyle::Ascii), std::string(70, '='));
-  EXPECT_EQ(SeparatorLine(SeparatorKind::BoxMiddle, SeparatorStyle::Ascii), std::string(70, '*'));
-  std::string top = SeparatorLine(SeparatorKind::BoxTop, SeparatorStyle::BoxDrawing);
-  ASSERT_EQ(top.size(), 70u);
-  EXPECT_EQ(static_cast<unsigned char>(top.front()), 201);
-  EXPECT_EQ(static_cast<unsigned char>(top[1]), 205);
-  EXPECT_EQ(static_cast<unsigned char>(top.back()), 187);
-  EXPECT_EQ(static_cast<unsigned char>(SeparatorLine(SeparatorKind::BoxBottom, SeparatorStyle::BoxDrawing).back()), 188);
-  EXPECT_EQ(SeparatorLine(SeparatorKind::Thin, SeparatorStyle::BoxDrawing), std::string(70, static_cast<char>(196)));
-  EXPECT_EQ(SeparatorLine(SeparatorKind::Thin, SeparatorStyle::Blanks), std::string(70, ' '));
-  EXPECT_EQ(SeparatorLine(SeparatorKind::Thick, SeparatorStyle::Compressed), "$!$");
-  EXPECT_EQ(FrameCharacter(SeparatorStyle::Ascii), '*');
-  EXPECT_EQ(static_cast<unsigned char>(FrameCharacter(SeparatorStyle::BoxDrawing)), 186);
-  EXPECT_EQ(FrameCharacter(SeparatorStyle::Blanks), ' ');
-}
-
 TEST_F(TextOutputTest, CompressedStyleWritesNoSeparatorsAndEndsOnlyHalfFullPages) {
   context.config.separatorStyle = SeparatorStyle::Compressed;
   context.config.linesPerPage = 20;
