@@ -44,7 +44,7 @@ void BM_ElementListRound(benchmark::State& state) {
   Context context{ui, platform, clock};
   BenchDirectory directory;
   context.config.tempDirectory = directory.Path();
-  context.config.helpLevel = 1;
+  context.config.helpLevel = HelpLevel::Normal;
   SetLargeBody(context.body);
   Calculate(context.body, context.config, context.messages);
   BenchHost host;

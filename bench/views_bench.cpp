@@ -38,7 +38,7 @@ void BM_DrawingSheetAsFile(benchmark::State& state) {
   }
   context.state.cadBatch = true;
   for (auto _ : state) {
-    if (!ShowView(context, target, kViewDrawingSheet)) state.SkipWithError("the file was not written");
+    if (!ShowView(context, target, ViewNumber::DrawingSheet)) state.SkipWithError("the file was not written");
   }
   context.platform.ChangeDirectory(previous);
   state.SetLabel(target == kCadDxf ? "DXF" : target == kCadSvg ? "SVG" : "PDF");
@@ -57,7 +57,7 @@ void BM_DrawingSheetReplay(benchmark::State& state) {
   BenchHost host;
   ScreenGraphics graphics(context, host);
   context.screenPlotter = &graphics.plotter;
-  if (!ShowView(context, kCadScreen, kViewDrawingSheet)) state.SkipWithError("the sheet was not drawn");
+  if (!ShowView(context, kCadScreen, ViewNumber::DrawingSheet)) state.SkipWithError("the sheet was not drawn");
   testing::RecordingCanvas canvas;
   for (auto _ : state) {
     canvas.calls.clear();

@@ -24,7 +24,7 @@ void BM_DrawingSheetRepaint(benchmark::State& state) {
   context.config.resolutionX = kWidth - 1;
   context.config.resolutionY = kHeight - 1;
   GraphWidget widget(context);
-  if (!ShowView(context, kCadScreen, kViewDrawingSheet)) state.SkipWithError("the sheet was not drawn");
+  if (!ShowView(context, kCadScreen, ViewNumber::DrawingSheet)) state.SkipWithError("the sheet was not drawn");
   QCoreApplication::processEvents();  // the window's own first paint
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   for (auto _ : state) {

@@ -22,7 +22,7 @@ void BM_DrawingSheetPrintout(benchmark::State& state) {
   Context& context = bench.context;
   PrepareLargeSheet(context, directory);
   GraphWidget widget(context);
-  if (!ShowView(context, kCadScreen, kViewDrawingSheet)) state.SkipWithError("the sheet was not drawn");
+  if (!ShowView(context, kCadScreen, ViewNumber::DrawingSheet)) state.SkipWithError("the sheet was not drawn");
   QCoreApplication::processEvents();
   QPrinter pdf(QPrinter::HighResolution);
   pdf.setOutputFormat(QPrinter::PdfFormat);

@@ -65,7 +65,7 @@ bool WriteDrawing(Context& context, const Command& command, const OutputSwitch& 
   context.state.currentFileName.erase(context.state.currentFileName.rfind('.'));
   if (HasColourSwitch(context.state.arguments)) context.config.pageLayerColours = true;
   context.state.cadBatch = true;
-  bool written = ShowView(context, output.cadTarget, output.cadView).IsDone();
+  bool written = ShowView(context, output.cadTarget, static_cast<ViewNumber>(output.cadView)).IsDone();
   context.state.cadBatch = false;
   context.state.currentFileName = baseName;
   return written;

@@ -117,13 +117,13 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
 
 bool IsBatchCadOutput(const OutputSwitch& output) {
   const CadFormat* format = CadFormatOf(output.cadTarget);
-  return format && format->WritesNamedFile() && output.cadView >= kViewGeometryWithTable &&
-         output.cadView <= kViewPolyline;
+  return format && format->WritesNamedFile() && output.cadView >= NumberOf(ViewNumber::GeometryWithTable) &&
+         output.cadView <= NumberOf(ViewNumber::Polyline);
 }
 
 std::string InvalidCadSwitchMessage(const OutputSwitch& output) {
   return output.text + " ?  /CADi:j mit i: " + CadFileTargetList() + " und j: Ansicht " +
-         std::to_string(kViewGeometryWithTable) + ".." + std::to_string(kViewPolyline);
+         std::to_string(NumberOf(ViewNumber::GeometryWithTable)) + ".." + std::to_string(NumberOf(ViewNumber::Polyline));
 }
 
 std::string UnknownSwitchMessage(const std::string& argument) {
@@ -150,7 +150,7 @@ std::vector<std::string> UsageLines() {
       "/I       -> TXT file",
       "",
       "/CADi:j  -> CAD File",
-      "            i: 1=DXF, 2=IGS, 5=TXT",
+      "            i: " + CadFileTargetList(CadFileKind::Cad),
       "            j: index (1,2,3, ..)",
       "",
       "/NOGUI   -> No GUI, exit on fatal error",
@@ -178,7 +178,7 @@ std::vector<std::string> LongUsageLines() {
       "/STL     -> binary STL file of the solid (chordal deviation 0.01 mm, less for",
       "            bodies below 100 mm: 1/10000 of the larger of length and diameter)",
       "Output switches combine: w" + name + " test.kal /I /CAD1:5 /JSON reads and calculates once",
-      "/CADi:j  -> also i: 6=SVG, 7=PDF (black lines; with /COLOR in the layer colours)",
+      "/CADi:j  -> also i: " + CadFileTargetList(CadFileKind::Page) + " (black lines; with /COLOR in the layer colours)",
       "            j: 1 geometry+polygon, 2 geometry, 3 table, 4 as 1, 5 sheet, 6 polyline",
       "",
       name + " --summary FILE_OR_FOLDER...   -> one CSV row per data file on the output",

@@ -21,8 +21,8 @@ constexpr int kDensityHelpNumber = 8320;
 // When the window shows no results of the body just calculated (only the results table and
 // the drawing sheet do), the status line gives its mass and says where all results are.
 void TellResults(Context& context) {
-  int view = context.state.shownView;
-  bool resultsShown = view == kViewTable || view == kViewDrawingSheet;
+  ViewNumber view = context.state.shownView;
+  bool resultsShown = view == ViewNumber::Table || view == ViewNumber::DrawingSheet;
   if (resultsShown || context.messages.Fatal()) return;
   context.state.notice = "Berechnet: m = " + FormatSignificant(context.body.mass, context.Numbers()) +
                          " kg   (alle Ergebnisse: Ansicht > Standardausdruck)";
@@ -58,9 +58,9 @@ void EditGeometry(Context& context) {
   }
   state.modified = true;
   Calculate(context.body, context.config, context.messages);
-  if (context.messages.Fatal() || context.config.helpLevel > 1) ShowMessageSummary(context);
+  if (context.messages.Fatal() || context.config.helpLevel == HelpLevel::Extended) ShowMessageSummary(context);
   // Without help the list showed nothing of the changes.
-  if (context.config.helpLevel == 0) RefreshView(context);
+  if (context.config.helpLevel == HelpLevel::NoInfo) RefreshView(context);
   TellResults(context);
 }
 

@@ -43,7 +43,7 @@ void FileNew(Context& context) {
   body.documentation.changes.clear();
   body.documentation.information.NewDrawing(context.Today());
   if (context.screenPlotter) context.screenPlotter->Clear();
-  state.shownView = kViewChoose;
+  state.shownView = ViewNumber::Choose;
   body.contour.Reset();
   body.ForgetResults();
   context.messages.Clear();
@@ -94,7 +94,7 @@ void FileImportDxf(Context& context) {
                  FormatSignificant(context.body.rho, context.Numbers()) + " kg/dm3 (Bearbeiten > Werkstoff)";
 }
 
-void FileExportDxf(Context& context) { ShowView(context, kCadDxf, kViewPolyline); }
+void FileExportDxf(Context& context) { ShowView(context, kCadDxf, ViewNumber::Polyline); }
 
 namespace {
 

@@ -34,7 +34,7 @@ void HelpAbout(Context& context) {
   if (context.screenPlotter) {
     context.screenPlotter->Clear();
     context.screenPlotter->DrawLogo();
-    context.state.shownView = kViewChoose;
+    context.state.shownView = ViewNumber::Choose;
   }
   context.ui.ShowAboutBox(AboutBoxText());
 }

@@ -1,5 +1,6 @@
 #include "app/language_commands.h"
 
+#include "cad/cad_formats.h"
 #include "context/context.h"
 
 namespace kalo {
@@ -61,8 +62,6 @@ std::vector<std::pair<std::string, std::string>> MainMenuCaptions(const CaptionV
       {"mi_editUndo", p(P::Undo)},
       {"mi_editRedo", p(P::Redo)},
       {"mi_viewAlle", p(P::AllResults)},
-      {"mi_cadSvg", p(P::DrawingAsSvg)},
-      {"mi_cadPdf", p(P::DrawingAsPdf)},
       {"mi_viewBody3d", p(P::Body3d)},
       {"mi_cadStep", p(P::BodyAsStep)},
       {"mi_cadStl", p(P::BodyAsStl)},
@@ -71,6 +70,8 @@ std::vector<std::pair<std::string, std::string>> MainMenuCaptions(const CaptionV
       {"mi_helpDemo", p(P::Demo)},
       {"mi_helpHistory", p(P::History)},
   };
+  for (const CadFormat& format : CadFormats())
+    if (format.IsPage()) items.push_back({format.pageMenuItem->name, p(format.pageMenuItem->caption)});
   for (int n = 1; n <= 5; ++n)
     items.push_back({"mi_docDocument" + std::to_string(n), g(G::Document) + " &" + std::to_string(n)});
   return items;

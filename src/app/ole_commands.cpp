@@ -23,7 +23,7 @@ const char* const kCannotStart = "Excel kann nicht gestartet werden";
 // written.
 std::string ReportAsSpreadsheetText(Context& context) {
   Configuration& config = context.config;
-  int device = config.textDevice;
+  TextTarget device = config.textDevice;
   bool ask = config.askTextDevice;
   config.textDevice = kTargetSpreadsheet;
   config.askTextDevice = false;

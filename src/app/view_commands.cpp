@@ -15,15 +15,16 @@ namespace {
 
 // The screen view of each result graphic: "egal", "Quick 1", "Quick 2",
 // "Fertigungszeichnung", "Diagramm", "Zeichnung".
-int ResultGraphicView(const Configuration& config) {
+ViewNumber ResultGraphicView(const Configuration& config) {
   switch (config.resultGraphic) {
-    case 1: return kViewGeometryWithTable;
-    case 2: return kViewTable;
-    case 3: return kViewDrawingSheet;
-    case 4: return kViewGeometryWithTable;
-    case 5: return kViewGeometry1;
-    default: return config.helpLevel != 0 ? kViewDrawingSheet : kViewChoose;
+    case ResultGraphic::Quick1: return ViewNumber::GeometryWithTable;
+    case ResultGraphic::Quick2: return ViewNumber::Table;
+    case ResultGraphic::ProductionDrawing: return ViewNumber::DrawingSheet;
+    case ResultGraphic::Diagram: return ViewNumber::GeometryWithTable;
+    case ResultGraphic::Drawing: return ViewNumber::Geometry1;
+    case ResultGraphic::Any: break;
   }
+  return config.helpLevel != HelpLevel::NoInfo ? ViewNumber::DrawingSheet : ViewNumber::Choose;
 }
 
 void WriteMessagesOnScreen(Context& context) {
@@ -45,9 +46,9 @@ void ShowReport(Context& context, bool (*report)(Context&, int), int kind) {
 }  // namespace
 
 void RefreshView(Context& context) {
-  int shown = context.state.shownView;
-  int view = shown != kViewChoose ? shown : ResultGraphicView(context.config);
-  if (view != kViewChoose) ShowView(context, kCadScreen, view);
+  ViewNumber shown = context.state.shownView;
+  ViewNumber view = shown != ViewNumber::Choose ? shown : ResultGraphicView(context.config);
+  if (view != ViewNumber::Choose) ShowView(context, kCadScreen, view);
 }
 
 void ViewReport(Context& context, int kind) {
@@ -57,11 +58,11 @@ void ViewReport(Context& context, int kind) {
 
 void ViewFullReport(Context& context) { ShowReport(context, FullReport, kReportExtract); }
 
-void ViewOnScreen(Context& context, int view) {
+void ViewOnScreen(Context& context, ViewNumber view) {
   ShowView(context, kCadScreen, view);
 }
 
-void ViewOnCadTarget(Context& context, int view) {
+void ViewOnCadTarget(Context& context, ViewNumber view) {
   ShowView(context, kCadAsk, view);
 }
 

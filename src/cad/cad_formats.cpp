@@ -49,13 +49,13 @@ std::unique_ptr<CadTarget> Pdf(Context& context, const std::string& path) {
 // The plot program's target writes "penplot.dxf" in the temporary folder, not a file the
 // user names. SVG and PDF are reached through their own menu items and /CAD6, /CAD7.
 constexpr CadFormat kFormats[] = {
-    {kCadDxf, "dxf", "DXF", Dxf},
-    {kCadIges, "igs", "IGES", Iges},
-    {kCadScreen, "", "Kontrollausgabe auf Bildschirm", Screen},
-    {kCadPlotter, "", "Ausgabe auf Laserprinter/Plotter mit PENPLOT", Dxf},
-    {kCadTxt, "txt", "TXT", Txt},
-    {kCadSvg, "svg", "", Svg},
-    {kCadPdf, "pdf", "", Pdf},
+    {kCadDxf, "dxf", "DXF", std::nullopt, Dxf},
+    {kCadIges, "igs", "IGES", std::nullopt, Iges},
+    {kCadScreen, "", "Kontrollausgabe auf Bildschirm", std::nullopt, Screen},
+    {kCadPlotter, "", "Ausgabe auf Laserprinter/Plotter mit PENPLOT", std::nullopt, Dxf},
+    {kCadTxt, "txt", "TXT", std::nullopt, Txt},
+    {kCadSvg, "svg", "", CadMenuItem{"mi_cadSvg", ProgramCaption::DrawingAsSvg}, Svg},
+    {kCadPdf, "pdf", "", CadMenuItem{"mi_cadPdf", ProgramCaption::DrawingAsPdf}, Pdf},
 };
 
 }  // namespace
@@ -68,10 +68,11 @@ const CadFormat* CadFormatOf(int code) {
   return found == std::end(kFormats) ? nullptr : found;
 }
 
-std::string CadFileTargetList() {
+std::string CadFileTargetList(CadFileKind kind) {
   std::string list;
   for (const CadFormat& format : kFormats) {
     if (!format.WritesNamedFile()) continue;
+    if (kind != CadFileKind::Any && format.IsPage() != (kind == CadFileKind::Page)) continue;
     if (!list.empty()) list += ", ";
     list += std::to_string(format.code) + "=" + UpperCase(format.extension);
   }

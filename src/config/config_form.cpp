@@ -202,31 +202,33 @@ void SettingsForm::Fill(const Configuration& c) {
   printDialog = c.printDialog;
 
   printerPortChoice = std::clamp(c.printerPort, 1, 4) - 1;
-  separatorChoice = std::clamp(c.separatorStyle, 1, 4) - 1;
+  separatorChoice = RadioIndex(c.separatorStyle, SeparatorStyle::Ascii);
   linesPerPage = std::to_string(c.linesPerPage);
   headerSpaceLines = std::to_string(c.headerSpaceLines);
-  dateChoice = std::clamp(c.dateCode, 1, 4) - 1;
+  dateChoice = RadioIndex(c.dateCode, DateCode::DottedDayMonthYear);
   askTextDevice = c.askTextDevice;
-  textDevice = TextTargetChoices()[static_cast<size_t>(std::clamp(c.textDevice, 1, 7) - 1)];
+  // The file's own targets (DOS file, batch) show as the last target offered.
+  const int offered = static_cast<int>(TextTargetChoices().size());
+  textDevice = TextTargetChoices()[static_cast<size_t>(std::clamp(RadioIndex(c.textDevice, kTargetScreen), 0, offered - 1))];
   textWindowLeft = std::to_string(c.textWindowLeft);
   textWindowTop = std::to_string(c.textWindowTop);
   textWindowWidth = std::to_string(c.textWindowWidth);
   textWindowHeight = std::to_string(c.textWindowHeight);
   unitsChoice = RadioIndex(c.units, UnitSetting::Metric);
   angleOutputChoice = RadioIndex(c.angleOutput, AngleOutput::DecimalDegrees);
-  printoutHeaderChoice = std::clamp(c.printoutHeader, 1, 2) - 1;
+  printoutHeaderChoice = RadioIndex(c.printoutHeader, PrintoutHeader::EveryPage);
   printoutFont = c.textFontPrintout;
   printoutFontSize = c.textSizePrintout;
   printoutFontStyle = c.textStylePrintout;
 
-  helpLevelChoice = std::clamp(c.helpLevel, 0, 2);
+  helpLevelChoice = RadioIndex(c.helpLevel, HelpLevel::NoInfo);
   decimalSeparatorChoice = RadioIndex(c.decimalSeparator, DecimalSeparator::Dot);
   spreadsheetSeparatorChoice = RadioIndex(c.spreadsheetDecimalSeparator, DecimalSeparator::Dot);
   decimals = std::to_string(c.decimals);
   userMode = c.userMode;
   archiveMode = c.archiveMode;
   specialCharactersChoice = RadioIndex(c.specialCharacters, SpecialCharacters::Symbols);
-  resultGraphicChoice = std::clamp(c.resultGraphic, 0, 5);
+  resultGraphicChoice = RadioIndex(c.resultGraphic, ResultGraphic::Any);
   plotCommands = c.plotCommands;
   plotCommandCount = c.plotCommandCount;
 
@@ -318,33 +320,33 @@ bool SettingsForm::TakeOver(Configuration& c) {
   c.printDialog = printDialog;
 
   c.printerPort = printerPortChoice + 1;
-  c.separatorStyle = separatorChoice + 1;
+  c.separatorStyle = RadioChoice(separatorChoice, SeparatorStyle::Ascii);
   c.linesPerPage = Whole(linesPerPage);
   c.headerSpaceLines = Whole(headerSpaceLines);
-  c.dateCode = dateChoice + 1;
+  c.dateCode = RadioChoice(dateChoice, DateCode::DottedDayMonthYear);
   c.askTextDevice = askTextDevice;
   const auto& targets = TextTargetChoices();
   auto target = std::find(targets.begin(), targets.end(), textDevice);
-  if (target != targets.end()) c.textDevice = static_cast<int>(target - targets.begin()) + 1;
+  if (target != targets.end()) c.textDevice = RadioChoice(static_cast<int>(target - targets.begin()), kTargetScreen);
   c.textWindowLeft = Whole(textWindowLeft);
   c.textWindowTop = Whole(textWindowTop);
   c.textWindowWidth = Whole(textWindowWidth);
   c.textWindowHeight = Whole(textWindowHeight);
   c.units = RadioChoice(unitsChoice, UnitSetting::Metric);
   c.angleOutput = RadioChoice(angleOutputChoice, AngleOutput::DecimalDegrees);
-  c.printoutHeader = printoutHeaderChoice + 1;
+  c.printoutHeader = RadioChoice(printoutHeaderChoice, PrintoutHeader::EveryPage);
   c.textFontPrintout = printoutFont.substr(0, kFontNameLength);
   c.textSizePrintout = printoutFontSize;
   c.textStylePrintout = printoutFontStyle;
 
-  c.helpLevel = helpLevelChoice;
+  c.helpLevel = RadioChoice(helpLevelChoice, HelpLevel::NoInfo);
   c.decimalSeparator = RadioChoice(decimalSeparatorChoice, DecimalSeparator::Dot);
   c.spreadsheetDecimalSeparator = RadioChoice(spreadsheetSeparatorChoice, DecimalSeparator::Dot);
   c.decimals = Whole(decimals);
   c.userMode = userMode;
   c.archiveMode = archiveMode;
   c.specialCharacters = RadioChoice(specialCharactersChoice, SpecialCharacters::Symbols);
-  c.resultGraphic = resultGraphicChoice;
+  c.resultGraphic = RadioChoice(resultGraphicChoice, ResultGraphic::Any);
   c.plotCommands = plotCommands;
   c.plotCommandCount = std::clamp(plotCommandCount, 1, kPlotCommandLines);
 

@@ -115,14 +115,14 @@ class ConfigurationWalk {
     Row("Textwinkel", c_.cadTextAngle, OutsideTo(-kFullTurnDegrees, kFullTurnDegrees, 0.0L));
     Row("CAD Ordner", c_.cadDirectory, StoredPath);
     Row("DBF Ordner", c_.dbfDirectory, StoredPath);
-    Row("Hilfegrad", c_.helpLevel, OutsideTo(0, 2, Initial().helpLevel));
+    CodedRow("Hilfegrad", c_.helpLevel, HelpLevel::NoInfo, HelpLevel::Extended, Initial().helpLevel);
   }
 
   void PrinterDetails() {
     Row("Druckdichte", c_.printDensity);
     Key(Oem("Hardcopy um 90° gedreht ?"));
-    std::string line(1, c_.hardcopyRotated);
-    if (Value(line)) c_.hardcopyRotated = DecodeCharacter(line);
+    std::string line(1, static_cast<char>(c_.hardcopyRotated));
+    if (Value(line)) c_.hardcopyRotated = static_cast<HardcopyRotation>(DecodeCharacter(line));
     Row("Dezimalstellen", c_.decimals, OutsideTo(1, 9, 3));
     Row("Druckdicke vertikal", c_.printThicknessVertical, OutsideTo(1, 4, 1));
   }
@@ -141,7 +141,8 @@ class ConfigurationWalk {
   void TextOutputAndDirectories() {
     Row("EDI Ordner", c_.ediDirectory, StoredPath);
     Row("PLT Ordner", c_.pltDirectory, StoredPath);
-    Row(Oem("Mode für Textausdruck 1:* 2:-"), c_.separatorStyle, OutsideTo(1, 4, 1));
+    CodedRow(Oem("Mode für Textausdruck 1:* 2:-"), c_.separatorStyle, SeparatorStyle::Ascii,
+             SeparatorStyle::Compressed, SeparatorStyle::Ascii);
     Row(Oem("Zeilen pro Seite für Drucker"), c_.linesPerPage, OutsideTo(5, 1000, 66));
     Row("Zoomfaktor", c_.zoomFactor, FactorOr(1.02L));
     Row("Pan-Faktor", c_.panFactor, OutsideTo(kSmallestFactor, 1.0L, 0.01L));
@@ -186,9 +187,10 @@ class ConfigurationWalk {
   // Rows that older files lack: at the end of the file they keep their values, as every
   // value line missing at the end does.
   void OptionalRows() {
-    Row("Date Code", c_.dateCode, OutsideTo(1, 4, 1));
+    CodedRow("Date Code", c_.dateCode, DateCode::DottedDayMonthYear, DateCode::DayMonthYear,
+             DateCode::DottedDayMonthYear);
     Row("Header Space Lines", c_.headerSpaceLines, OutsideTo(0, 30, 0));
-    Row("Text Device", c_.textDevice, OutsideTo(1, 9, 1));
+    CodedRow("Text Device", c_.textDevice, kTargetScreen, kTargetBatch, kTargetScreen);
     Row("Text Device Window ?", c_.askTextDevice);
     Row("Small Online Window ?", c_.smallOnlineWindow);
     Row("Enter Diagram Limits ?", c_.askDiagramLimits);
@@ -223,7 +225,8 @@ class ConfigurationWalk {
     }
     CodedRow("Metric Units=0,  English units=1", c_.units, UnitSetting::Metric, UnitSetting::English,
              UnitSetting::Metric);
-    Row("printout with header=1, header page 1 only=2", c_.printoutHeader, OutsideTo(1, 2, 1));
+    CodedRow("printout with header=1, header page 1 only=2", c_.printoutHeader, PrintoutHeader::EveryPage,
+             PrintoutHeader::FirstPageOnly, PrintoutHeader::EveryPage);
     Row("Text Font Printout", c_.textFontPrintout, NameOr(kFontNameLength, Initial().textFontPrintout));
     Row("Text Size Printout", c_.textSizePrintout, OutsideTo(1, 100, 10));
     Row("Text Style Printout", c_.textStylePrintout);
@@ -240,7 +243,7 @@ class ConfigurationWalk {
     Value(c_.view3dX, TurnOr(Initial().view3dX));
     Value(c_.view3dY, TurnOr(Initial().view3dY));
     Value(c_.view3dZ, TurnOr(Initial().view3dZ));
-    Value(c_.changeIndexStyle);
+    CodedAsRead(c_.changeIndexStyle);
     Coded(c_.spreadsheetDecimalSeparator, DecimalSeparator::Dot, DecimalSeparator::Comma, DecimalSeparator::Comma);
     Value(c_.releaseCaption);
     Row("Decimals DXF,TXT", c_.cadDecimals, OutsideTo(1, 32, 6));
@@ -258,7 +261,7 @@ class ConfigurationWalk {
     Value(c_.dimensionFactor, OutsideTo(1.0E-6L, 1.0E6L, 1.0L));
     Value(c_.reserved);
     Value(c_.language);
-    Value(c_.resultGraphic, OutsideTo(0, 5, 0));
+    Coded(c_.resultGraphic, ResultGraphic::Any, ResultGraphic::Drawing, ResultGraphic::Any);
     Value(c_.titleBlockWithoutTitle);
     Value(c_.titleBlockWithoutFileName);
     Value(c_.titleBlockWithoutDate);
@@ -292,6 +295,12 @@ class ConfigurationWalk {
     int code = static_cast<int>(value);
     if (Value(code))
       value = Within(code, static_cast<int>(low), static_cast<int>(high)) ? static_cast<E>(code) : replacement;
+  }
+  // A setting stored as its enumerator's number that keeps any number read, to be written back.
+  template <class E>
+  void CodedAsRead(E& value) {
+    int code = static_cast<int>(value);
+    if (Value(code)) value = static_cast<E>(code);
   }
 
   void Key(const std::string& key) { Line(key); }

@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <string>
 
+#include "context/text_channel.h"
 #include "numbers/number_format.h"
 #include "numbers/units.h"
+#include "platform/clock.h"
 #include "platform/platform_defaults.h"
 
 namespace kalo {
@@ -32,6 +34,17 @@ enum class PageOrientation : int { Portrait = 1, Landscape = 2 };
 enum class PrintColours : int { Mono = 1, Colour = 2 };
 enum class SpecialCharacters : int { Symbols = 0, PlainLetters = 1 };
 enum class AngleOutput : int { DecimalDegrees = 1, DegreesMinutesSeconds = 2 };
+// "Keine Info nach Eingabe", "Normale Einstellung", "Erweiterte Hilfe, Einzeleingabe".
+enum class HelpLevel : int { NoInfo = 0, Normal = 1, Extended = 2 };
+// Separator lines of text printouts: ASCII characters, box drawing, blanks, none.
+enum class SeparatorStyle : int { Ascii = 1, BoxDrawing = 2, Blanks = 3, Compressed = 4 };
+enum class PrintoutHeader : int { EveryPage = 1, FirstPageOnly = 2 };
+// "egal", "Quick 1", "Quick 2", "Fertigungszeichnung", "Diagramm", "Zeichnung".
+enum class ResultGraphic : int { Any = 0, Quick1 = 1, Quick2 = 2, ProductionDrawing = 3, Diagram = 4, Drawing = 5 };
+// Stored as one letter; any other letter read is kept as it is.
+enum class HardcopyRotation : char { Rotated = 'J', Upright = 'N' };
+// "a", "1", "A" for the first change; any other number read is kept and writes no index.
+enum class ChangeIndexStyle : int { SmallLetters = 0, Numbers = 1, CapitalLetters = 2 };
 
 struct Configuration {
   // Layers 0..5: "Layer" name and "Farbe" colour for 1..5; layer 0 is stored by its thickness only.
@@ -42,13 +55,13 @@ struct Configuration {
   long double cadTextAngle = 0;              // "Textwinkel"
   std::string cadDirectory;                  // "CAD Ordner"
   std::string dbfDirectory;                  // "DBF Ordner"
-  int helpLevel = 1;                         // "Hilfegrad" 0..2
+  HelpLevel helpLevel = HelpLevel::Normal;   // "Hilfegrad"
 
   // Printer and hardcopy
   int printerPort = 1;                       // "Druckerschnittstelle" 1..4 = LPT1..LPT4
   int printerType = 3;                       // "Druckertyp"
   int printDensity = 1;                      // "Druckdichte"
-  char hardcopyRotated = 'J';                // "Hardcopy um 90° gedreht ?" J or N
+  HardcopyRotation hardcopyRotated = HardcopyRotation::Rotated;  // "Hardcopy um 90° gedreht ?"
   int decimals = 3;                          // "Dezimalstellen"
   int printThicknessVertical = 1;            // "Druckdicke vertikal" 1..4
 
@@ -65,7 +78,7 @@ struct Configuration {
   std::string pltDirectory;                  // "PLT Ordner"
 
   // Text output
-  int separatorStyle = 2;                    // "Mode für Textausdruck 1:* 2:-" 1..4
+  SeparatorStyle separatorStyle = SeparatorStyle::BoxDrawing;  // "Mode für Textausdruck 1:* 2:-"
   int linesPerPage = 66;                     // "Zeilen pro Seite für Drucker"
   long double zoomFactor = 1.02L;            // "Zoomfaktor"
   long double panFactor = 0.02L;             // "Pan-Faktor"
@@ -98,9 +111,9 @@ struct Configuration {
 
   bool userMode = false;                     // "Enter Password ?": ask for the user's subdirectory
   bool archiveMode = false;                  // "Archive Flag ?"
-  int dateCode = 1;                          // "Date Code" 1..4
+  DateCode dateCode = DateCode::DottedDayMonthYear;  // "Date Code"
   int headerSpaceLines = 0;                  // "Header Space Lines"
-  int textDevice = 1;                        // "Text Device": default output target
+  TextTarget textDevice = kTargetScreen;     // "Text Device": default output target
   bool askTextDevice = false;                // "Text Device Window ?"
   bool smallOnlineWindow = false;            // "Small Online Window ?"
   bool askDiagramLimits = false;             // "Enter Diagram Limits ?"
@@ -114,7 +127,7 @@ struct Configuration {
   // "Text window left/top/width/height"
   int textWindowLeft = 10, textWindowTop = 40, textWindowWidth = 700, textWindowHeight = 440;
   UnitSetting units = UnitSetting::Metric;          // "Metric Units=0,  English units=1"
-  int printoutHeader = 1;                    // "printout with header=1, header page 1 only=2"
+  PrintoutHeader printoutHeader = PrintoutHeader::EveryPage;  // "printout with header=1, header page 1 only=2"
   std::string textFontPrintout = "Courier New";  // "Text Font Printout"
   int textSizePrintout = 10;                 // "Text Size Printout"
   int textStylePrintout = 0;                 // "Text Style Printout"
@@ -125,7 +138,7 @@ struct Configuration {
   long double view3dX = -0.2617993877991495L, view3dY = 1.5707963267948966L, view3dZ = 3.6651914291880923L;
 
   // The lines below have no key line of their own, except where one is named.
-  int changeIndexStyle = 0;                  // style of the change index
+  ChangeIndexStyle changeIndexStyle = ChangeIndexStyle::SmallLetters;  // style of the change index
   DecimalSeparator spreadsheetDecimalSeparator = DecimalSeparator::Comma;    // 1 "English x.xx", 2 "German x,xx"
   std::string releaseCaption;                // caption of the fourth signature row ("Freigabefeld")
   int cadDecimals = 6;                       // "Decimals DXF,TXT"
@@ -138,7 +151,7 @@ struct Configuration {
   long double dimensionFactor = 1.0L;        // "Bemaßung": scale of dimension values
   int reserved = 0;                          // kept as read
   int language = 0;                          // menu language number
-  int resultGraphic = 0;                     // graphic after a calculation, 0 "egal" .. 5 "Zeichnung"
+  ResultGraphic resultGraphic = ResultGraphic::Any;  // graphic after a calculation
   // Title block items left out of drawings (true = left out).
   bool titleBlockWithoutTitle = false, titleBlockWithoutFileName = false;
   bool titleBlockWithoutDate = false, titleBlockWithoutLogo = false;

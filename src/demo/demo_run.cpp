@@ -34,7 +34,7 @@ struct DemoSnapshot {
     context.config = config;
     context.messages = messages;
     context.cad.target = cadTarget;
-    if (state.shownView != 0) {
+    if (state.shownView != ViewNumber::Choose) {
       ShowView(context, kCadScreen, state.shownView);
       context.state.shownView = state.shownView;
     } else if (context.screenPlotter) {
@@ -53,7 +53,7 @@ struct DemoSnapshot {
 void Transform(Context& context, const ContourTransformation& transformation) {
   ApplyTransformation(context.body.contour, transformation);
   Calculate(context.body, context.config, context.messages);
-  ShowView(context, kCadScreen, kViewGeometryWithTable);
+  ShowView(context, kCadScreen, ViewNumber::GeometryWithTable);
 }
 
 void RunStep(Context& context, const DemoStep& step, const std::string& folder) {
@@ -65,10 +65,10 @@ void RunStep(Context& context, const DemoStep& step, const std::string& folder) 
       if (!ReadDataFile(context, path)) return;
       // Reports name the example where it lies, not in the user's data directory.
       context.state.dataDirectory = DirectoryOf(path);
-      ShowView(context, kCadScreen, kViewGeometryWithTable);
+      ShowView(context, kCadScreen, ViewNumber::GeometryWithTable);
       return;
     }
-    case DemoCommand::View: ShowView(context, kCadScreen, static_cast<int>(v[0])); return;
+    case DemoCommand::View: ShowView(context, kCadScreen, static_cast<ViewNumber>(static_cast<int>(v[0]))); return;
     case DemoCommand::Key:
       for (int i = 0; i < (v.empty() ? 1 : static_cast<int>(v[0])); ++i) context.ui.SendGraphicsKey(step.key);
       return;

@@ -46,8 +46,8 @@ void DeleteLastChange(Context& context) {
   if (!changes.empty()) changes.pop_back();
 }
 
-std::string ChangeIndex(size_t n, int indexStyle) {
-  return indexStyle == 1 ? std::to_string(n) : std::string(1, static_cast<char>(96 + n));
+std::string ChangeIndex(size_t n, ChangeIndexStyle indexStyle) {
+  return indexStyle == ChangeIndexStyle::Numbers ? std::to_string(n) : std::string(1, static_cast<char>(96 + n));
 }
 
 }  // namespace kalo

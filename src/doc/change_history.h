@@ -3,6 +3,8 @@
 // change can be modified or deleted.
 #include <string>
 
+#include "context/configuration.h"
+
 namespace kalo {
 
 struct Context;
@@ -16,7 +18,7 @@ void ModifyLastChange(Context& context);
 // Removes the last change; nothing on an empty list.
 void DeleteLastChange(Context& context);
 
-// The index of change n (from 1): "1", "2", … with index style 1, else "a", "b", ….
-std::string ChangeIndex(size_t n, int indexStyle);
+// The index of change n (from 1) in the change list: "1", "2", … with numbers, else "a", "b", ….
+std::string ChangeIndex(size_t n, ChangeIndexStyle indexStyle);
 
 }  // namespace kalo

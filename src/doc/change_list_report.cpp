@@ -36,7 +36,7 @@ void WriteDescription(TextOutput& output, const std::string& description) {
   if (!any) output.Line(" ");
 }
 
-void WriteChanges(TextOutput& output, const std::vector<Change>& changes, int indexStyle) {
+void WriteChanges(TextOutput& output, const std::vector<Change>& changes, ChangeIndexStyle indexStyle) {
   output.Line("");
   output.Line(FitToWidth("Index", 6) + "  " + FitToWidth("Datum", 10) + "   " + FitToWidth("Bearb.", 6) + "   " +
               FitToWidth(Oem("Änderung"), 20));

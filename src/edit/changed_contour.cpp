@@ -7,7 +7,7 @@
 
 namespace kalo {
 
-void CalculateAndShow(Context& context, int view, bool showMessages) {
+void CalculateAndShow(Context& context, ViewNumber view, bool showMessages) {
   Calculate(context.body, context.config, context.messages);
   if (!context.messages.Fatal())
     ShowView(context, kCadScreen, view);

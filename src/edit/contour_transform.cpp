@@ -100,7 +100,7 @@ void TransformContour(Context& context) {
     ErrorBox(context, "keine Geometrie eingegeben !");
     return;
   }
-  CalculateAndShow(context, kViewGeometryWithTable, true);
+  CalculateAndShow(context, ViewNumber::GeometryWithTable, true);
 }
 
 }  // namespace kalo

@@ -38,7 +38,7 @@ bool ChoosePosition(Context& context, int selected, const std::string& prompt, i
 
 // With help on, the changed contour is calculated and shown at once.
 void ShowChangedContour(Context& context) {
-  if (context.config.helpLevel != 0) CalculateAndShow(context, kViewGeometry1, false);
+  if (context.config.helpLevel != HelpLevel::NoInfo) CalculateAndShow(context, ViewNumber::Geometry1, false);
 }
 
 // A new element is edited at once; cancelling its form takes it back.
@@ -134,8 +134,8 @@ void EditElementList(Context& context) {
     selected = form.selected;
     if (!CarryOut(context, form)) break;
   }
-  if (context.state.cancel || context.config.helpLevel == 0 || context.body.contour.count == 0) return;
-  CalculateAndShow(context, kViewGeometryWithTable, true);
+  if (context.state.cancel || context.config.helpLevel == HelpLevel::NoInfo || context.body.contour.count == 0) return;
+  CalculateAndShow(context, ViewNumber::GeometryWithTable, true);
 }
 
 }  // namespace kalo

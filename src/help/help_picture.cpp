@@ -31,7 +31,7 @@ ScreenPlotter* PictureWindow(Context& context) {
   if (!plotter) return nullptr;
   plotter->Clear();
   plotter->SetWindow(true, true, 0, 0, 1, 1, 0, 0, kHelpPictureWidth, kHelpPictureHeight);
-  context.state.shownView = kViewChoose;
+  context.state.shownView = ViewNumber::Choose;
   return plotter;
 }
 

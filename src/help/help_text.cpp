@@ -83,7 +83,7 @@ std::string GetHelpText(const Context& context, int number) { return Cp850ToAnsi
 
 std::string HelpToolTip(const Context& context, int number) {
   if (number == 0) number = context.state.helpNumber;
-  if (context.config.helpLevel == 0 || number == 0) return {};
+  if (context.config.helpLevel == HelpLevel::NoInfo || number == 0) return {};
   return JoinedHelpText(context, number);
 }
 

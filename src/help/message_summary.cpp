@@ -33,7 +33,7 @@ void ShowMessageSummary(Context& context) {
   std::vector<std::string> items = context.messages.Texts();
   items.push_back(Oem("Weiter/zurück..."));
   const int proceed = static_cast<int>(items.size());
-  int index = context.config.helpLevel < 2 ? proceed : 1;
+  int index = context.config.helpLevel != HelpLevel::Extended ? proceed : 1;
   for (;;) {
     context.state.helpNumber = kSummaryHelpNumber;
     if (!AskChoice(context, "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",

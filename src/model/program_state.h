@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/foreign_solid.h"
+#include "model/view_number.h"
 
 namespace kalo {
 
@@ -23,7 +24,7 @@ struct ProgramState {
   bool messagesAllowed = true; // file error messages are shown
   bool cadBatch = false;       // a /CAD chain is running
   int helpNumber = 0;          // help text of the current dialog step
-  int shownView = 0;           // the view on the screen now; 0 when it shows none
+  ViewNumber shownView = ViewNumber::Choose;  // the view on the screen now; Choose when it shows none
   std::string startupDirectory;
   std::vector<std::string> arguments;  // the command line, without the program name
   std::array<std::string, 4> recentFiles;  // full paths of recently used data files, most recent first

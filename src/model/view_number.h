@@ -4,14 +4,21 @@
 
 namespace kalo {
 
-enum ViewNumber : int {
-  kViewChoose = 0,
-  kViewGeometryWithTable = 1,
-  kViewGeometry1 = 2,
-  kViewTable = 3,
-  kViewGeometry2 = 4,
-  kViewDrawingSheet = 5,
-  kViewPolyline = 6,
+enum class ViewNumber : int {
+  Choose = 0,  // the view choice
+  GeometryWithTable = 1,
+  Geometry1 = 2,
+  Table = 3,
+  Geometry2 = 4,
+  DrawingSheet = 5,
+  Polyline = 6,
 };
+
+// The view's number in the menus and in /CADi:j.
+constexpr int NumberOf(ViewNumber view) { return static_cast<int>(view); }
+// Whether a number names a view, the choice among them included.
+constexpr bool IsViewNumber(int number) {
+  return number >= NumberOf(ViewNumber::Choose) && number <= NumberOf(ViewNumber::Polyline);
+}
 
 }  // namespace kalo

@@ -34,15 +34,17 @@ std::string BoxDrawingLine(SeparatorKind kind) {
 
 }  // namespace
 
-std::string SeparatorLine(SeparatorKind kind, int style) {
+std::string SeparatorLine(SeparatorKind kind, SeparatorStyle style) {
   switch (style) {
-    case 1: return AsciiLine(kind);
-    case 2: return BoxDrawingLine(kind);
-    case 3: return Repeated(' ');
+    case SeparatorStyle::Ascii: return AsciiLine(kind);
+    case SeparatorStyle::BoxDrawing: return BoxDrawingLine(kind);
+    case SeparatorStyle::Blanks: return Repeated(' ');
     default: return kOmitMarker;
   }
 }
 
-char FrameCharacter(int style) { return style == 1 ? '*' : style == 2 ? kVerticalDouble : ' '; }
+char FrameCharacter(SeparatorStyle style) {
+  return style == SeparatorStyle::Ascii ? '*' : style == SeparatorStyle::BoxDrawing ? kVerticalDouble : ' ';
+}
 
 }  // namespace kalo

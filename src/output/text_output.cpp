@@ -90,7 +90,7 @@ bool TextOutput::Close() {
     Markup("</BODY>");
     Markup("</HTML>");
   }
-  if (channel_.target == kTargetTextPrinter && context_.config.printoutHeader == 2) Emit(kFormFeed);
+  if (channel_.target == kTargetTextPrinter && context_.config.printoutHeader == PrintoutHeader::FirstPageOnly) Emit(kFormFeed);
   channel_.open = false;
   bool finished = !context_.state.cancel && FinishTarget(context_, channel_);
   if (!finished) context_.state.cancel = true;
@@ -138,7 +138,7 @@ void TextOutput::ResultLine(const std::string& label, const std::string& symbol,
            "</DIV></TD></TR>");
   } else {
     Line(ResultLineText(label, symbol, unit, value));
-    if (context_.config.separatorStyle != 4) Separator(SeparatorKind::Thin);
+    if (context_.config.separatorStyle != SeparatorStyle::Compressed) Separator(SeparatorKind::Thin);
   }
 }
 
@@ -150,7 +150,7 @@ void TextOutput::CloseHtmlTable() {
 
 void TextOutput::EndPage() {
   if (!IsTextTarget()) return;
-  if (context_.config.separatorStyle == 4 && channel_.line * 2 < context_.config.linesPerPage) return;
+  if (context_.config.separatorStyle == SeparatorStyle::Compressed && channel_.line * 2 < context_.config.linesPerPage) return;
   int target = channel_.target;
   if (target == kTargetScreen || target == kTargetWindowsPrinter || target == kTargetTextPrinter) Emit(kFormFeed);
   channel_.line = 0;
@@ -159,12 +159,12 @@ void TextOutput::EndPage() {
 
 void TextOutput::PageBreak() {
   channel_.inPageHeader = true;
-  if (context_.config.printoutHeader == 2) {
+  if (context_.config.printoutHeader == PrintoutHeader::FirstPageOnly) {
     Emit(kFormFeed);
     channel_.line = 0;
   } else {
     EndPage();
-    if (context_.config.printoutHeader == 1) {
+    if (context_.config.printoutHeader == PrintoutHeader::EveryPage) {
       PageHeader();
       Line("");
     }

@@ -22,12 +22,12 @@ DateTime SystemClock::Now() const {
 
 namespace kalo {
 
-std::string FormatDate(const DateTime& date, int dateCode) {
+std::string FormatDate(const DateTime& date, DateCode dateCode) {
   char text[32];
   switch (dateCode) {
-    case 2: std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.month, date.day, date.year); break;
-    case 3: std::snprintf(text, sizeof text, "%04d/%02d/%02d", date.year, date.month, date.day); break;
-    case 4: std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.day, date.month, date.year); break;
+    case DateCode::MonthDayYear: std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.month, date.day, date.year); break;
+    case DateCode::YearMonthDay: std::snprintf(text, sizeof text, "%04d/%02d/%02d", date.year, date.month, date.day); break;
+    case DateCode::DayMonthYear: std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.day, date.month, date.year); break;
     default: std::snprintf(text, sizeof text, "%02d.%02d.%04d", date.day, date.month, date.year); break;
   }
   return text;

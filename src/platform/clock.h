@@ -47,7 +47,14 @@ class FixedClock : public Clock {
 
 namespace kalo {
 
-// The date in the configured form: 1 DD.MM.YYYY, 2 MM/DD/YYYY, 3 YYYY/MM/DD, 4 DD/MM/YYYY.
-std::string FormatDate(const DateTime& date, int dateCode);
+// The configured form of dates; each enumerator's value is the number kalo.cfg stores.
+enum class DateCode : int {
+  DottedDayMonthYear = 1,  // DD.MM.YYYY
+  MonthDayYear = 2,        // MM/DD/YYYY
+  YearMonthDay = 3,        // YYYY/MM/DD
+  DayMonthYear = 4,        // DD/MM/YYYY
+};
+
+std::string FormatDate(const DateTime& date, DateCode dateCode);
 
 }  // namespace kalo

@@ -23,6 +23,7 @@
 #include "app/view_commands.h"
 #include "app/window_start.h"
 #include "cad/cad_driver.h"
+#include "cad/cad_formats.h"
 #include "context/context.h"
 #include "demo/demo_run.h"
 #include "help/help_picture_browser.h"
@@ -43,7 +44,7 @@ namespace {
 constexpr QPoint kInitialPosition{194, 110};
 
 // The drawing sheet as an SVG or PDF file, named in the save dialog.
-void DrawingOnTarget(Context& context, int target) { ShowView(context, target, kViewDrawingSheet); }
+void DrawingOnTarget(Context& context, int target) { ShowView(context, target, ViewNumber::DrawingSheet); }
 
 }  // namespace
 
@@ -152,9 +153,9 @@ void MainWindow::BuildViewMenus() {
   AddCommand(view, "mi_viewAuszug", "&Auszug", [](Context& c) { ViewReport(c, kReportExtract); });
   AddCommand(view, "mi_viewAlle", "A&lle Ergebnisse", [](Context& c) { ViewFullReport(c); });
   view->addSeparator();
-  AddCommand(view, "mi_viewGrafik", "&Grafik", [](Context& c) { ViewOnScreen(c, kViewGeometryWithTable); });
-  AddCommand(view, "mi_viewTabelle", "&Tabelle", [](Context& c) { ViewOnScreen(c, kViewTable); });
-  AddCommand(view, "mi_viewZeichnung", "&Zeichnung", [](Context& c) { ViewOnScreen(c, kViewDrawingSheet); });
+  AddCommand(view, "mi_viewGrafik", "&Grafik", [](Context& c) { ViewOnScreen(c, ViewNumber::GeometryWithTable); });
+  AddCommand(view, "mi_viewTabelle", "&Tabelle", [](Context& c) { ViewOnScreen(c, ViewNumber::Table); });
+  AddCommand(view, "mi_viewZeichnung", "&Zeichnung", [](Context& c) { ViewOnScreen(c, ViewNumber::DrawingSheet); });
   view->addSeparator();
   view->addSeparator();
   QAction* solid = view->addAction(Caption("3D-&Körper"));
@@ -164,13 +165,17 @@ void MainWindow::BuildViewMenus() {
   errorMessagesItem_ = AddCommand(view, "mi_viewErrorMessages", "&Fehlermeldungen", ViewErrorMessages);
 
   QMenu* cad = AddMenu("mi_cad", "&CAD");
-  AddCommand(cad, "mi_cadGrafik", "&Grafik", [](Context& c) { ViewOnCadTarget(c, kViewGeometryWithTable); });
-  AddCommand(cad, "mi_cadPolylinie", "Pol&ylinie", [](Context& c) { ViewOnCadTarget(c, kViewGeometry1); });
-  AddCommand(cad, "mi_cadTabelle", "&Tabelle", [](Context& c) { ViewOnCadTarget(c, kViewTable); });
-  AddCommand(cad, "mi_cadZeichnung", "&Zeichnung", [](Context& c) { ViewOnCadTarget(c, kViewDrawingSheet); });
+  AddCommand(cad, "mi_cadGrafik", "&Grafik", [](Context& c) { ViewOnCadTarget(c, ViewNumber::GeometryWithTable); });
+  AddCommand(cad, "mi_cadPolylinie", "Pol&ylinie", [](Context& c) { ViewOnCadTarget(c, ViewNumber::Geometry1); });
+  AddCommand(cad, "mi_cadTabelle", "&Tabelle", [](Context& c) { ViewOnCadTarget(c, ViewNumber::Table); });
+  AddCommand(cad, "mi_cadZeichnung", "&Zeichnung", [](Context& c) { ViewOnCadTarget(c, ViewNumber::DrawingSheet); });
   cad->addSeparator();
-  AddCommand(cad, "mi_cadSvg", "Zeichnung als &SVG...", [](Context& c) { DrawingOnTarget(c, kCadSvg); });
-  AddCommand(cad, "mi_cadPdf", "Zeichnung als &PDF...", [](Context& c) { DrawingOnTarget(c, kCadPdf); });
+  for (const CadFormat& format : CadFormats()) {
+    if (!format.IsPage()) continue;
+    const CadMenuItem& item = *format.pageMenuItem;
+    AddCommand(cad, item.name, captions_.Text(item.caption).c_str(),
+               [code = format.code](Context& c) { DrawingOnTarget(c, code); });
+  }
   cad->addSeparator();
   AddCommand(cad, "mi_cadStep", "Körper als ST&EP...", [](Context& c) { CadSolidFile(c, SolidJob::Step); });
   AddCommand(cad, "mi_cadStl", "Körper als ST&L...", [](Context& c) { CadSolidFile(c, SolidJob::Stl); });

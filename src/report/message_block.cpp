@@ -23,7 +23,7 @@ void WriteMessageBlock(Context& context, TextOutput& output) {
     output.Line(message);
     output.Line(cause);
     output.Line(remedy);
-    if (context.config.separatorStyle != 4) output.Separator(SeparatorKind::Thin);
+    if (context.config.separatorStyle != SeparatorStyle::Compressed) output.Separator(SeparatorKind::Thin);
   }
 }
 

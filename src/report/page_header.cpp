@@ -72,7 +72,7 @@ void TextOutput::TextPageHeader(const std::string& tableHead) {
   }
   bool wasInHeader = channel_.inPageHeader;
   channel_.inPageHeader = true;
-  int style = context_.config.separatorStyle;
+  SeparatorStyle style = context_.config.separatorStyle;
   for (int i = 0; i < context_.config.headerSpaceLines; ++i) Line("");
   Line(SeparatorLine(SeparatorKind::BoxTop, style));
 

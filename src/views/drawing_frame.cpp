@@ -145,12 +145,13 @@ void Marks(Context& context) {
   }
 }
 
-std::string ChangeIndex(int style, size_t number) {
+std::string ChangeIndex(ChangeIndexStyle style, size_t number) {
   bool letter = number >= 1 && number <= 26;
   switch (style) {
-    case 0: return letter ? std::string(1, static_cast<char>('a' + number - 1)) : std::to_string(number);
-    case 1: return std::to_string(number);
-    case 2: return letter ? std::string(1, static_cast<char>('A' + number - 1)) : std::to_string(number);
+    case ChangeIndexStyle::SmallLetters:
+      return letter ? std::string(1, static_cast<char>('a' + number - 1)) : std::to_string(number);
+    case ChangeIndexStyle::Numbers: return std::to_string(number);
+    case ChangeIndexStyle::CapitalLetters: return letter ? std::string(1, static_cast<char>('A' + number - 1)) : std::to_string(number);
     default: return "";
   }
 }

@@ -1,6 +1,7 @@
 #include "views/show_view.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,31 +28,32 @@ std::vector<std::string> ViewChoices() {
   return {"Geometrie mit Tabelle", "Geometrie 1", "Tabelle", "Geometrie 2", "Formblatt", "Polylinie", Oem("zurück ..")};
 }
 
-// The user's view, kViewBack for "zurück .."; cancelled (with the cancel flag set) when the
+// The user's view, none for "zurück .."; cancelled (with the cancel flag set) when the
 // list is cancelled.
-Outcome ChooseView(Context& context, int& view) {
+Outcome ChooseView(Context& context, std::optional<ViewNumber>& view) {
   context.state.helpNumber = kChoiceHelpNumber;
   int index = 0;
   if (!context.ui.AskChoice(Oem("Bitte wählen .."), ViewChoices(), index)) {
     context.state.cancel = true;
     return Outcome::Cancelled();
   }
-  view = index + 1;
+  int number = index + 1;
+  if (number >= NumberOf(ViewNumber::GeometryWithTable) && number < kViewBack) view = static_cast<ViewNumber>(number);
   return Outcome::Done();
 }
 
-void DrawContent(Context& context, int view);
+void DrawContent(Context& context, ViewNumber view);
 
 // The extents of the view as set out for it, widened where the drawing reaches further
 // (the axis runs past the contour, the results table is wider than its window), with a
 // margin of two hundredths of the drawing's size. The drawing sheet has the sheet's size.
-void SetViewExtents(Context& context, int view) {
-  if (view == kViewDrawingSheet) {
+void SetViewExtents(Context& context, ViewNumber view) {
+  if (view == ViewNumber::DrawingSheet) {
     CadSetExtents(context, -5, -5, 225, 310);
     return;
   }
   CadBox set;
-  if (view == kViewTable) {
+  if (view == ViewNumber::Table) {
     set = {0, 0, 140, 125, false};
   } else {
     const Bounds& b = context.body.bounds;
@@ -67,10 +69,10 @@ void SetViewExtents(Context& context, int view) {
   CadSetExtents(context, set.xmin, set.ymin, set.xmax, set.ymax);
 }
 
-void DefineBlocks(Context& context, int view) {
+void DefineBlocks(Context& context, ViewNumber view) {
   CadTables(context);
   CadBeginBlocks(context);
-  if (view == kViewDrawingSheet) {
+  if (view == ViewNumber::DrawingSheet) {
     const DrawingTexts& texts = context.body.texts;
     CadBeginBlock(context, kFrameBlockName);
     DrawFrame(context, texts.name, texts.name2, texts.number);
@@ -79,32 +81,34 @@ void DefineBlocks(Context& context, int view) {
   CadEndSection(context);
 }
 
-void DrawContent(Context& context, int view) {
+void DrawContent(Context& context, ViewNumber view) {
   switch (view) {
-    case kViewGeometryWithTable:
-    case kViewGeometry2:
+    case ViewNumber::GeometryWithTable:
+    case ViewNumber::Geometry2:
       DrawAxisAndEnds(context);
       DrawHatchedContour(context);
       DrawNumberedPolygon(context);
       break;
-    case kViewGeometry1:
+    case ViewNumber::Geometry1:
       DrawAxisAndEnds(context);
       DrawHatchedContour(context);
       break;
-    case kViewTable:
+    case ViewNumber::Table:
       DrawResultTable(context, 5, 120, 3.5L);
       break;
-    case kViewDrawingSheet:
+    case ViewNumber::DrawingSheet:
       DrawDrawingSheet(context);
       break;
-    case kViewPolyline:
+    case ViewNumber::Polyline:
       DrawContourPolyline(context);
+      break;
+    case ViewNumber::Choose:
       break;
   }
 }
 
 // One output run of the view.
-Outcome DrawRun(Context& context, int target, int view) {
+Outcome DrawRun(Context& context, int target, ViewNumber view) {
   context.state.helpNumber = kDrawingHelpNumber;
   context.diagram.runTarget = target;
   if (Outcome opened = CadOpen(context, target); !opened) return opened;
@@ -119,9 +123,9 @@ Outcome DrawRun(Context& context, int target, int view) {
 
 }  // namespace
 
-Outcome ShowView(Context& context, int target, int view) {
-  if (view < kViewChoose || view > kViewPolyline) {
-    std::string message = "Ansicht " + std::to_string(view) + " gibt es nicht";
+Outcome ShowView(Context& context, int target, ViewNumber view) {
+  if (!IsViewNumber(NumberOf(view))) {
+    std::string message = "Ansicht " + std::to_string(NumberOf(view)) + " gibt es nicht";
     ErrorBox(context, message);
     return Outcome::Failure(message);
   }
@@ -130,19 +134,21 @@ Outcome ShowView(Context& context, int target, int view) {
     return Outcome::Failure(context.messages.Text(1));  // the summary shows them all
   }
   do {
-    int shown = view;
-    if (view == kViewChoose) {
-      if (Outcome chosen = ChooseView(context, shown); !chosen) return chosen;
-      if (shown < kViewGeometryWithTable || shown >= kViewBack) return Outcome::Done();
+    ViewNumber shown = view;
+    if (view == ViewNumber::Choose) {
+      std::optional<ViewNumber> chosen;
+      if (Outcome asked = ChooseView(context, chosen); !asked) return asked;
+      if (!chosen) return Outcome::Done();
+      shown = *chosen;
     }
     if (Outcome drawn = DrawRun(context, target, shown); !drawn) return drawn;
     if (context.cad.target == kCadScreen) context.state.shownView = shown;
-  } while (view == kViewChoose);
+  } while (view == ViewNumber::Choose);
   return Outcome::Done();
 }
 
 void ShowDrawingAfterStart(Context& context) {
-  if (context.config.helpLevel != 0) ShowView(context, kCadScreen, kViewDrawingSheet);
+  if (context.config.helpLevel != HelpLevel::NoInfo) ShowView(context, kCadScreen, ViewNumber::DrawingSheet);
 }
 
 }  // namespace kalo

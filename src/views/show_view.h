@@ -11,7 +11,7 @@ struct Context;
 // (0 lets the driver ask). A failure, reported to the user already, when the output could
 // not be created or completed, the view number is out of range or the calculation failed;
 // cancelled when the user cancelled a question or the run was abandoned.
-Outcome ShowView(Context& context, int target, int view);
+Outcome ShowView(Context& context, int target, ViewNumber view);
 // The drawing sheet on the screen, unless the help level is 0.
 void ShowDrawingAfterStart(Context& context);
 

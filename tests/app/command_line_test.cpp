@@ -1,5 +1,6 @@
 #include "app/batch_run.h"
 #include "app/command_line.h"
+#include "cad/cad_formats.h"
 #include "platform/codepage.h"
 
 #include <gtest/gtest.h>
@@ -113,8 +114,14 @@ TEST(CommandLine, HelpAndManPageNameEverySwitch) {
     if (escaped.starts_with("--")) escaped = "\\-\\-" + escaped.substr(2);
     EXPECT_NE(manPage.find(escaped), std::string::npos) << name;
   }
-  EXPECT_NE(help.find("6=SVG, 7=PDF"), std::string::npos);
-  EXPECT_NE(manPage.find("6 SVG, 7 PDF"), std::string::npos);
+  EXPECT_NE(help.find("i: 1=DXF, 2=IGS, 5=TXT\n"), std::string::npos);
+  EXPECT_NE(help.find("i: 6=SVG, 7=PDF ("), std::string::npos);
+  // The page's list of targets is the table's, between its marker comments.
+  const std::string begin = ".\\\" CAD targets: the table of CAD formats, compared by a test\n";
+  const std::string end = "\n.\\\" end of CAD targets\n";
+  size_t from = manPage.find(begin), to = manPage.find(end);
+  ASSERT_TRUE(from != std::string::npos && to != std::string::npos) << "marker comments around the CAD targets";
+  EXPECT_EQ(manPage.substr(from + begin.size(), to - from - begin.size()), "(" + CadFileTargetList() + ")");
   EXPECT_NE(manPage.find("~/.config/vortane/"), std::string::npos);
   size_t seeAlso = manPage.find(".SH SEE ALSO\n.BR kalo-gui (1)");
   ASSERT_NE(seeAlso, std::string::npos);

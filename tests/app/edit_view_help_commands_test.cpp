@@ -109,7 +109,7 @@ TEST_F(EditViewHelp, ResetEmptiesTheContourAndClearsTheCoordinatesOnRequest) {
 TEST_F(EditViewHelp, CommandsThatChangeTheBodyRedrawTheViewOnShow) {
   Cylinder(100, 20);
   Calculate(t.context.body, t.context.config, t.context.messages);
-  ViewOnScreen(t.context, kViewTable);
+  ViewOnScreen(t.context, ViewNumber::Table);
   plotter.calls.clear();
   t.ui.answers = {Answer::No};
   RunCommand(t.context, EditReset);
@@ -146,28 +146,28 @@ TEST_F(EditViewHelp, RefreshShowsTheViewOnTheScreenElseTheConfiguredResultGraphi
     draw();
     return plotter.calls;
   };
-  const int views[] = {kViewDrawingSheet, kViewGeometryWithTable, kViewTable, kViewDrawingSheet,
-                       kViewGeometryWithTable, kViewGeometry1};
+  const ViewNumber views[] = {ViewNumber::DrawingSheet, ViewNumber::GeometryWithTable, ViewNumber::Table,
+                              ViewNumber::DrawingSheet, ViewNumber::GeometryWithTable, ViewNumber::Geometry1};
   for (int graphic = 0; graphic < 6; ++graphic) {
-    t.context.config.resultGraphic = graphic;
-    t.context.state.shownView = kViewChoose;
+    t.context.config.resultGraphic = static_cast<ResultGraphic>(graphic);
+    t.context.state.shownView = ViewNumber::Choose;
     auto refreshed = drawing([&] { RefreshView(t.context); });
     EXPECT_EQ(refreshed, drawing([&] { ShowView(t.context, kCadScreen, views[graphic]); })) << graphic;
     EXPECT_FALSE(refreshed.empty());
   }
   // The view the user chose stays on show.
-  ViewOnScreen(t.context, kViewTable);
-  EXPECT_EQ(drawing([&] { RefreshView(t.context); }), drawing([&] { ShowView(t.context, kCadScreen, kViewTable); }));
+  ViewOnScreen(t.context, ViewNumber::Table);
+  EXPECT_EQ(drawing([&] { RefreshView(t.context); }), drawing([&] { ShowView(t.context, kCadScreen, ViewNumber::Table); }));
   HelpAbout(t.context);  // the emblem replaces the view
-  t.context.config.resultGraphic = 0;  // "egal" without help shows nothing
-  t.context.config.helpLevel = 0;
+  t.context.config.resultGraphic = ResultGraphic::Any;  // "egal" without help shows nothing
+  t.context.config.helpLevel = HelpLevel::NoInfo;
   EXPECT_TRUE(drawing([&] { RefreshView(t.context); }).empty());
 }
 
 TEST_F(EditViewHelp, ACalculationThatNoViewShowsSaysInTheStatusLineWhereTheResultsAre) {
   Cylinder(100, 20);
-  t.context.config.resultGraphic = 0;  // "egal" without help: nothing is drawn
-  t.context.config.helpLevel = 0;
+  t.context.config.resultGraphic = ResultGraphic::Any;  // "egal" without help: nothing is drawn
+  t.context.config.helpLevel = HelpLevel::NoInfo;
   t.ui.texts = {"5"};
   EditArcDivision(t.context);
   EXPECT_TRUE(plotter.calls.empty());
@@ -179,15 +179,15 @@ TEST_F(EditViewHelp, ACalculationThatNoViewShowsSaysInTheStatusLineWhereTheResul
 
   // With the results table on show the results are there to see: no notice.
   t.context.state.notice.clear();
-  ViewOnScreen(t.context, kViewTable);
+  ViewOnScreen(t.context, ViewNumber::Table);
   t.ui.texts = {"5"};
   EditArcDivision(t.context);
   EXPECT_EQ(t.context.state.notice, "");
 
   // The element list leaves the contour on show (with help), without results: the status
   // line tells.
-  t.context.config.helpLevel = 1;
-  ViewOnScreen(t.context, kViewGeometry1);
+  t.context.config.helpLevel = HelpLevel::Normal;
+  ViewOnScreen(t.context, ViewNumber::Geometry1);
   t.ui.onElementList = [](ElementListForm&) { return true; };
   EditGeometry(t.context);
   EXPECT_EQ(t.context.state.notice, notice);

@@ -19,7 +19,7 @@ class FileCommands : public ::testing::Test {
   FileCommands() {
     t.platform.currentDirectory = dir.Path();
     t.context.config.tempDirectory = dir.Path();
-    t.context.config.helpLevel = 0;  // no view after a command
+    t.context.config.helpLevel = HelpLevel::NoInfo;  // no view after a command
     state.dataDirectory = dir.Path() + "/";
   }
 

@@ -199,10 +199,10 @@ TEST_F(OleCommandsTest, PrintoutWithCalculationMessagesShowsThemAndStartsNothing
 
 TEST_F(OleCommandsTest, PrintoutOpensTheReportAsAWorkbookAndKeepsTheTextSettings) {
   OpenSavedBody();
-  context.config.textDevice = 3;
+  context.config.textDevice = kTargetFile;
   context.config.askTextDevice = true;
   OlePrintout(context);
-  EXPECT_EQ(context.config.textDevice, 3);
+  EXPECT_EQ(context.config.textDevice, kTargetFile);
   EXPECT_TRUE(context.config.askTextDevice);
   ASSERT_EQ(test.platform.startedArguments.size(), 1u);
   std::vector<std::string> rows = Rows(LastWorkbook());

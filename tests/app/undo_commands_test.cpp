@@ -23,7 +23,7 @@ class Undo : public ::testing::Test {
   Undo() {
     t.platform.currentDirectory = dir.Path();
     t.context.config.tempDirectory = dir.Path();
-    t.context.config.helpLevel = 0;
+    t.context.config.helpLevel = HelpLevel::NoInfo;
     state.dataDirectory = dir.Path() + "/";
     std::string path = std::string(KALO_SOURCE_DIR) + "/data/examples/pulley.kal";
     t.ui.texts = {path};

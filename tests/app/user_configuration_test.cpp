@@ -27,7 +27,7 @@ TEST_F(UserConfiguration, UsersOwnIsReadWhenTheWorkingFolderHasNone) {
   test.platform.environment["XDG_CONFIG_HOME"] = home.File("config");
   WriteConfiguration(home.File("config/vortane"), "2");
   ReadConfiguration(context);
-  EXPECT_EQ(context.config.helpLevel, 2);
+  EXPECT_EQ(context.config.helpLevel, HelpLevel::Extended);
   EXPECT_EQ(context.configDirectory, home.File("config/vortane/"));
 
   // Without XDG_CONFIG_HOME, or with a relative one, the folder is ~/.config.
@@ -35,7 +35,7 @@ TEST_F(UserConfiguration, UsersOwnIsReadWhenTheWorkingFolderHasNone) {
   other.test.platform.environment = {{"XDG_CONFIG_HOME", "relative"}, {"HOME", home.Path()}};
   WriteConfiguration(home.File(".config/vortane"), "0");
   ReadConfiguration(other.context);
-  EXPECT_EQ(other.context.config.helpLevel, 0);
+  EXPECT_EQ(other.context.config.helpLevel, HelpLevel::NoInfo);
   EXPECT_EQ(other.context.configDirectory, home.File(".config/vortane/"));
 }
 
@@ -44,7 +44,7 @@ TEST_F(UserConfiguration, WorkingFoldersOwnComesFirst) {
   WriteConfiguration(home.File(".config/vortane"), "2");
   WriteConfiguration(dir.Path(), "0");
   ReadConfiguration(context);
-  EXPECT_EQ(context.config.helpLevel, 0);
+  EXPECT_EQ(context.config.helpLevel, HelpLevel::NoInfo);
   EXPECT_EQ(context.configDirectory, dir.Path());
 }
 

@@ -59,7 +59,7 @@ class PlotCommand : public CadFixture {
   Outcome Plot() {
     ReadDataFile(context, KALO_SOURCE_DIR "/data/examples/pulley.kal");
     context.state.cancel = false;
-    return ShowView(context, kCadAsk, kViewGeometryWithTable);
+    return ShowView(context, kCadAsk, ViewNumber::GeometryWithTable);
   }
 
   bool rotate = false;
@@ -116,9 +116,9 @@ TEST_F(PlotCommand, TheFormsButtonsSetTheProgramAndTheOutputFolder) {
   form.outputDirectory = "/elsewhere";
   form.TempDirectoryClick();
   EXPECT_EQ(form.outputDirectory, Temp());
-  context.config.helpLevel = 0;
+  context.config.helpLevel = HelpLevel::NoInfo;
   EXPECT_EQ(form.Hint(PlotCommandForm::kHelpScale), "");
-  context.config.helpLevel = 1;
+  context.config.helpLevel = HelpLevel::Normal;
   EXPECT_NE(form.Hint(PlotCommandForm::kHelpScale), "");
 }
 

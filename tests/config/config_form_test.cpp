@@ -142,8 +142,8 @@ TEST_F(ConfigDialogForm, EveryPageReachesTheRecordTheFileAndTheReopenedDialog) {
   EXPECT_EQ(c.printColourMode, PrintColours::Colour);
   EXPECT_EQ(c.printOrientation, PageOrientation::Portrait);
   EXPECT_EQ(c.printerPort, 3);
-  EXPECT_EQ(c.textDevice, 3);
-  EXPECT_EQ(c.dateCode, 4);
+  EXPECT_EQ(c.textDevice, kTargetFile);
+  EXPECT_EQ(c.dateCode, DateCode::DayMonthYear);
   EXPECT_EQ(c.decimalSeparator, DecimalSeparator::Comma);
   EXPECT_EQ(c.spreadsheetDecimalSeparator, DecimalSeparator::Dot);
   EXPECT_EQ(c.plotCommandCount, 2);

@@ -22,11 +22,11 @@ Configuration ChangedRecord() {
   c.cadTextAngle = -90;
   c.cadDirectory = "/cad";
   c.dbfDirectory = "/dbf/";
-  c.helpLevel = 2;
+  c.helpLevel = HelpLevel::Extended;
   c.printerPort = 3;
   c.printerType = 7;
   c.printDensity = 2;
-  c.hardcopyRotated = 'N';
+  c.hardcopyRotated = HardcopyRotation::Upright;
   c.decimals = 9;
   c.printThicknessVertical = 4;
   c.colourGraphics = false;
@@ -39,7 +39,7 @@ Configuration ChangedRecord() {
   c.hardcopyPort = 2;
   c.ediDirectory = "/edi";
   c.pltDirectory = "/plt";
-  c.separatorStyle = 4;
+  c.separatorStyle = SeparatorStyle::Compressed;
   c.linesPerPage = 72;
   c.zoomFactor = 1.5L;
   c.panFactor = 0.125L;
@@ -60,9 +60,9 @@ Configuration ChangedRecord() {
   c.printBorder = true;
   c.userMode = true;
   c.archiveMode = true;
-  c.dateCode = 4;
+  c.dateCode = DateCode::DayMonthYear;
   c.headerSpaceLines = 3;
-  c.textDevice = 9;
+  c.textDevice = kTargetBatch;
   c.askTextDevice = true;
   c.smallOnlineWindow = true;
   c.askDiagramLimits = true;
@@ -78,7 +78,7 @@ Configuration ChangedRecord() {
   c.textWindowWidth = 3;
   c.textWindowHeight = 4;
   c.units = UnitSetting::English;
-  c.printoutHeader = 2;
+  c.printoutHeader = PrintoutHeader::FirstPageOnly;
   c.textFontPrintout = "Liberation Mono";
   c.textSizePrintout = 12;
   c.textStylePrintout = 1;
@@ -88,7 +88,7 @@ Configuration ChangedRecord() {
   c.view3dX = 0.5L;
   c.view3dY = -1.25L;
   c.view3dZ = 3.0L;
-  c.changeIndexStyle = 1;
+  c.changeIndexStyle = ChangeIndexStyle::Numbers;
   c.spreadsheetDecimalSeparator = DecimalSeparator::Dot;
   c.releaseCaption = Oem("Geprüft");
   c.cadDecimals = 8;
@@ -100,7 +100,7 @@ Configuration ChangedRecord() {
   c.dimensionFactor = 2.0L;
   c.reserved = 77;
   c.language = 3;
-  c.resultGraphic = 5;
+  c.resultGraphic = ResultGraphic::Drawing;
   c.titleBlockWithoutTitle = c.titleBlockWithoutFileName = c.titleBlockWithoutDate = c.titleBlockWithoutLogo = true;
   c.exactArcs = true;
   return c;
@@ -149,7 +149,7 @@ TEST_F(ConfigurationFile, ChangedRecordSurvivesWriteAndRead) {
 
   const Configuration& read = other.context.config;
   EXPECT_EQ(read.layers[3].name, "d25");
-  EXPECT_EQ(read.hardcopyRotated, 'N');
+  EXPECT_EQ(read.hardcopyRotated, HardcopyRotation::Upright);
   EXPECT_EQ(read.releaseCaption, Oem("Geprüft"));
   EXPECT_EQ(read.decimalSeparator, DecimalSeparator::Comma);
   EXPECT_EQ(read.view3dY, -1.25L);
@@ -238,9 +238,9 @@ TEST_F(ConfigurationFile, ReadRulesReplaceValuesOutsideTheirRange) {
   EXPECT_EQ(c.panFactor, 0.01L);
   EXPECT_EQ(c.printScale, 1.5L);
   EXPECT_EQ(c.printScaleVertical, 1.5L);
-  EXPECT_EQ(c.dateCode, 1);
+  EXPECT_EQ(c.dateCode, DateCode::DottedDayMonthYear);
   EXPECT_EQ(c.decimals, 3);
-  EXPECT_EQ(c.hardcopyRotated, 'N');
+  EXPECT_EQ(c.hardcopyRotated, HardcopyRotation::Upright);
   EXPECT_TRUE(c.edit3dAngles);
   EXPECT_EQ(c.textFontPrintout, "Courier New");
   EXPECT_EQ(c.linesPerPage, 66);
@@ -250,13 +250,42 @@ TEST_F(ConfigurationFile, ReadRulesReplaceValuesOutsideTheirRange) {
   EXPECT_EQ(c.graphicsFont, std::string(60, 'F'));
 }
 
+// A stored code that names no choice reads as the setting's replacement; the change
+// index style keeps any number, so that it is written back as it was read.
+TEST_F(ConfigurationFile, CodesOutsideTheirChoicesReadAsTheirReplacement) {
+  std::vector<std::string> lines = InitialConfigurationLines();
+  for (auto [key, code] : {std::pair{"Hilfegrad", "3"}, {"Mode für Textausdruck 1:* 2:-", "0"}, {"Text Device", "10"},
+                            {"printout with header=1, header page 1 only=2", "3"}, {"Dot=1 Komma=2", "-1"},
+                            {"CAD Text Mode", "4"}})
+    SetValue(lines, key, code);
+  auto view3d = std::find(lines.begin(), lines.end(), "3D - Default x,y,z");
+  ASSERT_NE(view3d, lines.end());
+  view3d[4] = "7";  // the change index style
+  auto pageColours = std::find(lines.begin(), lines.end(), "Layerfarben SVG,PDF");
+  ASSERT_NE(pageColours, lines.end());
+  ASSERT_EQ(pageColours[-7], "0");  // the result graphic
+  pageColours[-7] = "6";
+  Read(lines);
+  const Configuration& c = context.config;
+  EXPECT_EQ(c.helpLevel, HelpLevel::Normal);
+  EXPECT_EQ(c.separatorStyle, SeparatorStyle::Ascii);
+  EXPECT_EQ(c.textDevice, kTargetScreen);
+  EXPECT_EQ(c.printoutHeader, PrintoutHeader::EveryPage);
+  EXPECT_EQ(c.decimalSeparator, DecimalSeparator::Dot);
+  EXPECT_EQ(c.cadTextMode, CadTextMode::Oem);
+  EXPECT_EQ(c.resultGraphic, ResultGraphic::Any);
+  WriteConfiguration(context);
+  std::vector<std::string> written = ReadLines(ConfigFile());
+  EXPECT_EQ(*(std::find(written.begin(), written.end(), "3D - Default x,y,z") + 4), "7");
+}
+
 TEST_F(ConfigurationFile, DateCodeFourSurvivesSaveAndRestart) {
-  context.config.dateCode = 4;
+  context.config.dateCode = DateCode::DayMonthYear;
   WriteConfiguration(context);
   TestContext restart;
   restart.context.configDirectory = dir.Path();
   ReadConfiguration(restart.context, "kalo", dir.File("nofallback"));
-  EXPECT_EQ(restart.context.config.dateCode, 4);
+  EXPECT_EQ(restart.context.config.dateCode, DateCode::DayMonthYear);
 }
 
 TEST_F(ConfigurationFile, TextWindowOfZerosKeepsThePreviousRectangle) {
@@ -279,7 +308,7 @@ TEST_F(ConfigurationFile, KeyLinesAreNotCompared) {
   for (std::string& line : lines)
     if (line == "Hilfegrad" || line == "Zoomfaktor") line = "irgendwas";
   Read(lines);
-  EXPECT_EQ(context.config.helpLevel, 0);
+  EXPECT_EQ(context.config.helpLevel, HelpLevel::NoInfo);
   EXPECT_EQ(context.config.zoomFactor, 1.02L);
 }
 
@@ -295,7 +324,7 @@ TEST_F(ConfigurationFile, PlotCommandLinesBeyondTheFifthArePassedOver) {
   EXPECT_EQ(c.plotCommands[1], "zwei");
   EXPECT_EQ(c.plotCommands[4], "fuenf");
   EXPECT_TRUE(c.archiveMode);
-  EXPECT_EQ(c.dateCode, 1);
+  EXPECT_EQ(c.dateCode, DateCode::DottedDayMonthYear);
 }
 
 TEST_F(ConfigurationFile, PlotCommandLinesInUseRoundTripAndEmptyFirstLineKeepsIt) {
@@ -336,7 +365,7 @@ TEST_F(ConfigurationFile, FallbackFolderBecomesTheConfigurationDirectory) {
   WriteLines(fallback.File("kalo.cfg"), lines);
   ReadConfiguration(context, "kalo", fallback.Path() + "/");
   EXPECT_FALSE(context.state.cancel);
-  EXPECT_EQ(context.config.helpLevel, 2);
+  EXPECT_EQ(context.config.helpLevel, HelpLevel::Extended);
   EXPECT_EQ(context.configDirectory, fallback.Path() + "/");
 }
 
@@ -345,7 +374,7 @@ TEST_F(ConfigurationFile, ImportReadsAnotherShortName) {
   SetValue(lines, "Hilfegrad", "0");
   WriteLines(dir.File("werk2.cfg"), lines);
   ReadConfiguration(context, "werk2", dir.File("nofallback"));
-  EXPECT_EQ(context.config.helpLevel, 0);
+  EXPECT_EQ(context.config.helpLevel, HelpLevel::NoInfo);
 }
 
 TEST_F(ConfigurationFile, WindowsPathsAreReadWithTheNativeSeparator) {

@@ -136,7 +136,7 @@ TEST_F(TableBrowserTest, PrintingATableOfNineFieldsShowsItsFirstSevenColumns) {
   for (int n = 1; n <= 9; ++n) fields.push_back({"F" + std::to_string(n), 'C', n == 1 ? 4 : 2});
   OpenTable(fields, {{"eins", "b", "c", "d", "e", "f", "g", "h", "i"}});
   context.config.textDevice = kTargetDosFile;
-  context.config.separatorStyle = 3;
+  context.config.separatorStyle = SeparatorStyle::Blanks;
   context.config.askTextDevice = false;
   form.SetTitles("Titel eins", "Titel zwei");
   test.ui.onTableBrowser = [](TableBrowserForm& shown) {

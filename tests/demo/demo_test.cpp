@@ -71,8 +71,8 @@ class DemoRun : public ::testing::Test {
     context.body.rho = 7.85L;  // changed since it was read
     context.state.modified = true;
     context.config.zoomFactor = 1.5L;
-    context.config.textDevice = 3;
-    ShowView(context, kCadScreen, kViewTable);
+    context.config.textDevice = kTargetFile;
+    ShowView(context, kCadScreen, ViewNumber::Table);
     before = context.body;
     stateBefore = context.state;
     configBefore = context.config;
@@ -92,9 +92,9 @@ class DemoRun : public ::testing::Test {
     EXPECT_EQ(context.state.currentFileName, stateBefore.currentFileName);
     EXPECT_EQ(context.state.dataDirectory, stateBefore.dataDirectory);
     EXPECT_TRUE(context.state.modified);
-    EXPECT_EQ(context.state.shownView, kViewTable);
+    EXPECT_EQ(context.state.shownView, ViewNumber::Table);
     EXPECT_EQ(context.config.zoomFactor, 1.5L);
-    EXPECT_EQ(context.config.textDevice, 3);
+    EXPECT_EQ(context.config.textDevice, kTargetFile);
     EXPECT_EQ(context.config.askTextDevice, configBefore.askTextDevice);
     EXPECT_FALSE(context.state.cancel);
   }

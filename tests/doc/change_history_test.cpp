@@ -88,14 +88,14 @@ TEST_F(ChangeHistory, TheTwentySixthChangeIsRefused) {
 
 TEST_F(ChangeHistory, IndexStyleOneNumbersTheChangesAnyOtherLettersThem) {
   changes.assign(3, Change{"t", "d", "e", ""});
-  context.config.changeIndexStyle = 1;
+  context.config.changeIndexStyle = ChangeIndexStyle::Numbers;
   auto listed = [this](const std::string& line) {
     EXPECT_TRUE(WriteChangeList(context, 0));
     std::vector<std::string> lines = DosLines();
     return std::find(lines.begin(), lines.end(), line) != lines.end();
   };
   EXPECT_TRUE(listed("         3     d            e        t                   "));
-  context.config.changeIndexStyle = 0;
+  context.config.changeIndexStyle = ChangeIndexStyle::SmallLetters;
   EXPECT_TRUE(listed("         c     d            e        t                   "));
 }
 
@@ -106,8 +106,8 @@ TEST_F(ChangeHistory, ChangeListAsGoldenFile) {
   info.replacedBy = "KA-4800";
   changes = {{Oem("Bohrung geändert"), "12.03.2026", "Maier", Oem("Bohrung 20 statt 18\nFase ergänzt")},
              {"Werkstoff", "01.06.2026", "Huber", ""}};
-  context.config.changeIndexStyle = 0;
-  context.config.separatorStyle = 1;
+  context.config.changeIndexStyle = ChangeIndexStyle::SmallLetters;
+  context.config.separatorStyle = SeparatorStyle::Ascii;
   DocumentationPrintChanges(context);
   EXPECT_FALSE(context.state.cancel);
   EXPECT_EQ(ReadBytes(dir.File("OUTDOS.TXT")), Golden("change_list.txt"));

@@ -110,7 +110,7 @@ TEST_F(DocumentationForms, TheTextGridKeepsRowOneAndEndsAtTheFirstBlankText) {
 }
 
 TEST_F(DocumentationForms, DateButtonsShowAndFillTodayInTheConfiguredFormat) {
-  context.config.dateCode = 3;
+  context.config.dateCode = DateCode::YearMonthDay;
   documentation.information.NewDrawing("01.01.2020");
   t.ui.onDrawingInformation = [](DrawingInfoForm& form) {
     EXPECT_EQ(form.todayCaption, "< 2026/12/07");

@@ -16,7 +16,7 @@ namespace {
 constexpr long double kWrittenCoordinate = 1e-6L;
 constexpr long double kWrittenAngle = 1e-5L;
 
-class DxfRoundTrip : public DxfImportFixture, public ::testing::WithParamInterface<std::tuple<std::string, int>> {};
+class DxfRoundTrip : public DxfImportFixture, public ::testing::WithParamInterface<std::tuple<std::string, ViewNumber>> {};
 
 TEST_P(DxfRoundTrip, GivesTheSameElementsAndVolume) {
   const auto& [example, view] = GetParam();
@@ -41,7 +41,7 @@ TEST_P(DxfRoundTrip, GivesTheSameElementsAndVolume) {
 
 INSTANTIATE_TEST_SUITE_P(Shipped, DxfRoundTrip,
                          ::testing::Combine(::testing::Values("shaft", "flange", "pulley", "sphere", "torus"),
-                                            ::testing::Values(kViewGeometry1, kViewPolyline)));
+                                            ::testing::Values(ViewNumber::Geometry1, ViewNumber::Polyline)));
 
 }  // namespace
 }  // namespace kalo::testing

@@ -19,7 +19,7 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 class ElementList : public ::testing::Test {
  protected:
   ElementList() {
-    t.context.config.helpLevel = 0;  // no views in between
+    t.context.config.helpLevel = HelpLevel::NoInfo;  // no views in between
     t.ui.onElementList = [this](ElementListForm& form) {
       shownLists.push_back(form.ListBox1);
       preselected.push_back(form.selected);

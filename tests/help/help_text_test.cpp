@@ -72,7 +72,7 @@ TEST_F(HelpTextTest, NumbersFrom4000AreInTheProgramsOwnFileAndShownInABox) {
   context.state.helpNumber = 4100;
   EXPECT_EQ(HelpToolTip(context, 0), "eigene Hilfe");
   EXPECT_EQ(HelpToolTip(context, 3999), "gemeinsame Hilfe");
-  context.config.helpLevel = 0;
+  context.config.helpLevel = HelpLevel::NoInfo;
   EXPECT_EQ(HelpToolTip(context, 0), "");
 }
 

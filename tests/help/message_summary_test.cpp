@@ -72,7 +72,7 @@ TEST_F(MessageSummaryTest, EachChosenMessageIsExplainedAndTheNextPreselected) {
   EXPECT_EQ(context.state.helpNumber, kSummaryHelpNumber);
 
   // Help level 2 preselects the first message; "Weiter" ends at once.
-  context.config.helpLevel = 2;
+  context.config.helpLevel = HelpLevel::Extended;
   test.ui.preselections.clear();
   test.ui.choices = {3};
   ShowMessageSummary(context);

@@ -18,7 +18,7 @@ bool WriteOneLine(Context& context, int kind) {
 
 TEST_F(OutputTargetTest, TargetQuestionOffersSevenChoicesAndItsCancelWritesNothing) {
   context.config.askTextDevice = true;
-  context.config.textDevice = 3;
+  context.config.textDevice = kTargetFile;
   EXPECT_FALSE(WriteOneLine(context, 0));
   EXPECT_TRUE(context.state.cancel);
   ASSERT_EQ(test.ui.choiceCaptions, std::vector<std::string>{"Ausgabe auf .."});

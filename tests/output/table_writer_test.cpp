@@ -21,7 +21,7 @@ class TableWriterTest : public ReportTest {
 };
 
 TEST_F(TableWriterTest, TextColumnsAreCutOrFilledToTheirWidths) {
-  context.config.separatorStyle = 1;
+  context.config.separatorStyle = SeparatorStyle::Ascii;
   TextOutput output = OpenDosFile();
   TableWriter table(output, {"  i", "    phi deg"}, {3, 10});
   table.WriteRow({"  1", "45.0", "ignored"});

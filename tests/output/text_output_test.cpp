@@ -27,7 +27,7 @@ size_t IndexOf(const std::vector<std::string>& lines, const std::string& text) {
 }
 
 TEST_F(TextOutputTest, ResultLinePutsSymbolUnitAndValueAtTheirColumns) {
-  context.config.separatorStyle = 1;
+  context.config.separatorStyle = SeparatorStyle::Ascii;
   TextOutput output = OpenDosFile();
   output.ResultLine(Oem("Querschnittsfläche xy"), "Axy", Oem("mm²"), "1000");
   ASSERT_TRUE(output.Close());
@@ -50,25 +50,8 @@ TEST_F(TextOutputTest, LongFieldsPushLaterOnesRightAndTheLineIsCutAt72) {
   EXPECT_EQ(line.substr(55), "12345678901234567");
 }
 
-TEST_F(TextOutputTest, SeparatorStylesAndFrames) {
-  EXPECT_EQ(SeparatorLine(SeparatorKind::Thick, 1), std::string(70, '='));
-  EXPECT_EQ(SeparatorLine(SeparatorKind::BoxMiddle, 1), std::string(70, '*'));
-  std::string top = SeparatorLine(SeparatorKind::BoxTop, 2);
-  ASSERT_EQ(top.size(), 70u);
-  EXPECT_EQ(static_cast<unsigned char>(top.front()), 201);
-  EXPECT_EQ(static_cast<unsigned char>(top[1]), 205);
-  EXPECT_EQ(static_cast<unsigned char>(top.back()), 187);
-  EXPECT_EQ(static_cast<unsigned char>(SeparatorLine(SeparatorKind::BoxBottom, 2).back()), 188);
-  EXPECT_EQ(SeparatorLine(SeparatorKind::Thin, 2), std::string(70, static_cast<char>(196)));
-  EXPECT_EQ(SeparatorLine(SeparatorKind::Thin, 3), std::string(70, ' '));
-  EXPECT_EQ(SeparatorLine(SeparatorKind::Thick, 4), "$!$");
-  EXPECT_EQ(FrameCharacter(1), '*');
-  EXPECT_EQ(static_cast<unsigned char>(FrameCharacter(2)), 186);
-  EXPECT_EQ(FrameCharacter(3), ' ');
-}
-
 TEST_F(TextOutputTest, CompressedStyleWritesNoSeparatorsAndEndsOnlyHalfFullPages) {
-  context.config.separatorStyle = 4;
+  context.config.separatorStyle = SeparatorStyle::Compressed;
   context.config.linesPerPage = 20;
   TextOutput output(context);
   ASSERT_TRUE(output.Open(kTargetScreen));
@@ -87,7 +70,7 @@ TEST_F(TextOutputTest, CompressedStyleWritesNoSeparatorsAndEndsOnlyHalfFullPages
 
 TEST_F(TextOutputTest, FormFeedModeBreaksBeforeTheLineThatFillsThePage) {
   context.config.linesPerPage = 60;
-  context.config.printoutHeader = 2;
+  context.config.printoutHeader = PrintoutHeader::FirstPageOnly;
   TextOutput output = OpenDosFile();
   for (int i = 1; i <= 130; ++i) output.Line(Numbered(i));
   ASSERT_TRUE(output.Close());
@@ -103,8 +86,8 @@ TEST_F(TextOutputTest, FormFeedModeBreaksBeforeTheLineThatFillsThePage) {
 
 TEST_F(TextOutputTest, HeaderRepeatsOnEveryPageWithThePageNumber) {
   context.config.linesPerPage = 20;
-  context.config.printoutHeader = 1;
-  context.config.separatorStyle = 1;
+  context.config.printoutHeader = PrintoutHeader::EveryPage;
+  context.config.separatorStyle = SeparatorStyle::Ascii;
   TextOutput output(context);
   output.SetHeaderTexts({"Titel", "Zeile 1", "Zeile 2", "Zeile 3", ""});
   ASSERT_TRUE(output.Open(kTargetWindowsPrinter));
@@ -125,9 +108,9 @@ TEST_F(TextOutputTest, HeaderRepeatsOnEveryPageWithThePageNumber) {
 }
 
 TEST_F(TextOutputTest, PageHeaderFramesTitleDateTimeAndFile) {
-  context.config.separatorStyle = 1;
+  context.config.separatorStyle = SeparatorStyle::Ascii;
   context.config.headerSpaceLines = 2;
-  context.config.dateCode = 3;
+  context.config.dateCode = DateCode::YearMonthDay;
   TextOutput output(context);
   output.SetHeaderTexts({"KALO Titel", "Bemerkung 1", "", "Bemerkung 3", "Zeile fuenf"}, 3);
   output.Open(kTargetDosFile);

@@ -44,7 +44,7 @@ class BodyView : public ::testing::Test {
       EXPECT_TRUE(hasOpenGl);
     }
     t.context.config.tempDirectory = dir.Path();
-    t.context.config.helpLevel = 0;
+    t.context.config.helpLevel = HelpLevel::NoInfo;
     t.context.config.layers[5].colour = 5;  // the contour blue
     t.context.config.layers[3].colour = 1;  // the hatching red
     Contour& contour = t.context.body.contour;

@@ -47,7 +47,7 @@ TEST_F(ConfigDialogWindow, OpensOnGrafikWithEveryPageAndTakesTheFieldsOverOnOk) 
   EXPECT_EQ(t.context.config.layers[4].name, "Kontur");
   EXPECT_TRUE(t.context.config.archiveMode);
   EXPECT_TRUE(t.context.config.pageLayerColours);
-  EXPECT_EQ(t.context.config.dateCode, 4);
+  EXPECT_EQ(t.context.config.dateCode, DateCode::DayMonthYear);
 }
 
 TEST_F(ConfigDialogWindow, ResetButtonsFillTheirFieldsAndTheBorderBoxesFollowEachOther) {

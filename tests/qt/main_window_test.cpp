@@ -21,7 +21,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
     t.context.config.tempDirectory = dir.Path();
-    t.context.config.helpLevel = 0;
+    t.context.config.helpLevel = HelpLevel::NoInfo;
     t.platform.currentDirectory = dir.Path();
   }
 

@@ -80,10 +80,10 @@ TEST(PageAgainstScreen, PdfSheetCoversTheScreensDrawingInItsProportions) {
   widget.resize(701, 961);
   ASSERT_TRUE(ReadDataFile(context, std::string(KALO_SOURCE_DIR) + "/data/examples/pulley.kal"));
   Calculate(context.body, context.config, context.messages);
-  ASSERT_TRUE(ShowView(context, kCadScreen, kViewDrawingSheet));
+  ASSERT_TRUE(ShowView(context, kCadScreen, ViewNumber::DrawingSheet));
   QImage screen = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
   context.state.cadBatch = true;
-  ASSERT_TRUE(ShowView(context, kCadPdf, kViewDrawingSheet));
+  ASSERT_TRUE(ShowView(context, kCadPdf, ViewNumber::DrawingSheet));
   const std::string pdf = dir.File(context.state.currentFileName + ".pdf");
 
   // The drawing's size in millimetres on the page (4 pixels a millimetre), and its size in

@@ -78,7 +78,7 @@ TEST(PlotCommandDialog, FollowsTheDialogLanguage) {
 
 TEST(PlotCommandDialog, NoTooltipsWithTheHelpLevelZero) {
   testing::TestContext t;
-  t.context.config.helpLevel = 0;
+  t.context.config.helpLevel = HelpLevel::NoInfo;
   PlotCommandForm form(t.context, "");
   PlotCommandDialog dialog(form, false);
   EXPECT_TRUE(dialog.findChild<QLineEdit*>("Edit_scale")->toolTip().isEmpty());

@@ -112,7 +112,7 @@ TEST_F(ResultReportTest, ContourTableInInchWithPlainLetters) {
   context.body.contour[2].phi = std::numbers::pi_v<long double> / 4;
   context.config.units = UnitSetting::English;
   context.config.specialCharacters = SpecialCharacters::PlainLetters;
-  context.config.separatorStyle = 1;
+  context.config.separatorStyle = SeparatorStyle::Ascii;
   ASSERT_TRUE(Report(context, kReportStandard));
   std::vector<std::string> lines = DosLines();
   EXPECT_TRUE(Contains(lines, "         i       x in       y in    phi de "));
@@ -123,7 +123,7 @@ TEST_F(ResultReportTest, MessagesAreExplainedWithCauseAndRemedy) {
   WriteBytes(dir.File("kalo.err"), "Fatal  : GetMasseR\r\nPunkt unter der Achse\r\nKontur verschieben\r\n");
   context.messages.Report("Fatal  : GetMasseR");
   context.messages.Report("Unbekannte Meldung");
-  context.config.separatorStyle = 1;
+  context.config.separatorStyle = SeparatorStyle::Ascii;
   context.config.textDevice = kTargetWindowsPrinter;  // pages end with form feeds
   ASSERT_TRUE(Report(context, kReportExtract));
   ASSERT_EQ(test.ui.printedTextFiles.size(), 1u);

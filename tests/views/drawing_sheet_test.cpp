@@ -17,7 +17,7 @@ class DrawingSheet : public ViewsFixture {
   }
   // A maker's logo: one line from (0, 0) to (10, 5).
   void SupplyLogo() { WriteBytes(dir.File("$logo_1.dx$"), "0\r\nLINE\r\n8\r\n5\r\n10\r\n0\r\n20\r\n0\r\n11\r\n10\r\n21\r\n5\r\n0\r\nEOF\r\n"); }
-  Outcome ShowSheet(int target = kCadScreen) { return ShowView(context, target, kViewDrawingSheet); }
+  Outcome ShowSheet(int target = kCadScreen) { return ShowView(context, target, ViewNumber::DrawingSheet); }
 };
 
 TEST_F(DrawingSheet, ChangeRowsShowTheLastEight) {
@@ -33,7 +33,7 @@ TEST_F(DrawingSheet, ChangeRowsShowTheLastEight) {
   EXPECT_TRUE(Recorded("Text Mai 66.000 40.100"));
   EXPECT_EQ(Count("Text Change"), 8u);
 
-  context.config.changeIndexStyle = 2;
+  context.config.changeIndexStyle = ChangeIndexStyle::CapitalLetters;
   ASSERT_TRUE(ShowSheet());
   EXPECT_TRUE(Recorded("Text J 21.000 40.100"));
 }

@@ -61,8 +61,8 @@ class ViewsDxf : public ViewsFixture {
     SetBody({{0, 0, 0}, {100, 0, 0}, {100, 40, std::numbers::pi_v<long double> / 2}, {60, 80, 0}, {0, 80, 0}});
   }
   // The view written as DXF and read back by ezdxf.
-  std::string ViewAsReadBack(int view) {
-    std::string path = dir.File("view" + std::to_string(view) + ".dxf");
+  std::string ViewAsReadBack(ViewNumber view) {
+    std::string path = dir.File("view" + std::to_string(NumberOf(view)) + ".dxf");
     test.ui.texts = {path};
     EXPECT_TRUE(ShowView(context, kCadDxf, view)) << Messages();
     return CheckWithEzdxf(path);
@@ -71,7 +71,7 @@ class ViewsDxf : public ViewsFixture {
 };
 
 TEST_F(ViewsDxf, PolylineViewIsOneClosedPolylineWithItsArc) {
-  std::string json = ViewAsReadBack(kViewPolyline);
+  std::string json = ViewAsReadBack(ViewNumber::Polyline);
   EXPECT_TRUE(Holds(json, "\"entities\": {\"5:POLYLINE\": 1}")) << json;
   // Bulge tan(90° / 4) at the arc's start vertex.
   EXPECT_TRUE(Holds(json, "\"closed\": true, \"layer\": \"5\", \"vertices\": [[0.0, 0.0, 0.0], [100.0, 0.0, 0.0], "
@@ -80,14 +80,14 @@ TEST_F(ViewsDxf, PolylineViewIsOneClosedPolylineWithItsArc) {
 }
 
 TEST_F(ViewsDxf, GeometryAndSheetOnTheirLayers) {
-  std::string geometry = ViewAsReadBack(kViewGeometryWithTable);
+  std::string geometry = ViewAsReadBack(ViewNumber::GeometryWithTable);
   EXPECT_TRUE(Holds(geometry, "\"1:LINE\": 1")) << geometry;   // axis
   EXPECT_TRUE(Holds(geometry, "\"5:LINE\": 2")) << geometry;   // end lines
   EXPECT_TRUE(Holds(geometry, "\"5:POLYLINE\": 2")) << geometry;  // outline with its arc, hatch outline
   EXPECT_TRUE(Holds(geometry, "\"3:LINE\":")) << geometry;      // hatch lines and polygon
   EXPECT_TRUE(Holds(geometry, "\"3:SOLID\":")) << geometry;     // arrowheads
 
-  std::string sheet = ViewAsReadBack(kViewDrawingSheet);
+  std::string sheet = ViewAsReadBack(ViewNumber::DrawingSheet);
   EXPECT_TRUE(Holds(sheet, "\"FRAME_1\": {")) << sheet;
   // The frame goes in on the layer its block definition ended with.
   EXPECT_TRUE(Holds(sheet, "\"5:INSERT\": 1")) << sheet;
@@ -101,7 +101,7 @@ TEST_F(ViewsDxf, SheetTextsKeepTheirUmlautsInTheWindowCodePage) {
   context.body.documentation.information.placedTexts = {{30, 60, 3.5L, 0, Oem("Bohrung Ø 20, Fläche 12 mm², Öse")}};
   context.body.texts.name = Oem("Rotationskörper");
   context.config.layers[kLayerOutline].name = Oem("Außenkontur");  // names are written like texts
-  std::string sheet = ViewAsReadBack(kViewDrawingSheet);
+  std::string sheet = ViewAsReadBack(ViewNumber::DrawingSheet);
   EXPECT_TRUE(Holds(sheet, R"("codepage": "ANSI_1252")")) << sheet;
   EXPECT_TRUE(Holds(sheet, R"("Außenkontur:)")) << sheet;
   EXPECT_TRUE(Holds(sheet, R"("Bohrung Ø 20, Fläche 12 mm², Öse")")) << sheet;
@@ -116,7 +116,7 @@ class SheetToScale : public ViewsDxf, public ::testing::WithParamInterface<const
 TEST_P(SheetToScale, OutlineArcsLieOnTheScaledCircles) {
   ASSERT_TRUE(ReadDataFile(context, std::string(KALO_SOURCE_DIR) + "/data/examples/" + GetParam() + ".kal"));
   const Contour& contour = context.body.contour;
-  std::string sheet = ViewAsReadBack(kViewDrawingSheet);
+  std::string sheet = ViewAsReadBack(ViewNumber::DrawingSheet);
   std::vector<Point> outline = PointsAfter(sheet, "\"vertices\"");
   ASSERT_EQ(outline.size(), static_cast<size_t>(contour.count)) << sheet;
 
