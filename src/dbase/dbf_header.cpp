@@ -24,10 +24,9 @@ long long DoubleWord(std::string_view bytes, std::size_t at) {
 
 bool IsDbaseThree(std::uint8_t version) { return version == 0x03 || version == 0x83; }
 
-bool Reject(int code, const std::string& text, int& errorCode, std::string& error) {
+Outcome Reject(int code, const std::string& text, int& errorCode) {
   errorCode = code;
-  error = text;
-  return false;
+  return Outcome::Failure(text);
 }
 
 // A field's width and decimals as the reader takes them: character fields use both bytes
@@ -66,10 +65,10 @@ bool DbfHeader::HasMemo() const {
   return std::any_of(fields.begin(), fields.end(), [](const DbfField& f) { return f.type == 'M'; });
 }
 
-bool ReadDbfHeader(std::string_view file, DbfHeader& header, int& errorCode, std::string& error) {
+Outcome ReadDbfHeader(std::string_view file, DbfHeader& header, int& errorCode) {
   const std::string damaged = Oem("Tabelle beschädigt: ");
   if (file.size() < kFileHeaderSize || !IsDbaseThree(static_cast<std::uint8_t>(file[0]))) {
-    return Reject(kDbfNotDbase, "Keine dBase-III-Tabelle", errorCode, error);
+    return Reject(kDbfNotDbase, "Keine dBase-III-Tabelle", errorCode);
   }
   header = DbfHeader{};
   header.headerLength = Word(file, 8);
@@ -77,46 +76,46 @@ bool ReadDbfHeader(std::string_view file, DbfHeader& header, int& errorCode, std
   long long recordCount = DoubleWord(file, 4);
   std::size_t headerLength = static_cast<std::size_t>(header.headerLength);
   if (headerLength < kFileHeaderSize + 1 || headerLength > file.size()) {
-    return Reject(kDbfDamaged, damaged + Oem("Kopflänge passt nicht zur Datei"), errorCode, error);
+    return Reject(kDbfDamaged, damaged + Oem("Kopflänge passt nicht zur Datei"), errorCode);
   }
   int offset = 1;
   std::size_t at = kFileHeaderSize;
   for (; at < headerLength && file[at] != kFieldListEnd; at += kFieldDescriptorSize) {
     if (at + kFieldDescriptorSize > headerLength) {
-      return Reject(kDbfDamaged, damaged + "Feldliste ohne Ende", errorCode, error);
+      return Reject(kDbfDamaged, damaged + "Feldliste ohne Ende", errorCode);
     }
     DbfField field = FieldFrom(file.substr(at, kFieldDescriptorSize));
     if (field.name.empty()) {
-      return Reject(kDbfDamaged, damaged + "Feld ohne Namen", errorCode, error);
+      return Reject(kDbfDamaged, damaged + "Feld ohne Namen", errorCode);
     }
     if (std::string_view("CNFLDM").find(field.type) == std::string_view::npos) {
       return Reject(kDbfUnknownFieldType,
                     "Unbekannter Feldtyp '" + std::string(1, field.type) + "' im Feld " + field.name,
-                    errorCode, error);
+                    errorCode);
     }
     if (!WidthSuitsType(field)) {
-      return Reject(kDbfDamaged, damaged + Oem("Feldlänge von ") + field.name, errorCode, error);
+      return Reject(kDbfDamaged, damaged + Oem("Feldlänge von ") + field.name, errorCode);
     }
     field.offset = offset;
     offset += field.width;
     header.fields.push_back(field);
   }
   if (at >= headerLength) {
-    return Reject(kDbfDamaged, damaged + "Feldliste ohne Ende", errorCode, error);
+    return Reject(kDbfDamaged, damaged + "Feldliste ohne Ende", errorCode);
   }
   if (header.fields.empty()) {
-    return Reject(kDbfNoFields, "Tabelle ohne Felder", errorCode, error);
+    return Reject(kDbfNoFields, "Tabelle ohne Felder", errorCode);
   }
   if (offset > header.recordLength) {
-    return Reject(kDbfDamaged, damaged + Oem("Satzlänge passt nicht zu den Feldern"), errorCode, error);
+    return Reject(kDbfDamaged, damaged + Oem("Satzlänge passt nicht zu den Feldern"), errorCode);
   }
   long long needed = static_cast<long long>(headerLength) + recordCount * header.recordLength;
   if (recordCount > 0x7FFFFFFFLL || needed > static_cast<long long>(file.size())) {
     return Reject(kDbfDamaged, damaged + Oem("mehr Datensätze angegeben als die Datei enthält"),
-                  errorCode, error);
+                  errorCode);
   }
   header.recordCount = static_cast<int>(recordCount);
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kalo

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/outcome.h"
+
 namespace kalo {
 
 struct DbfField {
@@ -23,8 +25,8 @@ struct DbfHeader {
   bool HasMemo() const;
 };
 
-// Reads and checks the header of a table file's bytes. On failure returns false with one
-// of the engine's error codes (dbf_table.h) and its text (code page 850) in error.
-bool ReadDbfHeader(std::string_view file, DbfHeader& header, int& errorCode, std::string& error);
+// Reads and checks the header of a table file's bytes. A failure names the fault (code page
+// 850) and leaves one of the engine's error codes (dbf_table.h) in errorCode.
+[[nodiscard]] Outcome ReadDbfHeader(std::string_view file, DbfHeader& header, int& errorCode);
 
 }  // namespace kalo

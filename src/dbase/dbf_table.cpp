@@ -77,8 +77,8 @@ bool DbfTable::Open(const std::string& path) {
     return Fail(kDbfCannotRead, "dBase-Tabelle nicht lesbar: " + path);
   }
   int code = kDbfOk;
-  std::string error;
-  if (!ReadDbfHeader(bytes, image->header, code, error)) return Fail(code, error + ": " + path);
+  if (Outcome read = ReadDbfHeader(bytes, image->header, code); !read)
+    return Fail(code, read.Message() + ": " + path);
   if (image->header.HasMemo()) {
     std::string memoPath = MemoFileOf(path);
     if (memoPath.empty()) return Fail(kDbfMemoMissing, "Memodatei (.dbt) fehlt zu " + path);
