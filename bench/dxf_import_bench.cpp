@@ -139,7 +139,7 @@ void ImportRepeatedly(benchmark::State& state, const std::string& drawing) {
   std::string path = directory.File("zeichnung.dxf");
   if (!WriteDrawing(path, drawing)) state.SkipWithError("cannot write the drawing");
   for (auto _ : state) {
-    bool imported = ImportDxfContour(bench.context, path, DxfLoopChoice::Largest);
+    bool imported = ImportDxfContour(bench.context, path, DxfLoopChoice::Largest).IsDone();
     if (!imported) state.SkipWithError("the drawing was refused");
     benchmark::DoNotOptimize(bench.context.body.volume);
   }

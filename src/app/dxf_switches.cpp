@@ -69,13 +69,13 @@ std::vector<std::string> DxfSwitchUsageLines() {
   };
 }
 
-bool ImportDrawingAsSwitched(Context& context, const std::string& fileName, DxfLoopChoice choice) {
+Outcome ImportDrawingAsSwitched(Context& context, const std::string& fileName, DxfLoopChoice choice) {
   DxfImportOptions options;
   Outcome switched = DxfSwitchesOf(context.state.arguments, choice, options);
   if (switched) return ImportDxfContour(context, fileName, options);
   ErrorBox(context, switched.Message());
   context.state.cancel = true;
-  return false;
+  return switched;
 }
 
 }  // namespace kalo

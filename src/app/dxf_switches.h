@@ -17,9 +17,9 @@ struct Context;
 [[nodiscard]] Outcome DxfSwitchesOf(const std::vector<std::string>& arguments, DxfLoopChoice choice, DxfImportOptions& options);
 // /AXIS=… or /UNITS=… in any letter case (its value is checked when the drawing is read).
 bool IsDxfSwitch(const std::string& argument);
-// Imports the drawing with the switches of the command line; a wrong switch is reported and
-// sets the cancel flag.
-bool ImportDrawingAsSwitched(Context& context, const std::string& fileName, DxfLoopChoice choice);
+// Imports the drawing with the switches of the command line; a wrong switch is reported, is
+// the failure's message and sets the cancel flag.
+Outcome ImportDrawingAsSwitched(Context& context, const std::string& fileName, DxfLoopChoice choice);
 // The lines of --help that describe them.
 std::vector<std::string> DxfSwitchUsageLines();
 

@@ -82,8 +82,8 @@ void FileImportDxf(Context& context) {
   ProgramState& state = context.state;
   std::string path;
   if (!context.ui.AskOpenFileName(state.dataDirectory, "DXF, STEP|*.dxf *.step *.stp|*.*|*.*", path)) return;
-  bool imported = IsStepFileName(path) ? ImportStepContour(context, path, StepSolidChoice::Ask)
-                                       : ImportDxfContour(context, path);
+  Outcome imported = IsStepFileName(path) ? ImportStepContour(context, path, StepSolidChoice::Ask)
+                                          : ImportDxfContour(context, path);
   if (!imported) return;
   // The imported contour is no longer the body of the data file that was open.
   state.currentFileName.clear();

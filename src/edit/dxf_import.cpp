@@ -28,10 +28,11 @@ const std::optional<DxfAxisChoice> kAxisChoices[] = {std::nullopt, DxfAxisChoice
 const std::optional<DxfUnitChoice> kUnitChoices[] = {std::nullopt, DxfUnitChoice::Millimetre, DxfUnitChoice::Inch,
                                                      DxfUnitChoice::Metre};
 
-bool Refuse(Context& context, const std::string& path, const std::string& what) {
-  ErrorBox(context, "DXF-Datei " + FileNameOf(path) + ": " + what);
+Outcome Refuse(Context& context, const std::string& path, const std::string& what) {
+  std::string message = "DXF-Datei " + FileNameOf(path) + ": " + what;
+  ErrorBox(context, message);
   context.state.cancel = true;
-  return false;
+  return Outcome::Failure(message);
 }
 
 std::string ChoiceText(const Context& context, const DxfContourCandidate& candidate) {
@@ -131,7 +132,7 @@ void TakeContour(Context& context, const std::vector<DxfVertex>& elements, std::
 
 }  // namespace
 
-bool ImportDxfContour(Context& context, const std::string& path, const DxfImportOptions& stated) {
+Outcome ImportDxfContour(Context& context, const std::string& path, const DxfImportOptions& stated) {
   // The reader opens the file itself without waiting: a FIFO or device is refused at once.
   DxfDrawing drawing;
   if (Outcome read = ReadDxfDrawing(path, drawing); !read) return Refuse(context, path, read.Message());
@@ -150,13 +151,13 @@ bool ImportDxfContour(Context& context, const std::string& path, const DxfImport
     chosen = Choose(context, candidates);
   if (!chosen) {
     context.state.cancel = true;
-    return false;
+    return Outcome::Cancelled();
   }
   if (chosen->elements.size() > static_cast<size_t>(kMaxElements))
     return Refuse(context, path, TooManyElementsText(search, *chosen));
   std::string choiceText = ask ? "" : ChoiceText(context, *chosen);
   TakeContour(context, chosen->elements, DecisionNotes(search, *chosen, choiceText));
-  return true;
+  return Outcome::Done();
 }
 
 bool IsDxfFileName(const std::string& name) {

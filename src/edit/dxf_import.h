@@ -7,6 +7,7 @@
 
 #include "dxf/dxf_units.h"
 #include "edit/dxf_axis.h"
+#include "messages/outcome.h"
 
 namespace kalo {
 
@@ -29,10 +30,11 @@ struct DxfImportOptions {
 // Curves on the layer the program draws contours on are taken when the drawing has any,
 // otherwise curves on every layer; curves that belong to no closed loop are ignored.
 // On success the body is calculated, the modified flag and the cancel flag are clear,
-// context.state.importNotes says what rules decided, and the result is true. A drawing that
-// cannot be used gets an error box naming the file and what was found in it; then the
-// cancel flag is set, the body stays exactly as it was and the result is false.
-bool ImportDxfContour(Context& context, const std::string& path, const DxfImportOptions& options = {});
+// context.state.importNotes says what rules decided, and the result is done. A drawing that
+// cannot be used gets an error box naming the file and what was found in it, which is the
+// failure's message; then, as after a cancelled choice, the cancel flag is set and the body
+// stays exactly as it was.
+Outcome ImportDxfContour(Context& context, const std::string& path, const DxfImportOptions& options = {});
 
 // A name with the extension "dxf" in any letter case.
 bool IsDxfFileName(const std::string& name);

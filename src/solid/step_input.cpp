@@ -43,7 +43,7 @@ int ChooseSolid(Context& context, const SolidAnswer& answer) {
   return index + 1;
 }
 
-bool Refuse(Context& context, const std::string& path, const SolidAnswer& answer) {
+Outcome Refuse(Context& context, const std::string& path, const SolidAnswer& answer) {
   context.state.foreignSolid.reset();
   if (answer.volume > 0) {
     ForeignSolid solid{path, answer.errors.empty() ? "" : answer.errors.front(), answer.volume, answer.surface,
@@ -59,7 +59,8 @@ bool Refuse(Context& context, const std::string& path, const SolidAnswer& answer
     InfoBox(context, text);
   }
   context.state.cancel = true;
-  return false;
+  std::string cause = answer.errors.empty() ? std::string("?") : answer.errors.front();
+  return Outcome::Failure(FileNameText(path) + ": " + cause);
 }
 
 // "Volumen: Kontur …, STEP-Körper …, Abweichung …" and whether they agree.
@@ -114,19 +115,19 @@ bool IsStepFileName(const std::string& name) {
   return strcasecmp(extension.c_str(), "step") == 0 || strcasecmp(extension.c_str(), "stp") == 0;
 }
 
-bool ImportStepContour(Context& context, const std::string& path, StepSolidChoice choice) {
+Outcome ImportStepContour(Context& context, const std::string& path, StepSolidChoice choice) {
   SolidAnswer answer = AskSolidProgram(context, path, 0);
   if (choice == StepSolidChoice::Ask && answer.solidVolumes.size() > 1) {
     int chosen = ChooseSolid(context, answer);
     if (chosen == 0) {
       context.state.cancel = true;
-      return false;
+      return Outcome::Cancelled();
     }
     answer = AskSolidProgram(context, path, chosen);
   }
   if (!answer.done) return Refuse(context, path, answer);
   TakeContour(context, path, answer);
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kalo

@@ -3,6 +3,8 @@
 // the solid is checked to be a body of revolution and cut through its axis.
 #include <string>
 
+#include "messages/outcome.h"
+
 namespace kalo {
 
 struct Context;
@@ -20,7 +22,8 @@ bool IsStepFileName(const std::string& name);
 // notes say what was decided and how the contour's exact values agree with OpenCascade's
 // values of the solid. A solid that is no body of revolution is refused with the first face
 // that breaks it, and its own mass properties are kept as context.state.foreignSolid. On
-// refusal the body stays as it was, the cancel flag is set and the result is false.
-bool ImportStepContour(Context& context, const std::string& path, StepSolidChoice choice);
+// refusal (a failure with the first error) or a cancelled choice the body stays as it was
+// and the cancel flag is set.
+Outcome ImportStepContour(Context& context, const std::string& path, StepSolidChoice choice);
 
 }  // namespace kalo
