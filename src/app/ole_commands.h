@@ -1,7 +1,6 @@
 #pragma once
 // The commands of the OLE menu: the current data file and the result report in the
-// spreadsheet program. Each clears the cancel flag first and stops at the first step that
-// sets it.
+// spreadsheet program. Each stops at the first step that was cancelled or failed.
 
 namespace kalo {
 
