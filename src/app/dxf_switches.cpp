@@ -72,10 +72,7 @@ std::vector<std::string> DxfSwitchUsageLines() {
 Outcome ImportDrawingAsSwitched(Context& context, const std::string& fileName, DxfLoopChoice choice) {
   DxfImportOptions options;
   Outcome switched = DxfSwitchesOf(context.state.arguments, choice, options);
-  if (switched) return ImportDxfContour(context, fileName, options);
-  ErrorBox(context, switched.Message());
-  context.state.cancel = true;
-  return switched;
+  return switched ? ImportDxfContour(context, fileName, options) : Refuse(context, switched.Message());
 }
 
 }  // namespace kalo

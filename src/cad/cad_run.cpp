@@ -25,11 +25,6 @@ namespace {
 
 constexpr int kTargetChoiceHelp = 2050;
 
-Outcome Cancel(Context& context) {
-  context.state.cancel = true;
-  return Outcome::Cancelled();
-}
-
 Outcome ChooseTarget(Context& context) {
   std::vector<std::string> items;
   std::vector<int> codes;
@@ -42,7 +37,7 @@ Outcome ChooseTarget(Context& context) {
   }
   context.state.helpNumber = kTargetChoiceHelp;
   if (!context.ui.AskChoice("CAD-Code", items, index) || index < 0 || index >= static_cast<int>(items.size()))
-    return Cancel(context);
+    return context.state.Cancel();
   context.cad.target = codes[index];
   return Outcome::Done();
 }
@@ -65,7 +60,7 @@ Outcome ChooseOutputFile(Context& context, std::string& path) {
     std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";
     path = BodyFileName(context, extension);
     if (!context.ui.AskSaveFileName(context.config.cadDirectory, filter, path) || TrimBlanks(path).empty())
-      return Cancel(context);
+      return context.state.Cancel();
     path = TrimBlanks(path);
     if (FileNameOf(path).find('.') == std::string::npos) path += "." + extension;
   }
@@ -108,12 +103,9 @@ Outcome CadOpen(Context& context, int code) {
   cad.blockLevel = 0;
   if (code == kCadAsk) {
     if (Outcome chosen = ChooseTarget(context); !chosen) return chosen;
-    if (cad.target == kCadPlotter && !CadSelectPlotCommand(context)) return Cancel(context);
+    if (cad.target == kCadPlotter && !CadSelectPlotCommand(context)) return context.state.Cancel();
   } else if (code < kCadDxf || code > kCadLastTarget) {
-    std::string message = "CAD-Code " + std::to_string(code) + " ?";
-    ErrorBox(context, message);
-    context.state.cancel = true;
-    return Outcome::Failure(message);
+    return Refuse(context, "CAD-Code " + std::to_string(code) + " ?");
   } else {
     cad.target = code;
   }

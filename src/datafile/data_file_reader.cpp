@@ -41,12 +41,6 @@ void ReadContour(DataFileLines& lines, Contour& contour) {
   contour.count = static_cast<uint16_t>(count);
 }
 
-Outcome Refuse(Context& context, const std::string& message) {
-  ErrorBox(context, message);
-  context.state.cancel = true;
-  return Outcome::Failure(message);
-}
-
 // A data file holds at most 200 elements and one documentation section: far below this.
 constexpr std::uintmax_t kMaxDataFileBytes = 4u << 20;
 
@@ -82,13 +76,10 @@ void ReadDataFileContent(DataFileLines& lines, Body& body) {
 
 Outcome ReadDataFile(Context& context, const std::string& name) {
   std::string path;
-  if (!ChooseDataFile(context, name, &Ui::AskOpenFileName, path)) {
-    context.state.cancel = true;
-    return Outcome::Cancelled();
-  }
+  if (!ChooseDataFile(context, name, &Ui::AskOpenFileName, path)) return context.state.Cancel();
   if (std::string reason = UnlikeDataFile(path); !reason.empty())
     return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ": " + reason);
-  if (!CheckFileReadable(context, path)) return Outcome::Failure(UnreadableFileMessage(path));
+  if (Outcome readable = CheckFileReadable(context, path); !readable) return readable;
   std::vector<std::string> fileLines;
   if (Outcome read = ReadTextLines(path, fileLines); !read)
     return Refuse(context, "Datei " + FileNameText(FileNameOf(path)) + ": " + read.Message());

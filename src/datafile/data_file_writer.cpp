@@ -69,17 +69,11 @@ std::vector<std::string> DataFileContent(const Body& body, const NumberFormat& f
 Outcome WriteDataFile(Context& context, const std::string& name, bool suppressOverwriteQuestion) {
   ProgramState& state = context.state;
   std::string path;
-  if (!ArchiveModeAllows(context, name) || !ChooseDataFile(context, name, &Ui::AskSaveFileName, path)) {
-    state.cancel = true;
-    return Outcome::Cancelled();
-  }
+  if (!ArchiveModeAllows(context, name) || !ChooseDataFile(context, name, &Ui::AskSaveFileName, path))
+    return state.Cancel();
   if (Outcome checked = CheckOutputFile(context, path, !suppressOverwriteQuestion); !checked) return checked;
-  if (!WriteTextLines(path, DataFileContent(context.body, context.Numbers()))) {
-    std::string message = Oem("Ungültiger Dateiname") + " \"" + path + "\" !";
-    ErrorBox(context, message);
-    state.cancel = true;
-    return Outcome::Failure(message);
-  }
+  if (!WriteTextLines(path, DataFileContent(context.body, context.Numbers())))
+    return Refuse(context, Oem("Ungültiger Dateiname") + " \"" + path + "\" !");
   if (name.empty()) {
     state.dataDirectory = DirectoryOf(path);
     state.currentFileName = BaseNameOf(path);

@@ -23,31 +23,25 @@ bool AskYesNo(Context& context, const std::string& question) {
   return answer == Answer::Yes;
 }
 
-std::string UnreadableFileMessage(const std::string& path) {
-  return "Datei " + FileNameText(TrimBlanks(path)) + " nicht gefunden oder kein Zugriffsrecht !";
+Outcome Refuse(Context& context, const std::string& message) {
+  ErrorBox(context, message);
+  context.state.cancel = true;
+  return Outcome::Failure(message);
 }
 
-bool CheckFileReadable(Context& context, const std::string& path) {
+Outcome CheckFileReadable(Context& context, const std::string& path) {
   std::ifstream in(NativePath(path), std::ios::binary);
-  if (in && !DirectoryExists(path)) return true;
-  ErrorBox(context, UnreadableFileMessage(path));
-  context.state.cancel = true;
-  return false;
+  if (in && !DirectoryExists(path)) return Outcome::Done();
+  return Refuse(context, "Datei " + FileNameText(TrimBlanks(path)) + " nicht gefunden oder kein Zugriffsrecht !");
 }
 
 Outcome CheckOutputFile(Context& context, const std::string& path, bool askOverwrite) {
   if (askOverwrite && FileExists(path) && path.find("aktuell") == std::string::npos) {
     context.state.helpNumber = 3055;
-    if (!AskYesNo(context, path + " existiert bereits.   " + Oem("überschreiben") + " ?")) {
-      context.state.cancel = true;
-      return Outcome::Cancelled();
-    }
+    if (!AskYesNo(context, path + " existiert bereits.   " + Oem("überschreiben") + " ?")) return context.state.Cancel();
   }
   if (CanWriteFile(path)) return Outcome::Done();
-  std::string message = Oem("Ungültiger Dateiname") + " \"" + path + "\" !";
-  ErrorBox(context, message);
-  context.state.cancel = true;
-  return Outcome::Failure(message);
+  return Refuse(context, Oem("Ungültiger Dateiname") + " \"" + path + "\" !");
 }
 
 }  // namespace kalo

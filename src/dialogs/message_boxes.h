@@ -16,10 +16,11 @@ void HelpBox(Context& context, const std::string& text);
 // Yes → true; No → false; Cancel → false and the cancel flag set.
 bool AskYesNo(Context& context, const std::string& question);
 
-// "Datei … nicht gefunden oder kein Zugriffsrecht !"
-std::string UnreadableFileMessage(const std::string& path);
-// An ErrorBox naming the file and the cancel flag when the file cannot be read.
-bool CheckFileReadable(Context& context, const std::string& path);
+// The ErrorBox with the message and the cancel flag set: the failure that names it.
+Outcome Refuse(Context& context, const std::string& message);
+// A failure after an ErrorBox naming the file, with the cancel flag set, when the file
+// cannot be read.
+Outcome CheckFileReadable(Context& context, const std::string& path);
 // Asks before an existing file (whose name does not contain "aktuell") is overwritten
 // unless askOverwrite is false, then proves that the name can be written. Cancelled when
 // the user does not want it replaced, a failure (after its message) when the name cannot

@@ -29,10 +29,7 @@ const std::optional<DxfUnitChoice> kUnitChoices[] = {std::nullopt, DxfUnitChoice
                                                      DxfUnitChoice::Metre};
 
 Outcome Refuse(Context& context, const std::string& path, const std::string& what) {
-  std::string message = "DXF-Datei " + FileNameOf(path) + ": " + what;
-  ErrorBox(context, message);
-  context.state.cancel = true;
-  return Outcome::Failure(message);
+  return Refuse(context, "DXF-Datei " + FileNameOf(path) + ": " + what);
 }
 
 std::string ChoiceText(const Context& context, const DxfContourCandidate& candidate) {
@@ -149,10 +146,7 @@ Outcome ImportDxfContour(Context& context, const std::string& path, const DxfImp
     chosen = ChooseInPreview(context, drawing, options, contourLayer, search);
   else if (ask)
     chosen = Choose(context, candidates);
-  if (!chosen) {
-    context.state.cancel = true;
-    return Outcome::Cancelled();
-  }
+  if (!chosen) return context.state.Cancel();
   if (chosen->elements.size() > static_cast<size_t>(kMaxElements))
     return Refuse(context, path, TooManyElementsText(search, *chosen));
   std::string choiceText = ask ? "" : ChoiceText(context, *chosen);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/outcome.h"
 #include "model/foreign_solid.h"
 #include "model/view_number.h"
 
@@ -38,6 +39,11 @@ struct ProgramState {
   // window clears it before every command.
   std::string notice;
 
+  // The user cancelled a step: the rest of the command is abandoned.
+  Outcome Cancel() {
+    cancel = true;
+    return Outcome::Cancelled();
+  }
   // Before every command: nothing an earlier command left over stops or tells this one.
   void StartCommand() {
     cancel = false;

@@ -17,23 +17,15 @@
 #include "platform/text_file.h"
 
 namespace kalo {
-namespace {
 
-bool Refuse(Context& context, const std::string& message) {
-  ErrorBox(context, message);
-  context.state.cancel = true;
-  return false;
-}
-
-}  // namespace
-
-bool WriteDataFileIntoSheet(Context& context, Spreadsheet& sheet) {
+Outcome WriteDataFileIntoSheet(Context& context, Spreadsheet& sheet) {
   const std::string& name = context.state.currentFileName;
   if (name.empty()) return Refuse(context, "File not found. Use \"File->Save\"");
   std::string path = DataFilePath(context.state, name);
-  if (!CheckFileReadable(context, path)) return false;
+  if (Outcome readable = CheckFileReadable(context, path); !readable) return readable;
   std::vector<std::string> lines;
-  if (Outcome read = ReadTextLines(path, lines); !read) return Refuse(context, "Datei " + FileNameOf(path) + ": " + read.Message());
+  if (Outcome read = ReadTextLines(path, lines); !read)
+    return Refuse(context, "Datei " + FileNameOf(path) + ": " + read.Message());
   bool plainLetters = context.Units().plainLetters;
   sheet.ClearCells();
   for (size_t n = 0; n < lines.size(); ++n)
@@ -41,9 +33,10 @@ bool WriteDataFileIntoSheet(Context& context, Spreadsheet& sheet) {
   return ShowSpreadsheet(context, sheet, FileNameOf(name) + ".xlsx");
 }
 
-bool ReadDataFileFromSheet(Context& context, Spreadsheet& sheet) {
+Outcome ReadDataFileFromSheet(Context& context, Spreadsheet& sheet) {
   std::vector<std::string> cells;
-  if (Outcome read = sheet.ReadColumn(1, cells); !read) return Refuse(context, "Tabelle nicht lesbar: " + read.Message());
+  if (Outcome read = sheet.ReadColumn(1, cells); !read)
+    return Refuse(context, "Tabelle nicht lesbar: " + read.Message());
   std::vector<std::string> lines;
   lines.reserve(cells.size());
   for (const std::string& cell : cells) lines.push_back(Utf8ToCp850(cell));
@@ -56,7 +49,7 @@ bool ReadDataFileFromSheet(Context& context, Spreadsheet& sheet) {
                                std::to_string(fileLines.ErrorLine()) + ": " + fileLines.Error());
   context.body = std::move(*body);
   Calculate(context.body, context.config, context.messages);
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kalo

@@ -42,13 +42,12 @@ std::unique_ptr<Spreadsheet> StartSpreadsheet(Context& context, const std::strin
   return sheet;
 }
 
-bool ShowSpreadsheet(Context& context, Spreadsheet& sheet, const std::string& suggestedName) {
+Outcome ShowSpreadsheet(Context& context, Spreadsheet& sheet, const std::string& suggestedName) {
   Outcome shown = sheet.Show();
-  if (shown) return true;
-  ErrorBox(context, shown.Message());
-  context.state.cancel = true;
+  if (shown) return shown;
+  Refuse(context, shown.Message());
   OfferToKeep(context, sheet, suggestedName);
-  return false;
+  return shown;
 }
 
 }  // namespace kalo

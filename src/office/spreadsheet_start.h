@@ -13,9 +13,9 @@ struct Context;
 // None, with failureMessage shown and the cancel flag set, when there is no spreadsheet
 // program to start.
 std::unique_ptr<Spreadsheet> StartSpreadsheet(Context& context, const std::string& failureMessage);
-// Hands the object's workbooks to the spreadsheet program; false with the reason shown and
-// the cancel flag set when that fails, and a saved workbook then offered to keep, under
+// Hands the object's workbooks to the spreadsheet program. A failure has its reason shown
+// and the cancel flag set, and a saved workbook is then offered to keep, under
 // suggestedName in the data folder unless the user chooses another.
-bool ShowSpreadsheet(Context& context, Spreadsheet& sheet, const std::string& suggestedName);
+Outcome ShowSpreadsheet(Context& context, Spreadsheet& sheet, const std::string& suggestedName);
 
 }  // namespace kalo

@@ -119,10 +119,7 @@ Outcome ImportStepContour(Context& context, const std::string& path, StepSolidCh
   SolidAnswer answer = AskSolidProgram(context, path, 0);
   if (choice == StepSolidChoice::Ask && answer.solidVolumes.size() > 1) {
     int chosen = ChooseSolid(context, answer);
-    if (chosen == 0) {
-      context.state.cancel = true;
-      return Outcome::Cancelled();
-    }
+    if (chosen == 0) return context.state.Cancel();
     answer = AskSolidProgram(context, path, chosen);
   }
   if (!answer.done) return Refuse(context, path, answer);

@@ -33,10 +33,7 @@ std::vector<std::string> ViewChoices() {
 Outcome ChooseView(Context& context, std::optional<ViewNumber>& view) {
   context.state.helpNumber = kChoiceHelpNumber;
   int index = 0;
-  if (!context.ui.AskChoice(Oem("Bitte wählen .."), ViewChoices(), index)) {
-    context.state.cancel = true;
-    return Outcome::Cancelled();
-  }
+  if (!context.ui.AskChoice(Oem("Bitte wählen .."), ViewChoices(), index)) return context.state.Cancel();
   int number = index + 1;
   if (number >= NumberOf(ViewNumber::GeometryWithTable) && number < kViewBack) view = static_cast<ViewNumber>(number);
   return Outcome::Done();
